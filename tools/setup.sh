@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the missing Debian packages, then configures and builds NURO in build/ (or $NURO_BUILD_DIR).
+# Safe to run again: it installs nothing that is present and rebuilds only what changed.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${NURO_BUILD_DIR:-$top/build}
+
+missing=()
+while read -r pkg; do
+  case "$pkg" in ''|'#'*) continue ;; esac
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$pkg")
+done < "$top/tools/packages.txt"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "setup: installing ${missing[*]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NURO_CMAKE_ARGS:-}
+fi
+cmake --build "$build" --parallel "$(nproc)"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up and builds (tools/setup.sh), then runs the whole test suite.
+# NURO_SANITIZE=address or thread builds and tests a sanitizer build in build-<name>/ instead.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+if [ -n "${NURO_SANITIZE:-}" ]; then
+  export NURO_BUILD_DIR=${NURO_BUILD_DIR:-$top/build-$NURO_SANITIZE}
+  export NURO_CMAKE_ARGS="${NURO_CMAKE_ARGS:-} -DNURO_SANITIZE=$NURO_SANITIZE"
+fi
+"$top/tools/setup.sh"
+build=${NURO_BUILD_DIR:-$top/build}
+cd "$build"
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300
