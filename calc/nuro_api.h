@@ -1,0 +1,46 @@
+/* Public interface of libnuro.so, the prayer-time calculation and place-database library.
+ * Plain C linkage and 32-bit arguments only, so the program can resolve the exports by name at run time. */
+#ifndef NURO_API_H
+#define NURO_API_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define NURO_EXPORT __attribute__((visibility("default")))
+#else
+#define NURO_EXPORT
+#endif
+
+/* The day's six times as "HH:MM:SS*" x 6 (Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha); a field that
+ * does not exist is "--:--". Direction letters travel in the low 8 bits of their slot. The text is owned
+ * by the library and stays valid until the same thread's next call. */
+NURO_EXPORT const char* trt(int32_t year, int32_t month, int32_t day,
+                            int32_t lonDeg, int32_t lonMin, float lonSec, int32_t lonDir,
+                            int32_t latDeg, int32_t latMin, float latSec, int32_t latDir,
+                            int32_t zoneHours, float pressure, float temperature, float elevation,
+                            int32_t aserMethod,
+                            int32_t addFajer, int32_t addShuroq, int32_t addDhohur,
+                            int32_t addAser, int32_t addMaghereb, int32_t addIsha,
+                            int32_t angleFajer, int32_t angleIsha, int32_t precision);
+
+/* One row of a query on the place database, as a '*'-ended field list in the column table's order,
+ * or "" when there is no row or the query is refused. columns[0] is the count text, columns[1..13]
+ * the column names, the last entry a caller-owned work area. Same lifetime rule as trt. */
+NURO_EXPORT const char* connect5(const char* database, const char* user, const char* password,
+                                 const char* sql, const char* const* columns);
+
+typedef const char* (*nuro_trt_fn)(int32_t, int32_t, int32_t, int32_t, int32_t, float, int32_t, int32_t,
+                                   int32_t, float, int32_t, int32_t, float, float, float, int32_t, int32_t,
+                                   int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t);
+typedef const char* (*nuro_connect5_fn)(const char*, const char*, const char*, const char*,
+                                        const char* const*);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
