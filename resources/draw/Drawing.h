@@ -23,14 +23,18 @@ int DrawFitted(QPainter& painter, const QRectF& box, const QString& text, QFont 
                int maxPixelSize, int minStretch = 100);
 
 // The largest pixel size at which `text` fits `box`, measured the same way.
-int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize);
+int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch = 100);
 
 // Draws at `scale` times the size and averages back down, for smooth small shapes.
 template <typename Paint>
 QImage Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint);
 
-QImage ArabicLabel(const QString& word, QSize size);
-QImage EnglishLabel(const QString& word, QSize size);
+// Labels of one set share one letter size: the largest at which every word of the set fits,
+// narrowed where it must be.
+int ArabicLabelSize(const QStringList& words, QSize size);
+int EnglishLabelSize(const QStringList& words, QSize size);
+QImage ArabicLabel(const QString& word, QSize size, int pixelSize);
+QImage EnglishLabel(const QString& word, QSize size, int pixelSize);
 QImage ArrowLeft(QSize size, const QColor& background, bool smooth);
 
 QImage AlarmClock(const QImage& backdrop);

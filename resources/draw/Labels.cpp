@@ -3,6 +3,9 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace draw {
 namespace {
@@ -15,19 +18,35 @@ QImage Blank(QSize size, const QColor& colour) {
     return image;
 }
 
+// Latin letters take more narrowing than Arabic ones before they stop reading well.
+constexpr int kArabicMinStretch = 76;
+constexpr int kLatinMinStretch = 64;
+
+QRectF Inside(QSize size) { return QRectF(1, 1, size.width() - 2, size.height() - 2); }
+
+int CommonSize(const QStringList& words, QSize size, const QFont& font, int minStretch) {
+    int common = 16;
+    for (const QString& word : words)
+        common = std::min(common, FittedSize(Inside(size), word, font, 16, minStretch));
+    return common;
+}
+
 } // namespace
 
-QImage ArabicLabel(const QString& word, QSize size) {
+int ArabicLabelSize(const QStringList& words, QSize size) { return CommonSize(words, size, ArabicUiFont(16), kArabicMinStretch); }
+int EnglishLabelSize(const QStringList& words, QSize size) { return CommonSize(words, size, SerifFont(16), kLatinMinStretch); }
+
+QImage ArabicLabel(const QString& word, QSize size, int pixelSize) {
     QImage image = Blank(size, kPaleYellow);
     QPainter p(&image);
-    DrawFitted(p, QRectF(1, 1, size.width() - 2, size.height() - 2), word, ArabicUiFont(16), Qt::black, 16, 80);
+    DrawFitted(p, Inside(size), word, ArabicUiFont(pixelSize), Qt::black, pixelSize, kArabicMinStretch);
     return image;
 }
 
-QImage EnglishLabel(const QString& word, QSize size) {
+QImage EnglishLabel(const QString& word, QSize size, int pixelSize) {
     QImage image = Blank(size, Qt::white);
     QPainter p(&image);
-    DrawFitted(p, QRectF(1, 1, size.width() - 2, size.height() - 2), word, SerifFont(16), Qt::black, 16, 80);
+    DrawFitted(p, Inside(size), word, SerifFont(pixelSize), Qt::black, pixelSize, kLatinMinStretch);
     return image;
 }
 

@@ -60,13 +60,15 @@ QFont ArabicUiFont(int pixelSize) { return Font("Noto Sans Arabic UI", pixelSize
 QFont CalligraphyFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bold); }
 QFont SerifFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bold); }
 
-int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize) {
-    for (int size = maxPixelSize; size >= 4; --size) {
-        font.setPixelSize(size);
-        const Measured m = MeasureInk(text, font);
-        if (!m.empty && m.ink.width() <= box.width() && m.ink.height() <= box.height())
-            return size;
-    }
+int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch) {
+    for (int size = maxPixelSize; size >= 4; --size)
+        for (int stretch = 100; stretch >= minStretch; stretch -= 4) {
+            font.setPixelSize(size);
+            font.setStretch(stretch);
+            const Measured m = MeasureInk(text, font);
+            if (!m.empty && m.ink.width() <= box.width() && m.ink.height() <= box.height())
+                return size;
+        }
     return 4;
 }
 

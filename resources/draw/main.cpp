@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -34,9 +35,16 @@ const QString kNoon = QStringLiteral(u"الظهر");
 const QString kAfternoon = QStringLiteral(u"العصر");
 const QString kSunset = QStringLiteral(u"المغرب");
 const QString kNight = QStringLiteral(u"العشاء");
+const QString kBefore = QStringLiteral(u"قبل");
+const QString kAfter = QStringLiteral(u"بعد");
+const QString kMinutes = QStringLiteral(u"د"); // the usual abbreviation of minutes
 
 std::vector<Picture> Catalogue(const QImage& background) {
-    const QSize label(32, 17);
+    const QSize label(32, 17), small(25, 12), tiny(14, 12), unit(13, 11);
+    const int arabicRow = ArabicLabelSize({kDawn, kNoon, kAfternoon, kSunset, kNight}, label);
+    const int englishRow = EnglishLabelSize({"Sobeh", "Dhohur", "Aser", "Maghreb", "Isha"}, label);
+    const int arabicSign = ArabicLabelSize({kBefore, kAfter}, tiny);
+    const int englishSign = EnglishLabelSize({"After", "Before"}, small);
     const QImage clockSpot = BackdropAt(background, 30, 132, 16, 18);
     const QImage speakerSpot = BackdropAt(background, 44, 60, 26, 24);
     const QImage okSpot = BackdropAt(background, 104, 210, 44, 32);
@@ -46,16 +54,16 @@ std::vector<Picture> Catalogue(const QImage& background) {
     return {
         {7, 32, 32, Depth::Indexed8, 48, [] { return Diskette(); }},
         {8, 32, 32, Depth::Indexed8, 40, [] { return CheckMark(); }},
-        {1011, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kDawn, label); }},
-        {1012, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kNoon, label); }},
-        {1013, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kAfternoon, label); }},
-        {1014, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kSunset, label); }},
-        {1015, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kNight, label); }},
+        {1011, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kDawn, label, arabicRow); }},
+        {1012, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kNoon, label, arabicRow); }},
+        {1013, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kAfternoon, label, arabicRow); }},
+        {1014, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kSunset, label, arabicRow); }},
+        {1015, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kNight, label, arabicRow); }},
         {1016, 15, 17, Depth::Indexed4, 2, [] { return ArrowLeft({15, 17}, QColor(255, 250, 196), false); }},
         {1017, 13, 16, Depth::Rgb24, 0, [=] { return AlarmClock(clockSpot); }},
-        {1018, 13, 11, Depth::Rgb24, 0, [] { return ArabicLabel(QStringLiteral(u"د"), {13, 11}); }},
-        {1019, 14, 12, Depth::Rgb24, 0, [] { return ArabicLabel(QStringLiteral(u"قبل"), {14, 12}); }},
-        {1020, 14, 12, Depth::Rgb24, 0, [] { return ArabicLabel(QStringLiteral(u"بعد"), {14, 12}); }},
+        {1018, 13, 11, Depth::Rgb24, 0, [=] { return ArabicLabel(kMinutes, unit, ArabicLabelSize({kMinutes}, unit)); }},
+        {1019, 14, 12, Depth::Rgb24, 0, [=] { return ArabicLabel(kBefore, tiny, arabicSign); }},
+        {1020, 14, 12, Depth::Rgb24, 0, [=] { return ArabicLabel(kAfter, tiny, arabicSign); }},
         {1101, 42, 30, Depth::Rgb24, 0, [=] { return OkButton(okSpot, false); }},
         {3101, 45, 33, Depth::Rgb24, 0, [=] { return OkButton(okSpot, true); }},
         {1102, 26, 26, Depth::Rgb24, 0, [=] { return FaceButton(faceSpot, false); }},
@@ -70,14 +78,14 @@ std::vector<Picture> Catalogue(const QImage& background) {
         {1704, 383, 256, Depth::Indexed4, 17, [=] { return NoticeScene("ISha", kNight, caption); }},
         {1705, 26, 24, Depth::Rgb24, 0, [=] { return Loudspeaker(speakerSpot, false); }},
         {1706, 26, 24, Depth::Rgb24, 0, [=] { return Loudspeaker(speakerSpot, true); }},
-        {9000, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Sobeh", label); }},
-        {9001, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Dhohur", label); }},
-        {9002, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Aser", label); }},
-        {9003, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Maghreb", label); }},
-        {9004, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Isha", label); }},
-        {9005, 25, 12, Depth::Rgb24, 0, [] { return EnglishLabel("After", {25, 12}); }},
-        {9006, 25, 12, Depth::Rgb24, 0, [] { return EnglishLabel("Before", {25, 12}); }},
-        {9007, 13, 11, Depth::Rgb24, 0, [] { return EnglishLabel("Mn", {13, 11}); }},
+        {9000, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Sobeh", label, englishRow); }},
+        {9001, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Dhohur", label, englishRow); }},
+        {9002, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Aser", label, englishRow); }},
+        {9003, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Maghreb", label, englishRow); }},
+        {9004, 32, 17, Depth::Rgb24, 0, [=] { return EnglishLabel("Isha", label, englishRow); }},
+        {9005, 25, 12, Depth::Rgb24, 0, [=] { return EnglishLabel("After", small, englishSign); }},
+        {9006, 25, 12, Depth::Rgb24, 0, [=] { return EnglishLabel("Before", small, englishSign); }},
+        {9007, 13, 11, Depth::Rgb24, 0, [=] { return EnglishLabel("Mn", unit, EnglishLabelSize({"Mn"}, unit)); }},
         {9008, 15, 17, Depth::Indexed4, 16, [] { return ArrowLeft({15, 17}, Qt::white, true); }},
     };
 }
@@ -143,6 +151,56 @@ bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<in
     return true;
 }
 
+// The main window as the platform lays it out (2 pixels per dialog unit), to judge how the
+// pictures sit on the background; time boxes and buttons are stand-ins.
+QImage MainWindowPreview(const std::map<int, QImage>& shown, bool english) {
+    QImage window = shown.at(1400).copy();
+    QPainter p(&window);
+    auto picture = [&](int id, int x, int y, int cx, int cy) {
+        p.drawImage(QRect(2 * x, 2 * y, 2 * cx, 2 * cy), shown.at(id));
+    };
+    auto box = [&](int x, int y, int cx, int cy, const QString& text) {
+        const QRect r(2 * x, 2 * y, 2 * cx, 2 * cy);
+        p.fillRect(r, Qt::white);
+        p.setPen(Qt::darkGray);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        p.setPen(Qt::black);
+        p.setFont(QFont("DejaVu Sans", 9));
+        p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignRight, text);
+    };
+    box(13, 16, 31, 12, "06:58:00");
+    const int rows[] = {16, 31, 46, 61, 76};
+    const char* times[] = {"05:21:00", "12:31:00", "15:40:00", "18:02:00", "19:30:00"};
+    for (int i = 0; i < 5; ++i) {
+        box(57, rows[i], 31, 12, times[i]);
+        picture(english ? 9000 + i : 1011 + i, 89, i == 0 ? 17 : (i == 1 ? 31 : 47 + 15 * (i - 2)), 17, 10);
+    }
+    box(11, 74, 16, 12, "0");
+    p.setBrush(Qt::white);
+    p.setPen(Qt::black);
+    p.drawEllipse(QRect(52, 146, 12, 12));
+    p.drawEllipse(QRect(52, 160, 12, 12));
+    p.drawRect(QRect(50, 86, 13, 14));
+    picture(1705, 22, 30, 13, 12);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(2, 203, 249, 203);
+    picture(1101, 52, 105, 22, 16);
+    picture(1102, 109, 2, 14, 14);
+    picture(1017, 15, 66, 8, 9);
+    if (english) {
+        picture(9008, 46, 17, 9, 10);
+        picture(9007, 4, 77, 8, 7);
+        picture(9006, 32, 73, 14, 7);
+        picture(9005, 32, 80, 14, 7);
+    } else {
+        picture(1016, 46, 17, 9, 10);
+        picture(1018, 4, 77, 8, 7);
+        picture(1019, 32, 73, 8, 7);
+        picture(1020, 32, 80, 8, 7);
+    }
+    return window;
+}
+
 QImage ContactSheet(const std::map<int, QImage>& shown) {
     const int cell = 400, columns = 6;
     const int rows = (static_cast<int>(shown.size()) + columns - 1) / columns;
@@ -151,7 +209,7 @@ QImage ContactSheet(const std::map<int, QImage>& shown) {
     QPainter p(&sheet);
     int i = 0;
     for (const auto& [id, image] : shown) {
-        const int scale = image.width() <= 64 ? 8 : (image.width() <= 128 ? 2 : 1);
+        const int scale = std::clamp(380 / std::max(image.width(), image.height()), 1, 8);
         const QImage big = image.scaled(image.size() * scale, Qt::KeepAspectRatio, Qt::FastTransformation);
         const int x = (i % columns) * cell, y = (i / columns) * (cell + 24);
         p.fillRect(x + 4, y + 4, std::min(big.width(), cell - 8), std::min(big.height(), cell - 8),
@@ -160,8 +218,10 @@ QImage ContactSheet(const std::map<int, QImage>& shown) {
                     QRect(0, 0, std::min(big.width(), cell - 8), std::min(big.height(), cell - 8)));
         p.setPen(Qt::white);
         p.setFont(QFont("DejaVu Sans", 14));
-        const QString name = id >= 100000 ? QString("icon %1").arg(id - 100000) : QString::number(id);
-        p.drawText(x + 6, y + cell + 16, QString("%1  %2x%3").arg(name).arg(image.width()).arg(image.height()));
+        const QString name = id >= 200000 ? QString(id == 200000 ? "window, Arabic" : "window, English")
+                             : id >= 100000 ? QString("icon %1").arg(id - 100000)
+                                            : QString::number(id);
+        p.drawText(x + 6, y + std::min(big.height(), cell - 8) + 22, QString("%1  %2x%3").arg(name).arg(image.width()).arg(image.height()));
         ++i;
     }
     return sheet;
@@ -206,6 +266,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write the icons\n");
         return 1;
     }
+    shown[200000] = MainWindowPreview(shown, false);
+    shown[200001] = MainWindowPreview(shown, true);
     if (argc > 3 && !ContactSheet(shown).save(QString::fromLocal8Bit(argv[3]))) {
         std::fprintf(stderr, "cannot write the contact sheet\n");
         return 1;
