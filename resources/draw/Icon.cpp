@@ -35,7 +35,9 @@ QImage Eye(int size) {
     iris.setColorAt(1, QColor(0, 40, 140));
     p.setPen(QPen(QColor(0, 30, 110), line * 0.8));
     p.setBrush(iris);
-    p.drawEllipse(QPointF(16, 17.5), 6.8, 6.8);
+    // Small sizes keep some white either side of a smaller iris, or the eye reads as a blot.
+    const double irisRadius = size < 24 ? 5.6 : 6.8;
+    p.drawEllipse(QPointF(16, 17.5), irisRadius, irisRadius);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 10, 40));
     p.drawEllipse(QPointF(16, 17.5), 2.8, 2.8);
