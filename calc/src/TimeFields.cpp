@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace nuro::calc {
 
@@ -33,9 +34,13 @@ void formatFields(const std::array<std::optional<double>, 6>& seconds, const std
             std::snprintf(field, sizeof field, "%02d:%02d:%02d", static_cast<int>(s / 3600),
                           static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
         }
-        const int n = std::snprintf(out + used, size - used, "%s*", field);
-        if (n < 0 || used + static_cast<std::size_t>(n) >= size) break;
-        used += static_cast<std::size_t>(n);
+        // Whole fields only: a cut field would read as a time that was never computed.
+        const std::size_t n = std::strlen(field) + 1;
+        if (used + n >= size) break;
+        std::memcpy(out + used, field, n - 1);
+        out[used + n - 1] = '*';
+        used += n;
+        out[used] = '\0';
     }
 }
 
