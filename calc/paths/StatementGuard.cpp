@@ -15,6 +15,7 @@ struct AuthState {
     StatementKind kind;
     int updates = 0;
     int selects = 0;
+    int reads = 0;
 };
 
 bool isPlaceTable(const char* table, const char* database) {
@@ -39,7 +40,9 @@ int authorize(void* ctx, int action, const char* a, const char* b, const char* d
             ++st->selects;
             return SQLITE_OK;
         case SQLITE_READ:
-            return isPlaceTable(a, database) ? SQLITE_OK : SQLITE_DENY;
+            if (!isPlaceTable(a, database)) return SQLITE_DENY;
+            ++st->reads;
+            return SQLITE_OK;
         case SQLITE_UPDATE:
             if (st->kind != StatementKind::UpdatePlaces || !isPlaceTable(a, database)) return SQLITE_DENY;
             ++st->updates;
@@ -94,7 +97,7 @@ sqlite3_stmt* prepareOne(sqlite3* db, const std::string& sql, StatementKind kind
     if (!stmt) return refuse("empty statement");
     if (tail && !onlyBlanks(tail)) return refuse("only one statement is allowed");
     if (kind == StatementKind::UpdatePlaces && st.updates == 0) return refuse("only an UPDATE of nuro is allowed");
-    if (kind == StatementKind::SelectPlaces && (st.selects == 0 || !sqlite3_stmt_readonly(stmt)))
+    if (kind == StatementKind::SelectPlaces && (st.selects == 0 || st.reads == 0 || !sqlite3_stmt_readonly(stmt)))
         return refuse("only a SELECT of nuro is allowed");
     return stmt;
 }

@@ -67,6 +67,8 @@ TEST_F(PlaceQuery, RefusesAnythingButOneSelectOfNuro) {
         "pragma table_info(nuro)",
         "select load_extension('/tmp/evil')",
         "select randomblob(100000000)",
+        "select 1",
+        "select 1 from nuro where 0=1 union select sqlite_version()",
         "create table t(x)",
         "begin",
         "vacuum",
