@@ -1,0 +1,57 @@
+// Loading and saving the settings record to section SETUP of the settings file.
+#pragma once
+
+#include "core/AppSettings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace nuro {
+
+inline constexpr const char* kSettingsFile = "nuro.ini";
+inline constexpr const char* kSettingsSection = "SETUP";
+inline constexpr std::size_t kProfileReadLimit = 50; // a read keeps at most this many characters
+
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
+// The profile service: keys of a section of a named settings file.
+class ProfileService {
+public:
+    virtual ~ProfileService() = default;
+    // The value, or `fallback` when file or key is missing; at most maxChars characters.
+    virtual std::string ReadKey(std::string_view section, std::string_view key, std::string_view fallback,
+                                std::size_t maxChars, std::string_view file) = 0;
+    // Writes the keys in one replace of the file; everything else in it is kept. False on failure.
+    virtual bool WriteKeys(std::string_view section, const KeyValues& values, std::string_view file) = 0;
+};
+
+// The settings that live in main-window controls rather than in the record.
+class ControlSettings {
+public:
+    virtual ~ControlSettings() = default;
+    virtual void SetSoundOn(bool on) = 0;
+    virtual bool SoundOn() const = 0;
+    virtual void SetPlusChecked(bool plus) = 0; // true: the "+" radio, false: the "-" radio
+    virtual bool PlusChecked() const = 0;
+    virtual void SetOffsetText(const std::string& text) = 0;
+    virtual std::string OffsetText() const = 0;
+    virtual void ApplyLanguage(bool english) = 0;
+    virtual bool English() const = 0;
+};
+
+// Reads STARTUP only, before anything else exists.
+std::int32_t LoadStartupSwitch(ProfileService& profile);
+
+// Fills `settings` and the controls, in the load order.
+void LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSettings& settings);
+
+// The 35 keys in the save order, with their value texts.
+KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& settings);
+
+// Writes all 35 keys at once. False when the file could not be written (the old one is then intact).
+bool SaveAllSettings(ProfileService& profile, const ControlSettings& controls, const AppSettings& settings);
+
+} // namespace nuro

@@ -1,0 +1,27 @@
+// Pictures, the icon, the menus and the clock control's data, looked up by their resource numbers.
+#pragma once
+
+#include "resources/DialogTemplate.h"
+
+#include <QIcon>
+#include <QImage>
+
+#include <cstdint>
+#include <span>
+
+namespace nuro {
+
+// The picture with this number at its own size, or a null image when there is none.
+QImage LoadPicture(int id);
+bool HasPicture(int id);
+
+// Icon group 110: the window and notification-area icon.
+QIcon LoadAppIcon(int id = 110);
+
+// Menus 13 (menu bar) and 103 (notification area); nullptr for an unknown number.
+const MenuTemplate* FindMenu(int id);
+
+// The clock control's initial data block of template 13 (resource type 240).
+std::span<const std::uint8_t> ClockControlData();
+
+} // namespace nuro

@@ -1,0 +1,139 @@
+#include "core/FieldList.h"
+#include "core/NumberText.h"
+#include "core/TimeText.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <unistd.h>
+#include <cmath>
+#include <string>
+
+using namespace nuro;
+
+TEST(ShiftTimeText, MovesByMinutesWithWrapAtMidnight)
+{
+    struct Row { const char* time; int offset; const char* expected; };
+    const Row rows[] = {
+        {"05:03:00", -20, "04:43:00"},  {"23:50:00", 15, "00:05:00"},  {"00:10:00", -15, "23:55:00"},
+        {"12:00:00", -60, "11:00:00"},  {"01:00:00", -120, "23:00:00"}, {"13:45:00", -125, "11:40:00"},
+        {"00:30:00", -30, "00:00:00"},  {"00:30:00", -31, "23:59:00"},  {"12:30:45", 0, "12:30:45"},
+        {"12:30:45", 30, "13:00:45"},   {"23:00:00", 60, "00:00:00"},   {"00:00:00", -999, "07:21:00"},
+        {"23:59:59", 999, "16:38:59"},  {"23:59:59", 1, "00:00:59"},    {"12.30.45", 0, "12:30:45"},
+        {"00:00:00", -1440, "00:00:00"}, {"10:15:30", 1440, "10:15:30"}, {"05:12:00extra", 5, "05:17:00"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ShiftTimeText(r.time, r.offset), r.expected) << r.time << " " << r.offset;
+}
+
+TEST(ShiftTimeText, NoTimeTextNeverMatchesAClock)
+{
+    // Whatever these give, it must not look like any second of the day.
+    const char* notTimes[] = {"", "--:--", "--:--:--", "12:30", "ab:cd:ef", "1", "  :  :  "};
+    for (const char* text : notTimes) {
+        for (int offset : {0, 1, -1, 60, -999, 999}) {
+            std::string shifted = ShiftTimeText(text, offset);
+            EXPECT_EQ(shifted, kNoTime) << '"' << text << "\" " << offset;
+        }
+    }
+}
+
+TEST(ShiftTimeText, NeverProducesMinuteSixty)
+{
+    for (int h = 0; h < 24; ++h) {
+        for (int offset = -999; offset <= 999; offset += 7) {
+            std::string out = ShiftTimeText(FormatTimeText(h, 0, 0), offset);
+            ASSERT_EQ(out.size(), 8u);
+            int hh = std::stoi(out.substr(0, 2)), mm = std::stoi(out.substr(3, 2));
+            ASSERT_LT(hh, 24) << out;
+            ASSERT_LT(mm, 60) << out;
+            int expected = ((h * 60 + offset) % 1440 + 1440) % 1440;
+            ASSERT_EQ(hh * 60 + mm, expected) << h << " " << offset;
+        }
+    }
+}
+
+TEST(GetField, AnswersEveryIndex)
+{
+    struct Row { const char* list; int index; const char* expected; };
+    const Row rows[] = {
+        {"05:12:00*06:40:10*12:30:00*", 0, "05:12:00"}, {"05:12:00*06:40:10*12:30:00*", 2, "12:30:00"},
+        {"05:12:00*06:40:10*12:30:00*", 3, ""},         {"05:12:00*06:40:10*12:30:00*", 9, ""},
+        {"05:12:00*06:40:10*12:30:00*", -1, ""},        {"ab*cd*ef", 2, "ef"},
+        {"ab*cd*ef", 7, "ef"},                          {"ab*cd*ef", 1, "cd"},
+        {"\nx*y*", 0, "x"},                             {"a\nb*c*", 0, "ab"},
+        {"a\rb*c*", 0, "a\rb"},                         {"**", 0, ""},
+        {"**", 1, ""},                                  {"", 0, ""},
+        {"", 5, ""},                                    {"", -3, "" },
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(GetField(r.list, '*', r.index), r.expected) << r.list << " #" << r.index;
+}
+
+TEST(GetField, ResultsAreIndependentCopies)
+{
+    std::string list = "one*two*";
+    std::string a = GetField(list, '*', 0);
+    std::string b = GetField(list, '*', 1);
+    list.assign("xxxxxxxx");
+    EXPECT_EQ(a, "one");
+    EXPECT_EQ(b, "two");
+}
+
+TEST(NumberText, IntegersFollowTheAtolRule)
+{
+    struct Row { const char* text; int expected; };
+    const Row rows[] = {{"", 0},      {" -12x", -12}, {"+7", 7},    {"007", 7},  {"abc", 0},
+                        {"\t 42", 42}, {"-", 0},      {"+-3", 0},   {"12.9", 12}, {"1234", 1234},
+                        {"  -0", 0},   {"2147483647", 2147483647}, {"4294967297", 1}};
+    for (const Row& r : rows)
+        EXPECT_EQ(ParseInt(r.text), r.expected) << '"' << r.text << '"';
+}
+
+TEST(NumberText, RealsFollowTheStrtodRule)
+{
+    struct Row { const char* text; double expected; };
+    const Row rows[] = {{"12.5", 12.5},   {"1013.25mBar", 1013.25}, {"letters", 0.0}, {"", 0.0},
+                        {"  -3.25", -3.25}, {"+1e3", 1000.0},     {".5", 0.5},       {"5.", 5.0},
+                        {"1e", 1.0},      {"--1", 0.0},           {"36.8065", 36.8065}};
+    for (const Row& r : rows)
+        EXPECT_DOUBLE_EQ(ParseReal(r.text), r.expected) << '"' << r.text << '"';
+    EXPECT_TRUE(std::isinf(ParseReal("1e999")));
+}
+
+TEST(NumberText, FormatsWriteInFull)
+{
+    EXPECT_EQ(FormatFixed(static_cast<float>(12.34567), 3), "12.346");
+    EXPECT_EQ(FormatFixed(12.5, 2), "12.50");
+    EXPECT_EQ(FormatFixed(-0.0004, 3), "-0.000");
+    EXPECT_EQ(FormatFixed(1e30f, 3), "1000000015047466219876688855040.000");
+    EXPECT_EQ(FormatInt(-2147483648LL), "-2147483648");
+}
+
+// A locale with a decimal comma: an installed one, else one compiled here from the locale sources.
+static bool UseCommaLocale()
+{
+    for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"})
+        if (std::setlocale(LC_ALL, name))
+            return true;
+    std::string dir = "/tmp/nuro-locale-" + std::to_string(::getpid());
+    std::string cmd = "mkdir -p " + dir + " && localedef -i fr_FR -f UTF-8 " + dir + "/fr_FR.UTF-8 >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0 && std::system(("test -d " + dir + "/fr_FR.UTF-8").c_str()) != 0)
+        return false;
+    ::setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
+}
+
+TEST(NumberText, DecimalPointIsAlwaysDot)
+{
+    if (!UseCommaLocale())
+        GTEST_SKIP() << "no locale with a decimal comma is available";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+    EXPECT_DOUBLE_EQ(std::strtod("12.5", nullptr), 12.0); // the C library itself does lose decimals
+    EXPECT_DOUBLE_EQ(ParseReal("12.345"), 12.345);
+    EXPECT_DOUBLE_EQ(ParseReal("12,345"), 12.0);
+    EXPECT_EQ(FormatFixed(12.345f, 3), "12.345");
+    EXPECT_EQ(FormatFixed(1010.0, 2), "1010.00");
+    std::setlocale(LC_ALL, "C");
+}
