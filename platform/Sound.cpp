@@ -1,0 +1,86 @@
+#include "platform/Sound.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+
+namespace nuro {
+
+SoundBackend& BuiltInSoundBackend();  // SdlSoundBackend.cpp
+
+namespace {
+
+std::atomic<SoundBackend*> activeBackend{nullptr};
+
+SoundBackend& Backend()
+{
+    SoundBackend* b = activeBackend.load();
+    return b ? *b : BuiltInSoundBackend();
+}
+
+std::filesystem::path ExeDir()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : exe.parent_path();
+}
+
+} // namespace
+
+void SetSoundBackend(SoundBackend* backend)
+{
+    activeBackend.store(backend);
+}
+
+std::vector<std::string> SoundSearchDirs()
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> dirs;
+    std::error_code ec;
+    const fs::path cwd = fs::current_path(ec);
+    if (!ec)
+        dirs.push_back(cwd.string());
+
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    // The XDG rules ignore a relative XDG_DATA_HOME.
+    if (xdg && xdg[0] == '/')
+        dirs.push_back((fs::path(xdg) / "nuro").string());
+    else if (home && home[0])
+        dirs.push_back((fs::path(home) / ".local" / "share" / "nuro").string());
+
+    const fs::path exeDir = ExeDir();
+    if (!exeDir.empty())
+        dirs.push_back((exeDir.parent_path() / "share" / "nuro").lexically_normal().string());
+    return dirs;
+}
+
+std::string FindSoundFile(const std::string& bareName)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (bareName.empty())
+        return {};
+    if (bareName.find('/') != std::string::npos)
+        return fs::is_regular_file(bareName, ec) ? bareName : std::string();
+    for (const std::string& dir : SoundSearchDirs()) {
+        const fs::path candidate = fs::path(dir) / bareName;
+        if (fs::is_regular_file(candidate, ec))
+            return candidate.string();
+    }
+    return {};
+}
+
+bool PlaySoundSync(const std::string& bareName)
+{
+    SoundBackend& backend = Backend();
+    const std::string path = FindSoundFile(bareName);
+    if (!path.empty()) {
+        const SoundResult r = backend.PlayFile(path);
+        if (r != SoundResult::Failed)
+            return r == SoundResult::Played;
+    }
+    return backend.PlayDefault() == SoundResult::Played;
+}
+
+} // namespace nuro

@@ -1,0 +1,38 @@
+// Synchronous sound: plays a wave file found by its bare name and returns when it has played.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace nuro {
+
+enum class SoundResult {
+    Played,
+    NoDevice,  // no audio output: nothing was played, and nothing waited
+    Failed,    // the file could not be read or decoded
+};
+
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    // Both return only when the sound has played, or its wait has timed out.
+    virtual SoundResult PlayFile(const std::string& path) = 0;
+    // The short default tone, for a file that is missing or unreadable.
+    virtual SoundResult PlayDefault() = 0;
+};
+
+// Replaces the backend (not owned); nullptr restores the built-in one (SDL).
+void SetSoundBackend(SoundBackend* backend);
+
+// Where a bare name is looked for, in order: the current directory, $XDG_DATA_HOME/nuro
+// (default ~/.local/share/nuro), then <exe dir>/../share/nuro (the installation's data, and in
+// the build tree build/share/nuro).
+std::vector<std::string> SoundSearchDirs();
+// The first existing file of that name in those places, or "" (a name with a '/' is taken as is).
+std::string FindSoundFile(const std::string& bareName);
+
+// Plays the file, or the default tone when it is missing or unreadable; returns whether
+// anything played. Without an audio device it returns at once.
+bool PlaySoundSync(const std::string& bareName);
+
+} // namespace nuro

@@ -1,0 +1,10 @@
+#include "platform/TWindow.h"
+
+namespace nuro {
+
+bool TWindow::DispatchCommand(int, unsigned)
+{
+    return false;
+}
+
+} // namespace nuro

@@ -1,0 +1,294 @@
+#include "platform/TemplateBuilder.h"
+
+#include "platform/DialogUnits.h"
+#include "platform/Menus.h"
+#include "platform/PictureControl.h"
+#include "resources/Pictures.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace nuro {
+namespace {
+
+// An automatic radio button: a click always checks it and unchecks the others of its group,
+// while checking by code changes this button alone.
+class AutoRadioButton : public QRadioButton {
+public:
+    AutoRadioButton(const QString& text, int group, QWidget* parent) : QRadioButton(text, parent)
+    {
+        setAutoExclusive(false);
+        setProperty("radioGroup", group);
+    }
+
+protected:
+    void nextCheckState() override
+    {
+        setChecked(true);
+        for (QObject* o : parent()->children()) {
+            auto* other = dynamic_cast<AutoRadioButton*>(o);
+            if (other && other != this && other->property("radioGroup") == property("radioGroup"))
+                other->setChecked(false);
+        }
+    }
+};
+
+Qt::Alignment TextAlignment(std::uint32_t style)
+{
+    if (style & CS_Right)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (style & CS_Center)
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString Text(const char* s)
+{
+    return QString::fromUtf8(s ? s : "");
+}
+
+void ConnectClick(QAbstractButton* b, DialogWindow* dlg, int id)
+{
+    QObject::connect(b, &QAbstractButton::clicked, dlg, [dlg, id] { dlg->SendCommand(id, BN_CLICKED); });
+}
+
+QWidget* MakeStatic(const ControlTemplate& c, const QRect& r, QWidget* parent)
+{
+    const bool frameOnly = (c.style & CS_Etched) || ((c.style & CS_Border) && Text(c.text).isEmpty());
+    if (frameOnly) {
+        auto* f = new QFrame(parent);
+        // A frame one or two pixels high is the etched separator line.
+        f->setFrameShape(r.height() <= 3 ? QFrame::HLine : r.width() <= 3 ? QFrame::VLine : QFrame::Box);
+        f->setFrameShadow((c.style & CS_Etched) ? QFrame::Sunken : QFrame::Plain);
+        return f;
+    }
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(Text(c.text));
+    l->setAlignment((TextAlignment(c.style) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    if (c.style & CS_Border)
+        l->setFrameShape(QFrame::Box);
+    return l;
+}
+
+QWidget* MakeEdit(const ControlTemplate& c, DialogWindow* dlg)
+{
+    auto* e = new QLineEdit(dlg);
+    e->setText(Text(c.text));
+    e->setAlignment(TextAlignment(c.style));
+    e->setReadOnly(c.style & CS_ReadOnly);
+    e->setFrame(c.style & CS_Border);
+    if (c.style & CS_Digits)
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
+    const int id = c.id;
+    QObject::connect(e, &QLineEdit::textEdited, dlg, [dlg, id] { dlg->SendCommand(id, EN_CHANGE); });
+    return e;
+}
+
+QWidget* MakePushButton(const ControlTemplate& c, DialogWindow* dlg)
+{
+    auto* b = new QPushButton(Text(c.text), dlg);
+    // Enter is handled by the dialog, which knows the default button.
+    b->setAutoDefault(false);
+    b->setDefault(c.kind == ControlKind::DefPushButton);
+    b->setProperty("pushKind", true);
+    if (c.kind == ControlKind::BitmapButton)
+        b->setProperty("caption", Text(c.text));
+    ConnectClick(b, dlg, c.id);
+    return b;
+}
+
+QWidget* MakeCombo(const ControlTemplate& c, const QRect& r, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setProperty("sorted", bool(c.style & CS_Sorted));
+    // The template's height is the dropped-down height; shown closed, a combo is one line high.
+    const int lineHeight = box->fontMetrics().height();
+    box->setMaxVisibleItems(std::max(1, r.height() / std::max(1, lineHeight + 2) - 1));
+    return box;
+}
+
+QWidget* MakeList(std::uint32_t style, int id, DialogWindow* dlg)
+{
+    auto* list = new QListWidget(dlg);
+    list->setProperty("sorted", bool(style & CS_Sorted));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFrameShape((style & CS_Border) ? QFrame::Box : QFrame::NoFrame);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, dlg,
+                     [dlg, id] { dlg->SendCommand(id, LBN_DBLCLK); });
+    return list;
+}
+
+QWidget* MakeControl(const ControlTemplate& c, const QRect& r, DialogWindow* dlg, int radioGroup)
+{
+    switch (c.kind) {
+    case ControlKind::Static:
+        return MakeStatic(c, r, dlg);
+    case ControlKind::Edit:
+        return MakeEdit(c, dlg);
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+    case ControlKind::BitmapButton:
+        return MakePushButton(c, dlg);
+    case ControlKind::CheckBox: {
+        auto* b = new QCheckBox(Text(c.text), dlg);
+        ConnectClick(b, dlg, c.id);
+        return b;
+    }
+    case ControlKind::RadioButton: {
+        auto* b = new AutoRadioButton(Text(c.text), radioGroup, dlg);
+        ConnectClick(b, dlg, c.id);
+        return b;
+    }
+    case ControlKind::GroupBox: {
+        auto* g = new QGroupBox(Text(c.text), dlg);
+        g->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return g;
+    }
+    case ControlKind::ComboBox:
+        return MakeCombo(c, r, dlg);
+    case ControlKind::ListBox:
+        return MakeList(c.style, c.id, dlg);
+    case ControlKind::PictureStatic:
+    case ControlKind::PictureButton: {
+        auto* p = new PictureControl(c.id, c.kind == ControlKind::PictureButton, Text(c.text), dlg);
+        ConnectClick(p, dlg, c.id);
+        return p;
+    }
+    case ControlKind::Custom:
+        break;
+    }
+    // An outside control class: a placeholder that is never shown.
+    auto* w = new QWidget(dlg);
+    w->setProperty("className", Text(c.className));
+    return w;
+}
+
+Qt::WindowFlags PopupFlags(std::uint32_t style)
+{
+    Qt::WindowFlags f = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (style & WS_Caption)
+        f |= Qt::WindowTitleHint;
+    else
+        f |= Qt::FramelessWindowHint;
+    if (style & WS_SysMenu)
+        f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MinimizeBox)
+        f |= Qt::WindowMinimizeButtonHint;
+    return f;
+}
+
+void PlacePopup(DialogWindow* dlg, const DialogTemplate& t, const DialogUnitScale& s, QWidget* owner)
+{
+    const QSize size = dlg->size();
+    if (t.style & WS_Centered) {
+        QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            dlg->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+        }
+        return;
+    }
+    // Uncentred templates are placed relative to the owner's client area, or the screen.
+    QPoint origin = owner ? owner->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
+    dlg->move(origin + QPoint(UnitsToPixelsAcross(s, t.x), UnitsToPixelsDown(s, t.y)));
+}
+
+} // namespace
+
+DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool child)
+{
+    auto* dlg = new DialogWindow(tmpl, child ? parent : (parent ? parent->window() : nullptr), child);
+    const DialogUnitScale scale = ScaleForFont(tmpl.fontName, tmpl.fontPoints);
+    dlg->setFont(FontForTemplate(tmpl.fontName, tmpl.fontPoints));
+    dlg->setWindowTitle(Text(tmpl.caption));
+    dlg->setFixedSize(UnitsToPixelsAcross(scale, tmpl.cx), UnitsToPixelsDown(scale, tmpl.cy));
+    if (tmpl.className && std::strcmp(tmpl.className, "BorDlg_Gray") == 0) {
+        QPalette pal = dlg->palette();
+        pal.setColor(QPalette::Window, QColor(kGrayDialogColor));
+        dlg->setPalette(pal);
+        dlg->setAutoFillBackground(true);
+    }
+
+    int radioGroup = 0;
+    for (const ControlTemplate& c : tmpl.controls) {
+        if (c.style & CS_Group)
+            ++radioGroup;
+        const QRect r = UnitsToPixels(scale, c.x, c.y, c.cx, c.cy);
+        QWidget* w = MakeControl(c, r, dlg, radioGroup);
+        dlg->AddControl(w, c.id);
+        if (c.kind == ControlKind::ComboBox)
+            w->setGeometry(r.x(), r.y(), r.width(), std::min(r.height(), w->sizeHint().height()));
+        else
+            w->setGeometry(r);
+        w->setFocusPolicy((c.style & CS_TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+        if (c.kind == ControlKind::Static || c.kind == ControlKind::GroupBox || c.kind == ControlKind::Custom)
+            w->setFocusPolicy(Qt::NoFocus);
+        if (c.style & CS_Disabled)
+            w->setEnabled(false);
+        if ((c.style & CS_Hidden) || c.kind == ControlKind::Custom)
+            w->setVisible(false);
+    }
+
+    if (child) {
+        dlg->move(0, 0);
+    } else {
+        dlg->setWindowFlags(PopupFlags(tmpl.style));
+        if (tmpl.style & WS_SizeBorder) {
+            const QSize size = dlg->size();
+            dlg->setMinimumSize(0, 0);
+            dlg->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            dlg->resize(size);
+        }
+        PlacePopup(dlg, tmpl, scale, parent);
+    }
+    return dlg;
+}
+
+QWidget* CreateListBox(QWidget* dlgWidget, int id, const QRect& pixels, std::uint32_t style)
+{
+    DialogWindow* dlg = DialogOf(dlgWidget);
+    if (!dlg)
+        return nullptr;
+    QWidget* list = MakeList(style, id, dlg);
+    dlg->AddControl(list, id);
+    list->setGeometry(pixels);
+    list->setFocusPolicy((style & CS_TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    list->show();
+    return list;
+}
+
+QImage RenderTemplate(const DialogTemplate& tmpl)
+{
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (const MenuTemplate* menu = tmpl.menuId ? FindMenu(tmpl.menuId) : nullptr)
+        layout->setMenuBar(BuildMenuBar(*menu, &host, [](int) {}));
+    DialogWindow* dlg = BuildDialog(tmpl, &host, true);
+    layout->addWidget(dlg);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    host.show();
+    QImage image = host.grab().toImage();
+    host.hide();
+    return image;
+}
+
+} // namespace nuro

@@ -1,0 +1,5 @@
+/* Exports looked up by name in the library-loading test. */
+int nuro_test_answer(int x)
+{
+    return x * 2 + 1;
+}
