@@ -2,6 +2,7 @@
 
 #include "core/TimeText.h"
 
+#include <cstring>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -15,6 +16,29 @@ std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offs
             return entry;
     }
     return std::nullopt;
+}
+
+std::optional<NoticeEntry> PrayerMatcher::Match(const TimeTable& table, std::int32_t offset, std::string_view clock)
+{
+    const bool sameTable = valid_ && offset == offset_ && std::memcmp(&table, &table_, sizeof table) == 0;
+    if (sameTable && clock == clock_)
+        return answer_;
+    if (!sameTable) {
+        for (std::size_t i = 0; i < kNoticeTable.size(); ++i)
+            shifted_[i] = ShiftTimeText(SlotText(table[kNoticeTable[i].slot]), offset);
+        std::memcpy(&table_, &table, sizeof table);
+        offset_ = offset;
+        valid_ = true;
+    }
+    clock_.assign(clock);
+    answer_.reset();
+    for (std::size_t i = 0; i < kNoticeTable.size(); ++i) {
+        if (shifted_[i] == clock) {
+            answer_ = kNoticeTable[i];
+            break;
+        }
+    }
+    return answer_;
 }
 
 std::string SystemMonitorClock::Now() { return ClockText(); }
@@ -46,7 +70,7 @@ void AlarmMonitor::Tick()
     const std::string clock = w_.clock.Now();
     const std::int32_t offset = w_.offset.load();
     const std::optional<NoticeEntry> entry =
-        w_.schedule.ReadTable([&](const TimeTable& table) { return MatchPrayer(table, offset, clock); });
+        w_.schedule.ReadTable([&](const TimeTable& table) { return matcher_.Match(table, offset, clock); });
     if (!entry)
         return;
     w_.host.ShowNotice(entry->templateId);

@@ -37,6 +37,21 @@ inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {{
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock);
 
+// MatchPrayer with memory: the monitor asks about seventy times a second, the clock text changes once
+// a second and the table every seven, so the shifts and comparisons are redone only on a change.
+class PrayerMatcher {
+public:
+    std::optional<NoticeEntry> Match(const TimeTable& table, std::int32_t offset, std::string_view clock);
+
+private:
+    bool valid_ = false;
+    TimeTable table_{};
+    std::int32_t offset_ = 0;
+    std::array<std::string, kNoticeTable.size()> shifted_;
+    std::string clock_;
+    std::optional<NoticeEntry> answer_;
+};
+
 // What the monitor needs of the running program. Every call comes on the monitor thread.
 class MonitorHost {
 public:
@@ -85,6 +100,7 @@ public:
 private:
     Wiring w_;
     std::int32_t counter_ = 0;
+    PrayerMatcher matcher_;
 };
 
 // Titles the main frame with PlaceName and starts the process's monitor on its own detached thread,
