@@ -1,0 +1,90 @@
+#include "schedule/CalcLibrary.h"
+
+#include "calc/nuro_api.h"
+#include "platform/SharedLibrary.h"
+
+#include <cstdio>
+
+namespace nuro {
+namespace {
+
+class SystemLibraryLoader : public LibraryLoader {
+public:
+    void* Open(const char* name) override { return OpenSharedLibrary(name); }
+    void* Resolve(void* library, const char* symbol) override { return FindLibrarySymbol(library, symbol); }
+};
+
+void ReportMissing()
+{
+    std::fputs(kCalcError, stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader() { return std::make_unique<SystemLibraryLoader>(); }
+
+CalcLibrary::CalcLibrary(std::unique_ptr<LibraryLoader> loader) : loader_(std::move(loader)) {}
+
+void CalcLibrary::Load()
+{
+    std::call_once(loadOnce_, [this] { library_.store(loader_->Open(kCalcLibraryName)); });
+}
+
+bool CalcLibrary::Loaded() const { return library_.load() != nullptr; }
+
+void* CalcLibrary::Export(const char* name)
+{
+    Load();
+    void* library = library_.load();
+    void* symbol = library ? loader_->Resolve(library, name) : nullptr;
+    if (!symbol)
+        ReportMissing();
+    return symbol;
+}
+
+std::optional<std::string> CalcLibrary::Trt(const TrtArguments& a)
+{
+    auto trt = reinterpret_cast<nuro_trt_fn>(Export("trt"));
+    if (!trt)
+        return std::nullopt;
+    const char* text = trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin,
+                           a.latSec, a.latDir, a.zoneHours, a.pressure, a.temperature, a.elevation, a.aserMethod,
+                           a.additions[0], a.additions[1], a.additions[2], a.additions[3], a.additions[4],
+                           a.additions[5], a.angleFajer, a.angleIsha, a.precision);
+    return std::string(text ? text : "");
+}
+
+std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
+{
+    auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
+    if (!connect5)
+        return std::nullopt;
+    std::lock_guard<std::mutex> guard(queryLock_);
+    const char* const columns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
+                                   "t_zone", "p", "t", "h", workArea_.data()};
+    const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
+    return std::string(row ? row : "");
+}
+
+CalcLibrary& Calc()
+{
+    static CalcLibrary* library = new CalcLibrary(MakeSystemLibraryLoader());
+    return *library;
+}
+
+std::string PlaceQuery(std::string_view name)
+{
+    std::string sql = "select * from nuro where nom='";
+    for (char c : name) {
+        if (c == '\0')
+            break;
+        sql.push_back(c);
+        if (c == '\'')
+            sql.push_back('\'');
+    }
+    sql += "'";
+    return sql;
+}
+
+} // namespace nuro

@@ -1,0 +1,84 @@
+// The program's side of the calculation library: loaded once by name, exports resolved at each call.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nuro {
+
+inline constexpr const char* kCalcLibraryName = "libnuro.so";
+inline constexpr const char* kPlaceDatabase = "data.ar";
+inline constexpr const char* kPlaceDatabaseUser = "user";
+inline constexpr const char* kPlaceDatabasePassword = "qvx";
+inline constexpr const char* kCalcError = "ERREUR\n";
+
+// How the library is reached: the system's dynamic loader in the program, a fake in tests.
+class LibraryLoader {
+public:
+    virtual ~LibraryLoader() = default;
+    virtual void* Open(const char* name) = 0;                     // nullptr when it cannot be loaded
+    virtual void* Resolve(void* library, const char* symbol) = 0; // nullptr when the export is missing
+};
+
+std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader();
+
+// The 25 arguments of "trt", in call order, each one 32-bit slot.
+struct TrtArguments {
+    std::int32_t year = 0, month = 0, day = 0;
+    std::int32_t lonDeg = 0, lonMin = 0;
+    float lonSec = 0;
+    std::int32_t lonDir = 0; // the letter in the low 8 bits
+    std::int32_t latDeg = 0, latMin = 0;
+    float latSec = 0;
+    std::int32_t latDir = 0;
+    std::int32_t zoneHours = 0;
+    float pressure = 0, temperature = 0, elevation = 0;
+    std::int32_t aserMethod = 0;
+    std::array<std::int32_t, 6> additions{}; // Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha
+    std::int32_t angleFajer = 0, angleIsha = 0;
+    std::int32_t precision = 0;
+
+    bool operator==(const TrtArguments&) const = default;
+};
+
+class CalcLibrary {
+public:
+    explicit CalcLibrary(std::unique_ptr<LibraryLoader> loader);
+    CalcLibrary(const CalcLibrary&) = delete;
+    CalcLibrary& operator=(const CalcLibrary&) = delete;
+
+    // Loads the library the first time it is called (from any thread); a failed load is silent.
+    // There is no unload: a refresh on the monitor thread may be inside the library while the
+    // program exits, so it stays loaded until the process ends.
+    void Load();
+    bool Loaded() const;
+
+    // The export's text, copied; nullopt, after writing "ERREUR\n" to standard output, when the
+    // library or the export is missing. Calls Load() first.
+    std::optional<std::string> Trt(const TrtArguments& args);
+    std::optional<std::string> Connect5(const std::string& sql);
+
+private:
+    void* Export(const char* name);
+
+    std::unique_ptr<LibraryLoader> loader_;
+    std::once_flag loadOnce_;
+    std::atomic<void*> library_{nullptr};
+    std::mutex queryLock_;            // guards the work area handed to every query
+    std::array<char, 28> workArea_{};
+};
+
+// The process's binding, over the system loader. Never destroyed, so a detached thread may still use it.
+CalcLibrary& Calc();
+
+// "select * from nuro where nom='NAME'" with every single quote of the name doubled, so any name
+// stays one literal.
+std::string PlaceQuery(std::string_view name);
+
+} // namespace nuro

@@ -1,0 +1,84 @@
+#include "schedule/Notice.h"
+
+#include "platform/DialogOps.h"
+#include "platform/Screen.h"
+#include "platform/Sound.h"
+#include "platform/UiThread.h"
+#include "resources/templates/NoticeTemplates.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace nuro {
+namespace {
+
+QPointer<QWidget>& Owner()
+{
+    static QPointer<QWidget> owner; // only touched on the user-interface thread
+    return owner;
+}
+
+} // namespace
+
+ScreenPoint ScreenPlacement() { return ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES)); }
+
+bool IsNonNtPlatform() { return false; }
+
+bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/)
+{
+    switch (msg) {
+    case DialogMessage::InitDialog: {
+        // Our own window above the others, not a desktop notification; closing it is no reason to quit.
+        dlg->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        dlg->setAttribute(Qt::WA_QuitOnClose, false);
+        const ScreenPoint at = ScreenPlacement();
+        MoveWindow(dlg, at.x, at.y, false);
+        return true;
+    }
+    case DialogMessage::Command: {
+        const unsigned command = static_cast<unsigned>(id) & 0xFFFFu;
+        if ((command >= kFirstNoticePictureId && command <= kLastNoticePictureId) || command == kNoticeCloseId) {
+            EndDialog(dlg, 1);
+            return true;
+        }
+        return false;
+    }
+    case DialogMessage::Close:
+        return false;
+    }
+    return false;
+}
+
+bool PlayNoticeSound(const std::function<bool()>& soundBoxOn)
+{
+    if (!soundBoxOn || !soundBoxOn())
+        return false;
+    // A missing "um.wav" plays the default tone instead.
+    PlaySoundSync(kNoticeSound);
+    return true;
+}
+
+void SetNoticeOwner(QWidget* mainFrame) { Owner() = mainFrame; }
+
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn)
+{
+    const DialogTemplate* tmpl = FindNoticeTemplate(templateId);
+    if (!tmpl)
+        return;
+    // The sound comes first and holds only the calling thread, never the user-interface thread.
+    PlayNoticeSound(soundBoxOn);
+    QWidget* owner = CallOnUiThread([]() -> QWidget* { return Owner().data(); });
+    DialogBoxParam(*tmpl, owner, NoticeDialogProc);
+}
+
+void NoticeMonitorHost::ShowNotice(int templateId)
+{
+    OpenNotice(templateId, [this] { return SoundBoxOn(); });
+}
+
+void QueuedTimeDisplay::SetTimeText(int boxId, const std::string& text)
+{
+    PostToUiThread([setter = setter_, boxId, text] { setter(boxId, text); });
+}
+
+} // namespace nuro

@@ -1,0 +1,72 @@
+// The prayer notice: a picture window per alarmed prayer, opened at the monitor's request and
+// closed by the user, with "um.wav" played first when the sound box is on.
+#pragma once
+
+#include "platform/DialogProc.h"
+#include "schedule/AlarmMonitor.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace nuro {
+
+inline constexpr const char* kNoticeSound = "um.wav";
+inline constexpr int kNoticeCloseId = 1;
+inline constexpr int kFirstNoticePictureId = 700;
+inline constexpr int kLastNoticePictureId = 704;
+
+struct ScreenPoint {
+    int x = 0, y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+// The fixed top-left corner used for the notice, the main frame and the About box, from the
+// screen's width and height in pixels; the divisions truncate toward zero, nothing is clamped.
+constexpr ScreenPoint ScreenPlacement(int width, int height)
+{
+    return {(width - 158) / 2 - 79, (height - 134) / 2 - 114};
+}
+// The same for the screen as the platform reports it (HORZRES, VERTRES).
+ScreenPoint ScreenPlacement();
+
+// Whether the older Windows family's way of showing a framework dialog applies: never here, so
+// the About box takes its framework way and the notice always runs with NoticeDialogProc.
+bool IsNonNtPlatform();
+
+// The notice's procedure: at initialisation it moves the window to ScreenPlacement without
+// activating it and keeps it above other windows; the commands 700 to 704 (the picture) and 1
+// (the close button) end it with 1; any other command, Escape (IDCANCEL) and a close request do not.
+bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned code);
+
+// Plays "um.wav" to its end when soundBoxOn() answers true; false when nothing was asked to play.
+bool PlayNoticeSound(const std::function<bool()>& soundBoxOn);
+
+// The window the notice is modal to: the main frame once it exists (nullptr: modal to nothing).
+// Set on the user-interface thread.
+void SetNoticeOwner(QWidget* mainFrame);
+
+// Plays the sound (on the calling thread), then shows the template's notice on the user-interface
+// thread and returns once it has been closed. Callable from any thread; an unknown id does nothing.
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn);
+
+// A MonitorHost whose notices are the real ones; the program supplies the rest.
+class NoticeMonitorHost : public MonitorHost {
+public:
+    void ShowNotice(int templateId) override;
+};
+
+// Time boxes whose texts travel to the user-interface thread as queued calls, never waited for,
+// in the order they were set (also from the user-interface thread itself, so that a text queued
+// by the monitor cannot land after a later one set directly).
+class QueuedTimeDisplay : public TimeDisplay {
+public:
+    using Setter = std::function<void(int boxId, const std::string& text)>; // runs on the UI thread
+    explicit QueuedTimeDisplay(Setter setter) : setter_(std::move(setter)) {}
+    void SetTimeText(int boxId, const std::string& text) override;
+
+private:
+    Setter setter_;
+};
+
+} // namespace nuro

@@ -1,0 +1,93 @@
+#include "FakeCalcLibrary.h"
+
+#include "calc/nuro_api.h"
+#include "core/TimeText.h"
+
+#include <cstring>
+
+namespace nuro::test {
+
+namespace {
+int libraryToken;
+thread_local std::string answer; // valid until the same thread's next call, as the library's own
+} // namespace
+
+struct FakeExports {
+    static const char* Trt(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t lonDeg,
+                           std::int32_t lonMin, float lonSec, std::int32_t lonDir, std::int32_t latDeg,
+                           std::int32_t latMin, float latSec, std::int32_t latDir, std::int32_t zone, float p,
+                           float t, float h, std::int32_t aser, std::int32_t a0, std::int32_t a1, std::int32_t a2,
+                           std::int32_t a3, std::int32_t a4, std::int32_t a5, std::int32_t angleFajer,
+                           std::int32_t angleIsha, std::int32_t precision)
+    {
+        TrtArguments a{year,   month,  day, lonDeg, lonMin, lonSec, lonDir, latDeg,
+                       latMin, latSec, latDir, zone, p,      t,      h,      aser,
+                       {a0, a1, a2, a3, a4, a5}, angleFajer, angleIsha, precision};
+        FakeLibrary& fake = FakeLibrary::Instance();
+        std::lock_guard<std::mutex> guard(fake.lock_);
+        fake.state_.trtCalls.push_back(a);
+        answer = fake.state_.trtText;
+        if (fake.state_.echoLongitude) {
+            answer.clear();
+            for (int i = 0; i < 6; ++i)
+                answer += FormatTimeText(lonDeg % 24, lonMin % 60, 0) + "*";
+        }
+        return answer.c_str();
+    }
+
+    static const char* Connect5(const char* database, const char* user, const char* password, const char* sql,
+                                const char* const* columns)
+    {
+        FakeLibrary& fake = FakeLibrary::Instance();
+        std::lock_guard<std::mutex> guard(fake.lock_);
+        fake.state_.queries.push_back(std::string(database) + "|" + user + "|" + password + "|" + sql);
+        std::vector<std::string> table;
+        for (int i = 0; i < 14; ++i)
+            table.emplace_back(columns[i]);
+        fake.state_.columnTables.push_back(table);
+        fake.state_.workAreas.push_back(columns[14]);
+        answer = fake.state_.connect5Text;
+        return answer.c_str();
+    }
+};
+
+// The casts below only hold when the fakes have exactly the library's signatures.
+static_assert(std::is_same_v<decltype(&FakeExports::Trt), nuro_trt_fn>);
+static_assert(std::is_same_v<decltype(&FakeExports::Connect5), nuro_connect5_fn>);
+
+FakeLibrary& FakeLibrary::Instance()
+{
+    static FakeLibrary fake;
+    return fake;
+}
+
+void FakeLibrary::Reset()
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    state_ = FakeLibraryState{};
+}
+
+void* FakeLoader::Open(const char* name)
+{
+    FakeLibrary& fake = FakeLibrary::Instance();
+    std::lock_guard<std::mutex> guard(fake.lock_);
+    ++fake.state_.opens;
+    fake.state_.openedNames.emplace_back(name);
+    return fake.state_.libraryPresent ? &libraryToken : nullptr;
+}
+
+void* FakeLoader::Resolve(void* library, const char* symbol)
+{
+    FakeLibrary& fake = FakeLibrary::Instance();
+    std::lock_guard<std::mutex> guard(fake.lock_);
+    fake.state_.resolved.emplace_back(symbol);
+    if (library != &libraryToken)
+        return nullptr;
+    if (std::strcmp(symbol, "trt") == 0 && fake.state_.trtPresent)
+        return reinterpret_cast<void*>(&FakeExports::Trt);
+    if (std::strcmp(symbol, "connect5") == 0 && fake.state_.connect5Present)
+        return reinterpret_cast<void*>(&FakeExports::Connect5);
+    return nullptr;
+}
+
+} // namespace nuro::test

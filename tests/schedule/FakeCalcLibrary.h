@@ -1,0 +1,61 @@
+// A stand-in for libnuro.so: a loader that hands out real functions with the library's signatures,
+// which record every call's arguments and answer a text set by the test.
+#pragma once
+
+#include "schedule/CalcLibrary.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace nuro::test {
+
+struct FakeLibraryState {
+    bool libraryPresent = true;
+    bool trtPresent = true;
+    bool connect5Present = true;
+    int opens = 0;
+    std::vector<std::string> openedNames;
+    std::vector<std::string> resolved; // every symbol asked for, in order
+    std::string trtText;
+    bool echoLongitude = false; // answer six times "D1:M1:00" instead of trtText
+    std::vector<TrtArguments> trtCalls;
+    std::string connect5Text;
+    std::vector<std::string> queries;
+    std::vector<std::vector<std::string>> columnTables; // the 14 texts of each query's column table
+    std::vector<const void*> workAreas;
+};
+
+// One fake per process; Reset() starts each test afresh. Every access takes the lock, since the
+// monitor's thread calls it too.
+class FakeLibrary {
+public:
+    static FakeLibrary& Instance();
+    void Reset();
+    template <typename F>
+    auto With(F&& f)
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        return f(state_);
+    }
+
+private:
+    friend class FakeLoader;
+    friend struct FakeExports;
+    std::mutex lock_;
+    FakeLibraryState state_;
+};
+
+class FakeLoader : public LibraryLoader {
+public:
+    void* Open(const char* name) override;
+    void* Resolve(void* library, const char* symbol) override;
+};
+
+inline std::unique_ptr<CalcLibrary> MakeFakeCalc()
+{
+    return std::make_unique<CalcLibrary>(std::make_unique<FakeLoader>());
+}
+
+} // namespace nuro::test
