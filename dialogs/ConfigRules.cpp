@@ -31,11 +31,6 @@ std::string QuoteSqlText(std::string_view text)
     return quoted;
 }
 
-std::string PlaceQuery(std::string_view placeName)
-{
-    return "select * from nuro where nom='" + QuoteSqlText(placeName) + "'";
-}
-
 std::string NormalizeRealField(std::string_view text)
 {
     return FormatFixed(ParseReal(text.substr(0, kFieldReadChars)), 2);

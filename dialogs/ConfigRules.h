@@ -1,4 +1,4 @@
-// The Config dialog's text rules: the place list, the place query, field normalisation, the update
+// The Config dialog's text rules: the place list, quoting, field normalisation, the update
 // statement for the updater and the per-place minute additions. No windows here.
 #pragma once
 
@@ -23,9 +23,6 @@ std::vector<std::string> PlaceListNames(std::string_view t1);
 
 // `text` with every single quote doubled, so it stays one SQL string literal.
 std::string QuoteSqlText(std::string_view text);
-
-// "select * from nuro where nom='<name>'" with the name's quotes doubled.
-std::string PlaceQuery(std::string_view placeName);
 
 // A real field rewritten with two decimals, an integer field with "%d" (unparsable text gives 0).
 std::string NormalizeRealField(std::string_view text);
