@@ -19,6 +19,8 @@
 #include "schedule/CalcLibrary.h"
 #include "schedule/Schedule.h"
 
+#include <QWidget>
+
 #include <QRect>
 
 #include <cstdio>
@@ -47,6 +49,7 @@ struct ConfigState {
     QWidget* dlg = nullptr;
     QWidget* list = nullptr;
     int lastChosen = -1;
+    PlaceUpdater updater;
 };
 
 ConfigState& State()
@@ -149,6 +152,14 @@ void ApplyPlaceAdditions()
     ShowExpertFields();
 }
 
+void StartUpdater(const std::string& statement)
+{
+    const std::string updater = FindUpdater();
+    std::string error = "no updater next to the program";
+    if (updater.empty() || !SpawnDetached(updater, {statement}, &error))
+        std::fprintf(stderr, "nuro: the place update could not be started: %s\n", error.c_str());
+}
+
 void RunUpdater(QWidget* dlg)
 {
     const StatementFields fields{Field(dlg, kZone, kStatementFieldRoom), Field(dlg, kPressure, kStatementFieldRoom),
@@ -161,10 +172,10 @@ void RunUpdater(QWidget* dlg)
                      kStatementMaxChars);
         return;
     }
-    const std::string updater = FindUpdater();
-    std::string error = "no updater next to the program";
-    if (updater.empty() || !SpawnDetached(updater, {*statement}, &error))
-        std::fprintf(stderr, "nuro: the place update could not be started: %s\n", error.c_str());
+    if (State().updater)
+        State().updater(*statement);
+    else
+        StartUpdater(*statement);
 }
 
 void ChoosePlace(QWidget* dlg)
@@ -244,6 +255,18 @@ void OpenConfigDialog()
 QWidget* ConfigDialogWindow()
 {
     return State().dlg;
+}
+
+void SetPlaceUpdater(PlaceUpdater updater)
+{
+    State().updater = std::move(updater);
+}
+
+void ResetConfigDialog()
+{
+    ConfigState& st = State();
+    delete st.dlg;
+    st = ConfigState{false, nullptr, nullptr, -1, std::move(st.updater)};
 }
 
 } // namespace nuro

@@ -10,6 +10,8 @@
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/Schedule.h"
 
+#include <QWidget>
+
 #include <array>
 #include <mutex>
 
@@ -153,6 +155,12 @@ void OpenExpertDialog()
 QWidget* ExpertDialogWindow()
 {
     return State().dlg;
+}
+
+void ResetExpertDialog()
+{
+    delete State().dlg;
+    State() = ExpertState{};
 }
 
 } // namespace nuro

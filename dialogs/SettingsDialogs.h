@@ -5,6 +5,7 @@
 #include "core/TimeText.h"
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -26,5 +27,14 @@ QWidget* SummerTimeDialogWindow();
 
 // Where the Summer Time check takes the current year from (the local date unless replaced).
 void SetSummerDateSource(std::function<LocalDate()> today);
+
+// What MODIF hands the finished update statement to; by default it starts the updater `mod` without
+// waiting. An empty function restores the default.
+using PlaceUpdater = std::function<void(const std::string& statement)>;
+void SetPlaceUpdater(PlaceUpdater updater);
+
+// Destroys the three settings dialogs so the next command creates them afresh (tests only: the program
+// keeps them for its whole run).
+void ResetSettingsDialogs();
 
 } // namespace nuro

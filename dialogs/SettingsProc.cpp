@@ -1,6 +1,9 @@
 #include "dialogs/SettingsProc.h"
 
+#include "dialogs/SettingsDialogs.h"
 #include "platform/DialogOps.h"
+
+#include <QWidget>
 
 namespace nuro {
 
@@ -13,6 +16,13 @@ void OpenSettingsDialog(bool& opened, QWidget*& dlg, const DialogTemplate& tmpl,
     opened = true;
     // Modeless: the program's own event loop serves it, and no window is blocked by it.
     dlg = CreateDialogParam(tmpl, nullptr, std::move(proc));
+}
+
+void ResetSettingsDialogs()
+{
+    ResetConfigDialog();
+    ResetExpertDialog();
+    ResetSummerTimeDialog();
 }
 
 } // namespace nuro

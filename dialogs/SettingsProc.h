@@ -17,4 +17,9 @@ inline bool IgnoreCloseRequest() { return true; }
 // Shows the dialog when it exists; otherwise creates it from `tmpl` with no owner.
 void OpenSettingsDialog(bool& opened, QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc);
 
+// Each dialog's part of ResetSettingsDialogs.
+void ResetConfigDialog();
+void ResetExpertDialog();
+void ResetSummerTimeDialog();
+
 } // namespace nuro

@@ -11,6 +11,8 @@
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/Schedule.h"
 
+#include <QWidget>
+
 #include <mutex>
 
 namespace nuro {
@@ -152,6 +154,14 @@ void OpenSummerTimeDialog()
 QWidget* SummerTimeDialogWindow()
 {
     return State().dlg;
+}
+
+void ResetSummerTimeDialog()
+{
+    SummerState& st = State();
+    delete st.dlg;
+    st.opened = false;
+    st.dlg = nullptr;
 }
 
 void SetSummerDateSource(std::function<LocalDate()> today)
