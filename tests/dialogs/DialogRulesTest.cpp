@@ -41,22 +41,6 @@ TEST(QuoteSqlText, EverySingleQuoteIsDoubled)
         EXPECT_EQ(QuoteSqlText(r.text), r.expected) << r.text;
 }
 
-TEST(NormalizeConfigFields, RealsGetTwoDecimalsIntegersPlainDigits)
-{
-    struct Row { const char* text; const char* real; const char* integer; };
-    const Row rows[] = {
-        {"12.5", "12.50", "12"},       {"007", "7.00", "7"},        {"", "0.00", "0"},
-        {"abc", "0.00", "0"},          {"-3.456", "-3.46", "-3"},   {"1013.25mBar", "1013.25", "1013"},
-        {" +7", "7.00", "7"},          {"0.005", "0.01", "0"},      {"1e3", "1000.00", "1"},
-        // Only the first 10 characters of a field are read.
-        {"12345678901234", "1234567890.00", "1234567890"},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(NormalizeRealField(r.text), r.real) << r.text;
-        EXPECT_EQ(NormalizeIntField(r.text), r.integer) << r.text;
-    }
-}
-
 namespace {
 
 AppSettings Coordinates(int d1, int m1, float s1, char c1, int d2, int m2, float s2, char c2)
@@ -133,22 +117,6 @@ TEST(PlaceAdditions, DhohurSevenAndMagherebTwoOnlyForTunisia)
         EXPECT_EQ(PlaceAdditions(r.name), r.expected) << r.name;
 }
 
-TEST(ExpertAdditions, MagnitudeInTheFieldSignByTheRadios)
-{
-    struct Row { std::int32_t value; const char* field; bool minus; };
-    const Row rows[] = {
-        {-5, "5", true},  {5, "5", false},  {0, "0", true},  {1, "1", false},  {-1, "1", true},
-        {9999999, "9999999", false},  {-9999999, "9999999", true},
-        {10000000, "9999999", false}, {INT_MIN, "9999999", true}, {INT_MAX, "9999999", false},
-    };
-    for (const Row& r : rows) {
-        AdditionView view = ShowAddition(r.value);
-        EXPECT_EQ(view.magnitude, r.field) << r.value;
-        EXPECT_EQ(view.minus, r.minus) << r.value;
-        EXPECT_LE(view.magnitude.size(), kExpertTextChars);
-    }
-}
-
 TEST(ExpertAdditions, ReadBackNegatesWhenMinusIsChecked)
 {
     struct Row { const char* field; bool minus; std::int32_t expected; };
@@ -183,17 +151,6 @@ TEST(ExpertAngles, ShownWithSignAndClampedToSevenCharacters)
     EXPECT_EQ(ReadAngle("123456789012"), 9999999);
     EXPECT_EQ(ReadAngle("4294967188"), 9999999);
     EXPECT_EQ(ReadAngle("-4294967188"), -999999);
-}
-
-TEST(SummerEntries, TrailingBlankAndTwoCharacterReadBack)
-{
-    struct Row { int number; const char* text; std::int32_t readBack; };
-    const Row rows[] = {{1, "1 ", 1}, {10, "10 ", 10}, {12, "12 ", 12}, {31, "31 ", 31}, {0, "0 ", 0}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(SummerEntryText(r.number), r.text);
-        EXPECT_EQ(ReadSummerNumber(SummerEntryText(r.number)), r.readBack);
-    }
-    EXPECT_EQ(ReadSummerNumber(""), 0);
 }
 
 TEST(ValidateSummerWindow, MonthLengthsLeapRuleAndOrder)

@@ -82,14 +82,10 @@ TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
 {
     struct Row { int year, m1, d1, m2, d2; bool accepted; int val1, val2; };
     const Row rows[] = {
-        {2024, 2, 29, 10, 1, true, 229, 1001},  {2100, 2, 29, 10, 1, true, 229, 1001},
-        {2023, 2, 29, 10, 1, false, 0, 0},      {2025, 1, 1, 2, 29, false, 0, 0},
-        {2028, 1, 1, 2, 29, true, 101, 229},    {2024, 2, 30, 3, 1, false, 0, 0},
-        {2024, 4, 31, 10, 1, false, 0, 0},      {2024, 6, 31, 10, 1, false, 0, 0},
-        {2024, 1, 1, 9, 31, false, 0, 0},       {2024, 1, 1, 11, 31, false, 0, 0},
-        {2024, 3, 31, 4, 30, true, 331, 430},   {2024, 10, 1, 3, 31, false, 0, 0},
-        {2024, 3, 3, 3, 3, true, 303, 303},     {2024, 3, 4, 3, 3, false, 0, 0},
-        {2024, 12, 31, 12, 31, true, 1231, 1231},
+        // The full table of the rule is in DialogRulesTest; here each outcome once through the dialog.
+        {2100, 2, 29, 10, 1, true, 229, 1001},  {2023, 2, 29, 10, 1, false, 0, 0},
+        {2024, 1, 1, 11, 31, false, 0, 0},      {2024, 10, 1, 3, 31, false, 0, 0},
+        {2024, 3, 3, 3, 3, true, 303, 303},     {2024, 3, 31, 4, 30, true, 331, 430},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.year << " " << r.m1 << "/" << r.d1 << "-" << r.m2 << "/" << r.d2);
