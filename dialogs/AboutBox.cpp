@@ -1,0 +1,34 @@
+// The About box: run modally over its owner, placed over the main frame window, ended by OK.
+#include "dialogs/Dialogs.h"
+#include "dialogs/SettingsDialogs.h"
+#include "dialogs/SettingsProc.h"
+
+#include "platform/DialogProc.h"
+#include "resources/templates/SettingsTemplates.h"
+
+namespace nuro {
+namespace {
+
+constexpr int kOk = 1;
+
+bool AboutProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
+{
+    if (msg == DialogMessage::InitDialog) {
+        PlaceOverMainFrame(dlg);
+        return true;
+    }
+    if (msg == DialogMessage::Command && ((id & 0xFFFF) == kOk || IsNoticeCommand(id & 0xFFFF))) {
+        EndDialog(dlg, 1);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void ShowAbout(QWidget* owner)
+{
+    DialogBoxParam(AboutTemplate(), owner, AboutProc);
+}
+
+} // namespace nuro

@@ -1,0 +1,272 @@
+// The Config dialog: chooses the place, edits its coordinates and corrections, and writes them back
+// to the place database through the updater.
+#include "dialogs/ConfigRules.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/SettingsDialogs.h"
+#include "dialogs/SettingsProc.h"
+
+#include "core/FieldList.h"
+#include "core/NumberText.h"
+#include "core/SettingsStore.h"
+#include "platform/DialogOps.h"
+#include "platform/DialogProc.h"
+#include "platform/DialogWindow.h"
+#include "platform/Profile.h"
+#include "platform/Spawn.h"
+#include "platform/TemplateBuilder.h"
+#include "resources/Pictures.h"
+#include "resources/templates/SettingsTemplates.h"
+#include "schedule/CalcLibrary.h"
+#include "schedule/Schedule.h"
+
+#include <QWidget>
+
+#include <QRect>
+
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+namespace nuro {
+namespace {
+
+constexpr int kPlaceName = 101;
+constexpr int kLonDeg = 106, kLonMin = 111, kLonSec = 110, kEast = 103, kWest = 104;
+constexpr int kLatDeg = 109, kLatMin = 108, kLatSec = 107, kNorth = 102, kSouth = 105;
+constexpr int kZone = 120, kPressure = 127, kTemperature = 122, kElevation = 121;
+constexpr int kStandard = 134, kHanfai = 135;
+constexpr int kModif = 133, kOk = 155;
+constexpr int kPlaceList = 120; // shares the time zone field's id; told apart by its double-click
+
+// Room the dialog reads its fields with: 10 characters, the name 53.
+constexpr int kFieldRoom = 11;
+constexpr int kNameRoom = static_cast<int>(kPlaceNameCapacity);
+constexpr int kStatementFieldRoom = static_cast<int>(kStatementFieldChars) + 1;
+constexpr int kStatementNameRoom = static_cast<int>(kStatementNameChars) + 1;
+
+struct ConfigState {
+    bool opened = false;
+    QWidget* dlg = nullptr;
+    QWidget* list = nullptr;
+    int lastChosen = -1;
+    PlaceUpdater updater;
+};
+
+ConfigState& State()
+{
+    static ConfigState state;
+    return state;
+}
+
+std::string Field(QWidget* dlg, int id, int room = kFieldRoom)
+{
+    return GetDlgItemText(dlg, id, room);
+}
+
+void CheckPair(QWidget* dlg, int first, int second, bool firstOn)
+{
+    CheckDlgButton(dlg, first, firstOn ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dlg, second, firstOn ? BST_UNCHECKED : BST_CHECKED);
+}
+
+std::string CurrentPlaceName()
+{
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    return Settings().PlaceName.data();
+}
+
+// The chosen place's row from the database; only the Aser radios follow the settings.
+void LoadPlaceRow(QWidget* dlg)
+{
+    const std::string name = CurrentPlaceName();
+    SetDlgItemText(dlg, kPlaceName, name);
+    const std::string row = Calc().Connect5(PlaceQuery(name)).value_or("");
+    const struct { int id; int field; } columns[] = {
+        {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
+        {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
+    };
+    for (const auto& c : columns)
+        SetDlgItemText(dlg, c.id, GetField(row, '*', c.field));
+    CheckPair(dlg, kEast, kWest, GetField(row, '*', 4).starts_with('E'));
+    CheckPair(dlg, kNorth, kSouth, GetField(row, '*', 8).starts_with('N'));
+    std::int32_t aser = 0;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        aser = Settings().ASER;
+    }
+    CheckPair(dlg, kStandard, kHanfai, aser != 2);
+}
+
+void FillPlaceList(QWidget* list)
+{
+    const std::string t1 = Profile().ReadKey(kSettingsSection, "t1", "", kPlaceListChars, kSettingsFile);
+    for (const std::string& name : PlaceListNames(t1))
+        ListAddString(list, name);
+    ListSelectString(list, 0, CurrentPlaceName());
+}
+
+void NormalizeConfigFields(QWidget* dlg)
+{
+    for (int id : {kLonSec, kLatSec, kPressure, kTemperature, kZone, kElevation})
+        SetDlgItemText(dlg, id, NormalizeRealField(Field(dlg, id)));
+    for (int id : {kLonDeg, kLonMin, kLatDeg, kLatMin})
+        SetDlgItemText(dlg, id, NormalizeIntField(Field(dlg, id)));
+}
+
+void ApplyConfigFields(QWidget* dlg)
+{
+    auto real = [&](int id) { return static_cast<float>(ParseReal(Field(dlg, id))); };
+    auto integer = [&](int id) { return ParseInt(Field(dlg, id)); };
+    const std::string name = Field(dlg, kPlaceName, kNameRoom);
+    const std::int32_t d1 = integer(kLonDeg), m1 = integer(kLonMin), d2 = integer(kLatDeg), m2 = integer(kLatMin);
+    const float s1 = real(kLonSec), s2 = real(kLatSec);
+    const float p = real(kPressure), t = real(kTemperature), zone = real(kZone), h = real(kElevation);
+    const char card1 = IsDlgButtonChecked(dlg, kEast) == BST_CHECKED ? 'E' : 'W';
+    const char card2 = IsDlgButtonChecked(dlg, kNorth) == BST_CHECKED ? 'N' : 'S';
+    const std::int32_t aser = IsDlgButtonChecked(dlg, kHanfai) == BST_CHECKED ? 2 : 1;
+    std::string title;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        AppSettings& s = Settings();
+        SetPlaceName(s, name.c_str());
+        s.D1 = d1; s.M1 = m1; s.S1 = s1; s.CARD1 = card1;
+        s.D2 = d2; s.M2 = m2; s.S2 = s2; s.CARD2 = card2;
+        s.P = p; s.T = t; s.T_ZONE = zone; s.H = h;
+        s.ASER = aser;
+        title = s.PlaceName.data();
+    }
+    RefreshSchedule();
+    if (QWidget* frame = DialogsMainFrame())
+        SetWindowText(frame, title);
+}
+
+void ApplyPlaceAdditions()
+{
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        AppSettings& s = Settings();
+        const auto additions = PlaceAdditions(s.PlaceName.data());
+        for (std::size_t i = 0; i < additions.size(); ++i)
+            s.corrections[i] = additions[i];
+    }
+    ShowExpertFields();
+}
+
+void StartUpdater(const std::string& statement)
+{
+    const std::string updater = FindUpdater();
+    std::string error = "no updater next to the program";
+    if (updater.empty() || !SpawnDetached(updater, {statement}, &error))
+        std::fprintf(stderr, "nuro: the place update could not be started: %s\n", error.c_str());
+}
+
+void RunUpdater(QWidget* dlg)
+{
+    const StatementFields fields{Field(dlg, kZone, kStatementFieldRoom), Field(dlg, kPressure, kStatementFieldRoom),
+                                 Field(dlg, kTemperature, kStatementFieldRoom),
+                                 Field(dlg, kElevation, kStatementFieldRoom),
+                                 Field(dlg, kPlaceName, kStatementNameRoom)};
+    const auto statement = UpdateStatement(SnapshotSettings(), fields);
+    if (!statement) {
+        std::fprintf(stderr, "nuro: the place update is longer than %zu characters and was not run\n",
+                     kStatementMaxChars);
+        return;
+    }
+    if (State().updater)
+        State().updater(*statement);
+    else
+        StartUpdater(*statement);
+}
+
+void ChoosePlace(QWidget* dlg)
+{
+    ConfigState& st = State();
+    const int k = ListGetCurSel(st.list);
+    if (k == st.lastChosen) {
+        // The same place again: keep the user's edits and let them take effect.
+        ApplyConfigFields(dlg);
+        return;
+    }
+    st.lastChosen = k;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        SetPlaceName(Settings(), ListGetText(st.list, k).c_str());
+    }
+    SetDlgItemText(dlg, kPlaceName, CurrentPlaceName());
+    ApplyPlaceAdditions();
+    LoadPlaceRow(dlg);
+    ApplyConfigFields(dlg);
+}
+
+void Initialise(QWidget* dlg)
+{
+    ConfigState& st = State();
+    PlaceOverMainFrame(dlg);
+    st.list = CreateListBox(dlg, kPlaceList, QRect(310, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
+    LoadPlaceRow(dlg);
+    FillPlaceList(st.list);
+    SetButtonImage(dlg, kModif, LoadPicture(7));
+    SetButtonImage(dlg, kOk, LoadPicture(8));
+}
+
+bool ConfigCommand(QWidget* dlg, int id, unsigned code)
+{
+    if (id == kOk || IsNoticeCommand(id)) {
+        NormalizeConfigFields(dlg);
+        ApplyConfigFields(dlg);
+        ShowWindow(dlg, false);
+        return true;
+    }
+    if (id == kModif) {
+        NormalizeConfigFields(dlg);
+        ApplyConfigFields(dlg);
+        RunUpdater(dlg);
+        return true;
+    }
+    if (id == kPlaceList && code == LBN_DBLCLK) {
+        ChoosePlace(dlg);
+        return true;
+    }
+    return false;
+}
+
+bool ConfigProc(QWidget* dlg, DialogMessage msg, int id, unsigned code)
+{
+    State().dlg = dlg;
+    switch (msg) {
+    case DialogMessage::InitDialog:
+        Initialise(dlg);
+        return true;
+    case DialogMessage::Command:
+        return ConfigCommand(dlg, id & 0xFFFF, code);
+    case DialogMessage::Close:
+        return IgnoreCloseRequest();
+    }
+    return false;
+}
+
+} // namespace
+
+void OpenConfigDialog()
+{
+    OpenSettingsDialog(State().opened, State().dlg, ConfigTemplate(), ConfigProc);
+}
+
+QWidget* ConfigDialogWindow()
+{
+    return State().dlg;
+}
+
+void SetPlaceUpdater(PlaceUpdater updater)
+{
+    State().updater = std::move(updater);
+}
+
+void ResetConfigDialog()
+{
+    ConfigState& st = State();
+    delete st.dlg;
+    st = ConfigState{false, nullptr, nullptr, -1, std::move(st.updater)};
+}
+
+} // namespace nuro

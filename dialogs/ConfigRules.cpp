@@ -1,0 +1,72 @@
+#include "dialogs/ConfigRules.h"
+
+#include "core/NumberText.h"
+
+namespace nuro {
+
+std::vector<std::string> PlaceListNames(std::string_view t1)
+{
+    std::vector<std::string> names;
+    std::string name;
+    for (char c : t1) {
+        if (c == '*') {
+            names.push_back(name);
+            name.clear();
+        } else {
+            name.push_back(c);
+        }
+    }
+    return names;
+}
+
+std::string QuoteSqlText(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size());
+    for (char c : text) {
+        quoted.push_back(c);
+        if (c == '\'')
+            quoted.push_back('\'');
+    }
+    return quoted;
+}
+
+std::string NormalizeRealField(std::string_view text)
+{
+    return FormatFixed(ParseReal(text.substr(0, kFieldReadChars)), 2);
+}
+
+std::string NormalizeIntField(std::string_view text)
+{
+    return FormatInt(ParseInt(text.substr(0, kFieldReadChars)));
+}
+
+std::optional<std::string> UpdateStatement(const AppSettings& s, const StatementFields& f)
+{
+    auto quoted = [](const std::string& text, std::size_t room) {
+        return "'" + QuoteSqlText(std::string_view(text).substr(0, room)) + "'";
+    };
+    // A letter never set yet (0) adds nothing rather than a terminator inside the statement.
+    auto card = [](char c) { return c ? std::string(1, c) : std::string(); };
+    std::string statement = "update NURO set d1=" + FormatInt(s.D1) + " ,m1=" + FormatInt(s.M1) +
+                            ",s1='" + FormatFixed(s.S1, 3) + "',card1='" + card(s.CARD1) +
+                            "',d2=" + FormatInt(s.D2) + " ,m2=" + FormatInt(s.M2) + ",s2='" +
+                            FormatFixed(s.S2, 3) + "',card2='" + card(s.CARD2) + "'";
+    statement += ",t_zone=" + quoted(f.timeZone, kStatementFieldChars) +
+                 ",p=" + quoted(f.pressure, kStatementFieldChars) +
+                 ",t=" + quoted(f.temperature, kStatementFieldChars) +
+                 ",h=" + quoted(f.elevation, kStatementFieldChars) +
+                 " where nom=" + quoted(f.placeName, kStatementNameChars) + ";";
+    if (statement.size() > kStatementMaxChars)
+        return std::nullopt;
+    return statement;
+}
+
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName)
+{
+    if (placeName.find("Tunisia") != std::string_view::npos)
+        return {0, 0, 7, 0, 2, 0};
+    return {0, 0, 0, 0, 0, 0};
+}
+
+} // namespace nuro

@@ -1,0 +1,44 @@
+// The Config dialog's text rules: the place list, quoting, field normalisation, the update
+// statement for the updater and the per-place minute additions. No windows here.
+#pragma once
+
+#include "core/AppSettings.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nuro {
+
+inline constexpr std::size_t kPlaceListChars = 11999;   // t1 is read into a 12,000-character buffer
+inline constexpr std::size_t kFieldReadChars = 10;      // every edit is read with room for 10
+inline constexpr std::size_t kStatementFieldChars = 7;  // the four corrections in the update statement
+inline constexpr std::size_t kStatementNameChars = 49;  // the place name in the update statement
+inline constexpr std::size_t kStatementMaxChars = 255;  // the updater's statement buffer
+
+// The names of a t1 list, in list order: each '*' ends a name; text after the last '*' is dropped.
+std::vector<std::string> PlaceListNames(std::string_view t1);
+
+// `text` with every single quote doubled, so it stays one SQL string literal.
+std::string QuoteSqlText(std::string_view text);
+
+// A real field rewritten with two decimals, an integer field with "%d" (unparsable text gives 0).
+std::string NormalizeRealField(std::string_view text);
+std::string NormalizeIntField(std::string_view text);
+
+// The texts of the fields that go into the update statement as they stand.
+struct StatementFields {
+    std::string timeZone, pressure, temperature, elevation, placeName;
+};
+
+// The statement handed to the updater, from the settings (coordinates) and the field texts, each cut to
+// what the dialog reads and with its quotes doubled. Empty when the statement would not fit 255 characters.
+std::optional<std::string> UpdateStatement(const AppSettings& settings, const StatementFields& fields);
+
+// The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
+// Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName);
+
+} // namespace nuro

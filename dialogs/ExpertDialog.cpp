@@ -1,0 +1,166 @@
+// The Expert dialog: per-prayer minute additions, twilight angles, the precision and start-up switches.
+#include "dialogs/Dialogs.h"
+#include "dialogs/ExpertRules.h"
+#include "dialogs/SettingsDialogs.h"
+#include "dialogs/SettingsProc.h"
+
+#include "core/AppSettings.h"
+#include "platform/DialogOps.h"
+#include "platform/DialogProc.h"
+#include "resources/templates/SettingsTemplates.h"
+#include "schedule/Schedule.h"
+
+#include <QWidget>
+
+#include <array>
+#include <mutex>
+
+namespace nuro {
+namespace {
+
+struct AdditionControls {
+    int field, minus, plus;
+};
+
+// Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha: the order of the six additions in the record.
+constexpr std::array<AdditionControls, 6> kAdditions = {{
+    {103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
+constexpr int kAngleFajer = 115, kAngleIsha = 119;
+constexpr int kPrecision = 135, kStartup = 136;
+constexpr int kReset = 132, kOk = 155;
+constexpr int kFieldRoom = 11;
+
+struct ExpertState {
+    bool opened = false;
+    QWidget* dlg = nullptr;
+};
+
+ExpertState& State()
+{
+    static ExpertState state;
+    return state;
+}
+
+void Check(QWidget* dlg, int id, bool on)
+{
+    CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Checked(QWidget* dlg, int id)
+{
+    return IsDlgButtonChecked(dlg, id) == BST_CHECKED;
+}
+
+void ApplyExpertFields(QWidget* dlg)
+{
+    std::array<std::int32_t, 6> additions{};
+    for (std::size_t i = 0; i < kAdditions.size(); ++i)
+        additions[i] = ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom), Checked(dlg, kAdditions[i].minus));
+    const std::int32_t angleFajer = ReadAngle(GetDlgItemText(dlg, kAngleFajer, kFieldRoom));
+    const std::int32_t angleIsha = ReadAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom));
+    const bool startup = Checked(dlg, kStartup);
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    AppSettings& s = Settings();
+    for (std::size_t i = 0; i < additions.size(); ++i)
+        s.corrections[i] = additions[i];
+    s.a_faj() = angleFajer;
+    s.a_ich() = angleIsha;
+    s.STARTUP = startup ? 0 : 1;
+}
+
+// The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
+void ResetExpertFields(QWidget* dlg)
+{
+    for (const AdditionControls& c : kAdditions)
+        SetDlgItemText(dlg, c.field, "0");
+    SetDlgItemText(dlg, kAngleFajer, "108");
+    SetDlgItemText(dlg, kAngleIsha, "108");
+    for (const AdditionControls& c : kAdditions) {
+        Check(dlg, c.minus, true);
+        Check(dlg, c.plus, false);
+    }
+    Check(dlg, kStartup, true);
+}
+
+void TogglePrecision(QWidget* dlg)
+{
+    const bool on = Checked(dlg, kPrecision);
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings().PRECISION = on ? 1 : 0;
+    }
+    RefreshSchedule();
+}
+
+bool ExpertCommand(QWidget* dlg, int id)
+{
+    if (id == kOk || IsNoticeCommand(id)) {
+        ApplyExpertFields(dlg);
+        RefreshSchedule();
+        ShowWindow(dlg, false);
+        return true;
+    }
+    if (id == kReset) {
+        ResetExpertFields(dlg);
+        return true;
+    }
+    if (id == kPrecision) {
+        TogglePrecision(dlg);
+        return true;
+    }
+    return false;
+}
+
+bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
+{
+    State().dlg = dlg;
+    switch (msg) {
+    case DialogMessage::InitDialog:
+        PlaceOverMainFrame(dlg);
+        ShowExpertFields();
+        return true;
+    case DialogMessage::Command:
+        return ExpertCommand(dlg, id & 0xFFFF);
+    case DialogMessage::Close:
+        return IgnoreCloseRequest();
+    }
+    return false;
+}
+
+} // namespace
+
+void ShowExpertFields()
+{
+    QWidget* dlg = State().dlg;
+    if (!dlg)
+        return;
+    const AppSettings s = SnapshotSettings();
+    Check(dlg, kStartup, s.STARTUP == 0);
+    Check(dlg, kPrecision, s.PRECISION != 0);
+    for (std::size_t i = 0; i < kAdditions.size(); ++i) {
+        const AdditionView view = ShowAddition(s.corrections[i]);
+        SetDlgItemText(dlg, kAdditions[i].field, view.magnitude);
+        Check(dlg, kAdditions[i].minus, view.minus);
+        Check(dlg, kAdditions[i].plus, !view.minus);
+    }
+    SetDlgItemText(dlg, kAngleFajer, ShowAngle(s.corrections[kAngleFaj]));
+    SetDlgItemText(dlg, kAngleIsha, ShowAngle(s.corrections[kAngleIch]));
+}
+
+void OpenExpertDialog()
+{
+    OpenSettingsDialog(State().opened, State().dlg, ExpertTemplate(), ExpertProc);
+}
+
+QWidget* ExpertDialogWindow()
+{
+    return State().dlg;
+}
+
+void ResetExpertDialog()
+{
+    delete State().dlg;
+    State() = ExpertState{};
+}
+
+} // namespace nuro

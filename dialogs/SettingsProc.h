@@ -1,0 +1,25 @@
+// What the three settings dialogs share: created once without owner, shown again later, and deaf to
+// the window manager's close requests (they leave the screen only through OK).
+#pragma once
+
+#include "platform/DialogProc.h"
+#include "resources/DialogTemplate.h"
+
+class QWidget;
+
+namespace nuro {
+
+// The notice pictures' commands, which every settings dialog treats as its own OK.
+inline bool IsNoticeCommand(int id) { return id >= 700 && id <= 704; }
+
+inline bool IgnoreCloseRequest() { return true; }
+
+// Shows the dialog when it exists; otherwise creates it from `tmpl` with no owner.
+void OpenSettingsDialog(bool& opened, QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc);
+
+// Each dialog's part of ResetSettingsDialogs.
+void ResetConfigDialog();
+void ResetExpertDialog();
+void ResetSummerTimeDialog();
+
+} // namespace nuro

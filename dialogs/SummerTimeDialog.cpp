@@ -1,0 +1,172 @@
+// The Summer Time dialog: the switch and the yearly window in which an hour is added.
+#include "dialogs/Dialogs.h"
+#include "dialogs/SettingsDialogs.h"
+#include "dialogs/SettingsProc.h"
+#include "dialogs/SummerRules.h"
+
+#include "core/AppSettings.h"
+#include "platform/DialogOps.h"
+#include "platform/DialogProc.h"
+#include "platform/MessageBox.h"
+#include "resources/templates/SettingsTemplates.h"
+#include "schedule/Schedule.h"
+
+#include <QWidget>
+
+#include <mutex>
+
+namespace nuro {
+namespace {
+
+constexpr int kFromMonth = 101, kFromDay = 102, kToMonth = 103, kToDay = 104;
+constexpr int kEnable = 111, kReset = 132, kOk = 155;
+constexpr int kSelectionRoom = 3; // two characters and the terminator
+
+struct SummerState {
+    bool opened = false;
+    QWidget* dlg = nullptr;
+    std::function<LocalDate()> today = ReadLocalDate;
+};
+
+SummerState& State()
+{
+    static SummerState state;
+    return state;
+}
+
+void EnableBoxes(QWidget* dlg, bool enable)
+{
+    for (int id : {kFromMonth, kFromDay, kToMonth, kToDay})
+        EnableDlgItem(dlg, id, enable);
+}
+
+void Select(QWidget* dlg, int id, int number)
+{
+    ListSelectString(GetDlgItem(dlg, id), 0, SummerEntryText(number));
+}
+
+std::int32_t Selected(QWidget* dlg, int id)
+{
+    return ReadSummerNumber(GetDlgItemText(dlg, id, kSelectionRoom));
+}
+
+void FillSummerFields(QWidget* dlg)
+{
+    const AppSettings s = SnapshotSettings();
+    for (int i = 1; i <= 12; ++i) {
+        ListAddString(GetDlgItem(dlg, kFromMonth), SummerEntryText(i));
+        ListAddString(GetDlgItem(dlg, kToMonth), SummerEntryText(i));
+    }
+    Select(dlg, kFromMonth, s.month1);
+    Select(dlg, kToMonth, s.month2);
+    for (int i = 1; i <= 31; ++i) {
+        ListAddString(GetDlgItem(dlg, kFromDay), SummerEntryText(i));
+        ListAddString(GetDlgItem(dlg, kToDay), SummerEntryText(i));
+    }
+    Select(dlg, kFromDay, s.day1);
+    Select(dlg, kToDay, s.day2);
+    if (s.SUMMER != 0)
+        CheckDlgButton(dlg, kEnable, BST_CHECKED);
+    EnableBoxes(dlg, s.SUMMER != 0);
+}
+
+void ResetSummerFields(QWidget* dlg)
+{
+    Select(dlg, kFromMonth, 4);
+    Select(dlg, kToMonth, 10);
+    Select(dlg, kFromDay, 1);
+    Select(dlg, kToDay, 1);
+    EnableBoxes(dlg, false);
+    CheckDlgButton(dlg, kEnable, BST_UNCHECKED);
+}
+
+// Window and switch together, under one lock, so a refresh never sees a new window with an old switch.
+void ApplySummerFields(QWidget* dlg, const SummerWindow& window)
+{
+    const bool enabled = IsDlgButtonChecked(dlg, kEnable) == BST_CHECKED;
+    const std::int32_t m1 = Selected(dlg, kFromMonth), m2 = Selected(dlg, kToMonth);
+    const std::int32_t d1 = Selected(dlg, kFromDay), d2 = Selected(dlg, kToDay);
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    AppSettings& s = Settings();
+    s.val1 = window.val1;
+    s.val2 = window.val2;
+    s.SUMMER = enabled ? 1 : 0;
+    s.month1 = m1;
+    s.month2 = m2;
+    s.day1 = d1;
+    s.day2 = d2;
+}
+
+void Accept(QWidget* dlg)
+{
+    const auto window = ValidateSummerWindow(State().today().year, Selected(dlg, kFromMonth), Selected(dlg, kFromDay),
+                                             Selected(dlg, kToMonth), Selected(dlg, kToDay));
+    if (!window) {
+        MessageBox(dlg, "ERROR", " DATE", MB_OK);
+        ResetSummerFields(dlg);
+        return;
+    }
+    ApplySummerFields(dlg, *window);
+    RefreshSchedule();
+    ShowWindow(dlg, false);
+}
+
+bool SummerCommand(QWidget* dlg, int id)
+{
+    if (id == kOk || IsNoticeCommand(id)) {
+        Accept(dlg);
+        return true;
+    }
+    if (id == kReset) {
+        ResetSummerFields(dlg);
+        return true;
+    }
+    if (id == kEnable) {
+        EnableBoxes(dlg, IsDlgButtonChecked(dlg, kEnable) == BST_CHECKED);
+        return true;
+    }
+    return false;
+}
+
+bool SummerProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
+{
+    State().dlg = dlg;
+    switch (msg) {
+    case DialogMessage::InitDialog:
+        PlaceOverMainFrame(dlg);
+        FillSummerFields(dlg);
+        return true;
+    case DialogMessage::Command:
+        return SummerCommand(dlg, id & 0xFFFF);
+    case DialogMessage::Close:
+        return IgnoreCloseRequest();
+    }
+    return false;
+}
+
+} // namespace
+
+void OpenSummerTimeDialog()
+{
+    OpenSettingsDialog(State().opened, State().dlg, SummerTemplate(), SummerProc);
+}
+
+QWidget* SummerTimeDialogWindow()
+{
+    return State().dlg;
+}
+
+void ResetSummerTimeDialog()
+{
+    SummerState& st = State();
+    delete st.dlg;
+    st.opened = false;
+    st.dlg = nullptr;
+}
+
+void SetSummerDateSource(std::function<LocalDate()> today)
+{
+    State().today = today ? std::move(today) : std::function<LocalDate()>(ReadLocalDate);
+}
+
+} // namespace nuro

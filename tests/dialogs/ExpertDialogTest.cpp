@@ -1,0 +1,167 @@
+// The Expert dialog driven by ids and commands.
+#include "DialogTestEnv.h"
+
+#include "dialogs/Dialogs.h"
+#include "dialogs/SettingsDialogs.h"
+#include "platform/DialogOps.h"
+
+#include <QApplication>
+
+#include <array>
+
+using namespace nuro;
+using namespace nuro::test;
+
+namespace {
+
+struct Controls { int field, minus, plus; };
+constexpr std::array<Controls, 6> kPrayers = {{
+    {103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
+constexpr int kAngleFajer = 115, kAngleIsha = 119, kPrecision = 135, kStartup = 136, kReset = 132, kOk = 155;
+
+class ExpertDialogTest : public DialogTest {
+protected:
+    QWidget* Open()
+    {
+        OpenExpertDialog();
+        return ExpertDialogWindow();
+    }
+    static bool On(QWidget* dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+    static std::string Text(QWidget* dlg, int id) { return GetDlgItemText(dlg, id, 11); }
+};
+
+TEST_F(ExpertDialogTest, AdditionsShowAsMagnitudeWithTheSignOnTheRadiosAndReadBackUnchanged)
+{
+    struct Row { std::array<int, 8> values; std::array<const char*, 8> shown; };
+    const Row rows[] = {
+        {{-5, 5, 0, 1, -1, 120, 18, 17}, {"5", "5", "0", "1", "1", "120", "18", "17"}},
+        {{0, 0, 0, 0, 0, 0, -18, 0}, {"0", "0", "0", "0", "0", "0", "-18", "0"}},
+        {{12345678, -12345678, 9999999, -9999999, 60, -60, 20000000, -2000000},
+         {"9999999", "9999999", "9999999", "9999999", "60", "60", "9999999", "-999999"}},
+    };
+    for (const Row& r : rows) {
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) {
+            for (int i = 0; i < 8; ++i)
+                s.corrections[i] = r.values[i];
+        });
+        QWidget* dlg = Open();
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(Text(dlg, kPrayers[i].field), r.shown[i]) << r.values[i];
+            EXPECT_EQ(On(dlg, kPrayers[i].minus), r.values[i] < 1) << r.values[i];
+            EXPECT_EQ(On(dlg, kPrayers[i].plus), r.values[i] >= 1) << r.values[i];
+        }
+        EXPECT_EQ(Text(dlg, kAngleFajer), r.shown[6]);
+        EXPECT_EQ(Text(dlg, kAngleIsha), r.shown[7]);
+        Command(dlg, kOk);
+        EXPECT_FALSE(IsWindowVisible(dlg));
+        // OK stores what was shown: the same values where they fit, the clamped ones otherwise.
+        const AppSettings s = SnapshotSettings();
+        for (int i = 0; i < 6; ++i) {
+            const int magnitude = std::stoi(r.shown[i]);
+            EXPECT_EQ(s.corrections[i], r.values[i] < 1 ? -magnitude : magnitude) << i;
+        }
+        EXPECT_EQ(s.corrections[kAngleFaj], std::stoi(r.shown[6]));
+        EXPECT_EQ(s.corrections[kAngleIch], std::stoi(r.shown[7]));
+    }
+}
+
+TEST_F(ExpertDialogTest, SwitchesShowFromTheSettings)
+{
+    struct Row { int startup, precision; bool startupBox, precisionBox; };
+    const Row rows[] = {{0, 0, true, false}, {1, 1, false, true}, {7, -1, false, true}};
+    for (const Row& r : rows) {
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) { s.STARTUP = r.startup; s.PRECISION = r.precision; });
+        QWidget* dlg = Open();
+        EXPECT_EQ(On(dlg, kStartup), r.startupBox) << r.startup;
+        EXPECT_EQ(On(dlg, kPrecision), r.precisionBox) << r.precision;
+        Command(dlg, kOk);
+        EXPECT_EQ(SnapshotSettings().STARTUP, r.startupBox ? 0 : 1);
+        EXPECT_EQ(SnapshotSettings().PRECISION, r.precision); // OK never reads Precision
+    }
+}
+
+TEST_F(ExpertDialogTest, ResetFillsDefaultsThatTakeEffectOnlyWithOk)
+{
+    for (int precision : {0, 1}) {
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) {
+            s.corrections = {5, -4, 3, -2, 1, 9, 15, 17};
+            s.STARTUP = 1;
+            s.PRECISION = precision;
+        });
+        QWidget* dlg = Open();
+        const int refreshes = display.Refreshes();
+        Command(dlg, kReset);
+        for (const Controls& c : kPrayers) {
+            EXPECT_EQ(Text(dlg, c.field), "0");
+            EXPECT_TRUE(On(dlg, c.minus));
+            EXPECT_FALSE(On(dlg, c.plus));
+        }
+        EXPECT_EQ(Text(dlg, kAngleFajer), "108");
+        EXPECT_EQ(Text(dlg, kAngleIsha), "108");
+        EXPECT_TRUE(On(dlg, kStartup));
+        EXPECT_EQ(On(dlg, kPrecision), precision != 0);
+        EXPECT_TRUE(IsWindowVisible(dlg));
+        // Nothing reached the settings or the times yet.
+        EXPECT_EQ(display.Refreshes(), refreshes);
+        EXPECT_EQ(SnapshotSettings().corrections[kFaj], 5);
+
+        Command(dlg, kOk);
+        const AppSettings s = SnapshotSettings();
+        EXPECT_EQ(s.corrections, (std::array<std::int32_t, 8>{0, 0, 0, 0, 0, 0, 108, 108}));
+        EXPECT_EQ(s.STARTUP, 0);
+        EXPECT_EQ(s.PRECISION, precision);
+        EXPECT_EQ(display.Refreshes(), refreshes + 1);
+    }
+}
+
+TEST_F(ExpertDialogTest, PrecisionTakesEffectAtOnceOtherEditsWaitForOk)
+{
+    EditSettings([](AppSettings& s) { s.p_dho() = 3; });
+    QWidget* dlg = Open();
+    SetDlgItemText(dlg, kPrayers[2].field, "9");
+    struct Step { bool expected; };
+    for (Step st : {Step{true}, Step{false}, Step{true}}) {
+        const int refreshes = display.Refreshes();
+        Click(dlg, kPrecision);
+        EXPECT_EQ(SnapshotSettings().PRECISION, st.expected ? 1 : 0);
+        EXPECT_EQ(display.Refreshes(), refreshes + 1);
+        EXPECT_EQ(SnapshotSettings().corrections[kDho], 3);
+        EXPECT_TRUE(IsWindowVisible(dlg));
+    }
+    Command(dlg, kOk);
+    EXPECT_EQ(SnapshotSettings().corrections[kDho], 9);
+}
+
+TEST_F(ExpertDialogTest, ShownAgainAsLeftAndDeafToCloseRequests)
+{
+    QWidget* dlg = Open();
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "       Expert");
+    SetDlgItemText(dlg, kAngleFajer, "18");
+    Command(dlg, kOk);
+    SetDlgItemText(dlg, kAngleIsha, "17"); // edited while hidden: not applied, but kept
+    const int before = QApplication::topLevelWidgets().size();
+    OpenExpertDialog();
+    OpenExpertDialog();
+    EXPECT_EQ(ExpertDialogWindow(), dlg);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
+    EXPECT_TRUE(IsWindowVisible(dlg));
+    EXPECT_EQ(Text(dlg, kAngleFajer), "18");
+    EXPECT_EQ(Text(dlg, kAngleIsha), "17");
+    dlg->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(IsWindowVisible(dlg));
+    Command(dlg, 703);
+    EXPECT_FALSE(IsWindowVisible(dlg));
+    EXPECT_EQ(SnapshotSettings().corrections[kAngleIch], 17);
+}
+
+TEST_F(ExpertDialogTest, FieldRefreshBeforeCreationDoesNothing)
+{
+    ShowExpertFields();
+    EXPECT_EQ(ExpertDialogWindow(), nullptr);
+}
+
+} // namespace
