@@ -241,6 +241,11 @@ std::string ResolveSettingsPath(std::string_view file)
 std::vector<std::string> DefaultSettingsCandidates(std::string_view file)
 {
     std::vector<std::string> candidates;
+    // Tests (and packagers) point this at their own folder of defaults.
+    if (const char* dir = std::getenv("NURO_DEFAULTS_DIR"); dir && *dir) {
+        candidates.push_back(std::string(dir) + "/" + std::string(file));
+        return candidates;
+    }
     if (std::string exeDir = ExecutableDir(); !exeDir.empty())
         candidates.push_back(exeDir + "/../share/nuro/" + std::string(file));
     candidates.push_back(std::string(NURO_INSTALL_DATADIR) + "/nuro/" + std::string(file));

@@ -29,7 +29,7 @@ private:
 std::string ResolveSettingsPath(std::string_view file);
 
 // The system default copied into place on first use: <exe dir>/../share/nuro/<name> (the build tree
-// and any installation prefix alike), then the configured install prefix.
+// and any installation prefix alike), then the configured install prefix; $NURO_DEFAULTS_DIR replaces both.
 std::vector<std::string> DefaultSettingsCandidates(std::string_view file);
 
 class IniProfile : public ProfileService {

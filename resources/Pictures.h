@@ -6,7 +6,9 @@
 #include <QIcon>
 #include <QImage>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace nuro {
@@ -23,5 +25,13 @@ const MenuTemplate* FindMenu(int id);
 
 // The clock control's initial data block of template 13 (resource type 240).
 std::span<const std::uint8_t> ClockControlData();
+
+// Receives one entry of a control data block: the control's id, the message word and the entry's data.
+// Answering -1 ends the walk.
+using ControlDataSink = std::function<int(int id, int msg, const std::uint8_t* data, std::size_t len)>;
+
+// Hands each entry of a control data block to `sink`, in order, until the end mark, an entry
+// cut short by the end of the block, or a -1 answer. Returns how many entries were handed over.
+int SendControlData(std::span<const std::uint8_t> block, const ControlDataSink& sink);
 
 } // namespace nuro

@@ -20,7 +20,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NURO_CMAKE_ARGS:-}
-fi
+# Configure every time: folders that joined the build since the last run are picked up, and a
+# configured tree takes only a moment.
+generator=()
+[ -f "$build/CMakeCache.txt" ] || generator=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+cmake -S "$top" -B "$build" "${generator[@]}" ${NURO_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

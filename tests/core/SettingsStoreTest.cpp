@@ -46,6 +46,8 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+        defaults = dir / "defaults";
+        setenv("NURO_DEFAULTS_DIR", defaults.c_str(), 1);
         path = ResolveSettingsPath("nuro.ini");
         fs::create_directories(fs::path(path).parent_path());
     }
@@ -58,7 +60,7 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    fs::path dir;
+    fs::path dir, defaults;
     std::string path;
     IniProfile profile;
 };
@@ -91,7 +93,6 @@ TEST(SettingsPath, BareNameLivesInTheUserConfigFolder)
 TEST_F(SettingsFile, MissingFileGivesDefaultsAndExitWritesAll35Keys)
 {
     fs::remove(path);
-    // No system default either: the build tree's copy is not beside the test executable's ../share.
     FakeControls controls;
     AppSettings s;
     LoadAllSettings(profile, controls, s);
@@ -163,6 +164,22 @@ TEST_F(SettingsFile, ValueTextsReadAndWrittenBack)
     EXPECT_EQ(doc.Get("TAIL", "z").value_or(""), "1");
     EXPECT_EQ(Read().rfind("; prepared by the installer\n[OTHER]\nkeep=me\n[SETUP]\nt1=", 0), 0u);
     EXPECT_NE(Read().find("\n[TAIL]\nz=1\n"), std::string::npos);
+}
+
+TEST_F(SettingsFile, FirstUseCopiesTheSystemDefault)
+{
+    fs::remove(path);
+    fs::create_directories(defaults);
+    std::ofstream(defaults / "nuro.ini") << "; installed\n[SETUP]\nCOUNTRY=Tunis, Tunisia\nt1=Tunis, Tunisia*\n";
+    FakeControls controls;
+    AppSettings s;
+    LoadAllSettings(profile, controls, s);
+    EXPECT_STREQ(s.PlaceName.data(), "Tunis, Tunisia");
+    ASSERT_TRUE(SaveAllSettings(profile, controls, s));
+    EXPECT_EQ(Read().rfind("; installed\n[SETUP]\nCOUNTRY=Tunis, Tunisia\nt1=Tunis, Tunisia*\n", 0), 0u);
+    // Once the user's file exists the default is never copied again.
+    std::ofstream(defaults / "nuro.ini") << "[SETUP]\nCOUNTRY=Elsewhere\n";
+    EXPECT_EQ(profile.ReadKey("SETUP", "COUNTRY", "", 50, "nuro.ini"), "Tunis, Tunisia");
 }
 
 TEST_F(SettingsFile, HugeRealIsWrittenInFull)

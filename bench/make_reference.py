@@ -1,0 +1,172 @@
+#!/usr/bin/python3
+"""Writes tests/calc/reference.csv: the six events of many place-dates computed with PyEphem
+(Debian package python3-ephem, needed only to regenerate the table).
+
+Conventions shared with the library: Shuroq and Maghereb are the sun's centre at
+-(34' * (P/1010) * (283/(273+T)) + 16' + 1.76' * sqrt(H)) (P <= 0 counts as 1010); twilight angles are
+geometric (90..180 zenith distance, 1..89 depression); Aser is the geometric altitude where a shadow is
+factor x height plus the noon shadow, with the declination of the moment itself; when the sun does not
+reach a twilight angle, or the time would fall on the wrong side of the middle of the night, the middle of
+the night is taken; without sunrise or sunset, Fajer, Shuroq, Maghereb and Isha do not exist.
+"""
+import csv, math, os, random, struct
+from datetime import datetime, timedelta
+
+import ephem
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "calc", "reference.csv")
+
+
+def f32(x):
+    return struct.unpack("f", struct.pack("f", x))[0]
+
+
+def horizon_deg(p, t, h):
+    if p <= 0:
+        p = 1010.0
+    dip = 1.76 * math.sqrt(h) if h > 0 else 0.0
+    return -(34.0 * (p / 1010.0) * (283.0 / (273.0 + t)) + 16.0 + dip) / 60.0
+
+
+def twilight_deg(a):
+    if 90 <= a <= 180:
+        return 90.0 - a
+    if 1 <= a <= 89:
+        return -float(a)
+    return None
+
+
+def events(row):
+    lat = row["latDeg"] + row["latMin"] / 60 + f32(row["latSec"]) / 3600
+    lon = row["lonDeg"] + row["lonMin"] / 60 + f32(row["lonSec"]) / 3600
+    if row["latDir"] == "S":
+        lat = -lat
+    if row["lonDir"] == "W":
+        lon = -lon
+    obs = ephem.Observer()
+    obs.lat, obs.lon = math.radians(lat), math.radians(lon)
+    obs.elevation = max(0.0, f32(row["elevation"]))
+    obs.pressure = 0
+    obs.temp = f32(row["temperature"])
+    sun = ephem.Sun()
+    midnight = ephem.Date(datetime(row["year"], row["month"], row["day"]) - timedelta(hours=row["zone"]))
+    local = lambda t: (float(t) - float(midnight)) * 86400.0
+
+    def cross(alt_deg, start, rising, forward):
+        obs.horizon = math.radians(alt_deg)
+        try:
+            if rising:
+                t = obs.next_rising(sun, start=start, use_center=True) if forward else \
+                    obs.previous_rising(sun, start=start, use_center=True)
+            else:
+                t = obs.next_setting(sun, start=start, use_center=True) if forward else \
+                    obs.previous_setting(sun, start=start, use_center=True)
+        except (ephem.AlwaysUpError, ephem.NeverUpError):
+            return None
+        return t if abs(float(t) - float(start)) < 0.75 else None
+
+    obs.horizon = 0
+    transit = obs.next_transit(sun, start=midnight)
+    out = {"dhohur": local(transit)}
+
+    factor = 2 if row["aser"] == 2 else 1
+    t = transit
+    aser = None
+    for _ in range(10):
+        obs.date = t
+        sun.compute(obs)
+        z = abs(math.radians(lat) - float(sun.g_dec))
+        if z >= math.pi / 2:
+            break
+        alt = math.degrees(math.atan(1.0 / (factor + math.tan(z))))
+        nt = cross(alt, transit, False, True)
+        if nt is None:
+            aser = None
+            break
+        if aser is not None and abs(float(nt) - float(aser)) * 86400 < 0.01:
+            aser = nt
+            break
+        aser = t = nt
+    out["aser"] = local(aser) if aser is not None else None
+
+    h0 = horizon_deg(f32(row["pressure"]), f32(row["temperature"]), f32(row["elevation"]))
+    rise = cross(h0, transit, True, False)
+    sset = cross(h0, transit, False, True)
+    if rise is None or sset is None:
+        out.update(fajer=None, shuroq=None, maghereb=None, isha=None)
+        return out
+    out["shuroq"], out["maghereb"] = local(rise), local(sset)
+    fa, ia = twilight_deg(row["angleFajer"]), twilight_deg(row["angleIsha"])
+    if fa is None:
+        out["fajer"] = None
+    else:
+        prev_set = cross(h0, rise, False, False)
+        middle = 0.5 * ((float(prev_set) if prev_set else float(sset) - 1) + float(rise))
+        t = cross(fa, transit, True, False)
+        out["fajer"] = local(t if t is not None and float(t) >= middle else middle)
+    if ia is None:
+        out["isha"] = None
+    else:
+        next_rise = cross(h0, sset, True, True)
+        middle = 0.5 * (float(sset) + (float(next_rise) if next_rise else float(rise) + 1))
+        t = cross(ia, transit, False, True)
+        out["isha"] = local(t if t is not None and float(t) <= middle else middle)
+    return out
+
+
+def random_rows(rng, n):
+    rows = []
+    for _ in range(n):
+        lat = rng.uniform(-55, 65)
+        lon = rng.uniform(-180, 180)
+        rows.append(place_row(rng, lat, lon, rng.randint(1950, 2100), rng.randint(1, 12), rng.randint(1, 28)))
+    return rows
+
+
+def place_row(rng, lat, lon, year, month, day):
+    def parts(v):
+        v = abs(v)
+        d = int(v)
+        m = int((v - d) * 60)
+        s = round(((v - d) * 60 - m) * 60 * 2) / 2
+        if s >= 60:
+            s = 59.5
+        return d, m, s
+    ld, lm, ls = parts(lon)
+    ad, am, as_ = parts(lat)
+    zone = max(-12, min(14, round(lon / 15) + rng.choice([0, 0, 0, 1, -1])))
+    elevation = 0.0 if rng.random() < 0.4 else round(rng.uniform(0, 3000))
+    return {
+        "year": year, "month": month, "day": day,
+        "lonDeg": ld, "lonMin": lm, "lonSec": ls, "lonDir": "W" if lon < 0 else "E",
+        "latDeg": ad, "latMin": am, "latSec": as_, "latDir": "S" if lat < 0 else "N",
+        "zone": zone, "pressure": rng.choice([1010.0, 1013.25, 1030.0, 950.0, 850.0, 700.0, 0.0]),
+        "temperature": float(rng.randint(-20, 40)), "elevation": elevation, "aser": rng.choice([1, 2]),
+        "angleFajer": rng.choice([108, 18, 105, 15, 17, 19, 20, 110]),
+        "angleIsha": rng.choice([108, 18, 105, 15, 17, 19, 20, 110]),
+    }
+
+
+def main():
+    rng = random.Random(20240613)
+    rows = random_rows(rng, 320)
+    # Seasons' edges, the high-latitude rules and places where the sun stays up or down.
+    for lat, lon, (y, m, d) in [(64.9, 25.5, (2024, 6, 21)), (60.2, 24.9, (2023, 6, 15)), (55.7, 37.6, (2030, 6, 21)),
+                                (64.1, -21.9, (1999, 12, 21)), (-54.8, -68.3, (2077, 12, 21)), (-54.8, -68.3, (2077, 6, 21)),
+                                (51.5, -0.1, (2024, 6, 21)), (70.0, 23.0, (2024, 6, 21)), (78.2, 15.6, (2050, 1, 10)),
+                                (69.6, 18.9, (2024, 12, 21)), (-77.8, 166.7, (2024, 12, 21)), (0.0, 0.0, (2000, 3, 20)),
+                                (21.4, 39.8, (2024, 3, 11)), (36.8, 10.2, (1950, 1, 1)), (36.8, 10.2, (2100, 12, 31))]:
+        rows.append(place_row(rng, lat, lon, y, m, d))
+    fields = list(rows[0].keys()) + ["fajer", "shuroq", "dhohur", "aser_time", "maghereb", "isha"]
+    with open(OUT, "w", newline="") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(fields)
+        for r in rows:
+            e = events(r)
+            vals = [e["fajer"], e["shuroq"], e["dhohur"], e["aser"], e["maghereb"], e["isha"]]
+            w.writerow([r[k] for k in rows[0].keys()] + ["none" if v is None else f"{v:.2f}" for v in vals])
+    print(f"{len(rows)} place-dates written to {os.path.relpath(OUT)}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,139 @@
+#include "StatementGuard.h"
+
+#include <sqlite3.h>
+#include <strings.h>
+
+#include <cctype>
+#include <cstring>
+
+namespace nuro::paths {
+namespace {
+
+constexpr const char* kTable = "nuro";
+
+struct AuthState {
+    StatementKind kind;
+    int updates = 0;
+    int selects = 0;
+    int reads = 0;
+};
+
+bool isPlaceTable(const char* table, const char* database) {
+    return table && strcasecmp(table, kTable) == 0 && (!database || strcmp(database, "main") == 0);
+}
+
+bool allowedFunction(const char* name) {
+    static constexpr const char* kAllowed[] = {"lower", "upper", "trim", "ltrim", "rtrim", "length", "abs",
+                                               "round", "substr", "like", "glob", "coalesce", "ifnull",
+                                               "nullif", "min", "max", "instr", "replace", "typeof"};
+    if (!name) return false;
+    for (const char* f : kAllowed)
+        if (strcasecmp(name, f) == 0) return true;
+    return false;
+}
+
+int authorize(void* ctx, int action, const char* a, const char* b, const char* database, const char*) {
+    auto* st = static_cast<AuthState*>(ctx);
+    switch (action) {
+        case SQLITE_SELECT:
+            if (st->kind != StatementKind::SelectPlaces) return SQLITE_DENY;
+            ++st->selects;
+            return SQLITE_OK;
+        case SQLITE_READ:
+            if (!isPlaceTable(a, database)) return SQLITE_DENY;
+            ++st->reads;
+            return SQLITE_OK;
+        case SQLITE_UPDATE:
+            if (st->kind != StatementKind::UpdatePlaces || !isPlaceTable(a, database)) return SQLITE_DENY;
+            ++st->updates;
+            return SQLITE_OK;
+        case SQLITE_FUNCTION:
+            return allowedFunction(b) ? SQLITE_OK : SQLITE_DENY;
+        default:
+            return SQLITE_DENY;
+    }
+}
+
+bool onlyBlanks(const char* s) {
+    for (; *s; ++s)
+        if (!std::isspace(static_cast<unsigned char>(*s)) && *s != ';') return false;
+    return true;
+}
+
+// Splits "... nom='NAME'" (with an optional ';' and blanks after it) at its last " nom='", so NAME can be
+// bound as it stands even when it holds a quote.
+bool splitTrailingName(const std::string& sql, std::string* head, std::string* name) {
+    std::string lower(sql);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto at = lower.rfind(" nom='");
+    if (at == std::string::npos) return false;
+    std::size_t end = sql.size();
+    while (end > 0 && (std::isspace(static_cast<unsigned char>(sql[end - 1])) || sql[end - 1] == ';')) --end;
+    const std::size_t start = at + 6;
+    if (end <= start || sql[end - 1] != '\'') return false;
+    *head = sql.substr(0, at) + " nom=?";
+    *name = sql.substr(start, end - 1 - start);
+    return true;
+}
+
+sqlite3_stmt* prepareOne(sqlite3* db, const std::string& sql, StatementKind kind, std::string* reason) {
+    AuthState st{kind};
+    sqlite3_set_authorizer(db, authorize, &st);
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()) + 1, &stmt, &tail);
+    sqlite3_set_authorizer(db, nullptr, nullptr);
+    auto refuse = [&](const char* why) -> sqlite3_stmt* {
+        sqlite3_finalize(stmt);
+        *reason = why;
+        return nullptr;
+    };
+    if (rc != SQLITE_OK) {
+        *reason = sqlite3_errmsg(db);
+        if (rc == SQLITE_AUTH) *reason = "statement not allowed";
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    if (!stmt) return refuse("empty statement");
+    if (tail && !onlyBlanks(tail)) return refuse("only one statement is allowed");
+    if (kind == StatementKind::UpdatePlaces && st.updates == 0) return refuse("only an UPDATE of nuro is allowed");
+    if (kind == StatementKind::SelectPlaces && (st.selects == 0 || st.reads == 0 || !sqlite3_stmt_readonly(stmt)))
+        return refuse("only a SELECT of nuro is allowed");
+    return stmt;
+}
+
+int abortLongRun(void*) { return 1; }
+
+}  // namespace
+
+void limitConnection(sqlite3* db) {
+    sqlite3_limit(db, SQLITE_LIMIT_SQL_LENGTH, 100000);
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1000000);
+    sqlite3_limit(db, SQLITE_LIMIT_EXPR_DEPTH, 100);
+    sqlite3_limit(db, SQLITE_LIMIT_COMPOUND_SELECT, 8);
+    sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_limit(db, SQLITE_LIMIT_TRIGGER_DEPTH, 1);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    // A statement that has not finished after some million steps is not a place lookup.
+    sqlite3_progress_handler(db, 1000000, abortLongRun, nullptr);
+}
+
+sqlite3_stmt* prepareGuarded(sqlite3* db, const std::string& sql, StatementKind kind, std::string* reason) {
+    sqlite3_stmt* stmt = prepareOne(db, sql, kind, reason);
+    if (stmt) return stmt;
+    std::string head, name;
+    if (!splitTrailingName(sql, &head, &name) || name.find('\'') == std::string::npos) return nullptr;
+    std::string second;
+    stmt = prepareOne(db, head, kind, &second);
+    if (!stmt || sqlite3_bind_parameter_count(stmt) != 1 ||
+        sqlite3_bind_text(stmt, 1, name.c_str(), static_cast<int>(name.size()), SQLITE_TRANSIENT) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    return stmt;
+}
+
+}  // namespace nuro::paths

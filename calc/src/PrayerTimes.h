@@ -1,0 +1,34 @@
+// The day's six events from a place, a local date and the twilight and Aser rules.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace nuro::calc {
+
+enum Event { Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha, EventCount };
+
+struct DayQuery {
+    int year = 2000, month = 1, day = 1;  // local civil date of the zone
+    double zoneHours = 0;                 // east of UTC
+    double latitude = 0;                  // degrees, north positive
+    double longitude = 0;                 // degrees, east positive
+    double horizonAltitude = -50.0 / 60;  // degrees, sun's centre at Shuroq and Maghereb; NaN: no horizon events
+    int shadowFactor = 1;                 // Aser: 1 standard, 2 Hanafi
+    std::optional<double> fajerAltitude;  // degrees; empty: the field does not exist
+    std::optional<double> ishaAltitude;
+};
+
+// Seconds after the local date's midnight (may be negative or beyond a day), unrounded.
+using DayEvents = std::array<std::optional<double>, EventCount>;
+
+DayEvents computeDay(const DayQuery& query);
+
+// Sun's centre at Shuroq and Maghereb: refraction (34' scaled by pressure and temperature), semi-diameter 16'
+// and the dip of the horizon, 1.76' per square-root metre. NaN when the atmosphere given is impossible.
+double horizonAltitude(double pressure, double temperature, double elevation);
+
+// Altitude of the sun for a twilight angle: 90..180 a zenith distance, 1..89 a depression; else none.
+std::optional<double> twilightAltitude(int angle);
+
+}  // namespace nuro::calc

@@ -1,0 +1,24 @@
+// Apparent geocentric place of the sun and the Earth-rotation quantities the event search needs.
+#pragma once
+
+namespace nuro::calc {
+
+struct SolarPlace {
+    double rightAscension;  // radians, apparent, true equator and equinox of date
+    double declination;     // radians
+    double distance;        // astronomical units
+};
+
+// Julian day number (UT or TT, as the caller means it) of a proleptic Gregorian date at 0h.
+double julianDay0h(int year, int month, int day);
+
+// TT minus UT in seconds for a decimal year.
+double deltaT(double decimalYear);
+
+// Sun's apparent place at the Julian ephemeris day jde (TT).
+SolarPlace solarPlace(double jde);
+
+// Greenwich apparent sidereal time in radians at the Julian day jd (UT); nutation from jde.
+double apparentSiderealTime(double jd, double jde);
+
+}  // namespace nuro::calc

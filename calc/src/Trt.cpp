@@ -1,0 +1,42 @@
+// The "trt" export: argument checks, the day's events, additions, one rounding, and the text.
+#include <cmath>
+#include <cstdint>
+
+#include "PrayerTimes.h"
+#include "TimeFields.h"
+#include "nuro_api.h"
+
+
+using namespace nuro::calc;
+
+extern "C" NURO_EXPORT const char* trt(int32_t year, int32_t month, int32_t day, int32_t lonDeg, int32_t lonMin,
+                                       float lonSec, int32_t lonDir, int32_t latDeg, int32_t latMin, float latSec,
+                                       int32_t latDir, int32_t zoneHours, float pressure, float temperature,
+                                       float elevation, int32_t aserMethod, int32_t addFajer, int32_t addShuroq,
+                                       int32_t addDhohur, int32_t addAser, int32_t addMaghereb, int32_t addIsha,
+                                       int32_t angleFajer, int32_t angleIsha, int32_t precision) {
+    // Each thread keeps its own answer: the program calls from two threads at once.
+    thread_local char result[kResultCapacity];
+    std::array<std::optional<double>, 6> events{};
+
+    DayQuery q;
+    q.year = year;
+    q.month = month;
+    q.day = day;
+    q.zoneHours = zoneHours;
+    q.longitude = angleFromParts(lonDeg, lonMin, lonSec, lonDir, 'W');
+    q.latitude = angleFromParts(latDeg, latMin, latSec, latDir, 'S');
+    const bool placeOk = validDate(year, month, day) && std::isfinite(q.longitude) && std::isfinite(q.latitude) &&
+                         std::fabs(q.longitude) <= 180.0 && std::fabs(q.latitude) <= 90.0 && zoneHours >= -24 &&
+                         zoneHours <= 24;
+    if (placeOk) {
+        q.horizonAltitude = horizonAltitude(pressure, temperature, elevation);
+        q.shadowFactor = aserMethod == 2 ? 2 : 1;
+        q.fajerAltitude = twilightAltitude(angleFajer);
+        q.ishaAltitude = twilightAltitude(angleIsha);
+        events = computeDay(q);
+    }
+    formatFields(events, {addFajer, addShuroq, addDhohur, addAser, addMaghereb, addIsha}, precision == 1, result,
+                 sizeof result);
+    return result;
+}

@@ -1,0 +1,123 @@
+// mod: one UPDATE of nuro, on the user's copy, all or nothing.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestDatabase.h"
+
+extern char** environ;
+
+namespace {
+
+using nuro::test::TempDir;
+
+class Updater : public ::testing::Test {
+protected:
+    void SetUp() override {
+        installed_ = dir_.path() + "/share/nuro/data.ar";
+        user_ = dir_.path() + "/user/nuro/data.ar";
+        nuro::test::writePlaceDatabase(installed_);
+        ::setenv("NURO_DATA_DIR", (dir_.path() + "/share/nuro").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir_.path() + "/user").c_str(), 1);
+    }
+
+    // Runs mod with the arguments; returns the exit code and keeps standard error.
+    int run(const std::vector<std::string>& args) {
+        const std::string errFile = dir_.path() + "/stderr.txt";
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_addopen(&fa, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<char*> argv{const_cast<char*>(NURO_MOD_PATH)};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        int status = 0;
+        const int rc = posix_spawn(&pid, NURO_MOD_PATH, &fa, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&fa);
+        if (rc != 0) return -1;
+        waitpid(pid, &status, 0);
+        std::ifstream in(errFile);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        stderr_ = ss.str();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string value(const std::string& column, const std::string& name = "Tunis, Tunisia") {
+        return nuro::test::queryValue(user_, "select " + column + " from nuro where nom='" + name + "'");
+    }
+
+    TempDir dir_;
+    std::string installed_, user_, stderr_;
+};
+
+TEST_F(Updater, AppliesTheLocationDialogStatementToTheUserCopy) {
+    const std::string statement =
+        "update NURO set d1=10 ,m1=11,s1='12.500',card1='E',d2=36 ,m2=48,s2='30.250',card2='N',"
+        "t_zone='1.00',p='1013.00',t='20.00',h='0.00' where nom='Tunis, Tunisia';";
+    ASSERT_FALSE(std::filesystem::exists(user_));
+    EXPECT_EQ(run({statement}), 0) << stderr_;
+    EXPECT_EQ(value("m1"), "11");
+    EXPECT_EQ(value("s2"), "30.25");
+    EXPECT_EQ(value("p"), "1013.0");
+    EXPECT_EQ(nuro::test::queryValue(installed_, "select m1 from nuro where nom='Tunis, Tunisia'"), "10")
+        << "the installed database is never written";
+    // Split into words as a shell would, and joined again by blanks.
+    EXPECT_EQ(run({"update", "NURO", "set", "h='7.00'", "where", "nom='Tunis,", "Tunisia';"}), 0) << stderr_;
+    EXPECT_EQ(value("h"), "7.0");
+    EXPECT_EQ(value("m1"), "11") << "the second run works on the user copy, not a fresh one";
+}
+
+TEST_F(Updater, NameWithAQuote) {
+    EXPECT_EQ(run({"update NURO set h='300.00' where nom='N'Djamena, Chad';"}), 0) << stderr_;
+    EXPECT_EQ(value("h", "N''Djamena, Chad"), "300.0");
+    EXPECT_EQ(run({"update NURO set h='301.00' where nom='N''Djamena, Chad';"}), 0) << stderr_;
+    EXPECT_EQ(value("h", "N''Djamena, Chad"), "301.0");
+}
+
+TEST_F(Updater, RefusesEverythingElse) {
+    const char* refused[] = {
+        "",
+        "delete from nuro where nom='Tunis, Tunisia'",
+        "drop table nuro",
+        "insert into nuro (nom) values ('x')",
+        "update other set x=1",
+        "update nuro set d1=1 where nom='Tunis, Tunisia'; delete from nuro",
+        "update nuro set d1=1 where nom='Tunis, Tunisia'; update nuro set d1=2 where nom='Mumbai, India'",
+        "update nuro set d1=(select count(*) from other) where nom='Tunis, Tunisia'",
+        "update nuro set d1=(select count(*) from sqlite_master) where nom='Tunis, Tunisia'",
+        "attach database 'x' as x",
+        "pragma writable_schema=1",
+        "select * from nuro",
+        "update nuro set d1=length(randomblob(10)) where nom='Tunis, Tunisia'",
+        "update nuro set d1=1 where nom='Nowhere'",
+        "update nuro set nom=NULL where nom='Tunis, Tunisia'",
+        "update nuro set nom='Mumbai, India' where nom='Tunis, Tunisia'",
+    };
+    for (const char* sql : refused) {
+        EXPECT_EQ(run({sql}), 2) << sql;
+        EXPECT_FALSE(stderr_.empty()) << sql;
+        EXPECT_EQ(stderr_.find('\n'), stderr_.size() - 1) << "one line: " << stderr_;
+    }
+    EXPECT_EQ(nuro::test::countRows(user_), 3);
+    EXPECT_EQ(value("d1"), "10");
+    EXPECT_EQ(nuro::test::queryValue(user_, "select count(*) from other"), "0");
+}
+
+TEST_F(Updater, NoDatabaseAnywhere) {
+    ::setenv("NURO_DATA_DIR", (dir_.path() + "/absent").c_str(), 1);
+    EXPECT_EQ(run({"update nuro set d1=1 where nom='Tunis, Tunisia'"}), 2);
+    EXPECT_NE(stderr_.find("no place database"), std::string::npos) << stderr_;
+    EXPECT_FALSE(std::filesystem::exists(user_));
+}
+
+}  // namespace
