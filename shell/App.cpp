@@ -67,12 +67,13 @@ int AppMain(int argc, char** argv)
     }
 
     TApp app(argc, argv);
-    ListenForLaterStarts(AnswerLaterStart);
     // Every way out saves the settings: signals, the end of the session, a quit from anywhere.
     RouteExitSignals(ExitThroughMainDialog);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
                      [](QSessionManager&) { ExitThroughMainDialog(); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, ExitThroughMainDialog);
+    // Last: a later start that finds the socket finds a program that saves on every way out.
+    ListenForLaterStarts(AnswerLaterStart);
     return app.Run();
 }
 

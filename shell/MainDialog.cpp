@@ -142,22 +142,30 @@ void TDial::ApplyColourRule()
     QWidget* dlg = Window();
     // Statics, the check box, the radios and the read-only boxes keep the desktop's own field colour
     // with their text drawn straight onto it; picture controls let what is beneath show through.
-    const QPalette plain = QApplication::palette();
+    const QPalette app = QApplication::palette();
+    // Explicitly set roles survive the dialog's blue, which its children would otherwise inherit.
+    auto keepPlain = [&app](QWidget* w, std::initializer_list<QPalette::ColorRole> roles) {
+        QPalette pal = w->palette();
+        for (QPalette::ColorRole role : roles)
+            pal.setColor(role, app.color(role));
+        w->setPalette(pal);
+    };
     for (QWidget* w : DialogOf(dlg)->Controls()) {
         auto* edit = qobject_cast<QLineEdit*>(w);
         const bool staticKind = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
                                 qobject_cast<QFrame*>(w) || (edit && edit->isReadOnly());
         if (staticKind) {
-            QPalette pal = plain;
-            if (edit)
-                pal.setColor(QPalette::Base, plain.color(QPalette::Window));
-            w->setPalette(pal);
+            keepPlain(w, {QPalette::Window, QPalette::Button});
+            if (edit) {
+                QPalette pal = w->palette();
+                pal.setColor(QPalette::Base, app.color(QPalette::Window));
+                w->setPalette(pal);
+            }
             w->setAutoFillBackground(true);
         } else if (qobject_cast<QAbstractButton*>(w)) {
             w->setAutoFillBackground(false);
-            w->setAttribute(Qt::WA_TranslucentBackground);
         } else if (edit) {
-            w->setPalette(plain); // the editable offset box: the ordinary edit field
+            keepPlain(w, {QPalette::Window, QPalette::Base}); // the editable offset box: an ordinary field
         }
     }
 }

@@ -23,8 +23,6 @@
 namespace nuro {
 namespace {
 
-constexpr int kTrayWatchMs = 2000;
-
 TrayMouse FromReason(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
@@ -50,7 +48,7 @@ bool TrayAvailable()
 
 TrayHost::TrayHost(Wiring wiring) : w_(std::move(wiring))
 {
-    trayWatch_.setInterval(kTrayWatchMs);
+    trayWatch_.setInterval(w_.trayWatchMs);
     connect(&trayWatch_, &QTimer::timeout, this, &TrayHost::WatchForTray);
 }
 

@@ -23,6 +23,7 @@ public:
         std::function<void()> exitProgram;
         std::function<void(QWidget*)> showAbout;
         std::function<bool()> trayAvailable; // asked again while the icon waits for a tray
+        int trayWatchMs = 2000;
     };
     explicit TrayHost(Wiring wiring);
     ~TrayHost() override;
