@@ -157,6 +157,7 @@ void TDial::ApplyColourRule()
         if (staticKind) {
             keepPlain(w, {QPalette::Window, QPalette::Button});
             if (edit) {
+                edit->setTextMargins(0, 0, 0, 0); // a whole time text fits the narrow box
                 QPalette pal = w->palette();
                 pal.setColor(QPalette::Base, app.color(QPalette::Window));
                 w->setPalette(pal);
@@ -243,8 +244,13 @@ void TDial::SetTimeText(int boxId, const std::string& text)
 {
     // Never waits: the caller may hold the schedule lock that this thread is about to want.
     PostToUiThread([this, boxId, text] {
-        if (QWidget* dlg = Window())
-            SetDlgItemText(dlg, boxId, text);
+        QWidget* dlg = Window();
+        if (!dlg)
+            return;
+        SetDlgItemText(dlg, boxId, text);
+        // Where the text is wider than the box its start shows, not its end.
+        if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, boxId)))
+            edit->setCursorPosition(0);
     });
 }
 
