@@ -166,7 +166,11 @@ protected:
         if (fakedStart.empty()) {
             p->start(exe, args);
         } else {
-            // The multi-threaded variant: the monitor reads the clock on its own thread.
+            // The multi-threaded variant: the monitor reads the clock on its own thread. A sanitizer
+            // build must accept the clock library loaded ahead of its runtime.
+            auto env = p->processEnvironment();
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+            p->setProcessEnvironment(env);
             args.prepend(exe);
             args = QStringList{"-m", "-f", QString::fromStdString("@" + std::string(kDate) + " " + fakedStart)} + args;
             p->start("faketime", args);
