@@ -1,0 +1,264 @@
+#include "shell/MainDialog.h"
+
+#include "dialogs/Dialogs.h"
+#include "platform/DialogOps.h"
+#include "platform/DialogWindow.h"
+#include "platform/Profile.h"
+#include "platform/UiThread.h"
+#include "schedule/AlarmMonitor.h"
+#include "schedule/CalcLibrary.h"
+#include "shell/AppFace.h"
+#include "shell/MainWindowRules.h"
+#include "shell/ShellTemplates.h"
+#include "shell/TrayHost.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <iostream>
+
+namespace nuro {
+
+int StartedAtLogon = 0;
+
+namespace {
+
+TDial* theMainDialog = nullptr;
+
+constexpr int kWholeText = 1 << 12;
+
+} // namespace
+
+TDial* MainDialog() { return theMainDialog; }
+void SetMainDialog(TDial* dial) { theMainDialog = dial; }
+
+// The exit steps of the running program.
+class TDial::Steps : public ExitSteps {
+public:
+    explicit Steps(TDial& dial) : dial_(dial) {}
+
+    bool SaveSettings(std::string& error) override
+    {
+        ProfileService& profile = dial_.hooks_.profile ? *dial_.hooks_.profile : Profile();
+        // The controls are read on this thread; the record under its lock, as the monitor reads it.
+        if (SaveAllSettings(profile, dial_, SnapshotSettings()))
+            return true;
+        if (auto* ini = dynamic_cast<IniProfile*>(&profile))
+            error = ini->LastError();
+        return false;
+    }
+    void StopMonitor() override { MonitorStop = true; }
+    // The library stays loaded: a refresh on the monitor thread may be inside it right now, and the
+    // process ends a moment later anyway.
+    void UnloadLibrary() override {}
+    void RemoveSkin() override
+    {
+        if (AppFace().SkinRemove)
+            AppFace().SkinRemove();
+    }
+    void EndProcess(int code) override { dial_.hooks_.endProcess(code); }
+
+private:
+    TDial& dial_;
+};
+
+MainDialogHooks ProgramHooks()
+{
+    MainDialogHooks h;
+    h.loadCalcLibrary = [] { Calc().Load(); };
+    h.hideToTray = [] { HideToTray(); };
+    h.trayAvailable = [] { return TrayAvailable(); };
+    h.openConfig = [] { OpenConfigDialog(); };
+    h.openExpert = [] { OpenExpertDialog(); };
+    h.openSummerTime = [] { OpenSummerTimeDialog(); };
+    h.showAbout = [](QWidget* owner) { ShowAbout(owner); };
+    h.endProcess = [](int code) { EndProgramProcess(code); };
+    return h;
+}
+
+const TResponseEntry<TDial> TDial::kResponses[] = {
+    {BN_CLICKED, kIdOk, &TDial::CmHideToTray},
+    {BN_CLICKED, kIdAbout, &TDial::CmAbout},
+    {BN_CLICKED, kIdSoundBox, &TDial::UpdateSoundPicture},
+    {BN_CLICKED, kIdAfterRadio, &TDial::UpdateNoticeOffset},
+    {BN_CLICKED, kIdBeforeRadio, &TDial::UpdateNoticeOffset},
+    {EN_CHANGE, kIdOffsetBox, &TDial::UpdateNoticeOffset},
+    {BN_CLICKED, kCmdConfig, &TDial::CmConfig},
+    {BN_CLICKED, kCmdExpert, &TDial::CmExpert},
+    {BN_CLICKED, kCmdSummerTime, &TDial::CmSummerTime},
+    {BN_CLICKED, kCmdExit, &TDial::CmExit},
+    {BN_CLICKED, kCmdArabic, &TDial::SetArabicLayout},
+    {BN_CLICKED, kCmdEnglish, &TDial::SetEnglishLayout},
+};
+
+TDial::TDial(MainDialogHooks hooks)
+    : TDialog(nullptr, kMainTemplate),
+      hooks_(std::move(hooks)),
+      brush_(kMainRed, kMainGreen, kMainBlue),
+      offsetBox_(this, kIdOffsetBox),
+      soundBox_(this, kIdSoundBox),
+      soundPicture_(this, kIdSoundOn),
+      afterRadio_(this, kIdAfterRadio),
+      beforeRadio_(this, kIdBeforeRadio),
+      exitSteps_(std::make_unique<Steps>(*this))
+{
+    for (std::size_t i = 0; i < kTimeBoxIds.size(); ++i)
+        timeBoxes_[i] = std::make_unique<TEdit>(this, kTimeBoxIds[i]);
+    SetBkgndColor(brush_);
+}
+
+TDial::~TDial()
+{
+    if (RegisteredTimeDisplay() == this)
+        SetTimeDisplay(nullptr);
+}
+
+bool TDial::DispatchCommand(int id, unsigned code)
+{
+    return Respond(*this, kResponses, id, code) || TDialog::DispatchCommand(id, code);
+}
+
+void TDial::SetupMainWindow()
+{
+    hooks_.loadCalcLibrary();
+    ApplyColourRule();
+    mainFrame_ = Window()->window();
+    SetDialogsMainFrame(mainFrame_);
+    SetTimeDisplay(this);
+    LoadAllSettings(hooks_.profile ? *hooks_.profile : Profile(), *this, Settings());
+    if (!StartedAtLogon)
+        ShowWindow(mainFrame_, true);
+    else if (!hooks_.trayAvailable())
+        mainFrame_->showMinimized(); // without a tray a hidden window could never come back
+    hooks_.hideToTray();
+}
+
+void TDial::ApplyColourRule()
+{
+    QWidget* dlg = Window();
+    // Statics, the check box, the radios and the read-only boxes keep the desktop's own field colour
+    // with their text drawn straight onto it; picture controls let what is beneath show through.
+    const QPalette app = QApplication::palette();
+    // Explicitly set roles survive the dialog's blue, which its children would otherwise inherit.
+    auto keepPlain = [&app](QWidget* w, std::initializer_list<QPalette::ColorRole> roles) {
+        QPalette pal = w->palette();
+        for (QPalette::ColorRole role : roles)
+            pal.setColor(role, app.color(role));
+        w->setPalette(pal);
+    };
+    for (QWidget* w : DialogOf(dlg)->Controls()) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        const bool staticKind = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+                                qobject_cast<QFrame*>(w) || (edit && edit->isReadOnly());
+        if (staticKind) {
+            keepPlain(w, {QPalette::Window, QPalette::Button});
+            if (edit) {
+                edit->setTextMargins(0, 0, 0, 0); // a whole time text fits the narrow box
+                QPalette pal = w->palette();
+                pal.setColor(QPalette::Base, app.color(QPalette::Window));
+                w->setPalette(pal);
+            }
+            w->setAutoFillBackground(true);
+        } else if (qobject_cast<QAbstractButton*>(w)) {
+            w->setAutoFillBackground(false);
+        } else if (edit) {
+            keepPlain(w, {QPalette::Window, QPalette::Base}); // the editable offset box: an ordinary field
+        }
+    }
+}
+
+void TDial::UpdateNoticeOffset()
+{
+    std::string text = offsetBox_.GetText(static_cast<int>(kOffsetReadChars) + 1);
+    if (auto offset = NoticeOffsetFor(text, afterRadio_.GetCheck() == BST_CHECKED,
+                                      beforeRadio_.GetCheck() == BST_CHECKED))
+        NoticeOffset = *offset;
+}
+
+void TDial::UpdateSoundPicture()
+{
+    soundPicture_.Show(soundBox_.GetCheck() == BST_CHECKED);
+}
+
+void TDial::SetArabicLayout()
+{
+    for (const LayoutStep& step : LayoutSteps(false))
+        ShowDlgItem(Window(), step.id, step.show);
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().English = false;
+}
+
+void TDial::SetEnglishLayout()
+{
+    for (const LayoutStep& step : LayoutSteps(true))
+        ShowDlgItem(Window(), step.id, step.show);
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().English = true;
+}
+
+bool TDial::ExitProgram()
+{
+    exit_.Run(*exitSteps_, std::cerr);
+    return false;
+}
+
+void TDial::SetSoundOn(bool on)
+{
+    soundBox_.SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
+    if (!on)
+        soundPicture_.Show(false);
+}
+
+bool TDial::SoundOn() const { return soundBox_.GetCheck() == BST_CHECKED; }
+
+void TDial::SetPlusChecked(bool plus)
+{
+    (plus ? afterRadio_ : beforeRadio_).SetCheck(BST_CHECKED);
+}
+
+bool TDial::PlusChecked() const { return afterRadio_.GetCheck() == BST_CHECKED; }
+
+void TDial::SetOffsetText(const std::string& text) { offsetBox_.SetText(text); }
+
+std::string TDial::OffsetText() const { return offsetBox_.GetText(kWholeText); }
+
+void TDial::ApplyLanguage(bool english)
+{
+    if (english)
+        SetEnglishLayout();
+    else
+        SetArabicLayout();
+}
+
+bool TDial::English() const
+{
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    return Settings().English;
+}
+
+void TDial::SetTimeText(int boxId, const std::string& text)
+{
+    // Never waits: the caller may hold the schedule lock that this thread is about to want.
+    PostToUiThread([this, boxId, text] {
+        QWidget* dlg = Window();
+        if (!dlg)
+            return;
+        SetDlgItemText(dlg, boxId, text);
+        // Where the text is wider than the box its start shows, not its end.
+        if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, boxId)))
+            edit->setCursorPosition(0);
+    });
+}
+
+void TDial::CmHideToTray() { hooks_.hideToTray(); }
+void TDial::CmAbout() { hooks_.showAbout(Window()); }
+void TDial::CmConfig() { hooks_.openConfig(); }
+void TDial::CmExpert() { hooks_.openExpert(); }
+void TDial::CmSummerTime() { hooks_.openSummerTime(); }
+void TDial::CmExit() { ExitProgram(); }
+
+} // namespace nuro

@@ -1,0 +1,98 @@
+// TDial: the main window's dialog on template 13, shown inside the main frame window.
+#pragma once
+
+#include "core/SettingsStore.h"
+#include "platform/TControls.h"
+#include "platform/TDialog.h"
+#include "schedule/Schedule.h"
+#include "shell/ExitSequence.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace nuro {
+
+// Set by AppMain for a start at log-on that STARTUP allows; read once by SetupMainWindow.
+extern int StartedAtLogon;
+
+// What the main dialog sets off outside itself. The program uses ProgramHooks(); tests record.
+struct MainDialogHooks {
+    std::function<void()> loadCalcLibrary;
+    std::function<void()> hideToTray;
+    std::function<bool()> trayAvailable;
+    std::function<void()> openConfig, openExpert, openSummerTime;
+    std::function<void(QWidget*)> showAbout;
+    std::function<void(int)> endProcess; // ends the process at once
+    ProfileService* profile = nullptr;
+};
+MainDialogHooks ProgramHooks();
+
+class TDial : public TDialog, public ControlSettings, public TimeDisplay {
+public:
+    explicit TDial(MainDialogHooks hooks = ProgramHooks());
+    ~TDial() override;
+
+    // The may-close answer: every close request ends the program here.
+    bool CanClose() override { return ExitProgram(); }
+    // Saves, stops the monitor, removes the skin and ends the process with code 1.
+    bool ExitProgram();
+
+    void UpdateNoticeOffset();
+    void UpdateSoundPicture();
+    void SetArabicLayout();
+    void SetEnglishLayout();
+
+    // The main frame window (the dialog's own top-level window), recorded by set-up.
+    QWidget* MainFrame() const { return mainFrame_; }
+
+    bool DispatchCommand(int id, unsigned code) override;
+
+    // The settings held in controls.
+    void SetSoundOn(bool on) override;
+    bool SoundOn() const override;
+    void SetPlusChecked(bool plus) override;
+    bool PlusChecked() const override;
+    void SetOffsetText(const std::string& text) override;
+    std::string OffsetText() const override;
+    void ApplyLanguage(bool english) override;
+    bool English() const override;
+
+    // The six time boxes; the refresh may call this on the monitor thread.
+    void SetTimeText(int boxId, const std::string& text) override;
+
+protected:
+    void SetupWindow() override { SetupMainWindow(); }
+    void SetupMainWindow();
+
+private:
+    class Steps;
+    void ApplyColourRule();
+    void CmHideToTray();
+    void CmAbout();
+    void CmConfig();
+    void CmExpert();
+    void CmSummerTime();
+    void CmExit();
+
+    MainDialogHooks hooks_;
+    TBrush brush_;
+    std::array<std::unique_ptr<TEdit>, 6> timeBoxes_;
+    TEdit offsetBox_;
+    TCheckBox soundBox_;
+    TButton soundPicture_;
+    TRadioButton afterRadio_;
+    TRadioButton beforeRadio_;
+    QWidget* mainFrame_ = nullptr;
+    std::unique_ptr<Steps> exitSteps_;
+    ExitSequence exit_;
+    static const TResponseEntry<TDial> kResponses[];
+};
+
+// The one main dialog, set by CreateMainWindow; the tray's Exit and the exit signals use it.
+TDial* MainDialog();
+void SetMainDialog(TDial* dial);
+
+} // namespace nuro

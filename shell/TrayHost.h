@@ -1,0 +1,80 @@
+// The tray host: owns the notification-area icon and its menu, and answers the menu's commands.
+#pragma once
+
+#include "shell/TrayRules.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QMenu;
+
+namespace nuro {
+
+class TrayHost : public QObject, public TrayActions {
+    Q_OBJECT
+public:
+    struct Wiring {
+        std::function<QWidget*()> mainFrame;
+        std::function<void()> exitProgram;
+        std::function<void(QWidget*)> showAbout;
+        std::function<bool()> trayAvailable; // asked again while the icon waits for a tray
+        int trayWatchMs = 2000;
+    };
+    explicit TrayHost(Wiring wiring);
+    ~TrayHost() override;
+
+    // Builds the hidden host window (template 1) and adds the icon, now or once a tray appears.
+    void Open();
+    QWidget* HostWindow() const { return host_; }
+    QSystemTrayIcon* Icon() const { return icon_; }
+    bool IconAdded() const { return iconAdded_; }
+    bool MenuBusy() const { return menuBusy_; }
+
+    // The icon's mouse events.
+    void OnTrayMouse(TrayMouse event);
+    // A command of menu 103; false for any other id.
+    bool HandleCommand(int id);
+
+    // Hides the main frame, or minimizes it while no tray could bring it back.
+    void HideMainFrame() override;
+    void ShowMainFrame() override;
+    void HideTrayHost() override;
+    void ShowAboutFromTray() override;
+    void RemoveTrayIcon() override;
+    void ExitProgram() override;
+
+signals:
+    // The tray menu, just before it is tracked (tests look at it and choose an item).
+    void menuAboutToTrack(QMenu* menu);
+
+private:
+    void AddTrayIcon();
+    void OpenTrayMenu();
+    void WatchForTray();
+
+    Wiring w_;
+    QPointer<QWidget> host_;
+    QSystemTrayIcon* icon_ = nullptr;
+    QTimer trayWatch_;
+    bool iconAdded_ = false;
+    bool menuBusy_ = false;
+};
+
+// Whether the desktop offers a notification area now.
+bool TrayAvailable();
+
+// The process's tray host; created by the first HideToTray.
+TrayHost* ProcessTrayHost();
+
+// Start of the tray step (first call: skin, title, monitor, tray host); later calls hide the frame.
+void HideToTray();
+
+// Releases the single-instance claim and ends the process at once.
+[[noreturn]] void EndProgramProcess(int code);
+
+} // namespace nuro

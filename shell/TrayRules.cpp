@@ -1,0 +1,41 @@
+#include "shell/TrayRules.h"
+
+namespace nuro {
+
+TrayReaction ReactToTrayMouse(TrayMouse event, bool menuBusy)
+{
+    if (menuBusy)
+        return TrayReaction::Ignore;
+    switch (event) {
+    case TrayMouse::LeftDoubleClick:
+        return TrayReaction::Show;
+    case TrayMouse::RightRelease:
+        return TrayReaction::OpenMenu;
+    default:
+        return TrayReaction::Ignore;
+    }
+}
+
+bool DispatchTrayCommand(int command, TrayActions& actions)
+{
+    switch (command) {
+    case kTrayExit:
+        actions.RemoveTrayIcon();
+        actions.ExitProgram();
+        return true;
+    case kTrayHide:
+        actions.HideMainFrame();
+        actions.HideTrayHost();
+        return true;
+    case kTrayAbout:
+        actions.ShowAboutFromTray();
+        return true;
+    case kTrayShow:
+        actions.ShowMainFrame();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace nuro

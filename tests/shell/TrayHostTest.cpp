@@ -1,0 +1,193 @@
+// The tray host on the offscreen platform: its four commands, the mouse rule with the busy flag, the
+// menu with its default item, and the mended rule for a desktop without a tray.
+#include "ShellFixture.h"
+
+#include "shell/TrayHost.h"
+
+#include <QMenu>
+#include <QTimer>
+
+using namespace nuro;
+using namespace nuro::test;
+
+namespace {
+
+class TrayHostTest : public ::testing::Test {
+protected:
+    void Make(bool tray)
+    {
+        trayAvailable = tray;
+        frame = std::make_unique<QWidget>();
+        frame->show();
+        TrayHost::Wiring w;
+        w.mainFrame = [this] { return frame.get(); };
+        w.exitProgram = [this] {
+            rec.log.push_back(host->IconAdded() ? "exit with icon" : "exit without icon");
+        };
+        w.showAbout = [this](QWidget* owner) {
+            rec.log.push_back("about");
+            aboutOwner = owner;
+        };
+        w.trayAvailable = [this] { return trayAvailable; };
+        w.trayWatchMs = 10;
+        host = std::make_unique<TrayHost>(std::move(w));
+        host->Open();
+    }
+    // Runs `pick` on the menu once it is tracked; the menu closes after it.
+    void OnMenu(std::function<void(QMenu*)> pick)
+    {
+        QObject::connect(host.get(), &TrayHost::menuAboutToTrack, host.get(), [this, pick](QMenu* menu) {
+            ++menusTracked;
+            QTimer::singleShot(0, menu, [menu, pick] {
+                pick(menu);
+                menu->close();
+            });
+        });
+    }
+    static QAction* Item(QMenu* menu, int id)
+    {
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && a->data().toInt() == id)
+                return a;
+        return nullptr;
+    }
+
+    bool trayAvailable = true;
+    std::unique_ptr<QWidget> frame;
+    std::unique_ptr<TrayHost> host;
+    Recorder rec;
+    QWidget* aboutOwner = nullptr;
+    int menusTracked = 0;
+};
+
+} // namespace
+
+TEST_F(TrayHostTest, OpensHiddenWithTheIconAndTip)
+{
+    Make(true);
+    ASSERT_NE(host->HostWindow(), nullptr);
+    EXPECT_FALSE(host->HostWindow()->isVisible());
+    EXPECT_TRUE(host->IconAdded());
+    EXPECT_EQ(host->Icon()->toolTip(), "NURO :)!");
+    EXPECT_FALSE(host->Icon()->icon().isNull());
+    EXPECT_FALSE(host->MenuBusy());
+}
+
+TEST_F(TrayHostTest, CommandsShowHideAboutAndExit)
+{
+    struct Row {
+        int command;
+        bool frameVisibleBefore;
+        bool handled, frameVisibleAfter;
+        std::vector<std::string> log;
+        bool iconAfter;
+    };
+    const Row rows[] = {
+        {40006, false, true, true, {}, true},
+        {40003, true, true, false, {}, true},
+        {40005, false, true, false, {"about"}, true}, // About also while the frame is hidden
+        {11842, true, true, true, {"exit without icon"}, false},
+        {11845, true, false, true, {}, true},
+    };
+    for (const Row& r : rows) {
+        Make(true);
+        frame->setVisible(r.frameVisibleBefore);
+        EXPECT_EQ(host->HandleCommand(r.command), r.handled) << r.command;
+        EXPECT_EQ(frame->isVisible(), r.frameVisibleAfter) << r.command;
+        EXPECT_EQ(rec.log, r.log) << r.command;
+        EXPECT_EQ(host->IconAdded(), r.iconAfter) << r.command;
+        EXPECT_FALSE(host->HostWindow()->isVisible()) << r.command;
+        if (r.command == 40005) {
+            EXPECT_EQ(aboutOwner, host->HostWindow());
+        }
+        rec.log.clear();
+    }
+}
+
+TEST_F(TrayHostTest, OnlyDoubleClickShowsAndOnlyRightClickOpensTheMenu)
+{
+    struct Row {
+        TrayMouse event;
+        bool shows, opensMenu;
+    };
+    const Row rows[] = {
+        {TrayMouse::LeftDoubleClick, true, false}, {TrayMouse::RightRelease, false, true},
+        {TrayMouse::LeftClick, false, false},      {TrayMouse::MiddleClick, false, false},
+        {TrayMouse::Other, false, false},
+    };
+    for (const Row& r : rows) {
+        Make(true);
+        menusTracked = 0;
+        frame->hide();
+        OnMenu([](QMenu*) {});
+        host->OnTrayMouse(r.event);
+        EXPECT_EQ(frame->isVisible(), r.shows) << static_cast<int>(r.event);
+        EXPECT_EQ(menusTracked, r.opensMenu ? 1 : 0) << static_cast<int>(r.event);
+    }
+}
+
+TEST_F(TrayHostTest, MenuHasShowBoldAsDefaultAndItsChoiceIsCarriedOut)
+{
+    struct Row {
+        int choice;
+        bool frameVisible;
+        std::vector<std::string> log;
+    };
+    const Row rows[] = {
+        {40006, true, {}}, {40003, false, {}}, {40005, false, {"about"}}, {11842, false, {"exit without icon"}},
+        {0, false, {}}, // closed without a choice
+    };
+    for (const Row& r : rows) {
+        Make(true);
+        frame->hide();
+        std::vector<std::string> texts;
+        bool showBold = false, showDefault = false, busyWhileOpen = false;
+        OnMenu([&](QMenu* menu) {
+            for (QAction* a : menu->actions())
+                texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+            showBold = Item(menu, 40006)->font().bold();
+            showDefault = menu->defaultAction() == Item(menu, 40006);
+            busyWhileOpen = host->MenuBusy();
+            if (r.choice)
+                Item(menu, r.choice)->trigger();
+        });
+        host->OnTrayMouse(TrayMouse::RightRelease);
+        EXPECT_EQ(texts, (std::vector<std::string>{"&Show", "&Hide", "?", "-", "E&xit"}));
+        EXPECT_TRUE(showBold);
+        EXPECT_TRUE(showDefault);
+        EXPECT_TRUE(busyWhileOpen);
+        EXPECT_FALSE(host->MenuBusy()) << "cleared when tracking ends";
+        EXPECT_EQ(frame->isVisible(), r.frameVisible) << r.choice;
+        EXPECT_EQ(rec.log, r.log) << r.choice;
+        rec.log.clear();
+    }
+}
+
+TEST_F(TrayHostTest, EventsWhileTheMenuIsOpenAreIgnored)
+{
+    Make(true);
+    frame->hide();
+    OnMenu([this](QMenu*) {
+        host->OnTrayMouse(TrayMouse::RightRelease);
+        host->OnTrayMouse(TrayMouse::LeftDoubleClick);
+    });
+    host->OnTrayMouse(TrayMouse::RightRelease);
+    EXPECT_EQ(menusTracked, 1);
+    EXPECT_FALSE(frame->isVisible());
+    host->OnTrayMouse(TrayMouse::LeftDoubleClick); // once the menu is gone it acts again
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(TrayHostTest, WithoutATrayHidingMinimizesAndTheIconComesWithTheTray)
+{
+    Make(false);
+    EXPECT_FALSE(host->IconAdded());
+    host->HideMainFrame();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->isMinimized());
+    trayAvailable = true;
+    EXPECT_TRUE(WaitFor([this] { return host->IconAdded(); }));
+    frame->showNormal();
+    host->HideMainFrame();
+    EXPECT_FALSE(frame->isVisible());
+}
