@@ -40,9 +40,10 @@ void TApp::CreateMainWindow()
     auto* frame = new TFrameWindow(nullptr, kMainFrameTitle, dial, true);
     frame->SetIcon(LoadAppIcon(kMainIconId));
     frame->SetDialogFrameWithoutTitle(true);
-    const Placement at = ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+    const ScreenPoint at = ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
     frame->MoveTo(at.x, at.y);
     SetMainWindow(frame);
+
     frame->AssignMenu(kMainMenuId);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
 #include "shell/ShellTemplates.h"
@@ -128,6 +129,7 @@ void TDial::SetupMainWindow()
     ApplyColourRule();
     mainFrame_ = Window()->window();
     SetDialogsMainFrame(mainFrame_);
+    SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
     LoadAllSettings(hooks_.profile ? *hooks_.profile : Profile(), *this, Settings());
     if (!StartedAtLogon)

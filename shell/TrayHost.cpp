@@ -208,7 +208,10 @@ public:
     {
         return CallOnUiThread([] { return MainDialog() && MainDialog()->SoundOn(); });
     }
-    void ShowNotice(int templateId) override { OpenNotice(templateId); }
+    void ShowNotice(int templateId) override
+    {
+        OpenNotice(templateId, [this] { return SoundBoxOn(); });
+    }
 };
 
 } // namespace
