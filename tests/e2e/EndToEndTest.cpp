@@ -1,7 +1,8 @@
 // The installed program under Xvfb, driven as a user would: the window shows, a faked clock a few
 // seconds before Dhohur brings the "INFO" notice in its second, a click closes it, a close request
 // ends the program with 1 and every key saved; "S" with STARTUP 1 ends with 0; a second start ends
-// with 0 and leaves the first one running. Skipped when there is no Xvfb.
+// with 0 and leaves the first one running; a place chosen in Config changes the times shown and is
+// what exit saves. Skipped when there is no Xvfb.
 #include "calc/nuro_api.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <dlfcn.h>
 
@@ -267,6 +269,35 @@ protected:
         XTranslateCoordinates(display, frame, a.root, 0, 0, &x, &y, &child);
         Xdotool({"mousemove", QString::number(x + a.width / 2), QString::number(y + a.height - 26), "click", "1"});
     }
+    // The pixels of the six time boxes: they sit in the main dialog's 250 x 250 client under the
+    // menu bar, 13..88 by 16..88 dialog units at two pixels a unit.
+    std::vector<unsigned long> TimeBoxPixels(Window frame)
+    {
+        XWindowAttributes a = {};
+        if (!XGetWindowAttributes(display, frame, &a) || a.height < 250 || a.width < 180)
+            return {};
+        const int top = a.height - 250;
+        XImage* image = XGetImage(display, frame, 26, top + 32, 150, 144, AllPlanes, ZPixmap);
+        if (!image)
+            return {};
+        std::vector<unsigned long> pixels;
+        for (int y = 0; y < image->height; ++y)
+            for (int x = 0; x < image->width; ++x)
+                pixels.push_back(XGetPixel(image, x, y));
+        XDestroyImage(image);
+        return pixels;
+    }
+    // A click at a point given relative to a window's top-left corner.
+    void ClickAt(Window w, int dx, int dy, int repeat = 1)
+    {
+        XWindowAttributes a = {};
+        XGetWindowAttributes(display, w, &a);
+        Window child = 0;
+        int x = 0, y = 0;
+        XTranslateCoordinates(display, w, a.root, 0, 0, &x, &y, &child);
+        Xdotool({"mousemove", QString::number(x + dx), QString::number(y + dy), "click", "--repeat",
+                 QString::number(repeat), "--delay", "80", "1"});
+    }
     fs::path SettingsPath() const { return top / "config" / "nuro" / "nuro.ini"; }
     void WriteSettings(const std::string& text) const { std::ofstream(SettingsPath(), std::ios::binary) << text; }
     bool WaitUntilListening() const
@@ -360,6 +391,51 @@ TEST_F(EndToEnd, SecondStartShowsTheFirstAndEndsWithZero)
 
     RequestClose(frame);
     EXPECT_EQ(Finish(first), 1);
+}
+
+TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
+{
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({});
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    ASSERT_NE(frame, 0u);
+    QThread::msleep(1000);  // the first refresh has filled the time boxes
+    const auto tunis = TimeBoxPixels(frame);
+    ASSERT_FALSE(tunis.empty());
+
+    // "&Options" is the first entry of the menu bar; "&Config" its first item.
+    ClickAt(frame, 20, 10);
+    QThread::msleep(500);
+    Xdotool({"key", "Down", "Return"});
+    Window config = WaitForWindow("       Config");
+    ASSERT_NE(config, 0u) << "Options / Config opens the Config dialog";
+
+    // The place list, sorted: "Sfax, Tunisia" is its first entry. A double-click takes it.
+    ClickAt(config, 310 + 60, 10 + 8, 2);
+    EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "the main frame is titled with the chosen place";
+    // OK, the check-mark button at (183, 125) dialog units of the System font, two pixels a unit.
+    ClickAt(config, 2 * 183 + 28, 2 * 125 + 16);
+    EXPECT_TRUE(WaitUntilGone("       Config")) << "OK hides the dialog";
+
+    QElapsedTimer t;
+    t.start();
+    auto sfax = TimeBoxPixels(frame);
+    while (sfax == tunis && t.elapsed() < kWaitMs) {
+        QThread::msleep(100);
+        sfax = TimeBoxPixels(frame);
+    }
+    EXPECT_NE(sfax, tunis) << "the time boxes show other times for the other place";
+
+    RequestClose(frame);
+    EXPECT_EQ(Finish(p), 1);
+    auto keys = Keys(ReadFile(SettingsPath()));
+    // Sfax's row of the installed database, with the Tunisian additions.
+    const std::map<std::string, std::string> expected = {
+        {"COUNTRY", "Sfax, Tunisia"}, {"D1", "10"}, {"M1", "45"}, {"S1", "37.000"}, {"CARD1", "E"},
+        {"D2", "34"}, {"M2", "44"}, {"S2", "26.000"}, {"CARD2", "N"}, {"H", "13.000"}, {"T_ZONE", "1.000"},
+        {"p_dho", "7"}, {"p_mag", "2"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(keys[key], value) << key;
 }
 
 int main(int argc, char** argv)
