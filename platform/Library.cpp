@@ -1,23 +1,13 @@
 #include "platform/Library.h"
 
-#include <dlfcn.h>
+#include "platform/SharedLibrary.h"
 
 namespace nuro {
 
-LibraryHandle LoadLibrary(const char* fileName)
-{
-    return fileName ? dlopen(fileName, RTLD_NOW | RTLD_LOCAL) : nullptr;
-}
+LibraryHandle LoadLibrary(const char* fileName) { return OpenSharedLibrary(fileName); }
 
-void* GetProcAddress(LibraryHandle lib, const char* name)
-{
-    return lib && name ? dlsym(lib, name) : nullptr;
-}
+void* GetProcAddress(LibraryHandle lib, const char* name) { return FindLibrarySymbol(lib, name); }
 
-void FreeLibrary(LibraryHandle lib)
-{
-    if (lib)
-        dlclose(lib);
-}
+void FreeLibrary(LibraryHandle lib) { CloseSharedLibrary(lib); }
 
 } // namespace nuro

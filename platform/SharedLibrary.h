@@ -11,4 +11,6 @@ void* OpenSharedLibrary(const char* name);
 // The export `symbol` of an open library, or nullptr.
 void* FindLibrarySymbol(void* library, const char* symbol);
 
+void CloseSharedLibrary(void* library);
+
 } // namespace nuro
