@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QSessionManager>
 
+#include <cstdlib>
+
 namespace nuro {
 namespace {
 
@@ -73,6 +75,9 @@ int AppMain(int argc, char** argv)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
                      [](QSessionManager&) { ExitThroughMainDialog(); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, ExitThroughMainDialog);
+    // Qt calls exit() itself when the display connection breaks (the X server or the compositor
+    // ending with the session); the settings are saved on that way out too.
+    std::atexit(ExitThroughMainDialog);
     // Last: a later start that finds the socket finds a program that saves on every way out.
     ListenForLaterStarts(AnswerLaterStart);
     return app.Run();

@@ -66,10 +66,6 @@ void TrayHost::Open()
     host_->setEnabled(false);
     host_->setAttribute(Qt::WA_DontShowOnScreen);
     host_->hide();
-    icon_ = new QSystemTrayIcon(LoadAppIcon(kTrayIconResource), this);
-    icon_->setToolTip(QString::fromUtf8(kTrayTip));
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { OnTrayMouse(FromReason(reason)); });
     if (w_.trayAvailable())
         AddTrayIcon();
     else
@@ -79,6 +75,14 @@ void TrayHost::Open()
 void TrayHost::AddTrayIcon()
 {
     trayWatch_.stop();
+    // Made only now: Qt picks the icon's backend (StatusNotifierItem or XEmbed) when the icon is made,
+    // and an icon made before a late tray came up would keep talking to a tray that is not there.
+    if (!icon_) {
+        icon_ = new QSystemTrayIcon(LoadAppIcon(kTrayIconResource), this);
+        icon_->setToolTip(QString::fromUtf8(kTrayTip));
+        connect(icon_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { OnTrayMouse(FromReason(reason)); });
+    }
     icon_->show();
     iconAdded_ = true;
 }
@@ -152,7 +156,8 @@ void TrayHost::HideMainFrame()
     QWidget* frame = w_.mainFrame();
     if (!frame)
         return;
-    if (iconAdded_)
+    // A tray that has gone away (its panel ended) could not bring a hidden frame back either.
+    if (iconAdded_ && w_.trayAvailable())
         frame->hide();
     else
         frame->showMinimized();

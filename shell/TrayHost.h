@@ -31,6 +31,7 @@ public:
     // Builds the hidden host window (template 1) and adds the icon, now or once a tray appears.
     void Open();
     QWidget* HostWindow() const { return host_; }
+    // Null until a tray has been found.
     QSystemTrayIcon* Icon() const { return icon_; }
     bool IconAdded() const { return iconAdded_; }
     bool MenuBusy() const { return menuBusy_; }

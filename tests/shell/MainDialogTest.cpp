@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <thread>
 
 using namespace nuro;
@@ -203,6 +204,32 @@ TEST_F(MainDialogTest, MenuExitSavesAll35KeysKeepsThePlaceListAndEndsWithOne)
     // A second way out while the first is under way changes nothing.
     dial->ExitProgram();
     EXPECT_EQ(rec.Count("end 1"), 1);
+}
+
+TEST_F(MainDialogTest, OnlyACloseRequestOrExitEndsTheProgramAndBothSave)
+{
+    struct Row {
+        const char* way;
+        std::function<void()> act;
+        bool ends;
+    };
+    const Row rows[] = {
+        {"close request", [this] { frame->Window()->close(); }, true},
+        {"menu Exit", [this] { frame->DispatchCommand(kCmdExit, BN_CLICKED); }, true},
+        {"Escape in the offset box", [this] { QTest::keyClick(OffsetBox(), Qt::Key_Escape); }, false},
+        {"Arabic command", [this] { frame->DispatchCommand(kCmdArabic, BN_CLICKED); }, false},
+    };
+    for (const Row& r : rows) {
+        Open(Ini("t1=Tunis*\nINC_DEC=9\n"));
+        rec.log.clear();
+        r.act();
+        EXPECT_EQ(rec.Count("end 1"), r.ends ? 1 : 0) << r.way;
+        EXPECT_EQ(files.Keys().size(), r.ends ? 36u : 2u) << r.way;
+        if (!r.ends) {
+            EXPECT_TRUE(frame->Window()->isVisible()) << r.way;
+        }
+        frame.reset();
+    }
 }
 
 TEST_F(MainDialogTest, SetUpLoadsThenShowsThenTakesTheTrayStep)

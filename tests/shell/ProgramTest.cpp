@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <filesystem>
@@ -34,10 +35,12 @@ protected:
             }
         fs::remove_all(runtime);
     }
-    QProcess* Start(QStringList args)
+    QProcess* Start(QStringList args, const QString& display = {})
     {
         auto env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
         env.insert("XDG_CONFIG_HOME", QString::fromStdString(fs::path(files.Path()).parent_path().parent_path()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
         running.push_back(std::make_unique<QProcess>());
@@ -160,4 +163,32 @@ TEST_F(ProgramTest, AFailedSaveIsReportedOnOneLineAndStillEndsWithOne)
         ours += line.rfind("nuro: settings not saved: ", 0) == 0;
     EXPECT_EQ(ours, 1) << err;
     fs::remove_all(files.Path());
+}
+
+TEST_F(ProgramTest, ALostDisplayConnectionStillSavesAllKeysAndEndsWithOne)
+{
+    // The X server ending under the program (the session closing) makes Qt call exit() itself.
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty())
+        GTEST_SKIP() << "Xvfb is not installed";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    ASSERT_TRUE(server.waitForStarted(kWaitMs));
+    ASSERT_TRUE(WaitFor([&server] {
+        server.waitForReadyRead(10);
+        return server.canReadLine();
+    }));
+    const QString display = ":" + QString::fromLatin1(server.readLine()).trimmed();
+
+    files.Write(kPrepared);
+    QProcess* p = Start({}, display);
+    ASSERT_TRUE(WaitUntilRunning());
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(kWaitMs));
+    EXPECT_EQ(Finish(p), 1) << p->readAllStandardError().toStdString();
+    auto keys = files.Keys();
+    EXPECT_EQ(keys.size(), 36u);
+    EXPECT_EQ(keys["t1"], "Tunis*Sfax*Sousse*");
+    EXPECT_EQ(keys["INC_DEC"], "5");
+    EXPECT_FALSE(fs::exists(runtime / "nuro.socket"));
 }

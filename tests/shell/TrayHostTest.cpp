@@ -182,12 +182,41 @@ TEST_F(TrayHostTest, WithoutATrayHidingMinimizesAndTheIconComesWithTheTray)
 {
     Make(false);
     EXPECT_FALSE(host->IconAdded());
+    EXPECT_EQ(host->Icon(), nullptr) << "the icon is made once there is a tray to show it";
     host->HideMainFrame();
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->isMinimized());
     trayAvailable = true;
     EXPECT_TRUE(WaitFor([this] { return host->IconAdded(); }));
+    ASSERT_NE(host->Icon(), nullptr);
+    EXPECT_EQ(host->Icon()->toolTip(), "NURO :)!");
+    EXPECT_FALSE(host->Icon()->icon().isNull());
     frame->showNormal();
     host->HideMainFrame();
     EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(TrayHostTest, HideAndTheOkButtonMinimizeOnceTheTrayHasGone)
+{
+    struct Row {
+        bool trayAtOpen, trayAtHide;
+        bool visible, minimized;
+    };
+    const Row rows[] = {
+        {true, true, false, false},
+        {true, false, true, true}, // the panel ended: a hidden frame could not come back
+        {false, false, true, true},
+    };
+    for (const Row& r : rows) {
+        Make(r.trayAtOpen);
+        trayAvailable = r.trayAtHide;
+        EXPECT_TRUE(host->HandleCommand(kTrayHide));
+        EXPECT_EQ(frame->isVisible(), r.visible) << r.trayAtOpen << r.trayAtHide;
+        EXPECT_EQ(frame->isMinimized(), r.minimized) << r.trayAtOpen << r.trayAtHide;
+        EXPECT_FALSE(host->HostWindow()->isVisible());
+        // Show brings a minimized frame back as it was.
+        EXPECT_TRUE(host->HandleCommand(kTrayShow));
+        EXPECT_TRUE(frame->isVisible());
+        EXPECT_FALSE(frame->isMinimized());
+    }
 }
