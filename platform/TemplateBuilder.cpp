@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -209,6 +211,39 @@ void PlacePopup(DialogWindow* dlg, const DialogTemplate& t, const DialogUnitScal
     dlg->move(origin + QPoint(UnitsToPixelsAcross(s, t.x), UnitsToPixelsDown(s, t.y)));
 }
 
+// The template's rectangles were laid out for another system's font: a label or check box whose
+// text would be clipped gets a slightly smaller font instead, never below a legible size.
+int TextWidthNeeded(QWidget* w, ControlKind kind, const QFontMetrics& metrics)
+{
+    if (kind == ControlKind::Static) {
+        auto* label = qobject_cast<QLabel*>(w);
+        return label && !label->wordWrap() ? metrics.horizontalAdvance(label->text()) : 0;
+    }
+    auto* box = qobject_cast<QAbstractButton*>(w);
+    if (!box)
+        return 0;
+    QString text = box->text();
+    text.remove(QLatin1Char('&'));
+    const bool check = kind == ControlKind::CheckBox;
+    QStyle* style = w->style();
+    return style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+           style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr, w) +
+           metrics.horizontalAdvance(text);
+}
+
+void FitTextToRect(QWidget* w, ControlKind kind, const QRect& r)
+{
+    if (kind != ControlKind::Static && kind != ControlKind::CheckBox && kind != ControlKind::RadioButton)
+        return;
+    constexpr int kSmallestPixels = 9;
+    QFont font = w->font();
+    int pixels = font.pixelSize();
+    while (pixels > kSmallestPixels && TextWidthNeeded(w, kind, QFontMetrics(font)) > r.width())
+        font.setPixelSize(--pixels);
+    if (pixels != w->font().pixelSize())
+        w->setFont(font);
+}
+
 } // namespace
 
 DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool child)
@@ -236,6 +271,7 @@ DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool chil
             w->setGeometry(r.x(), r.y(), r.width(), std::min(r.height(), w->sizeHint().height()));
         else
             w->setGeometry(r);
+        FitTextToRect(w, c.kind, r);
         w->setFocusPolicy((c.style & CS_TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
         if (c.kind == ControlKind::Static || c.kind == ControlKind::GroupBox || c.kind == ControlKind::Custom)
             w->setFocusPolicy(Qt::NoFocus);

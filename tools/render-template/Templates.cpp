@@ -1,10 +1,21 @@
 #include "Templates.h"
 
+#include "resources/templates/NoticeTemplates.h"
+#include "resources/templates/SettingsTemplates.h"
+#include "shell/ShellTemplates.h"
+
 namespace nuro {
 
-// Subsystems add their templates here (and link their library in CMakeLists.txt).
 void RegisterTemplates(TemplateRegistry& registry)
 {
+    registry.Add(kTrayHostTemplate);
+    registry.Add(ConfigTemplate());
+    registry.Add(ExpertTemplate());
+    registry.Add(AboutTemplate());
+    registry.Add(SummerTemplate());
+    registry.Add(kMainTemplate);
+    for (const DialogTemplate& notice : NoticeTemplates())
+        registry.Add(notice);
     registry.Add(kDemoTemplate);
 }
 
