@@ -41,8 +41,6 @@ constexpr int kPlaceList = 120; // shares the time zone field's id; told apart b
 // Room the dialog reads its fields with: 10 characters, the name 53.
 constexpr int kFieldRoom = 11;
 constexpr int kNameRoom = static_cast<int>(kPlaceNameCapacity);
-constexpr int kStatementFieldRoom = static_cast<int>(kStatementFieldChars) + 1;
-constexpr int kStatementNameRoom = static_cast<int>(kStatementNameChars) + 1;
 
 struct ConfigState {
     bool opened = false;
@@ -162,14 +160,13 @@ void StartUpdater(const std::string& statement)
 
 void RunUpdater(QWidget* dlg)
 {
-    const StatementFields fields{Field(dlg, kZone, kStatementFieldRoom), Field(dlg, kPressure, kStatementFieldRoom),
-                                 Field(dlg, kTemperature, kStatementFieldRoom),
-                                 Field(dlg, kElevation, kStatementFieldRoom),
-                                 Field(dlg, kPlaceName, kStatementNameRoom)};
-    const auto statement = UpdateStatement(SnapshotSettings(), fields);
+    // Read whole, so that the statement can tell a harmless cut from one that changes what is written.
+    const StatementFields fields{Field(dlg, kZone), Field(dlg, kPressure), Field(dlg, kTemperature),
+                                 Field(dlg, kElevation), Field(dlg, kPlaceName, kNameRoom)};
+    std::string whyNot;
+    const auto statement = UpdateStatement(SnapshotSettings(), fields, &whyNot);
     if (!statement) {
-        std::fprintf(stderr, "nuro: the place update is longer than %zu characters and was not run\n",
-                     kStatementMaxChars);
+        std::fprintf(stderr, "nuro: the place update was not run: %s\n", whyNot.c_str());
         return;
     }
     if (State().updater)

@@ -2,6 +2,9 @@
 
 #include "core/NumberText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace nuro {
 
 std::vector<std::string> PlaceListNames(std::string_view t1)
@@ -33,7 +36,10 @@ std::string QuoteSqlText(std::string_view text)
 
 std::string NormalizeRealField(std::string_view text)
 {
-    return FormatFixed(ParseReal(text.substr(0, kFieldReadChars)), 2);
+    // The widest texts "%.2f" gives within the 10 characters read back.
+    constexpr double kLowest = -999999.99, kHighest = 9999999.99;
+    const double value = ParseReal(text.substr(0, kFieldReadChars));
+    return FormatFixed(std::isnan(value) ? 0.0 : std::clamp(value, kLowest, kHighest), 2);
 }
 
 std::string NormalizeIntField(std::string_view text)
@@ -41,8 +47,25 @@ std::string NormalizeIntField(std::string_view text)
     return FormatInt(ParseInt(text.substr(0, kFieldReadChars)));
 }
 
-std::optional<std::string> UpdateStatement(const AppSettings& s, const StatementFields& f)
+std::optional<std::string> UpdateStatement(const AppSettings& s, const StatementFields& f, std::string* whyNot)
 {
+    auto refuse = [&](const std::string& reason) -> std::optional<std::string> {
+        if (whyNot)
+            *whyNot = reason;
+        return std::nullopt;
+    };
+    // Cutting "1013.250" to "1013.25" writes the same number; cutting "-999999.99" to "-999999" does not.
+    const struct { const char* column; const std::string& text; } numbers[] = {
+        {"t_zone", f.timeZone}, {"p", f.pressure}, {"t", f.temperature}, {"h", f.elevation}};
+    for (const auto& n : numbers) {
+        const std::string_view cut = std::string_view(n.text).substr(0, kStatementFieldChars);
+        if (cut.size() < n.text.size() && ParseReal(cut) != ParseReal(n.text))
+            return refuse(std::string(n.column) + " '" + n.text + "' does not fit " +
+                          std::to_string(kStatementFieldChars) + " characters");
+    }
+    if (f.placeName.size() > kStatementNameChars)
+        return refuse("the place name is longer than " + std::to_string(kStatementNameChars) + " characters");
+
     auto quoted = [](const std::string& text, std::size_t room) {
         return "'" + QuoteSqlText(std::string_view(text).substr(0, room)) + "'";
     };
@@ -58,7 +81,7 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
                  ",h=" + quoted(f.elevation, kStatementFieldChars) +
                  " where nom=" + quoted(f.placeName, kStatementNameChars) + ";";
     if (statement.size() > kStatementMaxChars)
-        return std::nullopt;
+        return refuse("the statement is longer than " + std::to_string(kStatementMaxChars) + " characters");
     return statement;
 }
 

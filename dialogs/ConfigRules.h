@@ -25,6 +25,8 @@ std::vector<std::string> PlaceListNames(std::string_view t1);
 std::string QuoteSqlText(std::string_view text);
 
 // A real field rewritten with two decimals, an integer field with "%d" (unparsable text gives 0).
+// A real is clamped to -999999.99 .. 9999999.99 (NaN gives 0) so that its text fits the 10 characters
+// the field is read back with: what the field shows is what is applied.
 std::string NormalizeRealField(std::string_view text);
 std::string NormalizeIntField(std::string_view text);
 
@@ -34,8 +36,11 @@ struct StatementFields {
 };
 
 // The statement handed to the updater, from the settings (coordinates) and the field texts, each cut to
-// what the dialog reads and with its quotes doubled. Empty when the statement would not fit 255 characters.
-std::optional<std::string> UpdateStatement(const AppSettings& settings, const StatementFields& fields);
+// what the statement holds (7 characters, the name 49) and with its quotes doubled. Empty, with the reason
+// in `whyNot`, when a cut would change what is written (a number that reads differently, a name that
+// would address another row) or the statement would not fit 255 characters.
+std::optional<std::string> UpdateStatement(const AppSettings& settings, const StatementFields& fields,
+                                           std::string* whyNot = nullptr);
 
 // The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
 // Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.

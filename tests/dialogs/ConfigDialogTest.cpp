@@ -262,7 +262,7 @@ TEST_F(ConfigDialogTest, ModifHandsTheExactStatementToTheUpdater)
         statements.clear();
         EditSettings([&](AppSettings& s) { SetPlaceName(s, r.place); });
         QWidget* dlg = Open();
-        const int listed = ListGetCount(PlaceList(dlg));
+        const std::vector<std::string> listed = Entries(PlaceList(dlg));
         for (const auto& [id, text] : r.edits)
             SetDlgItemText(dlg, id, text);
         Command(dlg, kModif);
@@ -270,27 +270,46 @@ TEST_F(ConfigDialogTest, ModifHandsTheExactStatementToTheUpdater)
         EXPECT_EQ(statements[0], r.statement);
         // The fields were applied first; the dialog and its list stay as they were.
         EXPECT_TRUE(IsWindowVisible(dlg));
-        EXPECT_EQ(ListGetCount(PlaceList(dlg)), listed);
+        EXPECT_EQ(Entries(PlaceList(dlg)), listed);
         EXPECT_EQ(std::string(SnapshotSettings().PlaceName.data()), r.place);
+        ResetSettingsDialogs();
+        EXPECT_EQ(Entries(PlaceList(Open())), listed); // t1 on disk unchanged too
     }
 }
 
-TEST_F(ConfigDialogTest, ModifOverTheStatementLimitRunsNothingAndSaysSoOnce)
+TEST_F(ConfigDialogTest, ModifThatCannotBeWrittenFaithfullyRunsNothingAndSaysSoOnce)
 {
+    struct Row { const char* why; std::vector<std::pair<int, std::string>> edits; const char* said; };
+    const Row rows[] = {
+        // Huge seconds and degrees: the coordinate texts alone nearly fill the statement.
+        {"over 255", {{kLonSec, "1e38"}, {kLatSec, "-1e38"}, {kLonDeg, "999999999"}, {kLatDeg, "999999999"},
+                      {kName, std::string(49, '\'')}}, "255"},
+        // "123456.70" would reach the database as "123456.", another number.
+        {"pressure cut", {{kPressure, "123456.7"}}, "p '123456.70'"},
+        // Clamped by normalisation to -999999.99, still too wide for the statement.
+        {"elevation cut", {{kElevation, "-1000000"}}, "h '-999999.99'"},
+        // Cut to 49 characters the name would address another row, or none.
+        {"long name", {{kName, std::string(50, 'n')}}, "49"},
+    };
     std::vector<std::string> statements;
     SetPlaceUpdater([&](const std::string& s) { statements.push_back(s); });
-    EditSettings([](AppSettings& s) { SetPlaceName(s, "Tunis"); });
-    QWidget* dlg = Open();
-    // Huge seconds: each "%.3f" text of the stored float runs to dozens of characters.
-    SetDlgItemText(dlg, kLonSec, "1e38");
-    SetDlgItemText(dlg, kLatSec, "-1e38");
-    SetDlgItemText(dlg, kName, std::string(49, '\''));
-    testing::internal::CaptureStderr();
-    Command(dlg, kModif);
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(statements.empty());
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_NE(err.find("255"), std::string::npos) << err;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.why);
+        ResetSettingsDialogs();
+        statements.clear();
+        EditSettings([](AppSettings& s) { SetPlaceName(s, "Tunis"); });
+        QWidget* dlg = Open();
+        for (const auto& [id, text] : r.edits)
+            SetDlgItemText(dlg, id, text);
+        testing::internal::CaptureStderr();
+        Command(dlg, kModif);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(statements.empty());
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_NE(err.find(r.said), std::string::npos) << err;
+        // The fields still reached the settings; only the database write was held back.
+        EXPECT_TRUE(IsWindowVisible(dlg));
+    }
 }
 
 TEST_F(ConfigDialogTest, ModifReallyUpdatesTheDatabaseThroughMod)

@@ -63,9 +63,9 @@ TEST(UpdateStatement, FirstHalfFromSettingsSecondFromFieldTexts)
         {Coordinates(-15, 2, 0.f, 'W', 12, 7, 59.9996f, 'S'), {"-1.00", "0.00", "-5.50", "12.00", "N'Djamena, Chad"},
          "update NURO set d1=-15 ,m1=2,s1='0.000',card1='W',d2=12 ,m2=7,s2='60.000',card2='S',"
          "t_zone='-1.00',p='0.00',t='-5.50',h='12.00' where nom='N''Djamena, Chad';"},
-        // Field texts are cut to 7 characters and the name to 49 before quoting.
+        // Field texts are cut to 7 characters where that keeps the number, the name kept whole at 49.
         {Coordinates(0, 0, 0.f, 'E', 0, 0, 0.f, 'N'),
-         {"12345.678", "1013.25", "x'yz", "1234567890", std::string(60, 'n')},
+         {"12345.50", "1013.250", "-12.00", "1234567.00", std::string(49, 'n')},
          nullptr},
     };
     for (const Row& r : rows) {
@@ -75,31 +75,65 @@ TEST(UpdateStatement, FirstHalfFromSettingsSecondFromFieldTexts)
             EXPECT_EQ(*statement, r.expected);
         } else {
             EXPECT_EQ(*statement, "update NURO set d1=0 ,m1=0,s1='0.000',card1='E',d2=0 ,m2=0,s2='0.000',card2='N',"
-                                  "t_zone='12345.6',p='1013.25',t='x''yz',h='1234567' where nom='" +
+                                  "t_zone='12345.5',p='1013.25',t='-12.00',h='1234567' where nom='" +
                                       std::string(49, 'n') + "';");
         }
         EXPECT_LE(statement->size(), kStatementMaxChars);
     }
 }
 
-TEST(UpdateStatement, RefusedWhenLongerThan255Characters)
+TEST(UpdateStatement, RefusedWhenACutWouldChangeWhatIsWritten)
 {
     const AppSettings wide = Coordinates(INT_MIN, INT_MIN, -1e30f, 'W', INT_MIN, INT_MIN, -1e30f, 'S');
     const AppSettings plain = Coordinates(1, 1, 1.f, 'E', 1, 1, 1.f, 'N');
-    struct Row { AppSettings settings; std::string name; bool fits; };
+    const StatementFields ok{"1.00", "1.00", "1.00", "1.00", "Tunis"};
+    auto with = [&](auto edit) {
+        StatementFields f = ok;
+        edit(f);
+        return f;
+    };
+    struct Row { AppSettings settings; StatementFields fields; const char* said; };
     const Row rows[] = {
-        {plain, std::string(49, 'a'), true},
-        {plain, std::string(49, '\''), true}, // 98 characters once doubled, still fits
-        {wide, "", true},
-        {wide, std::string(49, 'a'), false},  // the wide seconds take 36 characters each
-        {wide, std::string(20, '\''), false},
+        {plain, with([](auto& f) { f.placeName = std::string(49, 'a'); }), nullptr},
+        {plain, with([](auto& f) { f.placeName = std::string(49, '\''); }), nullptr}, // 98 once doubled, fits
+        {wide, with([](auto& f) { f.placeName = ""; }), nullptr},
+        {wide, with([](auto& f) { f.placeName = std::string(49, 'a'); }), "255"}, // wide seconds: 36 each
+        {wide, with([](auto& f) { f.placeName = std::string(20, '\''); }), "255"},
+        {plain, with([](auto& f) { f.placeName = std::string(50, 'a'); }), "49"},
+        {plain, with([](auto& f) { f.timeZone = "-10.50"; }), nullptr},
+        {plain, with([](auto& f) { f.pressure = "123456.70"; }), "p '123456.70'"},
+        {plain, with([](auto& f) { f.temperature = "-999999.99"; }), "t '-999999.99'"},
+        {plain, with([](auto& f) { f.elevation = "12345678.00"; }), "h '12345678.00'"},
+        {plain, with([](auto& f) { f.timeZone = "1.000001"; }), "t_zone"},
     };
     for (const Row& r : rows) {
-        auto statement = UpdateStatement(r.settings, {"1.00", "1.00", "1.00", "1.00", r.name});
-        EXPECT_EQ(statement.has_value(), r.fits) << r.name;
+        std::string whyNot;
+        auto statement = UpdateStatement(r.settings, r.fields, &whyNot);
+        EXPECT_EQ(statement.has_value(), r.said == nullptr) << r.fields.placeName << " " << whyNot;
         if (statement) {
             EXPECT_LE(statement->size(), kStatementMaxChars);
+        } else {
+            EXPECT_NE(whyNot.find(r.said), std::string::npos) << whyNot;
         }
+    }
+}
+
+TEST(NormalizeFields, TextsFitTheTenCharactersReadBack)
+{
+    struct Row { const char* typed; const char* real; const char* integer; };
+    const Row rows[] = {
+        {"12.5", "12.50", "12"},         {"007", "7.00", "7"},          {"", "0.00", "0"},
+        {"abc", "0.00", "0"},            {" -3.456", "-3.46", "-3"},    {"1e2", "100.00", "1"},
+        {"1e38", "9999999.99", "1"},     {"-1e38", "-999999.99", "-1"}, {"nan", "0.00", "0"},
+        {"inf", "9999999.99", "0"},      {"-inf", "-999999.99", "0"},   {"9999999.996", "9999999.99", "9999999"},
+        {"+5", "5.00", "5"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(NormalizeRealField(r.typed), r.real) << r.typed;
+        EXPECT_EQ(NormalizeIntField(r.typed), r.integer) << r.typed;
+        // What the field shows reads back as itself.
+        EXPECT_LE(std::string(r.real).size(), kFieldReadChars);
+        EXPECT_EQ(NormalizeRealField(NormalizeRealField(r.typed)), r.real) << r.typed;
     }
 }
 

@@ -80,20 +80,22 @@ TEST_F(SummerTimeDialogTest, EntriesAndSelectionsFollowTheSettings)
 
 TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
 {
-    struct Row { int year, m1, d1, m2, d2; bool accepted; int val1, val2; };
+    struct Row { int year, m1, d1, m2, d2; bool accepted; int val1, val2; int summer = 1; };
     const Row rows[] = {
         // The full table of the rule is in DialogRulesTest; here each outcome once through the dialog.
         {2100, 2, 29, 10, 1, true, 229, 1001},  {2023, 2, 29, 10, 1, false, 0, 0},
         {2024, 1, 1, 11, 31, false, 0, 0},      {2024, 10, 1, 3, 31, false, 0, 0},
         {2024, 3, 3, 3, 3, true, 303, 303},     {2024, 3, 31, 4, 30, true, 331, 430},
+        // Switched off, the window is checked all the same.
+        {2024, 4, 31, 10, 1, false, 0, 0, 0},   {2024, 3, 3, 3, 3, true, 303, 303, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.year << " " << r.m1 << "/" << r.d1 << "-" << r.m2 << "/" << r.d2);
         ResetSettingsDialogs();
         ClearAskedMessages();
-        const AppSettings before = [] {
+        const AppSettings before = [&] {
             AppSettings s;
-            s.SUMMER = 1; s.month1 = 5; s.day1 = 5; s.month2 = 6; s.day2 = 6; s.val1 = 505; s.val2 = 606;
+            s.SUMMER = r.summer; s.month1 = 5; s.day1 = 5; s.month2 = 6; s.day2 = 6; s.val1 = 505; s.val2 = 606;
             return s;
         }();
         EditSettings([&](AppSettings& s) { s = before; });
@@ -115,7 +117,7 @@ TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
             EXPECT_EQ(s.day1, r.d1);
             EXPECT_EQ(s.month2, r.m2);
             EXPECT_EQ(s.day2, r.d2);
-            EXPECT_EQ(s.SUMMER, 1);
+            EXPECT_EQ(s.SUMMER, r.summer);
             EXPECT_EQ(display.Refreshes(), refreshes + 1);
         } else {
             const auto asked = LastAskedMessage();
