@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Redraws the README's window and dialog screenshots from the built program on its default place,
+# under a private Xvfb display. Needs xvfb, xdotool and imagemagick (import); run after tools/setup.sh.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bin=${NURO_BUILD_DIR:-$top/build}/bin
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'kill "${nuro_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$work/config" "$work/runtime" && chmod 700 "$work/runtime"
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$bin/nuro" >/dev/null 2>&1 &
+nuro_pid=$!
+
+window() {  # window id of the visible window named exactly $1
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  echo "screenshots: no window '$1'" >&2; exit 1
+}
+click() {  # click at x y relative to window $1
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+  sleep 0.5
+}
+menu() {  # open menu bar entry at x, then the item $2 steps down
+  click "$frame" "$1" 10
+  xdotool key $(printf 'Down %.0s' $(seq "$2")) Return
+}
+shot() { sleep 0.7; import -window "$1" "$2"; echo "wrote $2"; }
+away() { xdotool windowmove "$1" 1100 0; }        # off the screen, clear of the menu bar
+
+frame=$(window "Tunis, Tunisia")
+xdotool mousemove 0 0
+shot "$frame" "$top/docs/main-arabic.png"
+menu 80 2                                         # Lang / English
+xdotool mousemove 0 0
+shot "$frame" "$top/docs/main-english.png"
+menu 80 1                                         # Lang / Arabic
+
+dialog() {  # menu item $1 of Options opens the dialog captioned $2, drawn into $3
+  menu 20 "$1"
+  local id
+  id=$(window "       $2")
+  shot "$id" "$top/dialogs/screenshots/$3.png"
+  away "$id"
+}
+dialog 1 Config config
+dialog 2 Expert expert
+dialog 3 "Summer Time" summer
+click "$frame" 120 10                             # "&?" on the bar itself
+shot "$(window '       About')" "$top/dialogs/screenshots/about.png"
