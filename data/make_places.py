@@ -57,6 +57,7 @@ CAPITALS = {
     "US": "Washington, D.C.", "UY": "Montevideo", "UZ": "Tashkent", "VA": "Vatican City", "VC": "Kingstown",
     "VE": "Caracas", "VN": "Hanoi", "VU": "Port-Vila", "WS": "Apia", "YE": "Sanaa", "ZA": "Pretoria",
     "ZM": "Lusaka", "ZW": "Harare", "XK": "Pristina",
+    "NR": "Yaren",
 }
 
 MUSLIM_MAJORITY = set("AF AL AZ BH BD BN BF TD KM DJ EG GM GN ID IR IQ JO KZ XK KW KG LB LY MY MV ML MR MA NE "
@@ -74,6 +75,8 @@ TUNISIA = [
     ("Tataouine", 32.92970, 10.45180, 240), ("Gafsa", 34.42500, 8.78420, 313), ("Tozeur", 33.91970, 8.13350, 45),
     ("Kebili", 33.70440, 8.96900, 50),
 ]
+# Capitals the source lacks: city, ISO code, country, latitude, longitude, time zone, elevation in metres.
+MISSING_CAPITALS = [("Yaren", "NR", "Nauru", -0.54778, 166.92083, "Pacific/Nauru", 10)]
 # Source spellings of Tunisian places replaced by the seats above.
 TUNISIA_SOURCE_SKIP = {"L'Ariana", "Medemine", "Monasir", "Qairouan", "Qasserine", "Sdid Bouzid", "El Kef",
                        "Kasserine", "Beja", "Bizerte", "Gabes", "Gafsa", "Jendouba", "Kebili", "Mahdia", "Nabeul",
@@ -139,6 +142,9 @@ def main(city_map):
         add(seat, "TN", "Tunisia", lat, lon, "Africa/Tunis", 0, 0, h)
 
     capitals_found = set()
+    for city, iso2, country, lat, lon, tz, h in MISSING_CAPITALS:
+        add(city, iso2, country, lat, lon, tz, 0, 1, h)
+        capitals_found.add(iso2)
     by_country = {}
     for c in cities:
         iso2 = str(c["iso2"])

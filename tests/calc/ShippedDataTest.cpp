@@ -1,0 +1,148 @@
+// The place database and default settings as shipped: the list the program offers must lead to rows
+// the library can find, and the default place must be the database's own row.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestDatabase.h"
+#include "nuro_api.h"
+
+namespace {
+
+const char kWork[28] = {};
+const char* const kColumns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
+                                "t_zone", "p", "t", "h", kWork};
+
+std::map<std::string, std::string> readSetup(const std::string& file) {
+    std::map<std::string, std::string> keys;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos) keys[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return keys;
+}
+
+std::vector<std::string> split(const std::string& text) {
+    std::vector<std::string> out;
+    std::string cur;
+    for (char c : text) {
+        if (c == '*') {
+            out.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    return out;
+}
+
+struct Place {
+    std::string name, zone, pressure, temperature, card1, card2;
+};
+
+std::vector<Place> allPlaces(const std::string& file) {
+    std::vector<Place> places;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT nom, t_zone, p, t, card1, card2 FROM nuro", -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            Place p;
+            std::string* cols[] = {&p.name, &p.zone, &p.pressure, &p.temperature, &p.card1, &p.card2};
+            for (int i = 0; i < 6; ++i)
+                if (const unsigned char* t = sqlite3_column_text(st, i)) *cols[i] = reinterpret_cast<const char*>(t);
+            places.push_back(p);
+        }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return places;
+}
+
+class ShippedData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("NURO_DATA_DIR", NURO_BUILD_SHARE, 1);
+        ::setenv("XDG_DATA_HOME", (user_.path() + "/none").c_str(), 1);
+        setup_ = readSetup(NURO_SHIPPED_INI);
+        places_ = allPlaces(std::string(NURO_BUILD_SHARE) + "/data.ar");
+        for (const Place& p : places_) names_.insert(p.name);
+    }
+    std::string row(const std::string& name) {
+        const std::string sql = "select * from nuro where nom='" + name + "'";
+        return connect5("data.ar", "user", "qvx", sql.c_str(), kColumns);
+    }
+    nuro::test::TempDir user_;
+    std::map<std::string, std::string> setup_;
+    std::vector<Place> places_;
+    std::set<std::string> names_;
+};
+
+TEST_F(ShippedData, NamesAreCityCommaCountryInShortAscii) {
+    ASSERT_GT(places_.size(), 500u);
+    for (const Place& p : places_) {
+        SCOPED_TRACE(p.name);
+        EXPECT_LE(p.name.size(), 53u);
+        const auto comma = p.name.find(", ");
+        EXPECT_TRUE(comma != std::string::npos && comma > 0 && comma + 2 < p.name.size());
+        for (unsigned char c : p.name) EXPECT_TRUE(c >= 0x20 && c < 0x7f && c != '*') << int(c);
+        EXPECT_EQ(p.pressure, "1010.0");
+        EXPECT_EQ(p.temperature, "10.0");
+        EXPECT_TRUE(p.card1 == "E" || p.card1 == "W");
+        EXPECT_TRUE(p.card2 == "N" || p.card2 == "S");
+        if (p.name.ends_with(", India")) {
+            EXPECT_EQ(p.zone, "5.5");
+        }
+    }
+}
+
+TEST_F(ShippedData, EveryTunisianGovernorateSeat) {
+    const char* seats[] = {"Tunis",  "Ariana",   "Ben Arous", "Manouba",  "Nabeul",    "Zaghouan",
+                           "Bizerte", "Beja",    "Jendouba",  "Le Kef",   "Siliana",   "Sousse",
+                           "Monastir", "Mahdia", "Sfax",      "Kairouan", "Kasserine", "Sidi Bouzid",
+                           "Gabes",  "Medenine", "Tataouine", "Gafsa",    "Tozeur",    "Kebili"};
+    for (const char* seat : seats) {
+        const std::string name = std::string(seat) + ", Tunisia";
+        const auto f = split(row(name));
+        ASSERT_EQ(f.size(), 13u) << name;
+        EXPECT_EQ(f[0], name);
+        EXPECT_EQ(f[9], "1.0") << name;
+    }
+}
+
+TEST_F(ShippedData, PlaceListLeadsToRows) {
+    const std::string& t1 = setup_["t1"];
+    ASSERT_FALSE(t1.empty());
+    EXPECT_LE(t1.size(), 11999u);
+    EXPECT_EQ(t1.back(), '*');
+    const auto listed = split(t1);
+    EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()).size(), listed.size()) << "a name listed twice";
+    for (const std::string& name : listed) EXPECT_TRUE(names_.count(name)) << name << " is listed but not a place";
+}
+
+TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow) {
+    ASSERT_EQ(setup_["COUNTRY"], "Tunis, Tunisia");
+    const auto f = split(row(setup_["COUNTRY"]));
+    ASSERT_EQ(f.size(), 13u);
+    // The settings hold the row's values in their own spelling: integers, or reals with three decimals.
+    const std::pair<const char*, int> keys[] = {{"D1", 1}, {"M1", 2}, {"S1", 3},  {"CARD1", 4},  {"D2", 5},
+                                                {"M2", 6}, {"S2", 7}, {"CARD2", 8}, {"T_ZONE", 9}, {"P", 10},
+                                                {"T", 11}, {"H", 12}};
+    for (const auto& [key, field] : keys) {
+        const std::string& value = setup_[key];
+        ASSERT_FALSE(value.empty()) << key;
+        if (value[0] >= 'A' && value[0] <= 'Z')
+            EXPECT_EQ(value, f[field]) << key;
+        else
+            EXPECT_DOUBLE_EQ(std::strtod(value.c_str(), nullptr), std::strtod(f[field].c_str(), nullptr)) << key;
+    }
+}
+
+}  // namespace
