@@ -15,6 +15,12 @@ QString Text(const char* s)
 
 void MarkDefault(QMenu* menu, QAction* action)
 {
+    // One default per menu: the one it replaces is drawn plain again.
+    if (QAction* old = menu->defaultAction(); old && old != action) {
+        QFont plain = old->font();
+        plain.setBold(false);
+        old->setFont(plain);
+    }
     QFont f = action->font();
     f.setBold(true);
     action->setFont(f);
