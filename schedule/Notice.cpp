@@ -76,9 +76,4 @@ void NoticeMonitorHost::ShowNotice(int templateId)
     OpenNotice(templateId, [this] { return SoundBoxOn(); });
 }
 
-void QueuedTimeDisplay::SetTimeText(int boxId, const std::string& text)
-{
-    PostToUiThread([setter = setter_, boxId, text] { setter(boxId, text); });
-}
-
 } // namespace nuro

@@ -56,17 +56,4 @@ public:
     void ShowNotice(int templateId) override;
 };
 
-// Time boxes whose texts travel to the user-interface thread as queued calls, never waited for,
-// in the order they were set (also from the user-interface thread itself, so that a text queued
-// by the monitor cannot land after a later one set directly).
-class QueuedTimeDisplay : public TimeDisplay {
-public:
-    using Setter = std::function<void(int boxId, const std::string& text)>; // runs on the UI thread
-    explicit QueuedTimeDisplay(Setter setter) : setter_(std::move(setter)) {}
-    void SetTimeText(int boxId, const std::string& text) override;
-
-private:
-    Setter setter_;
-};
-
 } // namespace nuro

@@ -267,6 +267,39 @@ TEST_F(ScheduleTest, LibraryIsOpenedOnceByBareNameAndTheExportResolvedAtEachCall
     });
 }
 
+// The monitor's first refresh and a dialog's may be the first calls, on two threads at once: the
+// library is still opened once, and a failed open is not retried, while each call reports afresh.
+TEST_F(ScheduleTest, FirstCallsOnTwoThreadsOpenTheLibraryOnce)
+{
+    for (bool present : {true, false}) {
+        SCOPED_TRACE(present);
+        FakeLibrary::Instance().Reset();
+        Answer("04:31:00*06:05:00*12:40:00*16:05:00*19:15:00*20:45:00*");
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) { s.libraryPresent = present; });
+        std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
+        std::atomic<int> answered{0};
+        ::testing::internal::CaptureStdout();
+        auto caller = [&] {
+            for (int i = 0; i < 3; ++i)
+                if (calc->Trt(TrtArguments{}))
+                    ++answered;
+        };
+        std::thread other(caller);
+        caller();
+        other.join();
+        const std::string out = ::testing::internal::GetCapturedStdout();
+        EXPECT_EQ(calc->Loaded(), present);
+        EXPECT_EQ(answered.load(), present ? 6 : 0);
+        std::string expected;
+        for (int i = 0; !present && i < 6; ++i)
+            expected += "ERREUR\n";
+        EXPECT_EQ(out, expected);
+        FakeLibrary::Instance().With([](FakeLibraryState& s) {
+            EXPECT_EQ(s.openedNames, std::vector<std::string>{"libnuro.so"});
+        });
+    }
+}
+
 TEST_F(ScheduleTest, PlaceQueryPassesCredentialsColumnsAndOneWorkArea)
 {
     FakeLibrary::Instance().With([](FakeLibraryState& s) { s.connect5Text = "Tunis*10*11*12.5*E*"; });
