@@ -1,3 +1,4 @@
+#include "core/AppSettings.h"
 #include "core/FieldList.h"
 #include "core/NumberText.h"
 #include "core/TimeText.h"
@@ -136,4 +137,25 @@ TEST(NumberText, DecimalPointIsAlwaysDot)
     EXPECT_EQ(FormatFixed(12.345f, 3), "12.345");
     EXPECT_EQ(FormatFixed(1010.0, 2), "1010.00");
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(PlaceName, CutTo53BytesWithoutSplittingACharacter)
+{
+    const std::string a52(52, 'a'), a53(53, 'a');
+    const struct {
+        std::string in, out;
+    } rows[] = {
+        {"Tunis, Tunisia", "Tunis, Tunisia"},
+        {a53, a53},
+        {a53 + "xyz", a53},
+        {a52 + "\xC3\xA9", a52},           // a two-byte letter whose second byte would be the 54th
+        {a52.substr(1) + "\xC3\xA9z", a52.substr(1) + "\xC3\xA9"},
+        {a52 + "\xE2\x80\x99s", a52},     // a three-byte apostrophe straddling the cut
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        AppSettings s;
+        SetPlaceName(s, row.in.c_str());
+        EXPECT_EQ(std::string(s.PlaceName.data()), row.out) << row.in;
+    }
 }
