@@ -40,15 +40,15 @@ private:
 
 SoundResult PlayBuffer(const SDL_AudioSpec& wanted, const std::uint8_t* data, std::uint32_t length)
 {
-    SDL_AudioSpec spec = wanted;
-    spec.callback = nullptr;
-    spec.userdata = nullptr;
-    const SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    SDL_AudioSpec audio = wanted;
+    audio.callback = nullptr;
+    audio.userdata = nullptr;
+    const SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &audio, nullptr, 0);
     if (dev == 0)
         return SoundResult::NoDevice;
 
     const double bytesPerSecond =
-        double(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8.0);
+        double(audio.freq) * audio.channels * (SDL_AUDIO_BITSIZE(audio.format) / 8.0);
     const auto length_s = std::chrono::duration<double>(bytesPerSecond > 0 ? length / bytesPerSecond : 0.0);
     auto limit = std::chrono::duration_cast<Clock::duration>(length_s) + kGrace;
     if (limit > kLongest)
@@ -63,7 +63,7 @@ SoundResult PlayBuffer(const SDL_AudioSpec& wanted, const std::uint8_t* data, st
     while (SDL_GetQueuedAudioSize(dev) > 0 && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     // The device still holds its last buffer when the queue runs empty.
-    const double tail = spec.freq > 0 ? double(spec.samples) / spec.freq : 0.0;
+    const double tail = audio.freq > 0 ? double(audio.samples) / audio.freq : 0.0;
     if (Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::duration<double>(tail + 0.05));
     SDL_CloseAudioDevice(dev);
@@ -95,12 +95,12 @@ public:
         AudioSession session;
         if (!session.Ok())
             return SoundResult::NoDevice;
-        SDL_AudioSpec spec;
+        SDL_AudioSpec audio;
         Uint8* data = nullptr;
         Uint32 length = 0;
-        if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length))
+        if (!SDL_LoadWAV(path.c_str(), &audio, &data, &length))
             return SoundResult::Failed;
-        const SoundResult r = PlayBuffer(spec, data, length);
+        const SoundResult r = PlayBuffer(audio, data, length);
         SDL_FreeWAV(data);
         return r;
     }
@@ -111,13 +111,13 @@ public:
         AudioSession session;
         if (!session.Ok())
             return SoundResult::NoDevice;
-        SDL_AudioSpec spec{};
-        spec.freq = 22050;
-        spec.format = AUDIO_S16SYS;
-        spec.channels = 1;
-        spec.samples = 1024;
-        const std::vector<std::int16_t> tone = DefaultTone(spec.freq);
-        return PlayBuffer(spec, reinterpret_cast<const std::uint8_t*>(tone.data()),
+        SDL_AudioSpec audio{};
+        audio.freq = 22050;
+        audio.format = AUDIO_S16SYS;
+        audio.channels = 1;
+        audio.samples = 1024;
+        const std::vector<std::int16_t> tone = DefaultTone(audio.freq);
+        return PlayBuffer(audio, reinterpret_cast<const std::uint8_t*>(tone.data()),
                           static_cast<std::uint32_t>(tone.size() * sizeof(std::int16_t)));
     }
 
