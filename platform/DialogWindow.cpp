@@ -22,6 +22,14 @@ DialogWindow::DialogWindow(const DialogTemplate& tmpl, QWidget* parent, bool chi
 
 DialogWindow::~DialogWindow() = default;
 
+void DialogWindow::SetBackgroundColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
 void DialogWindow::SendCommand(int id, unsigned code)
 {
     if (sink_)

@@ -3,6 +3,7 @@
 
 #include "resources/DialogTemplate.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <cstdint>
@@ -32,6 +33,8 @@ public:
     ~DialogWindow() override;
 
     const DialogTemplate& Template() const { return tmpl_; }
+    // One colour behind the controls: the grey dialog class, or a dialog's own brush.
+    void SetBackgroundColor(const QColor& color);
 
     void SetCommandSink(CommandSink sink) { sink_ = std::move(sink); }
     // A close request of the window manager; without a handler it is ignored.

@@ -37,12 +37,8 @@ QWidget* TDialog::OwnerWidget() const
 void TDialog::SetBkgndColor(const TBrush& brush)
 {
     brush_ = brush;
-    if (window_) {
-        QPalette pal = window_->palette();
-        pal.setColor(QPalette::Window, brush.Color());
-        window_->setPalette(pal);
-        window_->setAutoFillBackground(true);
-    }
+    if (window_)
+        window_->SetBackgroundColor(brush.Color());
 }
 
 DialogWindow* TDialog::Build(QWidget* parentWidget, bool child)

@@ -11,15 +11,11 @@
 
 #include <optional>
 
-namespace nuro {
-
-class DialogWindow;
-
-} // namespace nuro
-
 class QBoxLayout;
 
 namespace nuro {
+
+class DialogWindow;
 
 class TDialog : public TWindow {
 public:

@@ -253,12 +253,8 @@ DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool chil
     dlg->setFont(FontForTemplate(tmpl.fontName, tmpl.fontPoints));
     dlg->setWindowTitle(Text(tmpl.caption));
     dlg->setFixedSize(UnitsToPixelsAcross(scale, tmpl.cx), UnitsToPixelsDown(scale, tmpl.cy));
-    if (tmpl.className && std::strcmp(tmpl.className, "BorDlg_Gray") == 0) {
-        QPalette pal = dlg->palette();
-        pal.setColor(QPalette::Window, QColor(kGrayDialogColor));
-        dlg->setPalette(pal);
-        dlg->setAutoFillBackground(true);
-    }
+    if (tmpl.className && std::strcmp(tmpl.className, "BorDlg_Gray") == 0)
+        dlg->SetBackgroundColor(QColor(kGrayDialogColor));
 
     int radioGroup = 0;
     for (const ControlTemplate& c : tmpl.controls) {

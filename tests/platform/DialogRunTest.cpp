@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -225,6 +226,17 @@ TEST(TDialogTest, ExecuteAsksCanCloseBeforeOk)
     EXPECT_EQ(d.setups, 2);
 }
 
+// Acts on the message box once it is open: it opens inside a call that runs its own event loop.
+void WhenMessageBoxOpens(std::function<void(QMessageBox*)> act, int delayMs = 0)
+{
+    QTimer::singleShot(delayMs, [act] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            act(box);
+        else
+            WhenMessageBoxOpens(act, 10);
+    });
+}
+
 class MessageBoxTest : public ::testing::Test {
 protected:
     void SetUp() override { ClearAskedMessages(); }
@@ -261,12 +273,7 @@ TEST_F(MessageBoxTest, WithoutTheSeamTheRealBoxAnswersWithTheButtonPressed)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.flags);
         bool pressed = false;
-        std::function<void()> press = [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) {
-                QTimer::singleShot(10, press);
-                return;
-            }
+        WhenMessageBoxOpens([&](QMessageBox* box) {
             EXPECT_EQ(box->text(), "Text");
             if (QAbstractButton* b = box->button(row.press)) {
                 pressed = true;
@@ -274,8 +281,7 @@ TEST_F(MessageBoxTest, WithoutTheSeamTheRealBoxAnswersWithTheButtonPressed)
             } else {
                 box->reject();
             }
-        };
-        QTimer::singleShot(0, press);
+        });
         EXPECT_EQ(MessageBox(nullptr, "Text", "Caption", row.flags), row.answer);
         EXPECT_TRUE(pressed);
     }
@@ -283,16 +289,10 @@ TEST_F(MessageBoxTest, WithoutTheSeamTheRealBoxAnswersWithTheButtonPressed)
     // bridge's call, so only a timer gets to press it).
     std::atomic<int> answer{0};
     bool onUi = false;
-    std::function<void()> pressOk = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, pressOk);
-            return;
-        }
+    WhenMessageBoxOpens([&](QMessageBox* box) {
         onUi = box->thread() == QApplication::instance()->thread();
         box->button(QMessageBox::Ok)->click();
-    };
-    QTimer::singleShot(0, pressOk);
+    });
     std::thread asker([&] { answer = MessageBox(nullptr, "Text", "Caption", MB_OK); });
     EXPECT_TRUE(test::ServeUntil([&] { return answer.load() != 0; }));
     asker.join();

@@ -1,4 +1,6 @@
 // Screen size, library loading by bare name and exiting the process at once.
+#include "PlatformTestSupport.h"
+
 #include "platform/Library.h"
 #include "platform/Process.h"
 #include "platform/Screen.h"
@@ -6,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QScreen>
 
 #include <atomic>
@@ -43,9 +44,7 @@ TEST(ScreenTest, PrimaryScreenInLogicalPixelsFromAnyThread)
         w = GetDeviceCaps(HORZRES);
         h = GetDeviceCaps(VERTRES);
     });
-    QDeadlineTimer deadline(10000);
-    while ((w < 0 || h < 0) && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    test::ServeUntil([&] { return w >= 0 && h >= 0; });
     worker.join();
     EXPECT_EQ(w.load(), logical.width());
     EXPECT_EQ(h.load(), logical.height());
