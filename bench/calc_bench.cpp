@@ -4,46 +4,34 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "ReferenceTable.h"
 #include "nuro_api.h"
+
+using namespace nuro::test;
 
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: calc_bench reference.csv\n");
         return 2;
     }
-    std::ifstream in(argv[1]);
-    std::string line;
-    std::getline(in, line);
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
     std::vector<double> diffs[6];
     int rows = 0, mismatched = 0;
-    while (std::getline(in, line)) {
-        std::vector<std::string> v;
-        std::stringstream ss(line);
-        std::string cell;
-        while (std::getline(ss, cell, ',')) v.push_back(cell);
-        if (v.size() < 24) continue;
+    for (const auto& v : readReferenceTable(argv[1])) {
+        if (v.size() < kReferenceColumns) continue;
         ++rows;
-        auto i = [&](int k) { return static_cast<int32_t>(std::stol(v[k])); };
-        auto f = [&](int k) { return std::stof(v[k]); };
-        std::stringstream out(trt(i(0), i(1), i(2), i(3), i(4), f(5), v[6][0], i(7), i(8), f(9), v[10][0], i(11),
-                                  f(12), f(13), f(14), i(15), 0, 0, 0, 0, 0, 0, i(16), i(17), 1));
+        std::vector<std::string> fields = splitFields(trtForReference(v));
+        fields.resize(6);
         for (int e = 0; e < 6; ++e) {
-            std::string got;
-            std::getline(out, got, '*');
-            const std::string& ref = v[18 + e];
+            const std::string& got = fields[e];
+            const std::string& ref = v[kFirstReferenceTime + e];
             if ((ref == "none") != (got == "--:--")) ++mismatched;
             if (ref == "none" || got == "--:--") continue;
-            const int s = std::stoi(got.substr(0, 2)) * 3600 + std::stoi(got.substr(3, 2)) * 60 + std::stoi(got.substr(6));
-            double d = std::fmod(s - std::stod(ref), 86400.0);
-            if (d > 43200) d -= 86400;
-            if (d < -43200) d += 86400;
-            diffs[e].push_back(std::fabs(d));
+            diffs[e].push_back(std::fabs(differenceSeconds(got, ref)));
         }
     }
     std::printf("libnuro against the reference table (%d place-dates, PRECISION 1, seconds):\n", rows);

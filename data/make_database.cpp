@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "PlaceTable.h"
+
 namespace {
 
 constexpr int kColumns = 13;
@@ -55,12 +57,9 @@ int main(int argc, char** argv) {
     std::remove(tmp.c_str());
     sqlite3* db = nullptr;
     if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) return fail("cannot create " + tmp);
-    const char* schema =
-        "PRAGMA journal_mode=DELETE;"
-        "CREATE TABLE nuro (nom TEXT PRIMARY KEY NOT NULL, d1 INTEGER, m1 INTEGER, s1 REAL, card1 TEXT,"
-        " d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL, h REAL);"
-        "BEGIN;";
-    if (sqlite3_exec(db, schema, nullptr, nullptr, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
+    const std::string schema =
+        std::string("PRAGMA journal_mode=DELETE;") + nuro::paths::kCreatePlaceTable + "BEGIN;";
+    if (sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
     sqlite3_stmt* ins = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO nuro VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &ins, nullptr);
     std::string line;

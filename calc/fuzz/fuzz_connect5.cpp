@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "PlaceTable.h"
 #include "nuro_api.h"
 
 namespace {
@@ -16,13 +17,11 @@ void makeDatabase(const std::string& dir) {
     g_db = dir + "/data.ar";
     sqlite3* db = nullptr;
     sqlite3_open(g_db.c_str(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE nuro (nom TEXT PRIMARY KEY NOT NULL, d1 INTEGER, m1 INTEGER, s1 REAL, card1 TEXT,"
-                 " d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL, h REAL);"
-                 "CREATE TABLE other (x);"
-                 "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53.0,'E',36,48,23.0,'N',1.0,1010.0,10.0,4.0);"
-                 "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0);",
-                 nullptr, nullptr, nullptr);
+    const std::string sql =
+        std::string(nuro::paths::kCreatePlaceTable) + "CREATE TABLE other (x);"
+        "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53.0,'E',36,48,23.0,'N',1.0,1010.0,10.0,4.0);"
+        "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0);";
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
 

@@ -84,16 +84,11 @@ sqlite3_stmt* prepareOne(sqlite3* db, const std::string& sql, StatementKind kind
     const int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()) + 1, &stmt, &tail);
     sqlite3_set_authorizer(db, nullptr, nullptr);
     auto refuse = [&](const char* why) -> sqlite3_stmt* {
+        *reason = why;  // first: why may be the connection's own error text
         sqlite3_finalize(stmt);
-        *reason = why;
         return nullptr;
     };
-    if (rc != SQLITE_OK) {
-        *reason = sqlite3_errmsg(db);
-        if (rc == SQLITE_AUTH) *reason = "statement not allowed";
-        sqlite3_finalize(stmt);
-        return nullptr;
-    }
+    if (rc != SQLITE_OK) return refuse(rc == SQLITE_AUTH ? "statement not allowed" : sqlite3_errmsg(db));
     if (!stmt) return refuse("empty statement");
     if (tail && !onlyBlanks(tail)) return refuse("only one statement is allowed");
     if (kind == StatementKind::UpdatePlaces && st.updates == 0) return refuse("only an UPDATE of nuro is allowed");

@@ -1,6 +1,7 @@
 #include "PrayerTimes.h"
 
 #include <cmath>
+#include <utility>
 
 #include "SolarPosition.h"
 
@@ -35,8 +36,7 @@ public:
         }
         ra_[0] = ra_[1] + wrapPi(ra_[0] - ra_[1]);
         ra_[2] = ra_[1] + wrapPi(ra_[2] - ra_[1]);
-        const double jde = centreUt + dt;
-        equationOfEquinoxes_ = apparentSiderealTime(centreUt, jde) - meanSiderealTime(centreUt);
+        equationOfEquinoxes_ = equationOfEquinoxes(centreUt + dt);
     }
 
     double declination(double t) const { return interpolate(dec_, t); }
@@ -45,20 +45,18 @@ public:
         return wrapPi(meanSiderealTime(t) + equationOfEquinoxes_ + lon_ - interpolate(ra_, t));
     }
 
-    // Topocentric geometric altitude, radians.
-    double altitude(double t) const {
-        const double dec = declination(t);
-        const double s = sinLat_ * std::sin(dec) + cosLat_ * std::cos(dec) * std::cos(hourAngle(t));
-        const double h = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
-        return h - kSolarParallax / interpolate(dist_, t) * std::cos(h);
-    }
-
-    double altitudeRate(double t) const {
-        const double dec = declination(t);
-        const double h = altitude(t);
+    // Topocentric geometric altitude (radians) and its rate (radians per day), from one evaluation of the
+    // sun's place: the event search needs both at every trial moment.
+    struct Motion {
+        double altitude, rate;
+    };
+    Motion motion(double t) const {
+        const double dec = declination(t), ha = hourAngle(t);
+        const double s = sinLat_ * std::sin(dec) + cosLat_ * std::cos(dec) * std::cos(ha);
+        const double geometric = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
+        const double h = geometric - kSolarParallax / interpolate(dist_, t) * std::cos(geometric);
         const double c = std::cos(h);
-        if (c < 1e-9) return 0.0;
-        return -cosLat_ * std::cos(dec) * std::sin(hourAngle(t)) * kSiderealRate / c;
+        return {h, c < 1e-9 ? 0.0 : -cosLat_ * std::cos(dec) * std::sin(ha) * kSiderealRate / c};
     }
 
     // The moment near guess when the hour angle equals target (0 upper, pi lower transit).
@@ -73,12 +71,6 @@ public:
     }
 
 private:
-    static double meanSiderealTime(double jd) {
-        const double d = jd - 2451545.0;
-        const double t = d / 36525.0;
-        return (280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0) * kDeg;
-    }
-
     double interpolate(const double (&y)[3], double t) const {
         const double n = t - centre_;
         const double a = y[1] - y[0], b = y[2] - y[1];
@@ -94,18 +86,18 @@ private:
 // Root of altitude(t) - target(t) between lo and hi, where the sun climbs (rising) or sinks monotonically.
 template <typename Target>
 std::optional<double> crossing(const SunTrack& sun, double lo, double hi, bool rising, Target target) {
+    // Height above the target and its rate, signed so that the root is always crossed upwards.
     auto f = [&](double t) {
-        const double v = sun.altitude(t) - target(t);
-        return rising ? v : -v;
+        const SunTrack::Motion m = sun.motion(t);
+        const double v = m.altitude - target(t);
+        return std::pair{rising ? v : -v, rising ? m.rate : -m.rate};
     };
-    double flo = f(lo), fhi = f(hi);
-    if (!(flo <= 0.0 && fhi >= 0.0)) return std::nullopt;
+    if (!(f(lo).first <= 0.0 && f(hi).first >= 0.0)) return std::nullopt;
     double t = 0.5 * (lo + hi);
     for (int i = 0; i < 100 && hi - lo > 1e-3 * kSecond; ++i) {
-        const double v = f(t);
+        const auto [v, rate] = f(t);
         if (v == 0.0) return t;
         if (v < 0.0) lo = t; else hi = t;
-        const double rate = rising ? sun.altitudeRate(t) : -sun.altitudeRate(t);
         double next = rate > 0.0 ? t - v / rate : lo - 1.0;
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - t) < 1e-3 * kSecond) return next;

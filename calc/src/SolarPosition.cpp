@@ -230,12 +230,15 @@ SolarPlace solarPlace(double jde) {
     return {normalizeRadians(ra), dec, r};
 }
 
-double apparentSiderealTime(double jd, double jde) {
+double meanSiderealTime(double jd) {
     const double d = jd - 2451545.0;
     const double t = d / 36525.0;
-    const double gmst = 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0;
+    return (280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000.0) * kDeg;
+}
+
+double equationOfEquinoxes(double jde) {
     const Nutation n = nutation(jde);
-    return normalizeRadians(gmst * kDeg + n.longitude * std::cos(n.obliquity));
+    return n.longitude * std::cos(n.obliquity);
 }
 
 }  // namespace nuro::calc

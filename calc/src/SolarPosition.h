@@ -18,7 +18,10 @@ double deltaT(double decimalYear);
 // Sun's apparent place at the Julian ephemeris day jde (TT).
 SolarPlace solarPlace(double jde);
 
-// Greenwich apparent sidereal time in radians at the Julian day jd (UT); nutation from jde.
-double apparentSiderealTime(double jd, double jde);
+// Greenwich mean sidereal time in radians at the Julian day jd (UT), not reduced to one turn.
+double meanSiderealTime(double jd);
+
+// Apparent minus mean sidereal time (the equation of the equinoxes) in radians at jde (TT).
+double equationOfEquinoxes(double jde);
 
 }  // namespace nuro::calc

@@ -9,11 +9,9 @@
 
 namespace {
 
+using nuro::test::kColumnWork;
+using nuro::test::kPlaceColumns;
 using nuro::test::TempDir;
-
-const char kWork[28] = {};
-const char* const kColumns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
-                                "t_zone", "p", "t", "h", kWork};
 
 class PlaceQuery : public ::testing::Test {
 protected:
@@ -23,7 +21,7 @@ protected:
         ::setenv("NURO_DATA_DIR", installed_.c_str(), 1);
         ::setenv("XDG_DATA_HOME", (dir_.path() + "/user").c_str(), 1);
     }
-    std::string query(const std::string& sql, const char* const* columns = kColumns) {
+    std::string query(const std::string& sql, const char* const* columns = kPlaceColumns) {
         return connect5("data.ar", "user", "qvx", sql.c_str(), columns);
     }
     TempDir dir_;
@@ -46,7 +44,7 @@ TEST_F(PlaceQuery, RowsInColumnTableOrder) {
     };
     for (const Row& r : rows) EXPECT_EQ(query(r.sql), r.expected) << r.sql;
 
-    const char* const reordered[] = {"4", "h", "NOM", "missing", kWork};
+    const char* const reordered[] = {"4", "h", "NOM", "missing", kColumnWork};
     EXPECT_EQ(query("select * from nuro where nom='Tunis, Tunisia'", reordered), "4.0*Tunis, Tunisia**");
     EXPECT_EQ(query("select * from nuro where nom='Tunis, Tunisia'", nullptr),
               "Tunis, Tunisia*10*10*53.0*E*36*48*23.0*N*1.0*1010.0*10.0*4.0*");
@@ -78,8 +76,8 @@ TEST_F(PlaceQuery, RefusesAnythingButOneSelectOfNuro) {
     for (const char* sql : refused) EXPECT_EQ(query(sql), "") << sql;
     EXPECT_EQ(nuro::test::countRows(installed_ + "/data.ar"), 3);
     EXPECT_EQ(nuro::test::queryValue(installed_ + "/data.ar", "select d1 from nuro where nom='Tunis, Tunisia'"), "10");
-    EXPECT_STREQ(connect5("data.ar", "user", "qvx", nullptr, kColumns), "");
-    EXPECT_STREQ(connect5(nullptr, "user", "qvx", "select * from nuro", kColumns), "");
+    EXPECT_STREQ(connect5("data.ar", "user", "qvx", nullptr, kPlaceColumns), "");
+    EXPECT_STREQ(connect5(nullptr, "user", "qvx", "select * from nuro", kPlaceColumns), "");
 }
 
 TEST_F(PlaceQuery, PerUserCopyComesFirst) {

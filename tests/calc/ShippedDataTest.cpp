@@ -10,14 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "FieldList.h"
 #include "TestDatabase.h"
 #include "nuro_api.h"
 
 namespace {
 
-const char kWork[28] = {};
-const char* const kColumns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
-                                "t_zone", "p", "t", "h", kWork};
+using nuro::test::splitFields;
 
 std::map<std::string, std::string> readSetup(const std::string& file) {
     std::map<std::string, std::string> keys;
@@ -28,20 +27,6 @@ std::map<std::string, std::string> readSetup(const std::string& file) {
         if (eq != std::string::npos) keys[line.substr(0, eq)] = line.substr(eq + 1);
     }
     return keys;
-}
-
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> out;
-    std::string cur;
-    for (char c : text) {
-        if (c == '*') {
-            out.push_back(cur);
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    return out;
 }
 
 struct Place {
@@ -77,7 +62,7 @@ protected:
     }
     std::string row(const std::string& name) {
         const std::string sql = "select * from nuro where nom='" + name + "'";
-        return connect5("data.ar", "user", "qvx", sql.c_str(), kColumns);
+        return connect5("data.ar", "user", "qvx", sql.c_str(), nuro::test::kPlaceColumns);
     }
     nuro::test::TempDir user_;
     std::map<std::string, std::string> setup_;
@@ -110,7 +95,7 @@ TEST_F(ShippedData, EveryTunisianGovernorateSeat) {
                            "Gabes",  "Medenine", "Tataouine", "Gafsa",    "Tozeur",    "Kebili"};
     for (const char* seat : seats) {
         const std::string name = std::string(seat) + ", Tunisia";
-        const auto f = split(row(name));
+        const auto f = splitFields(row(name));
         ASSERT_EQ(f.size(), 13u) << name;
         EXPECT_EQ(f[0], name);
         EXPECT_EQ(f[9], "1.0") << name;
@@ -122,14 +107,14 @@ TEST_F(ShippedData, PlaceListLeadsToRows) {
     ASSERT_FALSE(t1.empty());
     EXPECT_LE(t1.size(), 11999u);
     EXPECT_EQ(t1.back(), '*');
-    const auto listed = split(t1);
+    const auto listed = splitFields(t1);
     EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()).size(), listed.size()) << "a name listed twice";
     for (const std::string& name : listed) EXPECT_TRUE(names_.count(name)) << name << " is listed but not a place";
 }
 
 TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow) {
     ASSERT_EQ(setup_["COUNTRY"], "Tunis, Tunisia");
-    const auto f = split(row(setup_["COUNTRY"]));
+    const auto f = splitFields(row(setup_["COUNTRY"]));
     ASSERT_EQ(f.size(), 13u);
     // The settings hold the row's values in their own spelling: integers, or reals with three decimals.
     const std::pair<const char*, int> keys[] = {{"D1", 1}, {"M1", 2}, {"S1", 3},  {"CARD1", 4},  {"D2", 5},

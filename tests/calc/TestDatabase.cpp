@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "PlaceTable.h"
+
 namespace nuro::test {
 
 TempDir::TempDir() {
@@ -24,9 +26,7 @@ void writePlaceDatabase(const std::string& file, const std::string& tunisLongitu
     sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
     const std::string sql =
-        "CREATE TABLE nuro (nom TEXT PRIMARY KEY NOT NULL, d1 INTEGER, m1 INTEGER, s1 REAL, card1 TEXT,"
-        " d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL, h REAL);"
-        "CREATE TABLE other (x);"
+        std::string(nuro::paths::kCreatePlaceTable) + "CREATE TABLE other (x);"
         "INSERT INTO nuro VALUES ('Tunis, Tunisia'," + tunisLongitudeDegrees +
         ",10,53.0,'E',36,48,23.0,'N',1.0,1010.0,10.0,4.0);"
         "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0);"

@@ -1,4 +1,4 @@
-// A small place database written by the test itself, and environment switches for where it is found.
+// A small place database written by the test itself, and the column table the program passes to connect5.
 #pragma once
 
 #include <string>
@@ -20,6 +20,11 @@ private:
 void writePlaceDatabase(const std::string& file, const std::string& tunisLongitudeDegrees = "10");
 
 int countRows(const std::string& file);
+
+// The program's column table for connect5: the count, the thirteen columns, the work area.
+inline const char kColumnWork[28] = {};
+inline const char* const kPlaceColumns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
+                                            "t_zone", "p", "t", "h", kColumnWork};
 std::string queryValue(const std::string& file, const std::string& sql);
 
 }  // namespace nuro::test

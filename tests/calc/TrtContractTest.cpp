@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "FieldList.h"
 #include "nuro_api.h"
 
 namespace {
@@ -34,20 +35,8 @@ std::string call(const Args& a) {
                a.add[3], a.add[4], a.add[5], a.angleFajer, a.angleIsha, a.precision);
 }
 
-std::vector<std::string> fields(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '*') {
-            out.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    return out;
-}
-
-int seconds(const std::string& t) {
-    return std::stoi(t.substr(0, 2)) * 3600 + std::stoi(t.substr(3, 2)) * 60 + std::stoi(t.substr(6, 2));
-}
+using nuro::test::clockSeconds;
+using nuro::test::splitFields;
 
 Args tromso(int month) {
     Args a;
@@ -86,7 +75,7 @@ TEST(TrtContract, ResultIsSixWellFormedFields) {
         SCOPED_TRACE(text);
         EXPECT_LE(text.size(), 127u);
         ASSERT_EQ(text.back(), '*');
-        const auto f = fields(text);
+        const auto f = splitFields(text);
         ASSERT_EQ(f.size(), 6u);
         for (const auto& s : f) {
             EXPECT_LE(s.size(), 8u);
@@ -136,7 +125,7 @@ TEST(TrtContract, MissingFieldsAreDashes) {
         {"polar night: no Aser either", tromso(12), "xxtxxx"},
     };
     for (const Row& r : rows) {
-        const auto f = fields(call(r.args));
+        const auto f = splitFields(call(r.args));
         ASSERT_EQ(f.size(), 6u) << r.what;
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(f[i] == "--:--", r.expected[i] == 'x') << r.what << " field " << i << ": " << f[i];
@@ -144,15 +133,15 @@ TEST(TrtContract, MissingFieldsAreDashes) {
 }
 
 TEST(TrtContract, AdditionsMoveEachFieldAndWrapAtMidnight) {
-    const auto base = fields(call(Args{}));
+    const auto base = splitFields(call(Args{}));
     const int32_t additions[] = {1, -1, 90, 720, -720, 1440, -1440, 3 * 1440 + 7, -5 * 1440 - 13, 999999};
     for (int32_t add : additions) {
         for (int slot = 0; slot < 6; ++slot) {
             Args a;
             a.add[slot] = add;
-            const auto moved = fields(call(a));
-            const int expected = ((seconds(base[slot]) + add * 60) % 86400 + 86400) % 86400;
-            EXPECT_EQ(seconds(moved[slot]), expected) << "slot " << slot << " add " << add;
+            const auto moved = splitFields(call(a));
+            const int expected = ((clockSeconds(base[slot]) + add * 60) % 86400 + 86400) % 86400;
+            EXPECT_EQ(clockSeconds(moved[slot]), expected) << "slot " << slot << " add " << add;
             for (int other = 0; other < 6; ++other)
                 if (other != slot) {
                     EXPECT_EQ(moved[other], base[other]);
@@ -165,9 +154,9 @@ TEST(TrtContract, IshaAfterMidnightWraps) {
     // Midsummer dusk with a zone well east of the place: Isha falls after 00:00 and wraps.
     Args a;
     a.latDeg = 45, a.latMin = 0, a.lonDeg = 0, a.lonMin = 0, a.zone = 3;
-    const auto f = fields(call(a));
-    EXPECT_LT(seconds(f[5]), 3 * 3600) << "Isha " << f[5];
-    EXPECT_GT(seconds(f[4]), 22 * 3600) << "Maghereb " << f[4];
+    const auto f = splitFields(call(a));
+    EXPECT_LT(clockSeconds(f[5]), 3 * 3600) << "Isha " << f[5];
+    EXPECT_GT(clockSeconds(f[4]), 22 * 3600) << "Maghereb " << f[4];
 }
 
 TEST(TrtContract, BothAngleFormsMeanTheSame) {
@@ -183,9 +172,9 @@ TEST(TrtContract, BothAngleFormsMeanTheSame) {
     small.angleFajer = small.angleIsha = 15;
     large.angleFajer = large.angleIsha = 18;
     small.month = large.month = 3;
-    const auto s = fields(call(small)), l = fields(call(large));
-    EXPECT_LT(seconds(l[0]), seconds(s[0])) << "a deeper angle gives an earlier Fajer";
-    EXPECT_GT(seconds(l[5]), seconds(s[5])) << "and a later Isha";
+    const auto s = splitFields(call(small)), l = splitFields(call(large));
+    EXPECT_LT(clockSeconds(l[0]), clockSeconds(s[0])) << "a deeper angle gives an earlier Fajer";
+    EXPECT_GT(clockSeconds(l[5]), clockSeconds(s[5])) << "and a later Isha";
 }
 
 TEST(TrtContract, AserMethods) {
@@ -193,11 +182,11 @@ TEST(TrtContract, AserMethods) {
         Args a;
         a.aser = method;
         a.month = month;
-        return fields(call(a))[3];
+        return splitFields(call(a))[3];
     };
     for (int month : {1, 4, 6, 9, 12}) {
         const std::string standard = aser(1, month);
-        EXPECT_GT(seconds(aser(2, month)), seconds(standard) + 20 * 60) << "month " << month;
+        EXPECT_GT(clockSeconds(aser(2, month)), clockSeconds(standard) + 20 * 60) << "month " << month;
         for (int32_t other : {0, 3, -1, 1000}) EXPECT_EQ(aser(other, month), standard) << other;
     }
 }
@@ -207,9 +196,9 @@ TEST(TrtContract, RoundingOnceAfterAdditions) {
         Args exact, minute;
         exact.month = minute.month = month;
         minute.precision = 0;
-        const auto e = fields(call(exact)), m = fields(call(minute));
+        const auto e = splitFields(call(exact)), m = splitFields(call(minute));
         for (int i = 0; i < 6; ++i) {
-            const int d = std::abs(seconds(m[i]) - seconds(e[i]));
+            const int d = std::abs(clockSeconds(m[i]) - clockSeconds(e[i]));
             EXPECT_LE(std::min(d, 86400 - d), 30) << e[i] << " " << m[i];
             EXPECT_EQ(m[i].substr(6), "00");
         }
@@ -242,7 +231,7 @@ TEST(TrtContract, DirectionLetters) {
 
 TEST(TrtContract, AtmosphereAndElevation) {
     Args standard;
-    const auto s = fields(call(standard));
+    const auto s = splitFields(call(standard));
     for (float p : {0.0f, -5.0f}) {
         Args a;
         a.pressure = p;
@@ -255,16 +244,16 @@ TEST(TrtContract, AtmosphereAndElevation) {
     EXPECT_EQ(call(below), call(sea));
     Args high;
     high.elevation = 2500;
-    const auto h = fields(call(high));
-    EXPECT_LT(seconds(h[1]), seconds(s[1]) - 120) << "the dip makes the sun rise earlier";
-    EXPECT_GT(seconds(h[4]), seconds(s[4]) + 120) << "and set later";
+    const auto h = splitFields(call(high));
+    EXPECT_LT(clockSeconds(h[1]), clockSeconds(s[1]) - 120) << "the dip makes the sun rise earlier";
+    EXPECT_GT(clockSeconds(h[4]), clockSeconds(s[4]) + 120) << "and set later";
     EXPECT_EQ(h[0], s[0]) << "twilight is geometric";
     EXPECT_EQ(h[2], s[2]);
     Args cold, thin;
     cold.temperature = -30;
     thin.pressure = 700;
-    EXPECT_LT(seconds(fields(call(cold))[1]), seconds(s[1])) << "cold air refracts more";
-    EXPECT_GT(seconds(fields(call(thin))[1]), seconds(s[1])) << "thin air refracts less";
+    EXPECT_LT(clockSeconds(splitFields(call(cold))[1]), clockSeconds(s[1])) << "cold air refracts more";
+    EXPECT_GT(clockSeconds(splitFields(call(thin))[1]), clockSeconds(s[1])) << "thin air refracts less";
 }
 
 TEST(TrtContract, EachThreadKeepsItsOwnResult) {
