@@ -11,11 +11,7 @@ namespace nuro {
 
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock)
 {
-    for (const NoticeEntry& entry : kNoticeTable) {
-        if (ShiftTimeText(SlotText(table[entry.slot]), offset) == clock)
-            return entry;
-    }
-    return std::nullopt;
+    return PrayerMatcher().Match(table, offset, clock);
 }
 
 std::optional<NoticeEntry> PrayerMatcher::Match(const TimeTable& table, std::int32_t offset, std::string_view clock)

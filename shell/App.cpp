@@ -2,7 +2,6 @@
 
 #include "core/SettingsStore.h"
 #include "platform/Profile.h"
-#include "platform/Screen.h"
 #include "platform/TFrameWindow.h"
 #include "resources/Pictures.h"
 #include "schedule/Notice.h"
@@ -42,7 +41,7 @@ void TApp::CreateMainWindow()
     auto* frame = new TFrameWindow(nullptr, kMainFrameTitle, dial, true);
     frame->SetIcon(LoadAppIcon(kMainIconId));
     frame->SetDialogFrameWithoutTitle(true);
-    const ScreenPoint at = ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+    const ScreenPoint at = ScreenPlacement();
     frame->MoveTo(at.x, at.y);
     SetMainWindow(frame);
 

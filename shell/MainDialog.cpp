@@ -186,21 +186,9 @@ void TDial::UpdateSoundPicture()
     soundPicture_.Show(soundBox_.GetCheck() == BST_CHECKED);
 }
 
-void TDial::SetArabicLayout()
-{
-    for (const LayoutStep& step : LayoutSteps(false))
-        ShowDlgItem(Window(), step.id, step.show);
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().English = false;
-}
+void TDial::SetArabicLayout() { ApplyLanguage(false); }
 
-void TDial::SetEnglishLayout()
-{
-    for (const LayoutStep& step : LayoutSteps(true))
-        ShowDlgItem(Window(), step.id, step.show);
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().English = true;
-}
+void TDial::SetEnglishLayout() { ApplyLanguage(true); }
 
 bool TDial::ExitProgram()
 {
@@ -230,10 +218,10 @@ std::string TDial::OffsetText() const { return offsetBox_.GetText(kWholeText); }
 
 void TDial::ApplyLanguage(bool english)
 {
-    if (english)
-        SetEnglishLayout();
-    else
-        SetArabicLayout();
+    for (const LayoutStep& step : LayoutSteps(english))
+        ShowDlgItem(Window(), step.id, step.show);
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().English = english;
 }
 
 bool TDial::English() const

@@ -185,8 +185,9 @@ bool firstSetup = true;
 bool trayHostPending = true;
 TrayHost* theTrayHost = nullptr;
 
-// The monitor's view of the running program; every call comes on the monitor thread.
-class ShellMonitorHost : public MonitorHost {
+// The monitor's view of the running program; every call comes on the monitor thread. The notices
+// are NoticeMonitorHost's own.
+class ShellMonitorHost : public NoticeMonitorHost {
 public:
     void SetMainFrameTitle(const std::string& title) override
     {
@@ -212,10 +213,6 @@ public:
     bool SoundBoxOn() override
     {
         return CallOnUiThread([] { return MainDialog() && MainDialog()->SoundOn(); });
-    }
-    void ShowNotice(int templateId) override
-    {
-        OpenNotice(templateId, [this] { return SoundBoxOn(); });
     }
 };
 

@@ -2,10 +2,11 @@
 
 #include "core/FieldList.h"
 #include "core/NumberText.h"
+#include "dialogs/ConfigRules.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 
 namespace nuro::times {
 namespace {
@@ -45,8 +46,19 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
     return std::nullopt;
 }
 
-// The dialog writes each real field back with "%.2f" before it reads it.
-float Normalised(std::string_view field) { return static_cast<float>(ParseReal(FormatFixed(ParseReal(field), 2))); }
+// A table line: the first column, then each cell two spaces on and eight wide, no trailing blanks.
+template <typename Cells>
+std::string TableLine(std::string line, const Cells& cells)
+{
+    char cell[32];
+    for (const auto& text : cells) {
+        std::snprintf(cell, sizeof cell, "  %-8s", &text[0]);
+        line += cell;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line + "\n";
+}
 
 } // namespace
 
@@ -59,7 +71,7 @@ std::optional<LocalDate> ParseDate(std::string_view text)
     date.year = ParseInt(text.substr(0, 4));
     date.month = static_cast<std::int8_t>(ParseInt(text.substr(5, 2)));
     date.day = static_cast<std::int8_t>(ParseInt(text.substr(8, 2)));
-    if (date.month < 1 || date.month > 12 || date.day < 1 || !ToCalendar(date).ok())
+    if (!ToCalendar(date).ok()) // a real month and a day that month has
         return std::nullopt;
     return date;
 }
@@ -127,24 +139,23 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
 {
     SetPlaceName(s, std::string(name).c_str());
-    // A place in Tunisia comes with the country's own Dhohur and Maghereb additions.
-    const bool tunisia = std::strstr(s.PlaceName.data(), "Tunisia") != nullptr;
-    const std::int32_t additions[6] = {0, 0, tunisia ? 7 : 0, 0, tunisia ? 2 : 0, 0};
-    for (int i = 0; i < 6; ++i)
-        s.corrections[i] = additions[i];
+    const auto additions = PlaceAdditions(s.PlaceName.data());
+    std::copy(additions.begin(), additions.end(), s.corrections.begin());
     auto field = [&](int index) { return GetField(row, '*', index); };
-    s.D1 = ParseInt(FormatInt(ParseInt(field(1))));
-    s.M1 = ParseInt(FormatInt(ParseInt(field(2))));
-    s.S1 = Normalised(field(3));
+    auto integer = [&](int index) { return ParseInt(NormalizeIntField(field(index))); };
+    auto real = [&](int index) { return static_cast<float>(ParseReal(NormalizeRealField(field(index)))); };
+    s.D1 = integer(1);
+    s.M1 = integer(2);
+    s.S1 = real(3);
     s.CARD1 = field(4).starts_with('E') ? 'E' : 'W';
-    s.D2 = ParseInt(FormatInt(ParseInt(field(5))));
-    s.M2 = ParseInt(FormatInt(ParseInt(field(6))));
-    s.S2 = Normalised(field(7));
+    s.D2 = integer(5);
+    s.M2 = integer(6);
+    s.S2 = real(7);
     s.CARD2 = field(8).starts_with('N') ? 'N' : 'S';
-    s.T_ZONE = Normalised(field(9));
-    s.P = Normalised(field(10));
-    s.T = Normalised(field(11));
-    s.H = Normalised(field(12));
+    s.T_ZONE = real(9);
+    s.P = real(10);
+    s.T = real(11);
+    s.H = real(12);
 }
 
 std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date)
@@ -168,29 +179,10 @@ std::string FormatDay(const std::string& place, const LocalDate& date, const Tim
 
 std::string FormatTableHeader(const std::string& place)
 {
-    std::string out = place + "\n" + "Date      ";
-    char cell[32];
-    for (const char* name : kPrayerNames) {
-        std::snprintf(cell, sizeof cell, "  %-8s", name);
-        out += cell;
-    }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out + "\n";
+    return place + "\n" + TableLine("Date      ", kPrayerNames);
 }
 
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table)
-{
-    std::string out = FormatDate(date);
-    char cell[32];
-    for (const TimeSlot& slot : table) {
-        std::snprintf(cell, sizeof cell, "  %-8s", slot.data());
-        out += cell;
-    }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out + "\n";
-}
+std::string FormatTableRow(const LocalDate& date, const TimeTable& table) { return TableLine(FormatDate(date), table); }
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
         std::string& err)
@@ -206,6 +198,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         return 0;
     }
 
+    const std::string noLibrary =
+        "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " is not available\n";
     HeldControls controls;
     AppSettings settings;
     LoadAllSettings(profile, controls, settings);
@@ -213,7 +207,7 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     if (options->place) {
         const std::optional<std::string> row = calc.Connect5(PlaceQuery(*options->place));
         if (!row) {
-            err += "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " is not available\n";
+            err += noLibrary;
             return 1;
         }
         if (row->empty()) {
@@ -230,7 +224,7 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     for (int n = 0; n < options->days; ++n, date = NextDay(date)) {
         const std::optional<TimeTable> table = TimesFor(calc, settings, date);
         if (!table) {
-            err += "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " is not available\n";
+            err += noLibrary;
             return 1;
         }
         out += options->table ? FormatTableRow(date, *table) : FormatDay(place, date, *table);

@@ -4,6 +4,7 @@
 // with 0 and leaves the first one running; a place chosen in Config changes the times shown and is
 // what exit saves. Skipped when there is no Xvfb.
 #include "calc/nuro_api.h"
+#include "tests/shell/SettingsText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,8 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using nuro::test::ReadWholeFile;
+using nuro::test::SettingsKeys;
 
 namespace {
 
@@ -42,25 +45,6 @@ std::string Settings(const std::string& startup)
            "T_ZONE=1.000\nLANG=ARABIC\np_faj=0\np_shu=0\np_dho=7\np_ase=0\np_mag=2\np_ich=0\na_faj=108\n"
            "a_ich=108\nSTARTUP=" + startup + "\nSUMMER=0\nmonth1=4\nday1=1\nmonth2=10\nday2=1\nval1=401\n"
            "val2=1001\nPRECISION=0\nt1=Tunis, Tunisia*Sfax, Tunisia*\n";
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::map<std::string, std::string> Keys(const std::string& text)
-{
-    std::map<std::string, std::string> keys;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        if (auto eq = line.find('='); eq != std::string::npos && line[0] != '[')
-            keys[line.substr(0, eq)] = line.substr(eq + 1);
-    return keys;
 }
 
 // Dhohur of the test's date and place, from the installed library with the same arguments.
@@ -198,27 +182,28 @@ protected:
                 return static_cast<Window>(line.trimmed().toULong());
         return 0;
     }
-    Window WaitForWindow(const std::string& name, int ms = kWaitMs)
+    // Asks `done` every 50 ms until it holds, for at most `ms`.
+    template <typename Done>
+    static bool WaitUntil(Done done, int ms = kWaitMs)
     {
         QElapsedTimer t;
         t.start();
         while (t.elapsed() < ms) {
-            if (Window w = FindWindow(name))
-                return w;
-            QThread::msleep(50);
-        }
-        return 0;
-    }
-    bool WaitUntilGone(const std::string& name)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < kWaitMs) {
-            if (!FindWindow(name))
+            if (done())
                 return true;
             QThread::msleep(50);
         }
         return false;
+    }
+    Window WaitForWindow(const std::string& name, int ms = kWaitMs)
+    {
+        Window w = 0;
+        WaitUntil([&] { return (w = FindWindow(name)) != 0; }, ms);
+        return w;
+    }
+    bool WaitUntilGone(const std::string& name)
+    {
+        return WaitUntil([&] { return FindWindow(name) == 0; });
     }
     void Xdotool(QStringList args)
     {
@@ -264,10 +249,7 @@ protected:
     {
         XWindowAttributes a = {};
         XGetWindowAttributes(display, frame, &a);
-        Window child = 0;
-        int x = 0, y = 0;
-        XTranslateCoordinates(display, frame, a.root, 0, 0, &x, &y, &child);
-        Xdotool({"mousemove", QString::number(x + a.width / 2), QString::number(y + a.height - 26), "click", "1"});
+        ClickAt(frame, a.width / 2, a.height - 26);
     }
     // The pixels of the six time boxes: they sit in the main dialog's 250 x 250 client under the
     // menu bar, 13..88 by 16..88 dialog units at two pixels a unit.
@@ -302,12 +284,7 @@ protected:
     void WriteSettings(const std::string& text) const { std::ofstream(SettingsPath(), std::ios::binary) << text; }
     bool WaitUntilListening() const
     {
-        for (int i = 0; i < kWaitMs / 50; ++i) {
-            if (fs::exists(top / "runtime" / "nuro.socket"))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
+        return WaitUntil([this] { return fs::exists(top / "runtime" / "nuro.socket"); });
     }
 
     fs::path top, program;
@@ -344,17 +321,14 @@ TEST_F(EndToEnd, NoticeInItsSecondClickClosesItCloseRequestSavesAndEndsWithOne)
 
     XWindowAttributes a = {};
     ASSERT_TRUE(XGetWindowAttributes(display, notice, &a));
-    Window child = 0;
-    int x = 0, y = 0;
-    XTranslateCoordinates(display, notice, a.root, 0, 0, &x, &y, &child);
     // The picture covers the notice: a click in its upper middle is on it, clear of the close button.
-    Xdotool({"mousemove", QString::number(x + a.width / 2), QString::number(y + a.height / 3), "click", "1"});
+    ClickAt(notice, a.width / 2, a.height / 3);
     EXPECT_TRUE(WaitUntilGone("INFO")) << "a click on the picture closes the notice";
     EXPECT_EQ(p->state(), QProcess::Running);
 
     RequestClose(frame);
     EXPECT_EQ(Finish(p), 1);
-    auto keys = Keys(ReadFile(SettingsPath()));
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
     EXPECT_EQ(keys.size(), 36u) << "35 keys and the place list";
     EXPECT_EQ(keys["t1"], "Tunis, Tunisia*Sfax, Tunisia*");
     EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
@@ -367,7 +341,7 @@ TEST_F(EndToEnd, LogonStartRefusedByTheSwitchEndsWithZeroAndWritesNothing)
     WriteSettings(text);
     QProcess* p = Run({"S"});
     EXPECT_EQ(Finish(p), 0);
-    EXPECT_EQ(ReadFile(SettingsPath()), text);
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), text);
     EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u);
 }
 
@@ -428,7 +402,7 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
 
     RequestClose(frame);
     EXPECT_EQ(Finish(p), 1);
-    auto keys = Keys(ReadFile(SettingsPath()));
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
     // Sfax's row of the installed database, with the Tunisian additions.
     const std::map<std::string, std::string> expected = {
         {"COUNTRY", "Sfax, Tunisia"}, {"D1", "10"}, {"M1", "45"}, {"S1", "37.000"}, {"CARD1", "E"},

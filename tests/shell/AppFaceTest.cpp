@@ -12,6 +12,13 @@
 
 using namespace nuro;
 
+// The tests' process holder, which the program's main would otherwise define: no skin.
+CAppFace& nuro::AppFace()
+{
+    static CAppFace none("libnuro-no-such-skin.so");
+    return none;
+}
+
 TEST(SkinHolder, EntriesFollowWhatTheLibraryExports)
 {
     struct Row {

@@ -1,6 +1,8 @@
 // A main dialog in its frame over a settings file of the test's own, with every outside effect recorded.
 #pragma once
 
+#include "SettingsText.h"
+
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
 #include "platform/Profile.h"
@@ -16,7 +18,6 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -36,24 +37,8 @@ public:
     ~SettingsDir() { std::filesystem::remove_all(dir_); }
     std::string Path() const { return (dir_ / "nuro" / "nuro.ini").string(); }
     void Write(const std::string& text) const { std::ofstream(Path(), std::ios::binary) << text; }
-    std::string Read() const
-    {
-        std::ifstream in(Path(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    // Key to value of section SETUP.
-    std::map<std::string, std::string> Keys() const
-    {
-        std::map<std::string, std::string> keys;
-        std::istringstream in(Read());
-        std::string line;
-        while (std::getline(in, line))
-            if (auto eq = line.find('='); eq != std::string::npos && line[0] != '[')
-                keys[line.substr(0, eq)] = line.substr(eq + 1);
-        return keys;
-    }
+    std::string Read() const { return ReadWholeFile(Path()); }
+    std::map<std::string, std::string> Keys() const { return SettingsKeys(Read()); }
 
 private:
     std::filesystem::path dir_;
