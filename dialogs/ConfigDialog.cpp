@@ -39,11 +39,10 @@ constexpr int kModif = 133, kOk = 155;
 constexpr int kPlaceList = 120; // shares the time zone field's id; told apart by its double-click
 
 // Room the dialog reads its fields with: 10 characters, the name 53.
-constexpr int kFieldRoom = 11;
+constexpr int kFieldRoom = static_cast<int>(kFieldReadChars) + 1;
 constexpr int kNameRoom = static_cast<int>(kPlaceNameCapacity);
 
 struct ConfigState {
-    bool opened = false;
     QWidget* dlg = nullptr;
     QWidget* list = nullptr;
     int lastChosen = -1;
@@ -63,8 +62,8 @@ std::string Field(QWidget* dlg, int id, int room = kFieldRoom)
 
 void CheckPair(QWidget* dlg, int first, int second, bool firstOn)
 {
-    CheckDlgButton(dlg, first, firstOn ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dlg, second, firstOn ? BST_UNCHECKED : BST_CHECKED);
+    Check(dlg, first, firstOn);
+    Check(dlg, second, !firstOn);
 }
 
 std::string CurrentPlaceName()
@@ -119,9 +118,9 @@ void ApplyConfigFields(QWidget* dlg)
     const std::int32_t d1 = integer(kLonDeg), m1 = integer(kLonMin), d2 = integer(kLatDeg), m2 = integer(kLatMin);
     const float s1 = real(kLonSec), s2 = real(kLatSec);
     const float p = real(kPressure), t = real(kTemperature), zone = real(kZone), h = real(kElevation);
-    const char card1 = IsDlgButtonChecked(dlg, kEast) == BST_CHECKED ? 'E' : 'W';
-    const char card2 = IsDlgButtonChecked(dlg, kNorth) == BST_CHECKED ? 'N' : 'S';
-    const std::int32_t aser = IsDlgButtonChecked(dlg, kHanfai) == BST_CHECKED ? 2 : 1;
+    const char card1 = Checked(dlg, kEast) ? 'E' : 'W';
+    const char card2 = Checked(dlg, kNorth) ? 'N' : 'S';
+    const std::int32_t aser = Checked(dlg, kHanfai) ? 2 : 1;
     std::string title;
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
@@ -189,7 +188,6 @@ void ChoosePlace(QWidget* dlg)
         std::lock_guard<std::mutex> guard(SettingsLock());
         SetPlaceName(Settings(), ListGetText(st.list, k).c_str());
     }
-    SetDlgItemText(dlg, kPlaceName, CurrentPlaceName());
     ApplyPlaceAdditions();
     LoadPlaceRow(dlg);
     ApplyConfigFields(dlg);
@@ -246,7 +244,7 @@ bool ConfigProc(QWidget* dlg, DialogMessage msg, int id, unsigned code)
 
 void OpenConfigDialog()
 {
-    OpenSettingsDialog(State().opened, State().dlg, ConfigTemplate(), ConfigProc);
+    OpenSettingsDialog(State().dlg, ConfigTemplate(), ConfigProc);
 }
 
 QWidget* ConfigDialogWindow()
@@ -263,7 +261,7 @@ void ResetConfigDialog()
 {
     ConfigState& st = State();
     delete st.dlg;
-    st = ConfigState{false, nullptr, nullptr, -1, std::move(st.updater)};
+    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater)};
 }
 
 } // namespace nuro

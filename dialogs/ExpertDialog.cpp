@@ -31,7 +31,6 @@ constexpr int kReset = 132, kOk = 155;
 constexpr int kFieldRoom = 11;
 
 struct ExpertState {
-    bool opened = false;
     QWidget* dlg = nullptr;
 };
 
@@ -39,16 +38,6 @@ ExpertState& State()
 {
     static ExpertState state;
     return state;
-}
-
-void Check(QWidget* dlg, int id, bool on)
-{
-    CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool Checked(QWidget* dlg, int id)
-{
-    return IsDlgButtonChecked(dlg, id) == BST_CHECKED;
 }
 
 void ApplyExpertFields(QWidget* dlg)
@@ -149,7 +138,7 @@ void ShowExpertFields()
 
 void OpenExpertDialog()
 {
-    OpenSettingsDialog(State().opened, State().dlg, ExpertTemplate(), ExpertProc);
+    OpenSettingsDialog(State().dlg, ExpertTemplate(), ExpertProc);
 }
 
 QWidget* ExpertDialogWindow()

@@ -7,13 +7,12 @@
 
 namespace nuro {
 
-void OpenSettingsDialog(bool& opened, QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc)
+void OpenSettingsDialog(QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc)
 {
-    if (opened) {
+    if (dlg) {
         ShowWindow(dlg, true);
         return;
     }
-    opened = true;
     // Modeless: the program's own event loop serves it, and no window is blocked by it.
     dlg = CreateDialogParam(tmpl, nullptr, std::move(proc));
 }

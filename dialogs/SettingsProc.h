@@ -2,6 +2,7 @@
 // the window manager's close requests (they leave the screen only through OK).
 #pragma once
 
+#include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "resources/DialogTemplate.h"
 
@@ -14,8 +15,12 @@ inline bool IsNoticeCommand(int id) { return id >= 700 && id <= 704; }
 
 inline bool IgnoreCloseRequest() { return true; }
 
-// Shows the dialog when it exists; otherwise creates it from `tmpl` with no owner.
-void OpenSettingsDialog(bool& opened, QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc);
+// A check box or radio button by id, as on or off.
+inline void Check(QWidget* dlg, int id, bool on) { CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED); }
+inline bool Checked(QWidget* dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+
+// Shows the dialog when it exists; otherwise creates it from `tmpl` with no owner into `dlg`.
+void OpenSettingsDialog(QWidget*& dlg, const DialogTemplate& tmpl, DialogProc proc);
 
 // Each dialog's part of ResetSettingsDialogs.
 void ResetConfigDialog();

@@ -23,7 +23,6 @@ constexpr int kEnable = 111, kReset = 132, kOk = 155;
 constexpr int kSelectionRoom = 3; // two characters and the terminator
 
 struct SummerState {
-    bool opened = false;
     QWidget* dlg = nullptr;
     std::function<LocalDate()> today = ReadLocalDate;
 };
@@ -66,7 +65,7 @@ void FillSummerFields(QWidget* dlg)
     Select(dlg, kFromDay, s.day1);
     Select(dlg, kToDay, s.day2);
     if (s.SUMMER != 0)
-        CheckDlgButton(dlg, kEnable, BST_CHECKED);
+        Check(dlg, kEnable, true);
     EnableBoxes(dlg, s.SUMMER != 0);
 }
 
@@ -77,13 +76,13 @@ void ResetSummerFields(QWidget* dlg)
     Select(dlg, kFromDay, 1);
     Select(dlg, kToDay, 1);
     EnableBoxes(dlg, false);
-    CheckDlgButton(dlg, kEnable, BST_UNCHECKED);
+    Check(dlg, kEnable, false);
 }
 
 // Window and switch together, under one lock, so a refresh never sees a new window with an old switch.
 void ApplySummerFields(QWidget* dlg, const SummerWindow& window)
 {
-    const bool enabled = IsDlgButtonChecked(dlg, kEnable) == BST_CHECKED;
+    const bool enabled = Checked(dlg, kEnable);
     const std::int32_t m1 = Selected(dlg, kFromMonth), m2 = Selected(dlg, kToMonth);
     const std::int32_t d1 = Selected(dlg, kFromDay), d2 = Selected(dlg, kToDay);
     std::lock_guard<std::mutex> guard(SettingsLock());
@@ -122,7 +121,7 @@ bool SummerCommand(QWidget* dlg, int id)
         return true;
     }
     if (id == kEnable) {
-        EnableBoxes(dlg, IsDlgButtonChecked(dlg, kEnable) == BST_CHECKED);
+        EnableBoxes(dlg, Checked(dlg, kEnable));
         return true;
     }
     return false;
@@ -148,7 +147,7 @@ bool SummerProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
 
 void OpenSummerTimeDialog()
 {
-    OpenSettingsDialog(State().opened, State().dlg, SummerTemplate(), SummerProc);
+    OpenSettingsDialog(State().dlg, SummerTemplate(), SummerProc);
 }
 
 QWidget* SummerTimeDialogWindow()
@@ -160,7 +159,6 @@ void ResetSummerTimeDialog()
 {
     SummerState& st = State();
     delete st.dlg;
-    st.opened = false;
     st.dlg = nullptr;
 }
 

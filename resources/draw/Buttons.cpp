@@ -53,14 +53,7 @@ QImage AlarmClock(const QImage& backdrop) {
 
 QImage Loudspeaker(const QImage& backdrop, bool struckThrough) {
     return Supersampled(26, 24, kScale, backdrop, [struckThrough](QPainter& p) {
-        QPainterPath speaker;
-        speaker.moveTo(2.5, 9);
-        speaker.lineTo(7, 9);
-        speaker.lineTo(13, 3.5);
-        speaker.lineTo(13, 20.5);
-        speaker.lineTo(7, 15);
-        speaker.lineTo(2.5, 15);
-        speaker.closeSubpath();
+        const QPainterPath speaker = Outline({{2.5, 9}, {7, 9}, {13, 3.5}, {13, 20.5}, {7, 15}, {2.5, 15}});
         QLinearGradient shade(0, 4, 0, 20);
         shade.setColorAt(0, QColor(120, 120, 130));
         shade.setColorAt(1, QColor(30, 30, 40));
@@ -158,13 +151,7 @@ QImage Diskette() {
     QImage field(32, 32, QImage::Format_RGB32);
     field.fill(QColor(212, 208, 200));
     return Supersampled(32, 32, kScale, field, [](QPainter& p) {
-        QPainterPath body;
-        body.moveTo(3, 3);
-        body.lineTo(26, 3);
-        body.lineTo(29, 6);
-        body.lineTo(29, 29);
-        body.lineTo(3, 29);
-        body.closeSubpath();
+        const QPainterPath body = Outline({{3, 3}, {26, 3}, {29, 6}, {29, 29}, {3, 29}});
         QLinearGradient blue(3, 3, 29, 29);
         blue.setColorAt(0, QColor(70, 120, 230));
         blue.setColorAt(1, QColor(15, 45, 150));

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -24,6 +26,14 @@ int DrawFitted(QPainter& painter, const QRectF& box, const QString& text, QFont 
 
 // The largest pixel size at which `text` fits `box`, measured the same way.
 int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch = 100);
+
+// A closed outline through `corners`, in order.
+inline QPainterPath Outline(const QPolygonF& corners) {
+    QPainterPath path;
+    path.addPolygon(corners);
+    path.closeSubpath();
+    return path;
+}
 
 // Draws at `scale` times the size and averages back down, for smooth small shapes.
 template <typename Paint>

@@ -67,13 +67,8 @@ void Minaret(QPainter& p, double x, double top, double bottom, double width) {
     shade.setColorAt(1, kMarbleShade);
     p.setPen(Qt::NoPen);
     p.setBrush(shade);
-    QPainterPath shaft;
-    shaft.moveTo(x - width / 2, bottom);
-    shaft.lineTo(x - width * 0.38, top);
-    shaft.lineTo(x + width * 0.38, top);
-    shaft.lineTo(x + width / 2, bottom);
-    shaft.closeSubpath();
-    p.drawPath(shaft);
+    p.drawPath(Outline({{x - width / 2, bottom}, {x - width * 0.38, top}, {x + width * 0.38, top},
+                        {x + width / 2, bottom}}));
     // Balconies divide the shaft into storeys.
     for (double f : {0.28, 0.58, 0.98}) {
         const double y = top + (bottom - top) * (1 - f) + 2;
@@ -182,26 +177,19 @@ void Garden(QPainter& p) {
     lawn.setColorAt(1, QColor(60, 120, 40));
     p.fillRect(QRectF(0, kHorizon, 383, kCaptionTop - kHorizon), lawn);
     // Paths and the long pool that lead the eye to the portal.
-    QPainterPath path;
-    path.moveTo(kAxis - 20, kHorizon);
-    path.lineTo(kAxis + 20, kHorizon);
-    path.lineTo(kAxis + 80, kCaptionTop);
-    path.lineTo(kAxis - 80, kCaptionTop);
-    path.closeSubpath();
+    // Each widens from the horizon to the caption.
+    auto strip = [](double far, double near) {
+        return Outline({{kAxis - far, kHorizon}, {kAxis + far, kHorizon}, {kAxis + near, kCaptionTop},
+                        {kAxis - near, kCaptionTop}});
+    };
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(222, 206, 176));
-    p.drawPath(path);
-    QPainterPath pool;
-    pool.moveTo(kAxis - 7, kHorizon);
-    pool.lineTo(kAxis + 7, kHorizon);
-    pool.lineTo(kAxis + 34, kCaptionTop);
-    pool.lineTo(kAxis - 34, kCaptionTop);
-    pool.closeSubpath();
+    p.drawPath(strip(20, 80));
     QLinearGradient water(0, kHorizon, 0, kCaptionTop);
     water.setColorAt(0, QColor(200, 222, 236));
     water.setColorAt(1, QColor(70, 120, 180));
     p.setBrush(water);
-    p.drawPath(pool);
+    p.drawPath(strip(7, 34));
     // The dome's reflection, faint and broken.
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawEllipse(QRectF(kAxis - 8, kHorizon + 6, 16, 18));

@@ -12,18 +12,13 @@ namespace draw {
 namespace {
 
 QPainterPath Star(QPointF centre, double outer, double inner, double turn = 0) {
-    QPainterPath path;
+    QPolygonF corners;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 ? inner : outer;
         const double a = -std::numbers::pi / 2 + turn + i * std::numbers::pi / 5;
-        const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
+        corners << QPointF(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
     }
-    path.closeSubpath();
-    return path;
+    return Outline(corners);
 }
 
 void Frame(QPainter& p, int size) {

@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <optional>
+#include <utility>
+
 namespace draw {
 namespace {
 
@@ -54,6 +57,24 @@ Measured MeasureInk(const QString& text, const QFont& font) {
     return m;
 }
 
+struct Fit {
+    QFont font; // at the size and stretch found
+    QRect ink;
+};
+
+// Largest size first, then ever narrower: the first setting whose ink fits `box`.
+std::optional<Fit> FindFit(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch) {
+    for (int size = maxPixelSize; size >= 4; --size)
+        for (int stretch = 100; stretch >= minStretch; stretch -= 4) {
+            font.setPixelSize(size);
+            font.setStretch(stretch);
+            const Measured m = MeasureInk(text, font);
+            if (!m.empty && m.ink.width() <= box.width() && m.ink.height() <= box.height())
+                return Fit{font, m.ink};
+        }
+    return std::nullopt;
+}
+
 } // namespace
 
 QFont ArabicUiFont(int pixelSize) { return Font("Noto Sans Arabic UI", pixelSize, QFont::Bold); }
@@ -61,40 +82,26 @@ QFont CalligraphyFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bo
 QFont SerifFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bold); }
 
 int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch) {
-    for (int size = maxPixelSize; size >= 4; --size)
-        for (int stretch = 100; stretch >= minStretch; stretch -= 4) {
-            font.setPixelSize(size);
-            font.setStretch(stretch);
-            const Measured m = MeasureInk(text, font);
-            if (!m.empty && m.ink.width() <= box.width() && m.ink.height() <= box.height())
-                return size;
-        }
-    return 4;
+    const auto fit = FindFit(box, text, std::move(font), maxPixelSize, minStretch);
+    return fit ? fit->font.pixelSize() : 4;
 }
 
 int DrawFitted(QPainter& painter, const QRectF& box, const QString& text, QFont font, const QColor& colour,
                int maxPixelSize, int minStretch) {
-    for (int size = maxPixelSize; size >= 4; --size) {
-        for (int stretch = 100; stretch >= minStretch; stretch -= 4) {
-            font.setPixelSize(size);
-            font.setStretch(stretch);
-            const Measured m = MeasureInk(text, font);
-            if (m.empty || m.ink.width() > box.width() || m.ink.height() > box.height())
-                continue;
-            // Whole-pixel pen positions keep the hinted outlines as crisp as measured.
-            const double cx = box.left() + (box.width() - m.ink.width()) / 2.0;
-            const double cy = box.top() + (box.height() - m.ink.height()) / 2.0;
-            const QPoint pen(static_cast<int>(std::lround(cx)) - m.ink.left(),
-                             static_cast<int>(std::lround(cy)) - m.ink.top());
-            painter.save();
-            painter.setFont(font);
-            painter.setPen(colour);
-            painter.drawText(pen, text);
-            painter.restore();
-            return size;
-        }
-    }
-    return 0;
+    const auto fit = FindFit(box, text, std::move(font), maxPixelSize, minStretch);
+    if (!fit)
+        return 0;
+    const QRect& ink = fit->ink;
+    // Whole-pixel pen positions keep the hinted outlines as crisp as measured.
+    const double cx = box.left() + (box.width() - ink.width()) / 2.0;
+    const double cy = box.top() + (box.height() - ink.height()) / 2.0;
+    const QPoint pen(static_cast<int>(std::lround(cx)) - ink.left(), static_cast<int>(std::lround(cy)) - ink.top());
+    painter.save();
+    painter.setFont(fit->font);
+    painter.setPen(colour);
+    painter.drawText(pen, text);
+    painter.restore();
+    return fit->font.pixelSize();
 }
 
 } // namespace draw

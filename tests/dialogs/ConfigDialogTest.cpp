@@ -65,7 +65,6 @@ protected:
     }
 
     static std::string Text(QWidget* dlg, int id) { return GetDlgItemText(dlg, id, 100); }
-    static bool On(QWidget* dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
 };
 
 TEST_F(ConfigDialogTest, FirstOpeningShowsTheDatabaseRowAndOkMakesItTheSettings)
@@ -222,7 +221,7 @@ TEST_F(ConfigDialogTest, DoubleClickTakesAPlaceOrAppliesTheEditsOfTheSameOne)
         const int pluses[] = {102, 105, 108, 111, 114, 117};
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(GetDlgItemText(expert, fields[i], 11), std::to_string(st.additions[i])) << fields[i];
-            EXPECT_EQ(IsDlgButtonChecked(expert, pluses[i]) == BST_CHECKED, st.additions[i] > 0) << pluses[i];
+            EXPECT_EQ(On(expert, pluses[i]), st.additions[i] > 0) << pluses[i];
         }
         EXPECT_TRUE(IsWindowVisible(dlg));
     }

@@ -178,4 +178,9 @@ void Click(QWidget* dlg, int id)
     button->click();
 }
 
+bool On(QWidget* dlg, int id)
+{
+    return IsDlgButtonChecked(dlg, id) == BST_CHECKED;
+}
+
 } // namespace nuro::test

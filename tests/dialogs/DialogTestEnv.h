@@ -69,4 +69,7 @@ void Command(QWidget* dlg, int id, unsigned code = 0);
 // Clicks a check box or radio button by id and sends its command, as a user's click does.
 void Click(QWidget* dlg, int id);
 
+// Whether the check box or radio button with this id is checked.
+bool On(QWidget* dlg, int id);
+
 } // namespace nuro::test

@@ -26,7 +26,6 @@ protected:
         OpenExpertDialog();
         return ExpertDialogWindow();
     }
-    static bool On(QWidget* dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
     static std::string Text(QWidget* dlg, int id) { return GetDlgItemText(dlg, id, 11); }
 };
 

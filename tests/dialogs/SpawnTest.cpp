@@ -1,12 +1,12 @@
 // Starting outside programs: no shell, no waiting, no zombie.
+#include "DialogTestEnv.h"
+
 #include "platform/Spawn.h"
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <dirent.h>
 #include <fstream>
@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 using namespace nuro;
+using nuro::test::WaitFor;
 
 namespace {
 
@@ -46,17 +47,6 @@ int Zombies()
     }
     closedir(proc);
     return count;
-}
-
-bool WaitFor(const std::function<bool()>& done)
-{
-    QDeadlineTimer deadline(20000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(10);
-    }
-    return true;
 }
 
 TEST(SpawnDetached, EachArgumentArrivesAsItStandsWithoutAShell)

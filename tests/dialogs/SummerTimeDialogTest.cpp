@@ -36,7 +36,6 @@ protected:
         ASSERT_GE(ListSelectString(GetDlgItem(dlg, id), 0, std::to_string(number) + " "), 0) << number;
     }
     static std::string Shown(QWidget* dlg, int id) { return GetDlgItemText(dlg, id, 10); }
-    static bool On(QWidget* dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
     static void ExpectDefaults(QWidget* dlg)
     {
         EXPECT_EQ(Shown(dlg, kFromMonth), "4 ");

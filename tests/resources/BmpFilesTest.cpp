@@ -9,8 +9,6 @@
 namespace nuro::test {
 namespace {
 
-std::vector<std::uint8_t> PictureFile(int id) { return ReadFileBytes(ResourcePath("pictures/" + std::to_string(id) + ".bmp")); }
-
 TEST(BmpFiles, HeadersMatchTheCatalogue) {
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));

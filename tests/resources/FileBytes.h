@@ -28,9 +28,10 @@ inline std::int32_t LeSigned32(const std::vector<std::uint8_t>& b, std::size_t a
 
 inline std::string ResourcePath(const std::string& relative) { return std::string(NURO_RESOURCES_DIR) + "/" + relative; }
 
-} // namespace nuro::test
-
-namespace nuro::test {
+// The committed file of picture `id`.
+inline std::vector<std::uint8_t> PictureFile(int id) {
+    return ReadFileBytes(ResourcePath("pictures/" + std::to_string(id) + ".bmp"));
+}
 
 inline int BmpRowBytes(int width, int bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 

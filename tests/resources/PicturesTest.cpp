@@ -23,7 +23,7 @@ TEST(LoadPicture, EveryPictureLoadsAtItsOwnSize) {
 TEST(LoadPicture, LoadedPixelsAreTheFilesPixels) {
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
-        const auto file = ReadFileBytes(ResourcePath("pictures/" + std::to_string(row.id) + ".bmp"));
+        const auto file = PictureFile(row.id);
         const QImage image = LoadPicture(row.id);
         ASSERT_EQ(image.size(), QSize(row.width, row.height));
         int wrong = 0;
