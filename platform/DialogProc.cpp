@@ -7,11 +7,13 @@
 namespace nuro {
 namespace {
 
-DialogWindow* BuildWithProc(const DialogTemplate& tmpl, QWidget* owner, const DialogProc& proc, std::intptr_t param)
+// Only a dialog box blocks its owner; a modeless dialog with an owner merely stays above it.
+DialogWindow* BuildWithProc(const DialogTemplate& tmpl, QWidget* owner, bool modal, const DialogProc& proc,
+                            std::intptr_t param)
 {
     DialogWindow* w = BuildDialog(tmpl, owner, false);
     w->SetParam(param);
-    w->setWindowModality(owner ? Qt::WindowModal : Qt::NonModal);
+    w->setWindowModality(modal && owner ? Qt::WindowModal : Qt::NonModal);
     w->SetCommandSink([w, proc](int id, unsigned code) {
         if (proc)
             proc(w, DialogMessage::Command, id, code);
@@ -29,14 +31,14 @@ DialogWindow* BuildWithProc(const DialogTemplate& tmpl, QWidget* owner, const Di
 
 int DialogBoxParam(const DialogTemplate& tmpl, QWidget* owner, DialogProc proc, std::intptr_t param)
 {
-    return RunModal([&] { return BuildWithProc(tmpl, owner, proc, param); },
+    return RunModal([&] { return BuildWithProc(tmpl, owner, true, proc, param); },
                     [](DialogWindow* w) { w->deleteLater(); });
 }
 
 QWidget* CreateDialogParam(const DialogTemplate& tmpl, QWidget* owner, DialogProc proc, std::intptr_t param)
 {
     return CallOnUiThread([&]() -> QWidget* {
-        DialogWindow* w = BuildWithProc(tmpl, owner, proc, param);
+        DialogWindow* w = BuildWithProc(tmpl, owner, false, proc, param);
         if ((tmpl.style & WS_Visible) && !w->HasEnded())
             w->show();
         return w;

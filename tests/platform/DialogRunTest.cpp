@@ -166,6 +166,13 @@ TEST(CreateDialogTest, ModelessDialogsShowAsTheirTemplateSays)
     EXPECT_EQ(proc.seen, (std::vector<std::string>{"init param 4 hidden", "init param 6 hidden", "command 51"}));
     delete visible;
     delete hidden;
+
+    // An owner does not make a modeless dialog block it.
+    QWidget owner;
+    owner.show();
+    QWidget* owned = CreateDialogParam(kModeless, &owner, proc.Fn(), 8);
+    EXPECT_EQ(owned->windowModality(), Qt::NonModal);
+    delete owned;
 }
 
 class CountingDialog : public TDialog {
