@@ -27,6 +27,19 @@ NURO_EXPORT const char* trt(int32_t year, int32_t month, int32_t day,
                             int32_t addAser, int32_t addMaghereb, int32_t addIsha,
                             int32_t angleFajer, int32_t angleIsha, int32_t precision);
 
+/* trt with a rule for latitudes where the sun does not reach the twilight angles: highLatRule 0 is
+ * the middle of the night (exactly trt's results), 1 one seventh of the night, 2 the twilight angle's
+ * share of the night (depression angle / 60). The first 25 arguments and the result are trt's. */
+NURO_EXPORT const char* trt_hl(int32_t year, int32_t month, int32_t day,
+                               int32_t lonDeg, int32_t lonMin, float lonSec, int32_t lonDir,
+                               int32_t latDeg, int32_t latMin, float latSec, int32_t latDir,
+                               int32_t zoneHours, float pressure, float temperature, float elevation,
+                               int32_t aserMethod,
+                               int32_t addFajer, int32_t addShuroq, int32_t addDhohur,
+                               int32_t addAser, int32_t addMaghereb, int32_t addIsha,
+                               int32_t angleFajer, int32_t angleIsha, int32_t precision,
+                               int32_t highLatRule);
+
 /* One row of a query on the place database, as a '*'-ended field list in the column table's order,
  * or "" when there is no row or the query is refused. columns[0] is the count text, columns[1..13]
  * the column names, the last entry a caller-owned work area. Same lifetime rule as trt. */
@@ -36,6 +49,10 @@ NURO_EXPORT const char* connect5(const char* database, const char* user, const c
 typedef const char* (*nuro_trt_fn)(int32_t, int32_t, int32_t, int32_t, int32_t, float, int32_t, int32_t,
                                    int32_t, float, int32_t, int32_t, float, float, float, int32_t, int32_t,
                                    int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t);
+typedef const char* (*nuro_trt_hl_fn)(int32_t, int32_t, int32_t, int32_t, int32_t, float, int32_t, int32_t,
+                                      int32_t, float, int32_t, int32_t, float, float, float, int32_t, int32_t,
+                                      int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
+                                      int32_t);
 typedef const char* (*nuro_connect5_fn)(const char*, const char*, const char*, const char*,
                                         const char* const*);
 

@@ -5,10 +5,40 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <string>
 
 namespace nuro {
 
 inline constexpr std::size_t kPlaceNameCapacity = 54; // with the terminator
+
+// Settings beyond the 35 keys, each with its own INI key. Every default is the behaviour of a file
+// that lacks the key, so an old file behaves exactly as before.
+enum ExtraKey : unsigned {
+    kAutoTz = 0,   // AUTO_TZ: 1 = times in the place's own zone (ZONE), 0 = T_ZONE and the summer window
+    kZone,         // ZONE: IANA zone name, empty = the computer's own zone
+    kHighLat,      // HIGH_LAT: 0 middle of the night, 1 one seventh of the night, 2 twilight-angle share
+    kHijriAdj,     // HIJRI_ADJ: days added to the Umm al-Qura date, -2..2
+    kRemind,       // REMIND: minutes before each alerted prayer for a silent reminder, 0 = none
+    kSoundFaj,     // SOUND_FAJ .. SOUND_ICH: sound file per alerted prayer, empty = um.wav
+    kSoundDho,
+    kSoundAse,
+    kSoundMag,
+    kSoundIch,
+    kExtraKeyCount
+};
+
+struct ExtraSettings {
+    std::int32_t AUTO_TZ = 0;
+    std::string ZONE;
+    std::int32_t HIGH_LAT = 0;
+    std::int32_t HIJRI_ADJ = 0;
+    std::int32_t REMIND = 0;
+    // Fajer, Dhohur, Aser, Maghereb, Isha: the five alerted prayers.
+    std::array<std::string, 5> SOUND;
+    // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
+    // that did not is written only once its value leaves the default.
+    unsigned present = 0;
+};
 
 struct AppSettings {
     std::int32_t D1 = 0, M1 = 0;
@@ -28,6 +58,7 @@ struct AppSettings {
     std::int32_t val1 = 0, val2 = 0;
     std::array<char, kPlaceNameCapacity> PlaceName{};
     bool English = false;
+    ExtraSettings extra;
 
     std::int32_t& p_faj() { return corrections[0]; }
     std::int32_t& p_shu() { return corrections[1]; }

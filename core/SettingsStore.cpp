@@ -27,7 +27,55 @@ std::string Real(float value) { return FormatFixed(value, 3); }
 std::string Letter(char c) { return c ? std::string(1, c) : std::string(); }
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
+constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
+    "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
+    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH"};
+
+// A file path or zone name may be longer than the 50 characters of the other keys.
+constexpr std::size_t kLongValueLimit = 4096;
+// Never a value a file can hold (a line cannot carry a NUL), so it tells a missing key.
+constexpr std::string_view kAbsent{"\0absent", 7};
+
+void LoadExtraSettings(ProfileService& profile, ExtraSettings& e)
+{
+    e = ExtraSettings{};
+    for (unsigned k = 0; k < kExtraKeyCount; ++k) {
+        std::string value = profile.ReadKey(kSettingsSection, kExtraKeyNames[k], kAbsent, kLongValueLimit,
+                                            kSettingsFile);
+        if (value == kAbsent)
+            continue;
+        e.present |= 1u << k;
+        switch (k) {
+        case kAutoTz: e.AUTO_TZ = ParseInt(value); break;
+        case kZone: e.ZONE = value; break;
+        case kHighLat: e.HIGH_LAT = ParseInt(value); break;
+        case kHijriAdj: e.HIJRI_ADJ = ParseInt(value); break;
+        case kRemind: e.REMIND = ParseInt(value); break;
+        default: e.SOUND[k - kSoundFaj] = value; break;
+        }
+    }
+}
+
 } // namespace
+
+const char* ExtraKeyName(ExtraKey key) { return key < kExtraKeyCount ? kExtraKeyNames[key] : ""; }
+
+KeyValues ExtraKeyValues(const ExtraSettings& e)
+{
+    KeyValues kv;
+    auto put = [&](ExtraKey k, std::string value, bool isDefault) {
+        if ((e.present & (1u << k)) || !isDefault)
+            kv.emplace_back(kExtraKeyNames[k], std::move(value));
+    };
+    put(kAutoTz, FormatInt(e.AUTO_TZ), e.AUTO_TZ == 0);
+    put(kZone, e.ZONE, e.ZONE.empty());
+    put(kHighLat, FormatInt(e.HIGH_LAT), e.HIGH_LAT == 0);
+    put(kHijriAdj, FormatInt(e.HIJRI_ADJ), e.HIJRI_ADJ == 0);
+    put(kRemind, FormatInt(e.REMIND), e.REMIND == 0);
+    for (unsigned i = 0; i < e.SOUND.size(); ++i)
+        put(static_cast<ExtraKey>(kSoundFaj + i), e.SOUND[i], e.SOUND[i].empty());
+    return kv;
+}
 
 std::int32_t LoadStartupSwitch(ProfileService& profile) { return ReadInt(profile, "STARTUP"); }
 
@@ -63,6 +111,7 @@ void LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSett
     s.val1 = ReadInt(profile, "val1");
     s.val2 = ReadInt(profile, "val2");
     s.PRECISION = ReadInt(profile, "PRECISION");
+    LoadExtraSettings(profile, s.extra);
 }
 
 KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& s)
@@ -103,7 +152,10 @@ KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& 
 
 bool SaveAllSettings(ProfileService& profile, const ControlSettings& controls, const AppSettings& settings)
 {
-    return profile.WriteKeys(kSettingsSection, SettingsKeyValues(controls, settings), kSettingsFile);
+    KeyValues kv = SettingsKeyValues(controls, settings);
+    for (auto& extra : ExtraKeyValues(settings.extra))
+        kv.push_back(std::move(extra));
+    return profile.WriteKeys(kSettingsSection, kv, kSettingsFile);
 }
 
 } // namespace nuro

@@ -51,7 +51,12 @@ void LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSett
 // The 35 keys in the save order, with their value texts.
 KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& settings);
 
-// Writes all 35 keys at once. False when the file could not be written (the old one is then intact).
+// The INI name of an extra key, and the keys beyond the 35 that a save writes: those the file had and
+// those whose value left the default, in ExtraKey order.
+const char* ExtraKeyName(ExtraKey key);
+KeyValues ExtraKeyValues(const ExtraSettings& extra);
+
+// Writes all 35 keys, then the extra keys of ExtraKeyValues, at once. False when the file could not be written (the old one is then intact).
 bool SaveAllSettings(ProfileService& profile, const ControlSettings& controls, const AppSettings& settings);
 
 } // namespace nuro

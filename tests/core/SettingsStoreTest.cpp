@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
+#include <functional>
 #include <fstream>
 #include <signal.h>
 #include <sstream>
@@ -256,4 +258,56 @@ TEST_F(SettingsFile, KilledSaveLeavesOldOrNewFileWhole)
     for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
         if (entry.path().filename() != "nuro.ini")
             fs::remove(entry.path()); // temporaries of killed writers
+}
+
+// The keys beyond the 35: read when present, written back when the file had them or their value
+// left the default, never added to a file that lacks them while they keep the default.
+TEST_F(SettingsFile, ExtraKeysAreReadAndWrittenOnlyWhenUsed)
+{
+    const std::string longPath = "/home/u/" + std::string(200, 'a') + ".ogg";
+    struct Row {
+        const char* lines;                         // extra lines of [SETUP]
+        std::function<void(AppSettings&)> change;  // what the user does before the save
+        std::vector<std::string> writtenExtras;    // keys beyond the 35, in file order
+        std::function<void(const AppSettings&)> check;
+    };
+    const std::vector<Row> rows = {
+        {"", [](AppSettings&) {}, {}, [](const AppSettings& s) {
+             EXPECT_EQ(s.extra.AUTO_TZ, 0);
+             EXPECT_EQ(s.extra.ZONE, "");
+             EXPECT_EQ(s.extra.present, 0u);
+         }},
+        {"AUTO_TZ=1\nZONE=Europe/London\n", [](AppSettings&) {}, {"AUTO_TZ", "ZONE"},
+         [](const AppSettings& s) {
+             EXPECT_EQ(s.extra.AUTO_TZ, 1);
+             EXPECT_EQ(s.extra.ZONE, "Europe/London");
+         }},
+        {"ZONE=\nHIGH_LAT=0\n", [](AppSettings&) {}, {"ZONE", "HIGH_LAT"}, [](const AppSettings&) {}},
+        {"", [](AppSettings& s) { s.extra.HIGH_LAT = 2; s.extra.REMIND = 10; }, {"HIGH_LAT", "REMIND"},
+         [](const AppSettings&) {}},
+        {"SOUND_ASE=", [&](AppSettings& s) { s.extra.SOUND[0] = longPath; },
+         {"SOUND_ASE", "SOUND_FAJ"}, [](const AppSettings& s) { EXPECT_EQ(s.extra.SOUND[2], ""); }},
+        {"HIJRI_ADJ=-1\n", [](AppSettings&) {}, {"HIJRI_ADJ"},
+         [](const AppSettings& s) { EXPECT_EQ(s.extra.HIJRI_ADJ, -1); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lines);
+        Write(std::string("[SETUP]\n") + row.lines);
+        FakeControls controls;
+        AppSettings s;
+        LoadAllSettings(profile, controls, s);
+        row.check(s);
+        row.change(s);
+        ASSERT_TRUE(SaveAllSettings(profile, controls, s));
+        std::vector<std::string> base, extras;
+        for (const std::string& key : KeysInOrder(Read()))
+            (std::find(std::begin(kSaveOrder), std::end(kSaveOrder), key) != std::end(kSaveOrder) ? base : extras)
+                .push_back(key);
+        EXPECT_EQ(base, std::vector<std::string>(std::begin(kSaveOrder), std::end(kSaveOrder)));
+        EXPECT_EQ(extras, row.writtenExtras);
+        AppSettings again;
+        LoadAllSettings(profile, controls, again);
+        EXPECT_EQ(again.extra.HIGH_LAT, s.extra.HIGH_LAT);
+        EXPECT_EQ(again.extra.SOUND, s.extra.SOUND); // a long path is not cut like the 50-character keys
+    }
 }
