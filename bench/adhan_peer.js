@@ -49,3 +49,34 @@ names.forEach((n, i) => {
   if (!d.length) return;
   console.log(`  ${labels[i].padEnd(9)} ${String(d.length).padStart(6)} ${d[d.length >> 1].toFixed(2).padStart(8)} ${d[d.length - 1].toFixed(2).padStart(8)}`);
 });
+
+// Speed on the same 35,800 place-dates as calc_bench's speed loop: one year of days for 100 places,
+// best of five passes (the machine is shared; the best pass is the least disturbed).
+const speedPlaces = [];
+for (let p = 0; p < 100; ++p) {
+  const lat = -50 + p + 15 / 60;
+  const lonDeg = -170 + 3 * p;
+  const lon = lonDeg < 0 ? lonDeg - 7.5 / 60 : lonDeg + 7.5 / 60;
+  const params = adhan.CalculationMethod.Other();
+  params.fajrAngle = 18;
+  params.ishaAngle = 18;
+  params.madhab = 1 + (p % 2) === 2 ? adhan.Madhab.Hanafi : adhan.Madhab.Shafi;
+  params.highLatitudeRule = adhan.HighLatitudeRule.MiddleOfTheNight;
+  params.rounding = adhan.Rounding.None;
+  speedPlaces.push({ coordinates: new adhan.Coordinates(lat, lon), params });
+}
+let best = Infinity, calls = 0, checksum = 0;
+for (let pass = 0; pass < 5; ++pass) {
+  const start = process.hrtime.bigint();
+  calls = 0;
+  for (const place of speedPlaces)
+    for (let m = 1; m <= 12; ++m)
+      for (let d = 1; d <= 30; ++d) {
+        if (m === 2 && d > 28) continue;
+        const t = new adhan.PrayerTimes(place.coordinates, new Date(2025, m - 1, d), place.params);
+        checksum = (checksum + (t.asr.getTime() % 1000)) | 0;
+        ++calls;
+      }
+  best = Math.min(best, Number(process.hrtime.bigint() - start) / 1e9);
+}
+console.log(`speed: ${calls} place-dates in ${best.toFixed(3)} s = ${(calls / best).toFixed(0)} adhan days per second (checksum ${checksum})`);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "FastTrig.h"
 #include "SolarPosition.h"
 
 namespace nuro::calc {
@@ -15,38 +16,43 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kSolarParallax = 8.794 / 3600.0 * kDeg;  // at 1 AU
 
 double wrapPi(double x) {
-    x = std::fmod(x + kPi, 2.0 * kPi);
-    if (x < 0.0) x += 2.0 * kPi;
-    return x - kPi;
+    constexpr double kTurn = 2.0 * kPi;
+    return x - kTurn * std::floor(x / kTurn + 0.5);
 }
 
 // The sun's place sampled at three days and interpolated, so that every trial moment of the event search
-// sees the sun where it is at that moment without re-evaluating the full theory.
+// sees the sun where it is at that moment without re-evaluating the theory.
 class SunTrack {
 public:
     SunTrack(double centreUt, double latitudeDeg, double longitudeDeg)
-        : centre_(centreUt), sinLat_(std::sin(latitudeDeg * kDeg)), cosLat_(std::cos(latitudeDeg * kDeg)),
+        : centre_(centreUt), lat_(latitudeDeg * kDeg), sinLat_(std::sin(lat_)), cosLat_(std::cos(lat_)),
           lon_(longitudeDeg * kDeg) {
         const double dt = deltaT(2000.0 + (centreUt - 2451544.5) / 365.2425) * kSecond;
+        const SolarDay day = solarDay(centreUt + dt);
         for (int i = 0; i < 3; ++i) {
-            const SolarPlace p = solarPlace(centreUt + (i - 1) + dt);
-            ra_[i] = p.rightAscension;
-            dec_[i] = p.declination;
-            dist_[i] = p.distance;
+            ra_[i] = day.place[i].rightAscension;
+            dec_[i] = day.place[i].declination;
+            dist_[i] = day.place[i].distance;
         }
+        parallax_ = kSolarParallax / dist_[1];
         ra_[0] = ra_[1] + wrapPi(ra_[0] - ra_[1]);
         ra_[2] = ra_[1] + wrapPi(ra_[2] - ra_[1]);
-        equationOfEquinoxes_ = equationOfEquinoxes(centreUt + dt);
+        // Sidereal time is linear over the few days searched: its value and rate at the centre.
+        const double d = centreUt - 2451545.0, t = d / 36525.0;
+        sidereal0_ = meanSiderealTime(centreUt) + day.equationOfEquinoxes + lon_;
+        siderealRate_ = (360.98564736629 + 2.0 * 0.000387933 * t / 36525.0) * kDeg;
     }
 
+    double latitude() const { return lat_; }
     double declination(double t) const { return interpolate(dec_, t); }
+    // The distance moves the parallax by under 1e-8 radians in a day.
+    double parallax() const { return parallax_; }
 
     double hourAngle(double t) const {
-        return wrapPi(meanSiderealTime(t) + equationOfEquinoxes_ + lon_ - interpolate(ra_, t));
+        return wrapPi(sidereal0_ + siderealRate_ * (t - centre_) - interpolate(ra_, t));
     }
 
-    // Topocentric geometric altitude (radians) and its rate (radians per day), from one evaluation of the
-    // sun's place: the event search needs both at every trial moment.
+    // Topocentric geometric altitude (radians) and its rate (radians per day).
     struct Motion {
         double altitude, rate;
     };
@@ -54,9 +60,18 @@ public:
         const double dec = declination(t), ha = hourAngle(t);
         const double s = sinLat_ * std::sin(dec) + cosLat_ * std::cos(dec) * std::cos(ha);
         const double geometric = std::asin(std::fmax(-1.0, std::fmin(1.0, s)));
-        const double h = geometric - kSolarParallax / interpolate(dist_, t) * std::cos(geometric);
+        const double h = geometric - parallax() * std::cos(geometric);
         const double c = std::cos(h);
         return {h, c < 1e-9 ? 0.0 : -cosLat_ * std::cos(dec) * std::sin(ha) * kSiderealRate / c};
+    }
+
+    // Topocentric altitude at an upper (upper true) or lower culmination at t.
+    double culminationAltitude(double t, bool upper) const {
+        const double dec = declination(t);
+        const double g = upper ? kPi / 2 - std::fabs(lat_ - dec) : std::fabs(lat_ + dec) - kPi / 2;
+        double sinG, cosG;
+        sinCos(g, sinG, cosG);
+        return g - parallax() * cosG;
     }
 
     // The moment near guess when the hour angle equals target (0 upper, pi lower transit).
@@ -70,6 +85,32 @@ public:
         return t;
     }
 
+    // The moment between lo and hi when the topocentric altitude is h, from the hour angle at which the
+    // sun has that altitude with its declination of the moment; empty when this does not settle there.
+    std::optional<double> hourAngleCrossing(double lo, double hi, bool rising, double h) const {
+        double t = rising ? hi : lo;
+        double sinH, cosH;
+        sinCos(h, sinH, cosH);
+        for (int i = 0; i < 8; ++i) {
+            double sinDec, cosDec;
+            sinCos(declination(t), sinDec, cosDec);
+            // sin(h + p cos h) to first order in the parallax p (under 5e-5 radians).
+            const double sinGeometric = sinH + parallax() * cosH * cosH;
+            const double denominator = cosLat_ * cosDec;
+            if (denominator < 1e-6) return std::nullopt;
+            const double c = (sinGeometric - sinLat_ * sinDec) / denominator;
+            if (c < -1.0 - 1e-9 || c > 1.0 + 1e-9) return std::nullopt;
+            const double target = std::acos(c < -1.0 ? -1.0 : c > 1.0 ? 1.0 : c);
+            const double step = wrapPi(hourAngle(t) - (rising ? -target : target)) / kSiderealRate;
+            t -= step;
+            if (std::fabs(step) < 1e-3 * kSecond) {
+                if (t < lo - kSecond || t > hi + kSecond) return std::nullopt;
+                return t;
+            }
+        }
+        return std::nullopt;
+    }
+
 private:
     double interpolate(const double (&y)[3], double t) const {
         const double n = t - centre_;
@@ -78,18 +119,27 @@ private:
     }
 
     double centre_;
-    double sinLat_, cosLat_, lon_;
+    double lat_, sinLat_, cosLat_, lon_;
     double ra_[3], dec_[3], dist_[3];
-    double equationOfEquinoxes_;
+    double sidereal0_, siderealRate_, parallax_;
 };
 
-// Root of altitude(t) - target(t) between lo and hi, where the sun climbs (rising) or sinks monotonically.
-template <typename Target>
-std::optional<double> crossing(const SunTrack& sun, double lo, double hi, bool rising, Target target) {
-    // Height above the target and its rate, signed so that the root is always crossed upwards.
+// Root of altitude(t) - h between the culminations lo and hi, where the sun climbs (rising) or sinks.
+// The culminations' altitudes decide whether there is one; the hour angle finds it, and a safeguarded
+// Newton search on the altitude is the fallback where that does not settle (near the poles).
+struct Culmination {
+    double time, altitude;
+};
+
+std::optional<double> crossing(const SunTrack& sun, Culmination from, Culmination to, bool rising, double h) {
+    double lo = from.time, hi = to.time;
+    const double below = rising ? from.altitude : to.altitude;
+    const double above = rising ? to.altitude : from.altitude;
+    if (!(below <= h && above >= h)) return std::nullopt;
+    if (const auto t = sun.hourAngleCrossing(lo, hi, rising, h)) return t;
     auto f = [&](double t) {
         const SunTrack::Motion m = sun.motion(t);
-        const double v = m.altitude - target(t);
+        const double v = m.altitude - h;
         return std::pair{rising ? v : -v, rising ? m.rate : -m.rate};
     };
     if (!(f(lo).first <= 0.0 && f(hi).first >= 0.0)) return std::nullopt;
@@ -106,15 +156,37 @@ std::optional<double> crossing(const SunTrack& sun, double lo, double hi, bool r
     return 0.5 * (lo + hi);
 }
 
+// Fajer (before sunrise) or Isha (after sunset) from the computed twilight time, the night's length and
+// the rule. Rule 0 takes the middle of the night when the twilight is missing or falls beyond it; the
+// others bound the twilight to sunrise - portion (Fajer) or sunset + portion (Isha).
+std::optional<double> heldTwilight(std::optional<double> computed, double edge, std::optional<double> night,
+                                   bool beforeEdge, int rule, double depressionDeg) {
+    if (!night || !(*night > 0.0)) return computed;
+    const double sign = beforeEdge ? -1.0 : 1.0;
+    double portion = 0.5 * *night;
+    if (rule == SeventhOfNight) portion = *night / 7.0;
+    if (rule == AngleShareOfNight) portion = *night * depressionDeg / 60.0;
+    const double bound = edge + sign * portion;
+    if (!computed) return bound;
+    if (rule != SeventhOfNight && rule != AngleShareOfNight) {
+        return sign * (*computed - bound) <= 0.0 ? computed : bound;
+    }
+    return beforeEdge ? std::fmax(*computed, bound) : std::fmin(*computed, bound);
+}
+
 }  // namespace
+
+double horizonRefraction(double pressure, double temperature) {
+    if (!std::isfinite(pressure) || !std::isfinite(temperature) || temperature <= -273.0) return 0.0;
+    if (pressure <= 0.0) pressure = 1010.0;
+    return 34.0 * (pressure / 1010.0) * (283.0 / (273.0 + temperature)) / 60.0;
+}
 
 double horizonAltitude(double pressure, double temperature, double elevation) {
     if (!std::isfinite(pressure) || !std::isfinite(temperature) || !std::isfinite(elevation)) return NAN;
     if (temperature <= -273.0) return NAN;
-    if (pressure <= 0.0) pressure = 1010.0;
-    const double refraction = 34.0 * (pressure / 1010.0) * (283.0 / (273.0 + temperature));
     const double dip = elevation > 0.0 ? 1.76 * std::sqrt(elevation) : 0.0;
-    return -(refraction + 16.0 + dip) / 60.0;
+    return -(horizonRefraction(pressure, temperature) * 60.0 + 16.0 + dip) / 60.0;
 }
 
 std::optional<double> twilightAltitude(int angle) {
@@ -127,6 +199,7 @@ DayEvents computeDay(const DayQuery& q) {
     DayEvents out{};
     const double midnight = julianDay0h(q.year, q.month, q.day) - q.zoneHours / 24.0;
     auto local = [&](double t) { return (t - midnight) * 86400.0; };
+    auto localOf = [&](std::optional<double> t) { return t ? std::optional<double>(local(*t)) : std::nullopt; };
 
     // The transit that falls on the local date.
     double guess = midnight + q.zoneHours / 24.0 + 0.5 - q.longitude / 360.0;
@@ -139,44 +212,66 @@ DayEvents computeDay(const DayQuery& q) {
     }
     out[Dhohur] = local(transit);
 
-    const double lowBefore = sun.hourAngleTime(transit - 0.5, kPi);
-    const double lowAfter = sun.hourAngleTime(transit + 0.5, kPi);
-    const double lat = q.latitude * kDeg;
+    auto culmination = [&](double t, bool upper) { return Culmination{t, sun.culminationAltitude(t, upper)}; };
+    const Culmination noonC = culmination(transit, true);
+    const Culmination lowBefore = culmination(sun.hourAngleTime(transit - 0.5, kPi), false);
+    const Culmination lowAfter = culmination(sun.hourAngleTime(transit + 0.5, kPi), false);
+    const double noon = noonC.altitude;
 
-    // Aser: shadow = factor x height + noon shadow, with the declination of the moment itself.
+    // Aser: shadow = factor x height + the shadow at that day's noon. It exists while the noon sun is seen,
+    // that is above the horizon once refracted; with the noon sun geometrically below the horizon the
+    // shadows are those of the refracted sun.
     {
-        const double factor = q.shadowFactor;
-        auto target = [&](double t) {
-            const double z = std::fabs(lat - sun.declination(t));
-            return z < kPi / 2 ? std::atan(1.0 / (factor + std::tan(z))) : kPi;
-        };
-        if (std::fabs(lat - sun.declination(transit)) < kPi / 2) {
-            if (const auto t = crossing(sun, transit, lowAfter, false, target)) out[Aser] = local(*t);
+        const double refraction = (std::isfinite(q.refraction) ? q.refraction : 0.0) * kDeg;
+        if (noon + refraction > 0.0) {
+            const double seen = noon > 0.0 ? noon : noon + refraction;
+            const double factor = q.shadowFactor;
+            double sinSeen, cosSeen;
+            sinCos(seen, sinSeen, cosSeen);
+            double target = std::atan2(sinSeen, factor * sinSeen + cosSeen);
+            if (noon <= 0.0) target -= refraction;
+            out[Aser] = localOf(crossing(sun, noonC, lowAfter, false, target));
         }
     }
 
     if (std::isnan(q.horizonAltitude)) return out;
     const double h0 = q.horizonAltitude * kDeg;
-    auto fixed = [](double h) { return [h](double) { return h; }; };
-    const auto rise = crossing(sun, lowBefore, transit, true, fixed(h0));
-    const auto set = crossing(sun, transit, lowAfter, false, fixed(h0));
-    if (!rise || !set) return out;
-    out[Shuroq] = local(*rise);
-    out[Maghereb] = local(*set);
+    // Sunrise and sunset each exist on their own: the first sunset after the midnight sun comes on a day
+    // that had no sunrise, often just after local midnight, and belongs to that day.
+    const auto rise = crossing(sun, lowBefore, noonC, true, h0);
+    const auto set = crossing(sun, noonC, lowAfter, false, h0);
+    out[Shuroq] = localOf(rise);
+    out[Maghereb] = localOf(set);
+    // In the polar night twilight still comes and goes around noon.
+    const bool polarNight = !rise && !set && noon < h0;
 
     if (q.fajerAltitude) {
-        const double prevTransit = sun.hourAngleTime(transit - 1.0, 0.0);
-        const auto prevSet = crossing(sun, prevTransit, lowBefore, false, fixed(h0));
-        const double middle = 0.5 * (prevSet.value_or(*set - 1.0) + *rise);
-        const auto t = crossing(sun, lowBefore, transit, true, fixed(*q.fajerAltitude * kDeg));
-        out[Fajer] = local(t && *t >= middle ? *t : middle);
+        const double depression = -*q.fajerAltitude;
+        const auto t = crossing(sun, lowBefore, noonC, true, *q.fajerAltitude * kDeg);
+        if (rise) {
+            const Culmination prevTransit = culmination(sun.hourAngleTime(transit - 1.0, 0.0), true);
+            const auto prevSet = crossing(sun, prevTransit, lowBefore, false, h0);
+            std::optional<double> night;
+            if (prevSet) night = *rise - *prevSet;
+            else if (set) night = *rise - (*set - 1.0);
+            out[Fajer] = localOf(heldTwilight(t, *rise, night, true, q.highLatRule, depression));
+        } else if (polarNight) {
+            out[Fajer] = localOf(t);
+        }
     }
     if (q.ishaAltitude) {
-        const double nextTransit = sun.hourAngleTime(transit + 1.0, 0.0);
-        const auto nextRise = crossing(sun, lowAfter, nextTransit, true, fixed(h0));
-        const double middle = 0.5 * (*set + nextRise.value_or(*rise + 1.0));
-        const auto t = crossing(sun, transit, lowAfter, false, fixed(*q.ishaAltitude * kDeg));
-        out[Isha] = local(t && *t <= middle ? *t : middle);
+        const double depression = -*q.ishaAltitude;
+        const auto t = crossing(sun, noonC, lowAfter, false, *q.ishaAltitude * kDeg);
+        if (set) {
+            const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
+            const auto nextRise = crossing(sun, lowAfter, nextTransit, true, h0);
+            std::optional<double> night;
+            if (nextRise) night = *nextRise - *set;
+            else if (rise) night = *rise + 1.0 - *set;
+            out[Isha] = localOf(heldTwilight(t, *set, night, false, q.highLatRule, depression));
+        } else if (polarNight) {
+            out[Isha] = localOf(t);
+        }
     }
     return out;
 }

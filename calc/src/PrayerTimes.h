@@ -14,10 +14,16 @@ struct DayQuery {
     double latitude = 0;                  // degrees, north positive
     double longitude = 0;                 // degrees, east positive
     double horizonAltitude = -50.0 / 60;  // degrees, sun's centre at Shuroq and Maghereb; NaN: no horizon events
+    double refraction = 34.0 / 60;        // degrees at the horizon; decides whether the noon sun is seen
     int shadowFactor = 1;                 // Aser: 1 standard, 2 Hanafi
     std::optional<double> fajerAltitude;  // degrees; empty: the field does not exist
     std::optional<double> ishaAltitude;
+    int highLatRule = 0;                  // HighLatRule; other values count as the middle of the night
 };
+
+// Where the sun does not reach a twilight angle, or reaches it too deep into the night: Fajer and Isha are
+// held to a share of the night (sunset to the next sunrise) next to sunrise and sunset.
+enum HighLatRule { MiddleOfNight = 0, SeventhOfNight = 1, AngleShareOfNight = 2 };
 
 // Seconds after the local date's midnight (may be negative or beyond a day), unrounded.
 using DayEvents = std::array<std::optional<double>, EventCount>;
@@ -27,6 +33,9 @@ DayEvents computeDay(const DayQuery& query);
 // Sun's centre at Shuroq and Maghereb: refraction (34' scaled by pressure and temperature), semi-diameter 16'
 // and the dip of the horizon, 1.76' per square-root metre. NaN when the atmosphere given is impossible.
 double horizonAltitude(double pressure, double temperature, double elevation);
+
+// Refraction at the horizon in degrees, 34' scaled by pressure and temperature; 0 when impossible.
+double horizonRefraction(double pressure, double temperature);
 
 // Altitude of the sun for a twilight angle: 90..180 a zenith distance, 1..89 a depression; else none.
 std::optional<double> twilightAltitude(int angle);

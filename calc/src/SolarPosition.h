@@ -15,13 +15,15 @@ double julianDay0h(int year, int month, int day);
 // TT minus UT in seconds for a decimal year.
 double deltaT(double decimalYear);
 
-// Sun's apparent place at the Julian ephemeris day jde (TT).
-SolarPlace solarPlace(double jde);
+// Sun's apparent places one day before jde (TT), at jde and one day after, from one evaluation of the
+// theory, and the equation of the equinoxes (apparent minus mean sidereal time, radians) at jde.
+struct SolarDay {
+    SolarPlace place[3];
+    double equationOfEquinoxes;
+};
+SolarDay solarDay(double jde);
 
 // Greenwich mean sidereal time in radians at the Julian day jd (UT), not reduced to one turn.
 double meanSiderealTime(double jd);
-
-// Apparent minus mean sidereal time (the equation of the equinoxes) in radians at jde (TT).
-double equationOfEquinoxes(double jde);
 
 }  // namespace nuro::calc

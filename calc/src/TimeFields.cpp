@@ -1,7 +1,6 @@
 #include "TimeFields.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace nuro::calc {
@@ -31,8 +30,14 @@ void formatFields(const std::array<std::optional<double>, 6>& seconds, const std
             const double rounded = toSecond ? std::floor(moved + 0.5) : 60.0 * std::floor(moved / 60.0 + 0.5);
             long long s = static_cast<long long>(rounded) % 86400;
             if (s < 0) s += 86400;
-            std::snprintf(field, sizeof field, "%02d:%02d:%02d", static_cast<int>(s / 3600),
-                          static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
+            // "%02d:%02d:%02d" by hand: formatting was a third of the call's time.
+            const int parts[3] = {static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+                                  static_cast<int>(s % 60)};
+            for (int k = 0; k < 3; ++k) {
+                field[3 * k] = static_cast<char>('0' + parts[k] / 10);
+                field[3 * k + 1] = static_cast<char>('0' + parts[k] % 10);
+                field[3 * k + 2] = k < 2 ? ':' : '\0';
+            }
         }
         // Whole fields only: a cut field would read as a time that was never computed.
         const std::size_t n = std::strlen(field) + 1;
