@@ -1,9 +1,11 @@
 #!/bin/sh
 # calc_bench.sh CALC_BENCH REFERENCE_CSV NODE_DIR: our figures, then the adhan peer's (installed with npm
-# into NODE_DIR on first use; skipped with a message when npm or the registry is not reachable).
+# into NODE_DIR on first use; skipped with a message when npm or the registry is not reachable), and the
+# ratio of the two speeds measured on the same place-dates in this run.
 set -u
 bench=$1 reference=$2 nodedir=$3
-"$bench" "$reference" || exit 1
+ours=$("$bench" "$reference") || exit 1
+echo "$ours"
 echo
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
     echo "adhan peer comparison skipped: node or npm is not installed"
@@ -16,4 +18,9 @@ if [ ! -d "$nodedir/node_modules/adhan" ]; then
         exit 0
     fi
 fi
-TZ=UTC NODE_PATH="$nodedir/node_modules" node "$(dirname "$0")/adhan_peer.js" "$reference"
+peer=$(TZ=UTC NODE_PATH="$nodedir/node_modules" node "$(dirname "$0")/adhan_peer.js" "$reference") || exit 1
+echo "$peer"
+rate() { printf '%s\n' "$1" | sed -n 's/^speed: .* = \([0-9]*\) .*/\1/p'; }
+echo
+awk -v a="$(rate "$ours")" -v b="$(rate "$peer")" \
+    'BEGIN { if (b > 0) printf "speed ratio: libnuro %d days/s, adhan %d days/s, %.1f times as fast\n", a, b, a / b }'

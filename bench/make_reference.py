@@ -5,9 +5,13 @@
 Conventions shared with the library: Shuroq and Maghereb are the sun's centre at
 -(34' * (P/1010) * (283/(273+T)) + 16' + 1.76' * sqrt(H)) (P <= 0 counts as 1010); twilight angles are
 geometric (90..180 zenith distance, 1..89 depression); Aser is the geometric altitude where a shadow is
-factor x height plus the noon shadow, with the declination of the moment itself; when the sun does not
-reach a twilight angle, or the time would fall on the wrong side of the middle of the night, the middle of
-the night is taken; without sunrise or sunset, Fajer, Shuroq, Maghereb and Isha do not exist.
+factor x height plus the shadow at that day's noon (the sun's altitude at the transit); it exists while the
+refracted noon sun (refraction 34' * (P/1010) * (283/(273+T)) at the horizon) is above the horizon, and with
+the noon sun geometrically below it both shadows are those of the refracted sun. Sunrise and sunset each
+exist on their own (the first sunset after the midnight sun, just after local midnight, ends a day that had
+no sunrise). When the sun does not reach a twilight angle, or the time would fall on the wrong side of the
+middle of the night, the middle of the night is taken; without sunrise (Fajer) or sunset (Isha) there is no
+night: in the polar night Fajer and Isha are the moments the sun reaches the angle, else they do not exist.
 """
 import csv, math, os, random, struct
 from datetime import datetime, timedelta
@@ -21,11 +25,15 @@ def f32(x):
     return struct.unpack("f", struct.pack("f", x))[0]
 
 
-def horizon_deg(p, t, h):
+def refraction_deg(p, t):
     if p <= 0:
         p = 1010.0
+    return 34.0 * (p / 1010.0) * (283.0 / (273.0 + t)) / 60.0
+
+
+def horizon_deg(p, t, h):
     dip = 1.76 * math.sqrt(h) if h > 0 else 0.0
-    return -(34.0 * (p / 1010.0) * (283.0 / (273.0 + t)) + 16.0 + dip) / 60.0
+    return -(refraction_deg(p, t) * 60.0 + 16.0 + dip) / 60.0
 
 
 def twilight_deg(a):
@@ -70,47 +78,51 @@ def events(row):
     out = {"dhohur": local(transit)}
 
     factor = 2 if row["aser"] == 2 else 1
-    t = transit
+    obs.date = transit
+    sun.compute(obs)
+    noon = float(sun.alt)
+    refraction = math.radians(refraction_deg(f32(row["pressure"]), f32(row["temperature"])))
     aser = None
-    for _ in range(10):
-        obs.date = t
-        sun.compute(obs)
-        z = abs(math.radians(lat) - float(sun.g_dec))
-        if z >= math.pi / 2:
-            break
-        alt = math.degrees(math.atan(1.0 / (factor + math.tan(z))))
-        nt = cross(alt, transit, False, True)
-        if nt is None:
-            aser = None
-            break
-        if aser is not None and abs(float(nt) - float(aser)) * 86400 < 0.01:
-            aser = nt
-            break
-        aser = t = nt
+    if noon + refraction > 0:
+        seen = noon if noon > 0 else noon + refraction
+        alt = math.atan2(math.sin(seen), factor * math.sin(seen) + math.cos(seen))
+        if noon <= 0:
+            alt -= refraction
+        aser = cross(math.degrees(alt), transit, False, True)
     out["aser"] = local(aser) if aser is not None else None
 
     h0 = horizon_deg(f32(row["pressure"]), f32(row["temperature"]), f32(row["elevation"]))
     rise = cross(h0, transit, True, False)
     sset = cross(h0, transit, False, True)
-    if rise is None or sset is None:
-        out.update(fajer=None, shuroq=None, maghereb=None, isha=None)
-        return out
-    out["shuroq"], out["maghereb"] = local(rise), local(sset)
+    out["shuroq"] = local(rise) if rise is not None else None
+    out["maghereb"] = local(sset) if sset is not None else None
     fa, ia = twilight_deg(row["angleFajer"]), twilight_deg(row["angleIsha"])
-    if fa is None:
-        out["fajer"] = None
-    else:
-        prev_set = cross(h0, rise, False, False)
-        middle = 0.5 * ((float(prev_set) if prev_set else float(sset) - 1) + float(rise))
+    polar_night = rise is None and sset is None and math.degrees(noon) < h0
+    out["fajer"] = out["isha"] = None
+    if fa is not None:
         t = cross(fa, transit, True, False)
-        out["fajer"] = local(t if t is not None and float(t) >= middle else middle)
-    if ia is None:
-        out["isha"] = None
-    else:
-        next_rise = cross(h0, sset, True, True)
-        middle = 0.5 * (float(sset) + (float(next_rise) if next_rise else float(rise) + 1))
+        if rise is not None:
+            prev_set = cross(h0, rise, False, False)
+            start = float(prev_set) if prev_set is not None else (float(sset) - 1 if sset is not None else None)
+            if start is None:
+                out["fajer"] = local(t) if t is not None else None
+            else:
+                middle = 0.5 * (start + float(rise))
+                out["fajer"] = local(t if t is not None and float(t) >= middle else middle)
+        elif polar_night and t is not None:
+            out["fajer"] = local(t)
+    if ia is not None:
         t = cross(ia, transit, False, True)
-        out["isha"] = local(t if t is not None and float(t) <= middle else middle)
+        if sset is not None:
+            next_rise = cross(h0, sset, True, True)
+            end = float(next_rise) if next_rise is not None else (float(rise) + 1 if rise is not None else None)
+            if end is None:
+                out["isha"] = local(t) if t is not None else None
+            else:
+                middle = 0.5 * (float(sset) + end)
+                out["isha"] = local(t if t is not None and float(t) <= middle else middle)
+        elif polar_night and t is not None:
+            out["isha"] = local(t)
     return out
 
 
@@ -157,6 +169,17 @@ def main():
                                 (69.6, 18.9, (2024, 12, 21)), (-77.8, 166.7, (2024, 12, 21)), (0.0, 0.0, (2000, 3, 20)),
                                 (21.4, 39.8, (2024, 3, 11)), (36.8, 10.2, (1950, 1, 1)), (36.8, 10.2, (2100, 12, 31))]:
         rows.append(place_row(rng, lat, lon, y, m, d))
+    # Tromso: polar-night twilight, the noon sun seen only refracted, the first sunset after the midnight
+    # sun (just after local midnight in summer time), then seeded places beyond 65 degrees.
+    for (y, m, d), zone, temperature in [((2024, 12, 21), 1, -5.0), ((2024, 11, 24), 1, -5.0),
+                                         ((2025, 1, 16), 1, -5.0), ((2024, 7, 25), 2, 12.0), ((2024, 7, 26), 2, 12.0)]:
+        r = place_row(rng, 69.65, 18.95, y, m, d)
+        r.update(zone=zone, pressure=1010.0, temperature=temperature, elevation=0.0)
+        rows.append(r)
+    for _ in range(30):
+        lat = rng.uniform(65, 80) * rng.choice([1, -1])
+        rows.append(place_row(rng, lat, rng.uniform(-180, 180), rng.randint(1950, 2100), rng.randint(1, 12),
+                              rng.randint(1, 28)))
     fields = list(rows[0].keys()) + ["fajer", "shuroq", "dhohur", "aser_time", "maghereb", "isha"]
     with open(OUT, "w", newline="") as f:
         w = csv.writer(f, lineterminator="\n")

@@ -45,6 +45,7 @@ public:
 
     double latitude() const { return lat_; }
     double declination(double t) const { return interpolate(dec_, t); }
+    double declinationRate(double t) const { return interpolateRate(dec_, t); }
     // The distance moves the parallax by under 1e-8 radians in a day.
     double parallax() const { return parallax_; }
 
@@ -91,19 +92,31 @@ public:
         double t = rising ? hi : lo;
         double sinH, cosH;
         sinCos(h, sinH, cosH);
+        // sin(h + p cos h) to first order in the parallax p (under 5e-5 radians).
+        const double sinGeometric = sinH + parallax() * cosH * cosH;
+        const double sign = rising ? -1.0 : 1.0;
         for (int i = 0; i < 8; ++i) {
+            const double dec = declination(t);
             double sinDec, cosDec;
-            sinCos(declination(t), sinDec, cosDec);
-            // sin(h + p cos h) to first order in the parallax p (under 5e-5 radians).
-            const double sinGeometric = sinH + parallax() * cosH * cosH;
+            sinCos(dec, sinDec, cosDec);
             const double denominator = cosLat_ * cosDec;
             if (denominator < 1e-6) return std::nullopt;
             const double c = (sinGeometric - sinLat_ * sinDec) / denominator;
             if (c < -1.0 - 1e-9 || c > 1.0 + 1e-9) return std::nullopt;
-            const double target = std::acos(c < -1.0 ? -1.0 : c > 1.0 ? 1.0 : c);
-            const double step = wrapPi(hourAngle(t) - (rising ? -target : target)) / kSiderealRate;
+            const double clamped = c < -1.0 ? -1.0 : c > 1.0 ? 1.0 : c;
+            const double target = std::acos(clamped);
+            // Newton on hour angle minus target: the target moves with the declination.
+            const double sinTarget = std::sqrt(1.0 - clamped * clamped);
+            double rate = siderealRate_ - interpolateRate(ra_, t);
+            if (sinTarget > 1e-3) {
+                const double perDec = (sinLat_ / cosLat_ - clamped * sinDec / cosDec) / sinTarget;
+                rate -= sign * perDec * declinationRate(t);
+            }
+            if (!(rate > 0.5 * kSiderealRate)) rate = kSiderealRate;
+            const double step = wrapPi(hourAngle(t) - sign * target) / rate;
             t -= step;
-            if (std::fabs(step) < 1e-3 * kSecond) {
+            // The convergence is quadratic: after a step under a second, under a millisecond is left.
+            if (std::fabs(step) < kSecond) {
                 if (t < lo - kSecond || t > hi + kSecond) return std::nullopt;
                 return t;
             }
@@ -112,6 +125,11 @@ public:
     }
 
 private:
+    double interpolateRate(const double (&y)[3], double t) const {
+        const double n = t - centre_;
+        const double a = y[1] - y[0], b = y[2] - y[1];
+        return 0.5 * (a + b) + n * (b - a);
+    }
     double interpolate(const double (&y)[3], double t) const {
         const double n = t - centre_;
         const double a = y[1] - y[0], b = y[2] - y[1];
@@ -156,17 +174,22 @@ std::optional<double> crossing(const SunTrack& sun, Culmination from, Culminatio
     return 0.5 * (lo + hi);
 }
 
+// The share of the night between the bound and sunrise or sunset under the query's rule.
+double boundShare(const DayQuery& q, double depressionDeg) {
+    if (q.highLatRule == SeventhOfNight) return 1.0 / 7.0;
+    if (q.highLatRule == AngleShareOfNight) return depressionDeg / 60.0;
+    return 0.5;
+}
+
 // Fajer (before sunrise) or Isha (after sunset) from the computed twilight time, the night's length and
 // the rule. Rule 0 takes the middle of the night when the twilight is missing or falls beyond it; the
 // others bound the twilight to sunrise - portion (Fajer) or sunset + portion (Isha).
 std::optional<double> heldTwilight(std::optional<double> computed, double edge, std::optional<double> night,
-                                   bool beforeEdge, int rule, double depressionDeg) {
+                                   bool beforeEdge, const DayQuery& q, double depressionDeg) {
     if (!night || !(*night > 0.0)) return computed;
     const double sign = beforeEdge ? -1.0 : 1.0;
-    double portion = 0.5 * *night;
-    if (rule == SeventhOfNight) portion = *night / 7.0;
-    if (rule == AngleShareOfNight) portion = *night * depressionDeg / 60.0;
-    const double bound = edge + sign * portion;
+    const int rule = q.highLatRule;
+    const double bound = edge + sign * boundShare(q, depressionDeg) * *night;
     if (!computed) return bound;
     if (rule != SeventhOfNight && rule != AngleShareOfNight) {
         return sign * (*computed - bound) <= 0.0 ? computed : bound;
@@ -249,12 +272,15 @@ DayEvents computeDay(const DayQuery& q) {
         const double depression = -*q.fajerAltitude;
         const auto t = crossing(sun, lowBefore, noonC, true, *q.fajerAltitude * kDeg);
         if (rise) {
-            const Culmination prevTransit = culmination(sun.hourAngleTime(transit - 1.0, 0.0), true);
-            const auto prevSet = crossing(sun, prevTransit, lowBefore, false, h0);
+            // Last night's sunset is needed only when the bound may reach the twilight: tonight's night
+            // differs from last night's by minutes, far less than the hour kept in hand.
             std::optional<double> night;
-            if (prevSet) night = *rise - *prevSet;
-            else if (set) night = *rise - (*set - 1.0);
-            out[Fajer] = localOf(heldTwilight(t, *rise, night, true, q.highLatRule, depression));
+            if (set) night = *rise - (*set - 1.0);
+            if (!t || !night || *t - (*rise - boundShare(q, depression) * *night) < 1.0 / 24) {
+                const Culmination prevTransit = culmination(sun.hourAngleTime(transit - 1.0, 0.0), true);
+                if (const auto prevSet = crossing(sun, prevTransit, lowBefore, false, h0)) night = *rise - *prevSet;
+            }
+            out[Fajer] = localOf(heldTwilight(t, *rise, night, true, q, depression));
         } else if (polarNight) {
             out[Fajer] = localOf(t);
         }
@@ -263,12 +289,13 @@ DayEvents computeDay(const DayQuery& q) {
         const double depression = -*q.ishaAltitude;
         const auto t = crossing(sun, noonC, lowAfter, false, *q.ishaAltitude * kDeg);
         if (set) {
-            const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
-            const auto nextRise = crossing(sun, lowAfter, nextTransit, true, h0);
             std::optional<double> night;
-            if (nextRise) night = *nextRise - *set;
-            else if (rise) night = *rise + 1.0 - *set;
-            out[Isha] = localOf(heldTwilight(t, *set, night, false, q.highLatRule, depression));
+            if (rise) night = *rise + 1.0 - *set;
+            if (!t || !night || (*set + boundShare(q, depression) * *night) - *t < 1.0 / 24) {
+                const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
+                if (const auto nextRise = crossing(sun, lowAfter, nextTransit, true, h0)) night = *nextRise - *set;
+            }
+            out[Isha] = localOf(heldTwilight(t, *set, night, false, q, depression));
         } else if (polarNight) {
             out[Isha] = localOf(t);
         }

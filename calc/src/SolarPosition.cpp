@@ -46,14 +46,9 @@ constexpr Term kL2[] = {
 };
 constexpr Term kB0[] = {
     {280, 3.199, 84334.662}, {102, 5.422, 5507.553}, {80, 3.88, 5223.69}, {44, 3.70, 2352.87},
-    {32, 4.00, 1577.34},
-};
-constexpr Term kB1[] = {
-    {9, 3.90, 5507.55}, {6, 1.73, 5223.69},
 };
 constexpr Term kR0[] = {
     {100013989, 0, 0}, {1670700, 3.0984635, 6283.0758500}, {13956, 3.05525, 12566.15170},
-    {3084, 5.1985, 77713.7715}, {1628, 1.1739, 5753.3849}, {1576, 2.8469, 7860.4194},
 };
 constexpr Term kR1[] = {
     {103019, 1.107490, 6283.075850},
@@ -178,7 +173,7 @@ SolarDay solarDay(double jde) {
     constexpr double kDay = 1.0 / 365250.0;  // in millennia
     const double tau = (jde - 2451545.0) / 365250.0;
     const Sum l = polynomial({series(kL0, tau), series(kL1, tau), series(kL2, tau)}, tau);
-    const Sum b = polynomial({series(kB0, tau), series(kB1, tau)}, tau);
+    const Sum b = series(kB0, tau);
     const Sum r = polynomial({series(kR0, tau), series(kR1, tau)}, tau);
     // Nutation moves by under 0.1" in a day: once for the three days.
     const Nutation n = nutation(jde);
