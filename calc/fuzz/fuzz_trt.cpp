@@ -1,4 +1,4 @@
-// Any 25 arguments: "trt" must return six fields within its limits and never touch memory it does not own.
+// Any 25 arguments (26 for "trt_hl"): "trt" and "trt_hl" must return six fields within its limits and never touch memory it does not own.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include "nuro_api.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    uint32_t w[25] = {};
+    uint32_t w[26] = {};
     std::memcpy(w, data, size < sizeof w ? size : sizeof w);
     auto i = [&](int k) { return static_cast<int32_t>(w[k]); };
     auto f = [&](int k) {
@@ -22,8 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t lonDeg = tame ? static_cast<int32_t>(w[3] % 180) : i(3);
     const int32_t latDeg = tame ? static_cast<int32_t>(w[7] % 90) : i(7);
     const int32_t zone = tame ? static_cast<int32_t>(w[11] % 29) - 14 : i(11);
-    const char* r = trt(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone, f(12), f(13),
-                        f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22), i(23), i(24));
+    // The rule too, now and then a valid one.
+    const bool withRule = size > 100 && (data[100] & 2);
+    const int32_t rule = tame ? static_cast<int32_t>(w[25] % 4) : i(25);
+    const char* r = withRule ? trt_hl(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone,
+                                      f(12), f(13), f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22),
+                                      i(23), i(24), rule)
+                             : trt(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone, f(12),
+                                   f(13), f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22), i(23), i(24));
     const size_t n = std::strlen(r);
     int stars = 0;
     size_t fieldLength = 0;

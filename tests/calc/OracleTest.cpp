@@ -14,7 +14,7 @@ using namespace nuro::test;
 
 TEST(Oracle, EveryEventMatchesTheReferenceTable) {
     const auto rows = readReferenceTable(NURO_REFERENCE_CSV);
-    ASSERT_GE(rows.size(), 300u);
+    ASSERT_GE(rows.size(), 360u);
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
     std::vector<double> diffs[6];
     for (const auto& v : rows) {
@@ -31,7 +31,8 @@ TEST(Oracle, EveryEventMatchesTheReferenceTable) {
             ASSERT_EQ(ref == "none", got == "--:--") << "reference " << ref << ", library " << got;
             if (ref == "none") continue;
             const double d = differenceSeconds(got, ref);
-            EXPECT_LE(std::fabs(d), latitude > 55 ? 60.0 : 30.0) << "reference " << ref << ", library " << got;
+            // Within a second to 65 degrees (half of it the rounding); the polar cases within a minute.
+            EXPECT_LE(std::fabs(d), latitude > 65 ? 60.0 : 1.0) << "reference " << ref << ", library " << got;
             diffs[e].push_back(std::fabs(d));
         }
     }
