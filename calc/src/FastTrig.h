@@ -13,11 +13,13 @@ inline void sinCos(double x, double& s, double& c) {
     const double q = (x * kTwoOverPi + kRound) - kRound;
     const double r = (x - q * kPiOver2Hi) - q * kPiOver2Lo;
     const double r2 = r * r;
-    const double sr = r + r * r2 * (-1.0 / 6 + r2 * (1.0 / 120 + r2 * (-1.0 / 5040 + r2 * (1.0 / 362880 -
-                                                                                      r2 / 39916800.0))));
-    const double cr = 1.0 + r2 * (-0.5 + r2 * (1.0 / 24 + r2 * (-1.0 / 720 + r2 * (1.0 / 40320 - r2 / 3628800.0))));
+    // Coefficients as products, never quotients: a division costs as much as the rest of the polynomial.
+    constexpr double s3 = -1.0 / 6, s5 = 1.0 / 120, s7 = -1.0 / 5040, s9 = 1.0 / 362880, s11 = -1.0 / 39916800;
+    constexpr double c2 = -0.5, c4 = 1.0 / 24, c6 = -1.0 / 720, c8 = 1.0 / 40320, c10 = -1.0 / 3628800;
+    const double sr = r + r * r2 * (s3 + r2 * (s5 + r2 * (s7 + r2 * (s9 + r2 * s11))));
+    const double cr = 1.0 + r2 * (c2 + r2 * (c4 + r2 * (c6 + r2 * (c8 + r2 * c10))));
     // The quadrant by arithmetic, not branches: the series' quadrants are random and mispredict.
-    const long long quadrant = static_cast<long long>(q);
+    const int quadrant = static_cast<int>(q);
     const double odd = static_cast<double>(quadrant & 1);
     const double a = sr + odd * (cr - sr), b = cr + odd * (sr - cr);
     s = static_cast<double>(1 - (quadrant & 2)) * a;

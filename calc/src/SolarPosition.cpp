@@ -60,18 +60,33 @@ struct Sum {
     double v = 0, d = 0, dd = 0;
 };
 
+// The terms as columns, so that the compiler can evaluate several at once.
 template <std::size_t N>
-Sum series(const Term (&terms)[N], double tau) {
-    Sum s;
-    for (const Term& t : terms) {
+struct Columns {
+    double a[N], b[N], c[N];
+};
+
+template <std::size_t N>
+constexpr Columns<N> columns(const Term (&terms)[N]) {
+    Columns<N> out{};
+    for (std::size_t i = 0; i < N; ++i) out.a[i] = terms[i].a, out.b[i] = terms[i].b, out.c[i] = terms[i].c;
+    return out;
+}
+
+template <const auto& Terms>
+Sum series(double tau) {
+    static constexpr auto k = columns(Terms);
+    constexpr std::size_t N = std::size(Terms);
+    double v = 0, d = 0, dd = 0;
+    for (std::size_t i = 0; i < N; ++i) {
         double sn, cs;
-        sinCos(t.b + t.c * tau, sn, cs);
-        const double ac = t.a * t.c;
-        s.v += t.a * cs;
-        s.d -= ac * sn;
-        s.dd -= ac * t.c * cs;
+        sinCos(k.b[i] + k.c[i] * tau, sn, cs);
+        const double ac = k.a[i] * k.c[i];
+        v += k.a[i] * cs;
+        d -= ac * sn;
+        dd -= ac * k.c[i] * cs;
     }
-    return s;
+    return {v, d, dd};
 }
 
 // s0 + tau * (s1 + tau * (...)) with its derivatives.
@@ -172,9 +187,9 @@ double deltaT(double y) {
 SolarDay solarDay(double jde) {
     constexpr double kDay = 1.0 / 365250.0;  // in millennia
     const double tau = (jde - 2451545.0) / 365250.0;
-    const Sum l = polynomial({series(kL0, tau), series(kL1, tau), series(kL2, tau)}, tau);
-    const Sum b = series(kB0, tau);
-    const Sum r = polynomial({series(kR0, tau), series(kR1, tau)}, tau);
+    const Sum l = polynomial({series<kL0>(tau), series<kL1>(tau), series<kL2>(tau)}, tau);
+    const Sum b = series<kB0>(tau);
+    const Sum r = polynomial({series<kR0>(tau), series<kR1>(tau)}, tau);
     // Nutation moves by under 0.1" in a day: once for the three days.
     const Nutation n = nutation(jde);
     double sinEps, cosEps;
