@@ -1,6 +1,10 @@
 // Sine and cosine for the solar theory and the event search, which need many of them per call.
 #pragma once
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace nuro::calc {
 
 // Sine and cosine of x (|x| up to about 1e5 radians): a two-part reduction to a
@@ -25,5 +29,39 @@ inline void sinCos(double x, double& s, double& c) {
     s = static_cast<double>(1 - (quadrant & 2)) * a;
     c = static_cast<double>(1 - ((quadrant + 1) & 2)) * b;
 }
+
+#if defined(__SSE2__)
+// The same for two arguments at once, for the solar series.
+using Double2 = __m128d;
+
+inline void sinCos2(Double2 x, Double2& s, Double2& c) {
+    const Double2 round = _mm_set1_pd(6755399441055744.0);
+    const Double2 q = _mm_sub_pd(_mm_add_pd(_mm_mul_pd(x, _mm_set1_pd(0.63661977236758134308)), round), round);
+    const Double2 r = _mm_sub_pd(_mm_sub_pd(x, _mm_mul_pd(q, _mm_set1_pd(1.57079632673412561417e+00))),
+                                 _mm_mul_pd(q, _mm_set1_pd(6.07710050650619224932e-11)));
+    const Double2 r2 = _mm_mul_pd(r, r);
+    auto step = [&](Double2 acc, double k) { return _mm_add_pd(_mm_set1_pd(k), _mm_mul_pd(r2, acc)); };
+    Double2 sp = step(_mm_set1_pd(-1.0 / 39916800), 1.0 / 362880);
+    sp = step(sp, -1.0 / 5040);
+    sp = step(sp, 1.0 / 120);
+    sp = step(sp, -1.0 / 6);
+    const Double2 sr = _mm_add_pd(r, _mm_mul_pd(_mm_mul_pd(r, r2), sp));
+    Double2 cp = step(_mm_set1_pd(-1.0 / 3628800), 1.0 / 40320);
+    cp = step(cp, -1.0 / 720);
+    cp = step(cp, 1.0 / 24);
+    cp = step(cp, -0.5);
+    const Double2 cr = step(cp, 1.0);
+    const __m128i quadrant = _mm_cvtpd_epi32(q);
+    const __m128i one = _mm_set1_epi32(1), two = _mm_set1_epi32(2);
+    const Double2 odd = _mm_cvtepi32_pd(_mm_and_si128(quadrant, one));
+    const Double2 sinSign = _mm_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(quadrant, two)));
+    const Double2 cosSign =
+        _mm_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(_mm_add_epi32(quadrant, one), two)));
+    const Double2 a = _mm_add_pd(sr, _mm_mul_pd(odd, _mm_sub_pd(cr, sr)));
+    const Double2 b = _mm_add_pd(cr, _mm_mul_pd(odd, _mm_sub_pd(sr, cr)));
+    s = _mm_mul_pd(sinSign, a);
+    c = _mm_mul_pd(cosSign, b);
+}
+#endif
 
 }  // namespace nuro::calc

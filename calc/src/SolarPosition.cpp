@@ -60,10 +60,11 @@ struct Sum {
     double v = 0, d = 0, dd = 0;
 };
 
-// The terms as columns, so that the compiler can evaluate several at once.
+// The terms as columns, padded with a null term to an even count, so that two are evaluated at once.
 template <std::size_t N>
 struct Columns {
-    double a[N], b[N], c[N];
+    static constexpr std::size_t size = (N + 1) / 2 * 2;
+    double a[size], b[size], c[size];
 };
 
 template <std::size_t N>
@@ -76,9 +77,26 @@ constexpr Columns<N> columns(const Term (&terms)[N]) {
 template <const auto& Terms>
 Sum series(double tau) {
     static constexpr auto k = columns(Terms);
-    constexpr std::size_t N = std::size(Terms);
+#if defined(__SSE2__)
+    Double2 v = _mm_setzero_pd(), d = v, dd = v;
+    const Double2 t = _mm_set1_pd(tau);
+    for (std::size_t i = 0; i < k.size; i += 2) {
+        const Double2 a = _mm_loadu_pd(k.a + i), c = _mm_loadu_pd(k.c + i);
+        Double2 sn, cs;
+        sinCos2(_mm_add_pd(_mm_loadu_pd(k.b + i), _mm_mul_pd(c, t)), sn, cs);
+        const Double2 ac = _mm_mul_pd(a, c);
+        v = _mm_add_pd(v, _mm_mul_pd(a, cs));
+        d = _mm_sub_pd(d, _mm_mul_pd(ac, sn));
+        dd = _mm_sub_pd(dd, _mm_mul_pd(_mm_mul_pd(ac, c), cs));
+    }
+    double lanes[3][2];
+    _mm_storeu_pd(lanes[0], v);
+    _mm_storeu_pd(lanes[1], d);
+    _mm_storeu_pd(lanes[2], dd);
+    return {lanes[0][0] + lanes[0][1], lanes[1][0] + lanes[1][1], lanes[2][0] + lanes[2][1]};
+#else
     double v = 0, d = 0, dd = 0;
-    for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t i = 0; i < k.size; ++i) {
         double sn, cs;
         sinCos(k.b[i] + k.c[i] * tau, sn, cs);
         const double ac = k.a[i] * k.c[i];
@@ -87,6 +105,7 @@ Sum series(double tau) {
         dd -= ac * k.c[i] * cs;
     }
     return {v, d, dd};
+#endif
 }
 
 // s0 + tau * (s1 + tau * (...)) with its derivatives.
