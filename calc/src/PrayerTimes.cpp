@@ -17,7 +17,8 @@ constexpr double kSolarParallax = 8.794 / 3600.0 * kDeg;  // at 1 AU
 
 double wrapPi(double x) {
     constexpr double kTurn = 2.0 * kPi;
-    return x - kTurn * std::floor(x / kTurn + 0.5);
+    constexpr double kRound = 6755399441055744.0;  // 1.5 * 2^52: adding and removing it rounds to an integer
+    return x - kTurn * ((x * (1.0 / kTurn) + kRound) - kRound);
 }
 
 // The sun's place sampled at three days and interpolated, so that every trial moment of the event search
