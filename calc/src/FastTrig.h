@@ -1,6 +1,8 @@
 // Sine and cosine for the solar theory and the event search, which need many of them per call.
 #pragma once
 
+#include <cmath>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -10,6 +12,11 @@ namespace nuro::calc {
 // Sine and cosine of x (|x| up to about 1e5 radians): a two-part reduction to a
 // quarter turn and Taylor polynomials, within 1e-10, several times cheaper than the library's calls.
 inline void sinCos(double x, double& s, double& c) {
+    // Beyond the reduction's range (absurd atmospheres give absurd altitudes), the library's functions.
+    if (!(x > -1e9 && x < 1e9)) {
+        s = std::sin(x), c = std::cos(x);
+        return;
+    }
     constexpr double kTwoOverPi = 0.63661977236758134308;
     constexpr double kPiOver2Hi = 1.57079632673412561417e+00;  // 33 bits, so q * kPiOver2Hi is exact
     constexpr double kPiOver2Lo = 6.07710050650619224932e-11;
