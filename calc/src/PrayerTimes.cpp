@@ -182,19 +182,14 @@ double boundShare(const DayQuery& q, double depressionDeg) {
     return 0.5;
 }
 
-// Fajer (before sunrise) or Isha (after sunset) from the computed twilight time, the night's length and
-// the rule. Rule 0 takes the middle of the night when the twilight is missing or falls beyond it; the
-// others bound the twilight to sunrise - portion (Fajer) or sunset + portion (Isha).
+// Fajer (before sunrise) or Isha (after sunset) from the computed twilight time and the night's length:
+// every rule is a bound, sunrise - share (Fajer) or sunset + share (Isha), taken when the twilight is
+// missing or falls beyond it; the middle of the night is the share of one half.
 std::optional<double> heldTwilight(std::optional<double> computed, double edge, std::optional<double> night,
                                    bool beforeEdge, const DayQuery& q, double depressionDeg) {
     if (!night || !(*night > 0.0)) return computed;
-    const double sign = beforeEdge ? -1.0 : 1.0;
-    const int rule = q.highLatRule;
-    const double bound = edge + sign * boundShare(q, depressionDeg) * *night;
+    const double bound = edge + (beforeEdge ? -1.0 : 1.0) * boundShare(q, depressionDeg) * *night;
     if (!computed) return bound;
-    if (rule != SeventhOfNight && rule != AngleShareOfNight) {
-        return sign * (*computed - bound) <= 0.0 ? computed : bound;
-    }
     return beforeEdge ? std::fmax(*computed, bound) : std::fmin(*computed, bound);
 }
 
