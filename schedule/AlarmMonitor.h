@@ -26,8 +26,9 @@ inline std::atomic<bool> MonitorStop{false};
 inline constexpr std::chrono::milliseconds kAfterNoticePause{1001};
 inline constexpr std::chrono::milliseconds kRefreshPeriod{7000}; // the table's refresh, with a hide
 inline constexpr std::chrono::milliseconds kHidePeriod{2800};    // the further hides of each refresh period
-// Woken this far past a second's start, the clock surely shows the new second.
-inline constexpr std::chrono::milliseconds kPastSecond{2};
+// Woken this far past a second's start, the clock text shows the new second: time() reads the coarse
+// clock, which lags by up to one kernel tick (10 ms at 100 Hz).
+inline constexpr std::chrono::milliseconds kPastSecond{20};
 // More disagreement than this between the clock and the time slept is a jump of the clock (suspend,
 // a time change), not the rounding of its seconds.
 inline constexpr std::chrono::milliseconds kJumpTolerance{1500};
