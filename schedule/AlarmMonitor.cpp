@@ -101,9 +101,13 @@ milliseconds AlarmMonitor::NextWait()
     // At the start the duties are due at once; a notice held back by another follows its pause.
     if (!started_ || !pending_.empty())
         return milliseconds{0};
-    const milliseconds untilSecond{1000 - Modulo(w_.clock.SinceEpoch().count(), 1000)};
+    // The next moment kPastSecond into a second; a duty's wake just after a second began still
+    // looks at that second once its text shows.
+    const std::int64_t intoSecond = Modulo(w_.clock.SinceEpoch().count(), 1000);
+    const milliseconds untilSecond{intoSecond < kPastSecond.count() ? kPastSecond.count() - intoSecond
+                                                                     : 1000 - intoSecond + kPastSecond.count()};
     const milliseconds untilDuty = nextDuty_ - w_.clock.Steady();
-    return std::max(milliseconds{0}, std::min(untilSecond + kPastSecond, untilDuty));
+    return std::max(milliseconds{0}, std::min(untilSecond, untilDuty));
 }
 
 void AlarmMonitor::Tick()

@@ -196,8 +196,9 @@ TEST(AlarmMonitorTest, HidesEveryTwoPointEightSecondsAndRefreshesEverySevenWakin
         const bool duty = std::find(hides.begin(), hides.end(), wake) != hides.end();
         EXPECT_TRUE(duty || wake % kSecond == kPastSecond.count()) << "wake at " << wake - start;
     }
-    // The start, 21 seconds and 9 duties of which 3 fall on a second's start, and the wake past the end.
-    EXPECT_EQ(rig.wakeUps, 1 + 21 + 9 - 3 + 1);
+    // The start and its second again 20 ms in, seconds 1 to 21 each 20 ms in, 9 duty wakes, and the
+    // wake past the end.
+    EXPECT_EQ(rig.wakeUps, 2 + 21 + 9 + 1);
 }
 
 TEST(AlarmMonitorTest, NoticeLeftOpenAnHourHoldsTheDutiesAndThePrayerItCoveredFollowsItsClose)
