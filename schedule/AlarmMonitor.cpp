@@ -3,15 +3,13 @@
 #include "core/TimeText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
-#include <utility>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace nuro {
-
 namespace {
 
 using std::chrono::milliseconds;
@@ -20,19 +18,22 @@ constexpr std::int64_t kDayMillis = std::int64_t{kSecondsPerDay} * 1000;
 
 std::int64_t Modulo(std::int64_t value, std::int64_t period) { return ((value % period) + period) % period; }
 
-bool Digits(std::string_view text) { return text.size() == 2 && std::isdigit(static_cast<unsigned char>(text[0])) &&
-                                            std::isdigit(static_cast<unsigned char>(text[1])); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Two digits: their value, or -1.
+int TwoDigits(std::string_view text)
+{
+    return IsDigit(text[0]) && IsDigit(text[1]) ? (text[0] - '0') * 10 + (text[1] - '0') : -1;
+}
 
 } // namespace
 
 std::int32_t SecondOfDay(std::string_view text)
 {
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':' || !Digits(text.substr(0, 2)) ||
-        !Digits(text.substr(3, 2)) || !Digits(text.substr(6, 2)))
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
         return -1;
-    const int h = (text[0] - '0') * 10 + text[1] - '0', m = (text[3] - '0') * 10 + text[4] - '0',
-              s = (text[6] - '0') * 10 + text[7] - '0';
-    if (h > 23 || m > 59 || s > 59)
+    const int h = TwoDigits(text.substr(0, 2)), m = TwoDigits(text.substr(3, 2)), s = TwoDigits(text.substr(6, 2));
+    if (h < 0 || m < 0 || s < 0 || h > 23 || m > 59 || s > 59)
         return -1;
     return h * 3600 + m * 60 + s;
 }
