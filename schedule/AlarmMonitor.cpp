@@ -64,8 +64,8 @@ std::vector<NoticeEntry> PrayerMatcher::Due(const TimeTable& table, std::int32_t
         if (seconds_[i] < 0)
             continue;
         const auto ago = static_cast<std::int32_t>(Modulo(last - seconds_[i], kSecondsPerDay));
-        const bool sameAsEarlier = std::any_of(found.begin(), found.end(), [&](const auto& f) { return f.first == ago; });
-        if (ago < count && !sameAsEarlier)
+        const bool taken = std::any_of(found.begin(), found.end(), [&](const auto& f) { return f.first == ago; });
+        if (ago < count && !taken)
             found.emplace_back(ago, i);
     }
     std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
