@@ -28,6 +28,7 @@ constexpr std::array<AdditionControls, 6> kAdditions = {{
 constexpr int kAngleFajer = 115, kAngleIsha = 119;
 constexpr int kPrecision = 135, kStartup = 136;
 constexpr int kReset = 132, kOk = 155;
+constexpr int kHighLatitudes = 137; // drop-down of the rules, in HIGH_LAT's order
 constexpr int kFieldRoom = 11;
 
 struct ExpertState {
@@ -48,6 +49,7 @@ void ApplyExpertFields(QWidget* dlg)
     const std::int32_t angleFajer = ReadAngle(GetDlgItemText(dlg, kAngleFajer, kFieldRoom));
     const std::int32_t angleIsha = ReadAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom));
     const bool startup = Checked(dlg, kStartup);
+    const int rule = ListGetCurSel(GetDlgItem(dlg, kHighLatitudes));
     std::lock_guard<std::mutex> guard(SettingsLock());
     AppSettings& s = Settings();
     for (std::size_t i = 0; i < additions.size(); ++i)
@@ -55,6 +57,9 @@ void ApplyExpertFields(QWidget* dlg)
     s.a_faj() = angleFajer;
     s.a_ich() = angleIsha;
     s.STARTUP = startup ? 0 : 1;
+    // -1 only before the initialisation filled the list: the value stays as it was.
+    if (rule >= 0)
+        s.extra.HIGH_LAT = rule;
 }
 
 // The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
@@ -69,6 +74,7 @@ void ResetExpertFields(QWidget* dlg)
         Check(dlg, c.plus, false);
     }
     Check(dlg, kStartup, true);
+    ListSetCurSel(GetDlgItem(dlg, kHighLatitudes), kMiddleOfTheNight);
 }
 
 void TogglePrecision(QWidget* dlg)
@@ -106,6 +112,8 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     switch (msg) {
     case DialogMessage::InitDialog:
         PlaceOverMainFrame(dlg);
+        for (const char* rule : kHighLatitudeRuleNames)
+            ListAddString(GetDlgItem(dlg, kHighLatitudes), rule);
         ShowExpertFields();
         return true;
     case DialogMessage::Command:
@@ -134,6 +142,7 @@ void ShowExpertFields()
     }
     SetDlgItemText(dlg, kAngleFajer, ShowAngle(s.corrections[kAngleFaj]));
     SetDlgItemText(dlg, kAngleIsha, ShowAngle(s.corrections[kAngleIch]));
+    ListSetCurSel(GetDlgItem(dlg, kHighLatitudes), ReadHighLatitudeRule(s.extra.HIGH_LAT));
 }
 
 void OpenExpertDialog()

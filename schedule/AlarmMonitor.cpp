@@ -2,76 +2,196 @@
 
 #include "core/TimeText.h"
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace nuro {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr std::int64_t kDayMillis = std::int64_t{kSecondsPerDay} * 1000;
+
+std::int64_t Modulo(std::int64_t value, std::int64_t period) { return ((value % period) + period) % period; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Two digits: their value, or -1.
+int TwoDigits(std::string_view text)
+{
+    return IsDigit(text[0]) && IsDigit(text[1]) ? (text[0] - '0') * 10 + (text[1] - '0') : -1;
+}
+
+} // namespace
+
+std::int32_t SecondOfDay(std::string_view text)
+{
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+        return -1;
+    const int h = TwoDigits(text.substr(0, 2)), m = TwoDigits(text.substr(3, 2)), s = TwoDigits(text.substr(6, 2));
+    if (h < 0 || m < 0 || s < 0 || h > 23 || m > 59 || s > 59)
+        return -1;
+    return h * 3600 + m * 60 + s;
+}
 
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock)
 {
-    return PrayerMatcher().Match(table, offset, clock);
+    const std::int32_t second = SecondOfDay(clock);
+    if (second < 0)
+        return std::nullopt;
+    const std::vector<NoticeEntry> due = PrayerMatcher().Due(table, offset, second, 1);
+    return due.empty() ? std::nullopt : std::optional<NoticeEntry>(due.front());
 }
 
-std::optional<NoticeEntry> PrayerMatcher::Match(const TimeTable& table, std::int32_t offset, std::string_view clock)
+std::vector<NoticeEntry> PrayerMatcher::Due(const TimeTable& table, std::int32_t offset, std::int32_t last,
+                                            std::int32_t count)
 {
-    const bool sameTable = valid_ && offset == offset_ && std::memcmp(&table, &table_, sizeof table) == 0;
-    if (sameTable && clock == clock_)
-        return answer_;
-    if (!sameTable) {
+    if (!valid_ || offset != offset_ || std::memcmp(&table, &table_, sizeof table) != 0) {
+        // A shifted text equals a clock text exactly when it names a second of the day.
         for (std::size_t i = 0; i < kNoticeTable.size(); ++i)
-            shifted_[i] = ShiftTimeText(SlotText(table[kNoticeTable[i].slot]), offset);
+            seconds_[i] = SecondOfDay(ShiftTimeText(SlotText(table[kNoticeTable[i].slot]), offset));
         std::memcpy(&table_, &table, sizeof table);
         offset_ = offset;
         valid_ = true;
     }
-    clock_.assign(clock);
-    answer_.reset();
+    // How long before `last` each prayer's second came, for those inside the window.
+    std::vector<std::pair<std::int32_t, std::size_t>> found;
     for (std::size_t i = 0; i < kNoticeTable.size(); ++i) {
-        if (shifted_[i] == clock) {
-            answer_ = kNoticeTable[i];
-            break;
-        }
+        if (seconds_[i] < 0)
+            continue;
+        const auto ago = static_cast<std::int32_t>(Modulo(last - seconds_[i], kSecondsPerDay));
+        const bool taken = std::any_of(found.begin(), found.end(), [&](const auto& f) { return f.first == ago; });
+        if (ago < count && !taken)
+            found.emplace_back(ago, i);
     }
-    return answer_;
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<NoticeEntry> due;
+    for (const auto& f : found)
+        due.push_back(kNoticeTable[f.second]);
+    return due;
+}
+
+milliseconds MonitorClock::Steady()
+{
+    return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+milliseconds MonitorClock::SinceEpoch()
+{
+    return std::chrono::duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch());
 }
 
 std::string SystemMonitorClock::Now() { return ClockText(); }
 
-void SystemMonitorClock::Sleep(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+void SystemMonitorClock::Sleep(milliseconds duration) { std::this_thread::sleep_for(duration); }
 
 AlarmMonitor::AlarmMonitor(Wiring wiring) : w_(std::move(wiring)) {}
 
 void AlarmMonitor::Run()
 {
-    counter_ = 0;
     while (!w_.stop.load())
         Tick();
 }
 
+milliseconds AlarmMonitor::NextWait()
+{
+    // At the start the duties are due at once; a notice held back by another follows its pause.
+    if (!started_ || !pending_.empty())
+        return milliseconds{0};
+    // The next moment kPastSecond into a second; a duty's wake just after a second began still
+    // looks at that second once its text shows.
+    const std::int64_t intoSecond = Modulo(w_.clock.SinceEpoch().count(), 1000);
+    const milliseconds untilSecond{intoSecond < kPastSecond.count() ? kPastSecond.count() - intoSecond
+                                                                     : 1000 - intoSecond + kPastSecond.count()};
+    const milliseconds untilDuty = nextDuty_ - w_.clock.Steady();
+    return std::max(milliseconds{0}, std::min(untilSecond, untilDuty));
+}
+
 void AlarmMonitor::Tick()
 {
-    w_.clock.Sleep(kMonitorTick);
-    // Both tests come before the increment, so the very first tick hides and refreshes.
-    if (counter_ % kHideEvery == 0)
-        w_.host.HideTrayHost();
-    if (counter_ % kRefreshEvery == 0) {
+    if (const milliseconds wait = NextWait(); wait.count() > 0)
+        w_.clock.Sleep(wait);
+    ++wakeUps_;
+    const milliseconds steady = w_.clock.Steady();
+    RunDuties(steady);
+    started_ = true;
+    QueueDuePrayers(w_.clock.Now(), w_.clock.Steady(), w_.clock.SinceEpoch());
+    if (pending_.empty())
+        return;
+    const NoticeEntry entry = pending_.front();
+    pending_.pop_front();
+    w_.host.ShowNotice(entry.templateId);
+    // Takes the monitor out of the notice's second before anything else, as the user closed it.
+    w_.clock.Sleep(kAfterNoticePause);
+}
+
+void AlarmMonitor::RunDuties(milliseconds steady)
+{
+    if (started_ && steady < nextDuty_)
+        return;
+    // A period that ran late (a notice was open) starts again with its refresh, never with a burst.
+    if (started_ && steady >= cycleStart_ + kRefreshPeriod)
+        phase_ = 0;
+    w_.host.HideTrayHost();
+    if (phase_ == 0) {
         w_.refresh();
         w_.host.RepaintMainFrame();
-        counter_ = 0;
+        cycleStart_ = steady;
     }
-    ++counter_;
+    do {
+        phase_ = (phase_ + 1) % 3;
+        nextDuty_ = cycleStart_ + (phase_ == 0 ? kRefreshPeriod : phase_ * kHidePeriod);
+    } while (phase_ != 0 && nextDuty_ <= steady);
+}
 
-    const std::string clock = w_.clock.Now();
-    const std::int32_t offset = w_.offset.load();
-    const std::optional<NoticeEntry> entry =
-        w_.schedule.ReadTable([&](const TimeTable& table) { return matcher_.Match(table, offset, clock); });
-    if (!entry)
+std::int32_t AlarmMonitor::NewSeconds(std::int32_t second, milliseconds steady, milliseconds epoch)
+{
+    if (comparedSecond_ < 0)
+        return 1;
+    const std::int64_t steadyStep = (steady - seenSteady_).count();
+    const std::int64_t epochStep = (epoch - seenEpoch_).count();
+    // The clock's move beyond the time that passed: a suspend or a time change shows in the computer's
+    // clock, a zone's change of offset (summer time) only in the local text.
+    std::int64_t offsetChange = Modulo(std::int64_t{second - seenSecond_} * 1000 - epochStep, kDayMillis);
+    if (offsetChange > kDayMillis / 2)
+        offsetChange -= kDayMillis;
+    const std::int64_t jump = epochStep - steadyStep + offsetChange;
+    if (jump > kJumpTolerance.count() || jump < -(kRewindKept * 1000 + kJumpTolerance.count())) {
+        // Every second the clock skipped passed while the monitor was not awake for it.
+        comparedSecond_ = static_cast<std::int32_t>(Modulo(second - 1, kSecondsPerDay));
+        return 1;
+    }
+    const auto ahead = static_cast<std::int32_t>(Modulo(second - comparedSecond_, kSecondsPerDay));
+    // A notice open half a day or more: the seconds are counted by the time that passed.
+    if (jump >= -kJumpTolerance.count() && steadyStep >= kDayMillis / 2)
+        return steadyStep >= kDayMillis || ahead == 0 ? kSecondsPerDay : ahead;
+    // Behind the last second compared (the clock was set back): those seconds were compared already.
+    return ahead > kSecondsPerDay / 2 ? 0 : ahead;
+}
+
+void AlarmMonitor::QueueDuePrayers(const std::string& clock, milliseconds steady, milliseconds epoch)
+{
+    const std::int32_t second = SecondOfDay(clock);
+    if (second < 0)
         return;
-    w_.host.ShowNotice(entry->templateId);
-    // Takes the monitor past the matched second, so one prayer raises one notice.
-    w_.clock.Sleep(kAfterNoticePause);
+    const std::int32_t count = NewSeconds(second, steady, epoch);
+    seenSecond_ = second;
+    seenSteady_ = steady;
+    seenEpoch_ = epoch;
+    if (count <= 0)
+        return;
+    comparedSecond_ = second;
+    const std::int32_t offset = w_.offset.load();
+    const std::vector<NoticeEntry> due =
+        w_.schedule.ReadTable([&](const TimeTable& table) { return matcher_.Due(table, offset, second, count); });
+    // One notice at a time, each prayer once: a prayer already waiting is not queued twice.
+    for (const NoticeEntry& entry : due)
+        if (std::find(pending_.begin(), pending_.end(), entry) == pending_.end())
+            pending_.push_back(entry);
 }
 
 void StartAlarmMonitor(MonitorHost& host)

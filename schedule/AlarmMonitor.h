@@ -1,5 +1,5 @@
 // The alarm monitor: a worker thread that keeps the table fresh, keeps the tray host hidden and opens
-// the prayer notice when a shifted prayer time equals the clock.
+// the prayer notice when the clock reaches a shifted prayer time.
 #pragma once
 
 #include "schedule/Schedule.h"
@@ -8,48 +8,65 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nuro {
 
 // Signed minutes, written by the main window, read by every comparison.
 inline std::atomic<std::int32_t> NoticeOffset{0};
-// Set by the exit path; the monitor looks at it before each tick and ends. Never reset.
+// Set by the exit path; the monitor looks at it before each wake and ends. Never reset.
 inline std::atomic<bool> MonitorStop{false};
 
-inline constexpr std::chrono::milliseconds kMonitorTick{14};
+// The monitor wakes at each second of the clock and at each periodic duty, and sleeps in between.
 inline constexpr std::chrono::milliseconds kAfterNoticePause{1001};
-inline constexpr std::int32_t kHideEvery = 200;
-inline constexpr std::int32_t kRefreshEvery = 500;
+inline constexpr std::chrono::milliseconds kRefreshPeriod{7000}; // the table's refresh, with a hide
+inline constexpr std::chrono::milliseconds kHidePeriod{2800};    // the further hides of each refresh period
+// Woken this far past a second's start, the clock text shows the new second: time() reads the coarse
+// clock, which lags by up to one kernel tick (10 ms at 100 Hz).
+inline constexpr std::chrono::milliseconds kPastSecond{20};
+// More disagreement than this between the clock and the time slept is a jump of the clock (suspend,
+// a time change), not the rounding of its seconds.
+inline constexpr std::chrono::milliseconds kJumpTolerance{1500};
+// Seconds of a clock set back by at most this much were compared already and are not compared again,
+// so a clock set back (an hour of summer time ending, a correction) never repeats a notice.
+inline constexpr std::int32_t kRewindKept = 3600;
 
 struct NoticeEntry {
     TimeSlotIndex slot;
     int templateId;
+    bool operator==(const NoticeEntry&) const = default;
 };
 
 // Shuroq has no notice, and there is no template 802.
 inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {{
     {kFajer, 800}, {kDhohur, 801}, {kAser, 803}, {kMaghereb, 804}, {kIsha, 805}}};
 
+inline constexpr std::int32_t kSecondsPerDay = 24 * 60 * 60;
+
+// The second of the day a time text names, or -1 for a text no clock ever shows.
+std::int32_t SecondOfDay(std::string_view text);
+
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock);
 
-// MatchPrayer with memory: the monitor asks about seventy times a second, the clock text changes once
-// a second and the table every seven, so the shifts and comparisons are redone only on a change.
+// The alarmed prayers whose shifted second is one of the `count` clock seconds ending with `last`
+// (seconds of the day, across midnight; a count of a day or more is every second), earliest second
+// first; of equal shifted seconds only the first prayer in table order. The shifts are redone only
+// when the table or the offset changed.
 class PrayerMatcher {
 public:
-    std::optional<NoticeEntry> Match(const TimeTable& table, std::int32_t offset, std::string_view clock);
+    std::vector<NoticeEntry> Due(const TimeTable& table, std::int32_t offset, std::int32_t last, std::int32_t count);
 
 private:
     bool valid_ = false;
     TimeTable table_{};
     std::int32_t offset_ = 0;
-    std::array<std::string, kNoticeTable.size()> shifted_;
-    std::string clock_;
-    std::optional<NoticeEntry> answer_;
+    std::array<std::int32_t, kNoticeTable.size()> seconds_{};
 };
 
 // What the monitor needs of the running program. Every call comes on the monitor thread.
@@ -68,6 +85,12 @@ public:
     virtual ~MonitorClock() = default;
     virtual std::string Now() = 0; // the local time as a time text
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
+    // Time that only runs while the computer runs (it stands still during a suspend): the periods of
+    // the duties, and what the clock is checked against for jumps.
+    virtual std::chrono::milliseconds Steady();
+    // The computer's clock since 1970: its seconds begin when Now()'s do (zones differ by whole
+    // minutes), and against Steady() it tells a suspend or a time change from a zone's offset change.
+    virtual std::chrono::milliseconds SinceEpoch();
 };
 
 // The wall clock and a real sleep.
@@ -90,17 +113,33 @@ public:
 
     explicit AlarmMonitor(Wiring wiring);
 
-    // The thread body: ticks until the stop flag is found set before a tick.
+    // The thread body: wakes until the stop flag is found set before a wake.
     void Run();
-    // One tick: sleep, hide, refresh, compare, and a notice with its pause on a match.
+    // One wake: sleep to the next second or duty, the duties due, compare every clock second since the
+    // last wake, and the first notice due with its pause.
     void Tick();
 
-    std::int32_t Counter() const { return counter_; }
+    std::int64_t WakeUps() const { return wakeUps_; }
 
 private:
+    std::chrono::milliseconds NextWait();
+    void RunDuties(std::chrono::milliseconds steady);
+    // The number of clock seconds ending with `second` not compared yet.
+    std::int32_t NewSeconds(std::int32_t second, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
+    void QueueDuePrayers(const std::string& clock, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
+
     Wiring w_;
-    std::int32_t counter_ = 0;
     PrayerMatcher matcher_;
+    std::int64_t wakeUps_ = 0;
+    // Duties: phase 0 hides and refreshes, phases 1 and 2 hide, kHidePeriod apart from the refresh.
+    int phase_ = 0;
+    bool started_ = false;
+    std::chrono::milliseconds cycleStart_{0}, nextDuty_{0};
+    // The clock as last seen, and the last second compared (-1 before the first).
+    std::int32_t seenSecond_ = -1, comparedSecond_ = -1;
+    std::chrono::milliseconds seenSteady_{0}, seenEpoch_{0};
+    // Prayers due but not shown yet: their second came while another notice was open.
+    std::deque<NoticeEntry> pending_;
 };
 
 // Titles the main frame with PlaceName and starts the process's monitor on its own detached thread,

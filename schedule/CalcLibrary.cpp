@@ -33,18 +33,46 @@ void CalcLibrary::Load()
 
 bool CalcLibrary::Loaded() const { return library_.load() != nullptr; }
 
-void* CalcLibrary::Export(const char* name)
+HighLatitudeRule ReadHighLatitudeRule(std::int32_t value)
+{
+    return value == kOneSeventhOfTheNight || value == kTwilightAngleShare ? static_cast<HighLatitudeRule>(value)
+                                                                          : kMiddleOfTheNight;
+}
+
+void* CalcLibrary::OptionalExport(const char* name)
 {
     Load();
     void* library = library_.load();
-    void* symbol = library ? loader_->Resolve(library, name) : nullptr;
+    return library ? loader_->Resolve(library, name) : nullptr;
+}
+
+void* CalcLibrary::Export(const char* name)
+{
+    void* symbol = OptionalExport(name);
     if (!symbol)
         ReportMissing();
     return symbol;
 }
 
+HighLatitudeRule CalcLibrary::RuleInForce(HighLatitudeRule requested)
+{
+    return requested != kMiddleOfTheNight && OptionalExport("trt_hl") ? requested : kMiddleOfTheNight;
+}
+
 std::optional<std::string> CalcLibrary::Trt(const TrtArguments& a)
 {
+    // The middle of the night always goes to "trt", so a settings file without HIGH_LAT makes exactly
+    // the calls it always made; a library older than "trt_hl" still gives times, by "trt"'s rule.
+    if (a.highLatRule != kMiddleOfTheNight) {
+        if (auto trtHl = reinterpret_cast<nuro_trt_hl_fn>(OptionalExport("trt_hl"))) {
+            const char* text = trtHl(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg,
+                                     a.latMin, a.latSec, a.latDir, a.zoneHours, a.pressure, a.temperature,
+                                     a.elevation, a.aserMethod, a.additions[0], a.additions[1], a.additions[2],
+                                     a.additions[3], a.additions[4], a.additions[5], a.angleFajer, a.angleIsha,
+                                     a.precision, a.highLatRule);
+            return std::string(text ? text : "");
+        }
+    }
     auto trt = reinterpret_cast<nuro_trt_fn>(Export("trt"));
     if (!trt)
         return std::nullopt;

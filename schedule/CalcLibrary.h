@@ -28,7 +28,15 @@ public:
 
 std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader();
 
-// The 25 arguments of "trt", in call order, each one 32-bit slot.
+// The high-latitude rules of the HIGH_LAT key: 0 is "trt"'s own (the middle of the night).
+enum HighLatitudeRule : std::int32_t { kMiddleOfTheNight = 0, kOneSeventhOfTheNight = 1, kTwilightAngleShare = 2 };
+inline constexpr std::array<const char*, 3> kHighLatitudeRuleNames = {"middle of the night",
+                                                                      "one seventh of the night", "twilight angle"};
+
+// A HIGH_LAT value as a rule; anything but 1 or 2 is the middle of the night, as a file without the key.
+HighLatitudeRule ReadHighLatitudeRule(std::int32_t value);
+
+// The 25 arguments of "trt", in call order, each one 32-bit slot, and the rule "trt_hl" takes as a 26th.
 struct TrtArguments {
     std::int32_t year = 0, month = 0, day = 0;
     std::int32_t lonDeg = 0, lonMin = 0;
@@ -43,6 +51,7 @@ struct TrtArguments {
     std::array<std::int32_t, 6> additions{}; // Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha
     std::int32_t angleFajer = 0, angleIsha = 0;
     std::int32_t precision = 0;
+    HighLatitudeRule highLatRule = kMiddleOfTheNight;
 
     bool operator==(const TrtArguments&) const = default;
 };
@@ -60,12 +69,16 @@ public:
     bool Loaded() const;
 
     // The export's text, copied; nullopt, after writing "ERREUR\n" to standard output, when the
-    // library or the export is missing. Calls Load() first.
+    // library or the export is missing. Calls Load() first. A rule other than the middle of the night
+    // goes to "trt_hl" where the library exports it; otherwise "trt" answers with the middle of the night.
     std::optional<std::string> Trt(const TrtArguments& args);
+    // The rule Trt applies for `requested`: the middle of the night unless "trt_hl" is exported.
+    HighLatitudeRule RuleInForce(HighLatitudeRule requested);
     std::optional<std::string> Connect5(const std::string& sql);
 
 private:
     void* Export(const char* name);
+    void* OptionalExport(const char* name); // nullptr, without a report, when it is missing
 
     std::unique_ptr<LibraryLoader> loader_;
     std::once_flag loadOnce_;

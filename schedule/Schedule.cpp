@@ -79,6 +79,7 @@ TrtArguments BuildTrtArguments(const AppSettings& s, const LocalDate& date)
     a.angleFajer = s.corrections[kAngleFaj];
     a.angleIsha = s.corrections[kAngleIch];
     a.precision = s.PRECISION;
+    a.highLatRule = ReadHighLatitudeRule(s.extra.HIGH_LAT);
     return a;
 }
 

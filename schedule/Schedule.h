@@ -53,7 +53,7 @@ std::int32_t ZoneRemainderMinutes(float zone);
 
 // The 25 arguments for `date`: summer time (SUMMER set and the date in the window) adds 60 to each
 // of the six additions, and the zone's remainder minutes are added to them too, since the library
-// takes whole hours only.
+// takes whole hours only. The high-latitude rule comes from HIGH_LAT.
 TrtArguments BuildTrtArguments(const AppSettings& settings, const LocalDate& date);
 
 // Owner of everything the refresh keeps between calls (date record, result buffer, time table), all

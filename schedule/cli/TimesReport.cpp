@@ -184,6 +184,14 @@ std::string FormatTableHeader(const std::string& place)
 
 std::string FormatTableRow(const LocalDate& date, const TimeTable& table) { return TableLine(FormatDate(date), table); }
 
+std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce)
+{
+    std::string line = std::string("High latitudes: ") + kHighLatitudeRuleNames[inForce];
+    if (requested != inForce)
+        line += std::string(" (") + kHighLatitudeRuleNames[requested] + " needs a newer " + kCalcLibraryName + ")";
+    return line + "\n";
+}
+
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
         std::string& err)
 {
@@ -229,6 +237,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         }
         out += options->table ? FormatTableRow(date, *table) : FormatDay(place, date, *table);
     }
+    const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
+    out += FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
     return 0;
 }
 

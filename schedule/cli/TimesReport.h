@@ -59,6 +59,9 @@ std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings
 std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table);
 std::string FormatTableHeader(const std::string& place);
 std::string FormatTableRow(const LocalDate& date, const TimeTable& table);
+// "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
+// asked for, the one it fell back to, and why.
+std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce);
 
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME]\n"

@@ -157,6 +157,38 @@ TEST_F(ExpertDialogTest, ShownAgainAsLeftAndDeafToCloseRequests)
     EXPECT_EQ(SnapshotSettings().corrections[kAngleIch], 17);
 }
 
+// The drop-down shows the rule in force, takes effect only with OK, and RESET offers the middle of the
+// night again; a value that is no rule shows, and is stored back, as the middle of the night.
+TEST_F(ExpertDialogTest, HighLatitudeRuleIsChosenFromItsDropDownAndAppliedWithOk)
+{
+    struct Row { int stored, shown, chosen; bool reset; int applied; };
+    const Row rows[] = {
+        {0, 0, 1, false, 1}, {1, 1, 2, false, 2}, {2, 2, 0, false, 0}, {2, 2, -1, true, 0}, {7, 0, -1, false, 0},
+        {-3, 0, 2, false, 2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << "HIGH_LAT " << r.stored << " choose " << r.chosen);
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) { s.extra.HIGH_LAT = r.stored; });
+        QWidget* dlg = Open();
+        QWidget* box = GetDlgItem(dlg, 137);
+        ASSERT_EQ(ListGetCount(box), 3);
+        EXPECT_EQ(ListGetText(box, 0), "middle of the night");
+        EXPECT_EQ(ListGetText(box, 1), "one seventh of the night");
+        EXPECT_EQ(ListGetText(box, 2), "twilight angle");
+        EXPECT_EQ(ListGetCurSel(box), r.shown);
+        if (r.chosen >= 0)
+            ListSetCurSel(box, r.chosen);
+        if (r.reset)
+            Command(dlg, kReset);
+        EXPECT_EQ(SnapshotSettings().extra.HIGH_LAT, r.stored);
+        const int refreshes = display.Refreshes();
+        Command(dlg, kOk);
+        EXPECT_EQ(SnapshotSettings().extra.HIGH_LAT, r.applied);
+        EXPECT_EQ(display.Refreshes(), refreshes + 1);
+    }
+}
+
 TEST_F(ExpertDialogTest, FieldRefreshBeforeCreationDoesNothing)
 {
     ShowExpertFields();

@@ -1,4 +1,4 @@
-// The monitor on a simulated clock: a day of 14 ms ticks runs in a fraction of a second.
+// The monitor on a simulated clock: a day of wakes runs in a fraction of a second.
 #include "FakeCalcLibrary.h"
 #include "SimulatedClock.h"
 
@@ -17,6 +17,7 @@ using test::FakeLibraryState;
 using test::At;
 using test::kDay;
 using test::kHour;
+using test::kMinute;
 using test::kSecond;
 using test::SimulatedClock;
 
@@ -29,8 +30,8 @@ struct Notice {
 class RecordingHost : public MonitorHost {
 public:
     explicit RecordingHost(SimulatedClock& clock) : clock_(clock) {}
-    void HideTrayHost() override { hides.push_back(clock_.ticks); }
-    void RepaintMainFrame() override { repaints.push_back(clock_.ticks); }
+    void HideTrayHost() override { hides.push_back(clock_.Millis()); }
+    void RepaintMainFrame() override { repaints.push_back(clock_.Millis()); }
     bool SoundBoxOn() override { return false; }
     void ShowNotice(int templateId) override
     {
@@ -68,11 +69,20 @@ struct Rig {
     void Run()
     {
         AlarmMonitor monitor({host, clock, schedule, [this] {
-                                  refreshes.push_back(clock.ticks);
+                                  refreshes.push_back(clock.Millis());
                                   schedule.Refresh(&display);
                               },
                               offset, stop});
         monitor.Run();
+        wakeUps = monitor.WakeUps();
+    }
+    // The sleep that began when the i-th notice closed.
+    std::int64_t PauseAfter(std::size_t i) const
+    {
+        for (const auto& [start, duration] : clock.sleeps)
+            if (start == host.closed[i])
+                return duration;
+        return -1;
     }
 
     std::unique_ptr<CalcLibrary> calc;
@@ -83,6 +93,7 @@ struct Rig {
     RecordingHost host;
     NullDisplay display;
     std::vector<std::int64_t> refreshes;
+    std::int64_t wakeUps = 0;
 };
 
 const char* const kTimes = "04:31:00*06:05:00*12:40:00*16:05:00*19:15:00*20:45:00*";
@@ -107,12 +118,14 @@ TEST(AlarmMonitorTest, EachPrayerRaisesOneNoticeInItsShiftedSecondThroughADay)
         rig.host.openFor = row.openFor;
         rig.Run();
         EXPECT_EQ(rig.host.notices, row.expected);
-        // Each notice is followed by the pause that carries the monitor past its second.
-        ASSERT_EQ(rig.clock.pauses.size(), row.expected.size());
-        for (std::size_t i = 0; i < rig.clock.pauses.size(); ++i) {
-            EXPECT_EQ(rig.clock.pauses[i].first, rig.host.closed[i]);
-            EXPECT_EQ(rig.clock.pauses[i].second, 1001);
+        for (std::size_t i = 0; i < rig.host.opened.size(); ++i) {
+            // Within 50 ms of the second's start, and followed by the pause out of it.
+            EXPECT_LT(rig.host.opened[i] % kSecond, 50);
+            EXPECT_EQ(rig.PauseAfter(i), 1001);
         }
+        // Asleep between the seconds: about one wake a second, and a few for the duties.
+        EXPECT_LE(rig.wakeUps, 5 * kDay / kSecond);
+        EXPECT_GE(rig.wakeUps, kDay / kSecond);
     }
 }
 
@@ -160,57 +173,131 @@ TEST(AlarmMonitorTest, EqualShiftedTimesRaiseOnlyTheFirstInPrayerOrder)
     }
 }
 
-TEST(AlarmMonitorTest, HidesEveryTwoHundredAndRefreshesEveryFiveHundredTicks)
+TEST(AlarmMonitorTest, HidesEveryTwoPointEightSecondsAndRefreshesEverySevenWakingAtEachSecond)
 {
-    Rig rig(kTimes, At(1, 0, 0), At(1, 0, 0) + 1601 * kMonitorTick.count());
+    const std::int64_t start = At(1, 0, 0);
+    Rig rig(kTimes, start, start + 21 * kSecond + 500);
     rig.Run();
-    EXPECT_EQ(rig.clock.ticks, 1601);
-    // Counter values 0, 200 and 400; at 500 the refresh starts it again from 0 and at once 1.
-    EXPECT_EQ(rig.host.hides, (std::vector<std::int64_t>{1, 201, 401, 701, 901, 1201, 1401}));
-    EXPECT_EQ(rig.refreshes, (std::vector<std::int64_t>{1, 501, 1001, 1501}));
+    // A hide and a refresh at once, then hides 2.8 s and 5.6 s into each 7 s period.
+    std::vector<std::int64_t> hides, refreshes;
+    for (std::int64_t period : {0, 7, 14, 21}) {
+        refreshes.push_back(start + period * kSecond);
+        for (std::int64_t at : {0, 2800, 5600})
+            if (period * kSecond + at <= 21 * kSecond + 500)
+                hides.push_back(start + period * kSecond + at);
+    }
+    EXPECT_EQ(rig.host.hides, hides);
+    EXPECT_EQ(rig.refreshes, refreshes);
     EXPECT_EQ(rig.host.repaints, rig.refreshes);
-    // The first tick already filled the table.
     EXPECT_STREQ(rig.schedule.Table()[kIsha].data(), "20:45:00");
+    // One wake just past each second's start and one for each duty between them.
+    for (const auto& [sleptAt, duration] : rig.clock.sleeps) {
+        const std::int64_t wake = sleptAt + duration;
+        const bool duty = std::find(hides.begin(), hides.end(), wake) != hides.end();
+        EXPECT_TRUE(duty || wake % kSecond == kPastSecond.count()) << "wake at " << wake - start;
+    }
+    // The start and its second again 20 ms in, seconds 1 to 21 each 20 ms in, 9 duty wakes, and the
+    // wake past the end.
+    EXPECT_EQ(rig.wakeUps, 2 + 21 + 9 + 1);
 }
 
-TEST(AlarmMonitorTest, NoticeLeftOpenAnHourBlocksEverythingAndCatchesNothingUp)
+TEST(AlarmMonitorTest, NoticeLeftOpenAnHourHoldsTheDutiesAndThePrayerItCoveredFollowsItsClose)
 {
     // Dhohur at 12:00, Aser falling inside the hour the notice stays open, Maghereb after it.
     Rig rig("04:31:00*06:05:00*12:00:00*12:30:00*13:10:00*20:45:00*", At(11, 59, 50), At(13, 20, 0));
-    rig.host.openFor = kHour;
-    rig.clock.recordTicks = true;
+    rig.host.onNotice = [&] { rig.host.openFor = rig.host.notices.size() == 1 ? kHour : 0; };
     rig.Run();
-    EXPECT_EQ(rig.host.notices, (std::vector<Notice>{{801, "12:00:00"}, {804, "13:10:00"}}));
+    EXPECT_EQ(rig.host.notices, (std::vector<Notice>{{801, "12:00:00"}, {803, "13:00:01"}, {804, "13:10:00"}}));
 
     const std::int64_t opened = rig.host.opened[0], closed = rig.host.closed[0];
-    const std::int64_t noticeTick = std::count_if(rig.clock.tickStarts.begin(), rig.clock.tickStarts.end(),
-                                                  [&](std::int64_t t) { return t < opened; });
-    for (std::int64_t tick : rig.refreshes) {
-        // No refresh in the hour, and the 500-tick rhythm carries on from the same counter afterwards.
-        const std::int64_t at = rig.clock.tickStarts[tick - 1];
-        EXPECT_TRUE(at < opened || at > closed) << "refresh at tick " << tick;
-        EXPECT_EQ((tick - 1) % 500, 0) << "refresh at tick " << tick;
-    }
-    EXPECT_GT(rig.refreshes.back(), noticeTick);
-    // The next tick after the close starts after the whole pause.
-    const auto next = std::upper_bound(rig.clock.tickStarts.begin(), rig.clock.tickStarts.end(), closed);
-    ASSERT_NE(next, rig.clock.tickStarts.end());
-    EXPECT_GE(*next - closed, 1001);
+    for (const std::vector<std::int64_t>* duties : {&rig.refreshes, &rig.host.hides})
+        for (std::int64_t at : *duties)
+            EXPECT_TRUE(at <= opened || at > closed) << "duty at " << at;
+    // After the close and its pause the late period starts again with a refresh, before Aser's notice.
+    const auto next = std::upper_bound(rig.refreshes.begin(), rig.refreshes.end(), closed);
+    ASSERT_NE(next, rig.refreshes.end());
+    EXPECT_EQ(*next, closed + 1001);
+    EXPECT_EQ(rig.host.opened[1], closed + 1001);
+    EXPECT_EQ(rig.PauseAfter(0), 1001);
+    EXPECT_EQ(rig.PauseAfter(1), 1001);
 }
 
-TEST(AlarmMonitorTest, StopWhileANoticeIsOpenEndsOnlyAfterTheNoticeAndThePause)
+// Two alerts within a minute, as the middle of the night gives them at high latitudes: the second is
+// never lost. A notice open past another prayer's second is followed by that prayer's notice once it
+// closes, one notice at a time, in the order the seconds came.
+TEST(AlarmMonitorTest, APrayerWhoseSecondComesWhileANoticeIsOpenFollowsItsClose)
 {
-    Rig rig(kTimes, At(12, 39, 59), kDay);
-    rig.host.openFor = 30 * kSecond;
-    rig.host.onNotice = [&] { rig.stop = true; };
-    rig.clock.recordTicks = true;
-    rig.Run();
-    ASSERT_EQ(rig.host.notices, (std::vector<Notice>{{801, "12:40:00"}}));
-    // The monitor closed the notice, paused, and then ended without another tick.
-    ASSERT_EQ(rig.clock.pauses.size(), 1u);
-    EXPECT_EQ(rig.clock.pauses[0].first, rig.host.closed[0]);
-    EXPECT_LT(rig.clock.tickStarts.back(), rig.host.opened[0]);
-    EXPECT_EQ(rig.clock.Millis(), rig.host.closed[0] + 1001);
+    // Isha at 00:59:50, Maghereb at 00:59:55 and Fajer at 01:00:00.
+    const char* const times = "01:00:00*03:00:00*12:00:00*15:00:00*00:59:55*00:59:50*";
+    const struct {
+        std::int32_t offset;
+        std::int64_t openFor;
+        std::vector<Notice> expected;
+    } rows[] = {
+        {0, 0, {{805, "00:59:50"}, {804, "00:59:55"}, {800, "01:00:00"}}},
+        {0, 3 * kSecond, {{805, "00:59:50"}, {804, "00:59:55"}, {800, "01:00:00"}}},
+        {0, 7 * kSecond, {{805, "00:59:50"}, {804, "00:59:58"}, {800, "01:00:06"}}},
+        {0, 30 * kSecond, {{805, "00:59:50"}, {804, "01:00:21"}, {800, "01:00:52"}}},
+        {0, 10 * kMinute, {{805, "00:59:50"}, {804, "01:09:51"}, {800, "01:19:52"}}},
+        {-10, 30 * kSecond, {{805, "00:49:50"}, {804, "00:50:21"}, {800, "00:50:52"}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "offset " << row.offset << ", open " << row.openFor << " ms");
+        Rig rig(times, At(0, 40, 0), At(2, 0, 0));
+        rig.offset = row.offset;
+        rig.host.openFor = row.openFor;
+        rig.Run();
+        EXPECT_EQ(rig.host.notices, row.expected);
+        for (std::size_t i = 0; i + 1 < rig.host.opened.size(); ++i)
+            EXPECT_GE(rig.host.opened[i + 1], rig.host.closed[i] + 1001); // never two at once
+    }
+}
+
+// Suspend and resume, a time set forward or back, the zone's summer hour starting or ending: noticed
+// at the next wake; a prayer whose second passed meanwhile raises nothing, a second lived again raises
+// nothing again, and a wake that merely came late still compares every second it slept through.
+TEST(AlarmMonitorTest, ClockJumpsRaiseNothingForSecondsPassedAsleepAndNothingTwice)
+{
+    using Change = std::function<void(SimulatedClock&)>;
+    const struct {
+        const char* name;
+        std::int64_t at;   // local time of the change (once, at the first wake past it)
+        Change change;
+        std::vector<Notice> expected;
+        std::int64_t end = At(16, 10, 0);
+    } rows[] = {
+        {"nothing", 0, [](SimulatedClock&) {}, {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"suspended 30 min over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.Jump(30 * kMinute); },
+         {{803, "16:05:00"}}},
+        {"suspended 23.5 h, resumed before Dhohur", At(12, 39, 50),
+         [](SimulatedClock& c) { c.Jump(23 * kHour + 30 * kMinute); }, {{801, "12:40:00"}, {803, "16:05:00"}},
+         kDay + At(16, 10, 0)},
+        {"set forward an hour over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.Jump(kHour); },
+         {{803, "16:05:00"}}},
+        {"set back 10 min after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-10 * kMinute); },
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"set back 3 h after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-3 * kHour); },
+         {{801, "12:40:00"}, {801, "12:40:00"}, {803, "16:05:00"}}},
+        {"summer hour starts over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.ShiftZone(kHour); },
+         {{803, "16:05:00"}}},
+        {"summer hour ends after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.ShiftZone(-kHour); },
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"a wake 3 s late over Dhohur", At(12, 39, 59), [](SimulatedClock& c) { c.Advance(3 * kSecond); },
+         {{801, "12:40:02"}, {803, "16:05:00"}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Rig rig(kTimes, At(12, 30, 0), row.end);
+        bool done = row.at == 0;
+        rig.clock.afterSleep = [&](SimulatedClock& c) {
+            if (!done && c.Millis() >= row.at) {
+                done = true;
+                row.change(c);
+            }
+        };
+        rig.Run();
+        EXPECT_EQ(rig.host.notices, row.expected);
+    }
 }
 
 // The monitor on its own thread while the user-interface thread refreshes and moves the offset:

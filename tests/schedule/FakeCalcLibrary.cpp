@@ -23,14 +23,34 @@ struct FakeExports {
         TrtArguments a{year,   month,  day, lonDeg, lonMin, lonSec, lonDir, latDeg,
                        latMin, latSec, latDir, zone, p,      t,      h,      aser,
                        {a0, a1, a2, a3, a4, a5}, angleFajer, angleIsha, precision};
+        return Answer(a, "trt");
+    }
+
+    static const char* TrtHl(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t lonDeg,
+                             std::int32_t lonMin, float lonSec, std::int32_t lonDir, std::int32_t latDeg,
+                             std::int32_t latMin, float latSec, std::int32_t latDir, std::int32_t zone, float p,
+                             float t, float h, std::int32_t aser, std::int32_t a0, std::int32_t a1, std::int32_t a2,
+                             std::int32_t a3, std::int32_t a4, std::int32_t a5, std::int32_t angleFajer,
+                             std::int32_t angleIsha, std::int32_t precision, std::int32_t rule)
+    {
+        TrtArguments a{year,   month,  day, lonDeg, lonMin, lonSec, lonDir, latDeg,
+                       latMin, latSec, latDir, zone, p,      t,      h,      aser,
+                       {a0, a1, a2, a3, a4, a5}, angleFajer, angleIsha, precision,
+                       static_cast<HighLatitudeRule>(rule)};
+        return Answer(a, "trt_hl");
+    }
+
+    static const char* Answer(const TrtArguments& a, const char* exportName)
+    {
         FakeLibrary& fake = FakeLibrary::Instance();
         std::lock_guard<std::mutex> guard(fake.lock_);
         fake.state_.trtCalls.push_back(a);
+        fake.state_.trtExports.emplace_back(exportName);
         answer = fake.state_.trtText;
         if (fake.state_.echoLongitude) {
             answer.clear();
             for (int i = 0; i < 6; ++i)
-                answer += FormatTimeText(lonDeg % 24, lonMin % 60, 0) + "*";
+                answer += FormatTimeText(a.lonDeg % 24, a.lonMin % 60, 0) + "*";
         }
         return answer.c_str();
     }
@@ -53,6 +73,7 @@ struct FakeExports {
 
 // The casts below only hold when the fakes have exactly the library's signatures.
 static_assert(std::is_same_v<decltype(&FakeExports::Trt), nuro_trt_fn>);
+static_assert(std::is_same_v<decltype(&FakeExports::TrtHl), nuro_trt_hl_fn>);
 static_assert(std::is_same_v<decltype(&FakeExports::Connect5), nuro_connect5_fn>);
 
 FakeLibrary& FakeLibrary::Instance()
@@ -85,6 +106,8 @@ void* FakeLoader::Resolve(void* library, const char* symbol)
         return nullptr;
     if (std::strcmp(symbol, "trt") == 0 && fake.state_.trtPresent)
         return reinterpret_cast<void*>(&FakeExports::Trt);
+    if (std::strcmp(symbol, "trt_hl") == 0 && fake.state_.trtHlPresent)
+        return reinterpret_cast<void*>(&FakeExports::TrtHl);
     if (std::strcmp(symbol, "connect5") == 0 && fake.state_.connect5Present)
         return reinterpret_cast<void*>(&FakeExports::Connect5);
     return nullptr;

@@ -14,13 +14,15 @@ namespace nuro::test {
 struct FakeLibraryState {
     bool libraryPresent = true;
     bool trtPresent = true;
+    bool trtHlPresent = true; // the library's high-latitude export
     bool connect5Present = true;
     int opens = 0;
     std::vector<std::string> openedNames;
     std::vector<std::string> resolved; // every symbol asked for, in order
     std::string trtText;
     bool echoLongitude = false; // answer six times "D1:M1:00" instead of trtText
-    std::vector<TrtArguments> trtCalls;
+    std::vector<TrtArguments> trtCalls;    // of "trt" and "trt_hl" alike, the rule in highLatRule
+    std::vector<std::string> trtExports;  // which of the two each call went to
     std::string connect5Text;
     std::vector<std::string> queries;
     std::vector<std::vector<std::string>> columnTables; // the 14 texts of each query's column table

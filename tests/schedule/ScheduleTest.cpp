@@ -80,6 +80,45 @@ TEST_F(ScheduleTest, PassesTheSettingsInTheTwentyFiveSlots)
     EXPECT_EQ(a, expected);
 }
 
+// HIGH_LAT picks the export: the middle of the night (and any value that is not a rule) keeps "trt"
+// with its 25 arguments; the other rules go to "trt_hl" with the rule as a 26th, or fall back to
+// "trt" and its rule where the library does not export it.
+TEST_F(ScheduleTest, HighLatitudeRuleGoesToTheRuleExportWhereTheLibraryHasIt)
+{
+    const struct {
+        std::int32_t highLat;
+        bool trtHlExported;
+        const char* expectedExport;
+        HighLatitudeRule passed, inForce;
+    } rows[] = {
+        {0, true, "trt", kMiddleOfTheNight, kMiddleOfTheNight},
+        {1, true, "trt_hl", kOneSeventhOfTheNight, kOneSeventhOfTheNight},
+        {2, true, "trt_hl", kTwilightAngleShare, kTwilightAngleShare},
+        {3, true, "trt", kMiddleOfTheNight, kMiddleOfTheNight},
+        {-1, true, "trt", kMiddleOfTheNight, kMiddleOfTheNight},
+        {1, false, "trt", kMiddleOfTheNight, kMiddleOfTheNight},
+        {2, false, "trt", kMiddleOfTheNight, kMiddleOfTheNight},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "HIGH_LAT " << row.highLat << ", trt_hl " << row.trtHlExported);
+        FakeLibrary::Instance().Reset();
+        Answer("04:31:00*06:05:00*12:40:00*16:05:00*19:15:00*20:45:00*");
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) { s.trtHlPresent = row.trtHlExported; });
+        AppSettings settings = Tunis();
+        settings.extra.HIGH_LAT = row.highLat;
+        ::testing::internal::CaptureStdout();
+        const TrtArguments a = RefreshOnce(settings, Day(2025, 6, 21));
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), ""); // a missing "trt_hl" is no error
+        TrtArguments expected{2025, 6,  21,  10,  11,  12.5f, 'E', 36,  48, 30.25f, 'N', 1, 1013.0f,
+                              20.0f, 4.0f, 2, {1, 2, 7, 3, 2, 4}, 18, 17, 1, row.passed};
+        EXPECT_EQ(a, expected);
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) {
+            EXPECT_EQ(s.trtExports, std::vector<std::string>{row.expectedExport});
+        });
+        EXPECT_EQ(test::MakeFakeCalc()->RuleInForce(ReadHighLatitudeRule(row.highLat)), row.inForce);
+    }
+}
+
 TEST_F(ScheduleTest, DirectionLettersTravelAsCharacters)
 {
     const struct { char card1, card2; } rows[] = {{'E', 'N'}, {'W', 'S'}, {'\0', '\0'}, {'\xE9', 'n'}};

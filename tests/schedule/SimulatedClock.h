@@ -1,4 +1,5 @@
-// A simulated local clock for the monitor: sleeping moves it on, so a day of ticks takes no real time.
+// A simulated clock for the monitor: sleeping moves it on, so a day of wakes takes no real time, and a
+// test can suspend the computer, change its time or the zone's offset between two wakes.
 #pragma once
 
 #include "core/TimeText.h"
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,15 +21,19 @@ constexpr std::int64_t kSecond = 1000, kMinute = 60 * kSecond, kHour = 60 * kMin
 
 inline std::int64_t At(int h, int m, int s) { return h * kHour + m * kMinute + s * kSecond; }
 
-// Simulated local time in milliseconds; sleeping moves it on. Past `end` the stop flag is raised, so
-// the monitor ends on its own check before the next tick.
+// Three clocks in milliseconds: the local time the texts show, the computer's clock since 1970 and the
+// steady time that stands still in a suspend. Past `end` (local) the stop flag is raised, so the
+// monitor ends on its own check before the next wake.
 class SimulatedClock : public MonitorClock {
 public:
-    SimulatedClock(std::int64_t start, std::int64_t end, std::atomic<bool>& stop) : now_(start), end_(end), stop_(stop) {}
+    SimulatedClock(std::int64_t start, std::int64_t end, std::atomic<bool>& stop)
+        : local_(start), epoch_(kEpochBase + start), end_(end), stop_(stop)
+    {
+    }
 
     std::string Now() override
     {
-        const std::int64_t second = (now_ / kSecond) % (kDay / kSecond);
+        const std::int64_t second = ((local_ / kSecond) % (kDay / kSecond) + kDay / kSecond) % (kDay / kSecond);
         if (second != cachedSecond_) {
             cachedSecond_ = second;
             cached_ = FormatTimeText(static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
@@ -37,30 +43,50 @@ public:
     }
     void Sleep(milliseconds d) override
     {
-        if (d == kMonitorTick) {
-            ++ticks;
-            if (recordTicks)
-                tickStarts.push_back(now_);
-        } else {
-            pauses.push_back({now_, d.count()});
-        }
+        sleeps.push_back({local_, d.count()});
         Advance(d.count());
+        if (afterSleep)
+            afterSleep(*this);
     }
+    milliseconds Steady() override { return milliseconds{steady_}; }
+    milliseconds SinceEpoch() override { return milliseconds{epoch_}; }
+
+    // Time passing while the computer runs.
     void Advance(std::int64_t ms)
     {
-        now_ += ms;
-        if (now_ >= end_)
-            stop_ = true;
+        steady_ += ms;
+        Move(ms);
     }
-    std::int64_t Millis() const { return now_; }
+    // The computer asleep for `ms`, or its time set forward (positive) or back (negative).
+    void Jump(std::int64_t ms) { Move(ms); }
+    // The zone's offset changing by `ms` (summer time): only the local time moves.
+    void ShiftZone(std::int64_t ms)
+    {
+        local_ += ms;
+        CheckEnd();
+    }
+    std::int64_t Millis() const { return local_; }
 
-    std::int64_t ticks = 0;
-    bool recordTicks = false;
-    std::vector<std::int64_t> tickStarts;
-    std::vector<std::pair<std::int64_t, std::int64_t>> pauses;
+    std::vector<std::pair<std::int64_t, std::int64_t>> sleeps; // local start, duration
+    std::function<void(SimulatedClock&)> afterSleep;
 
 private:
-    std::int64_t now_, end_;
+    // 2026-01-01 00:00 UTC: whole seconds, so both clocks begin their seconds together.
+    static constexpr std::int64_t kEpochBase = 1767225600000;
+
+    void Move(std::int64_t ms)
+    {
+        local_ += ms;
+        epoch_ += ms;
+        CheckEnd();
+    }
+    void CheckEnd()
+    {
+        if (local_ >= end_)
+            stop_ = true;
+    }
+
+    std::int64_t local_, epoch_, steady_ = 0, end_;
     std::atomic<bool>& stop_;
     std::int64_t cachedSecond_ = -1;
     std::string cached_;

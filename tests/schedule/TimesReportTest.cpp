@@ -174,7 +174,8 @@ TEST_F(TimesRunTest, PrintsOneDayLabelledFromTheSettings)
                    "Dhohur    12:40:00\n"
                    "Aser      16:05:00\n"
                    "Maghereb  19:15:00\n"
-                   "Isha      20:45:00\n");
+                   "Isha      20:45:00\n"
+                   "High latitudes: middle of the night\n");
     const std::vector<TrtArguments> calls = Calls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].lonDir, 'E');
@@ -190,13 +191,47 @@ TEST_F(TimesRunTest, TablePassesEachDateAndTheSummerRulePerDay)
                    "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha\n"
                    "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
                    "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
-                   "2025-11-01  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n");
+                   "2025-11-01  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
+                   "High latitudes: middle of the night\n");
     const std::vector<TrtArguments> calls = Calls();
     ASSERT_EQ(calls.size(), 3u);
     const int days[] = {30, 31, 1}, dhohur[] = {67, 67, 7};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(calls[i].day, days[i]);
         EXPECT_EQ(calls[i].additions[kDhohur], dhohur[i]);
+    }
+}
+
+// The last line names the rule the times were computed with, which is HIGH_LAT's only where the
+// library has the rule export.
+TEST_F(TimesRunTest, ShowsTheHighLatitudeRuleInForce)
+{
+    const struct {
+        const char* highLat;
+        bool trtHl;
+        const char* line;
+        const char* exportCalled;
+    } rows[] = {
+        {nullptr, true, "High latitudes: middle of the night", "trt"},
+        {"1", true, "High latitudes: one seventh of the night", "trt_hl"},
+        {"2", true, "High latitudes: twilight angle", "trt_hl"},
+        {"2", false, "High latitudes: middle of the night (twilight angle needs a newer libnuro.so)", "trt"},
+        {"9", true, "High latitudes: middle of the night", "trt"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) {
+            s.trtHlPresent = row.trtHl;
+            s.trtExports.clear();
+        });
+        profile.keys.erase("HIGH_LAT");
+        if (row.highLat)
+            profile.keys["HIGH_LAT"] = row.highLat;
+        ASSERT_EQ(Run({"--date", "2025-06-21"}), 0) << err;
+        EXPECT_EQ(out.substr(out.rfind('\n', out.size() - 2) + 1), std::string(row.line) + "\n");
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) {
+            EXPECT_EQ(s.trtExports, std::vector<std::string>{row.exportCalled});
+        });
     }
 }
 
