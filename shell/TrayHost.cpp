@@ -15,6 +15,11 @@
 #include "shell/SingleInstance.h"
 
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QMenu>
 #include <QWidget>
 
@@ -46,15 +51,39 @@ bool TrayAvailable()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool StatusNotifierHostPresent()
+{
+    // Asked once, as Qt asks once for the whole process when it picks the icon's backend.
+    static const bool present = [] {
+        // The test Qt makes: a watcher that knows of a host.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected() || !bus.interface())
+            return false;
+        const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+        if (!bus.interface()->isServiceRegistered(watcher).value())
+            return false;
+        QDBusInterface props(watcher, QStringLiteral("/StatusNotifierWatcher"),
+                             QStringLiteral("org.freedesktop.DBus.Properties"), bus);
+        QDBusReply<QDBusVariant> host = props.call(QStringLiteral("Get"), watcher,
+                                                   QStringLiteral("IsStatusNotifierHostRegistered"));
+        return host.isValid() && host.value().variant().toBool();
+    }();
+    return present;
+}
+
 TrayHost::TrayHost(Wiring wiring) : w_(std::move(wiring))
 {
     trayWatch_.setInterval(w_.trayWatchMs);
+    exportedMenuOpen_.setSingleShot(true);
+    exportedMenuOpen_.setInterval(kExportedMenuBusyMs);
+    connect(&exportedMenuOpen_, &QTimer::timeout, this, [this] { menuBusy_ = false; });
     connect(&trayWatch_, &QTimer::timeout, this, &TrayHost::WatchForTray);
 }
 
 TrayHost::~TrayHost()
 {
     delete icon_;
+    delete exported_;
     delete host_.data();
 }
 
@@ -78,13 +107,71 @@ void TrayHost::AddTrayIcon()
     // Made only now: Qt picks the icon's backend (StatusNotifierItem or XEmbed) when the icon is made,
     // and an icon made before a late tray came up would keep talking to a tray that is not there.
     if (!icon_) {
+        kind_ = w_.statusNotifierHost && w_.statusNotifierHost() ? TrayKind::StatusNotifier : TrayKind::XEmbed;
         icon_ = new QSystemTrayIcon(LoadAppIcon(kTrayIconResource), this);
-        icon_->setToolTip(QString::fromUtf8(kTrayTip));
-        connect(icon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { OnTrayMouse(FromReason(reason)); });
+        UpdateTip();
+        connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            // A StatusNotifier host that sends ContextMenu draws no menu of its own.
+            if (kind_ == TrayKind::StatusNotifier && reason == QSystemTrayIcon::Context)
+                hostLacksMenu_ = true;
+            OnTrayMouse(FromReason(reason));
+        });
+        // Only the StatusNotifier item is given the menu: on an XEmbed tray Qt would pop it up
+        // itself on a right click, past the busy rule.
+        if (kind_ == TrayKind::StatusNotifier)
+            RebuildMenu();
     }
     icon_->show();
     iconAdded_ = true;
+}
+
+QMenu* TrayHost::BuildTrayMenu(const std::function<void(int)>& onCommand)
+{
+    const MenuTemplate* menu = FindMenu(kTrayMenuId);
+    QMenu* popup = menu ? BuildPopupMenu(*menu, 0, nullptr, onCommand) : nullptr;
+    if (!popup)
+        return nullptr;
+    SetMenuDefaultItem(popup, kTrayShow);
+    if (w_.extendMenu)
+        w_.extendMenu(popup);
+    return popup;
+}
+
+void TrayHost::RebuildMenu()
+{
+    if (kind_ != TrayKind::StatusNotifier || !icon_)
+        return;
+    // The host opens and closes the exported menu; while it is open the busy rule holds, and a
+    // chosen item is carried out once the host's click has been answered, as after a tracked menu.
+    QMenu* menu = BuildTrayMenu([this](int id) {
+        menuBusy_ = false; // a chosen item closes the host's menu
+        QTimer::singleShot(0, this, [this, id] { HandleCommand(id); });
+    });
+    if (!menu)
+        return;
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        menuBusy_ = true;
+        // Not every host says when its menu closes: the busy rule must not hold for ever.
+        exportedMenuOpen_.start();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] { menuBusy_ = false; });
+    icon_->setContextMenu(menu);
+    delete exported_;
+    exported_ = menu;
+}
+
+void TrayHost::SetTipBody(const QString& body)
+{
+    tipBody_ = body;
+    UpdateTip();
+}
+
+void TrayHost::UpdateTip()
+{
+    if (!icon_)
+        return;
+    const QString title = QString::fromUtf8(kTrayTip);
+    icon_->setToolTip(tipBody_.isEmpty() ? title : title + QLatin1Char('\n') + tipBody_);
 }
 
 void TrayHost::WatchForTray()
@@ -103,7 +190,7 @@ void TrayHost::RemoveTrayIcon()
 
 void TrayHost::OnTrayMouse(TrayMouse event)
 {
-    switch (ReactToTrayMouse(event, menuBusy_)) {
+    switch (ReactToTrayMouse(event, TrayState{menuBusy_, kind_, hostLacksMenu_})) {
     case TrayReaction::Show:
         HandleCommand(kTrayShow);
         break;
@@ -117,15 +204,12 @@ void TrayHost::OnTrayMouse(TrayMouse event)
 
 void TrayHost::OpenTrayMenu()
 {
-    const MenuTemplate* menu = FindMenu(kTrayMenuId);
     int chosen = 0;
-    std::unique_ptr<QMenu> popup(menu ? BuildPopupMenu(*menu, 0, nullptr, [&chosen](int id) { chosen = id; })
-                                      : nullptr);
+    std::unique_ptr<QMenu> popup(BuildTrayMenu([&chosen](int id) { chosen = id; }));
     if (!popup)
         return;
     menuBusy_ = true;
     const QPoint at = QCursor::pos();
-    SetMenuDefaultItem(popup.get(), kTrayShow);
     emit menuAboutToTrack(popup.get());
     popup->exec(at);
     menuBusy_ = false;
@@ -239,6 +323,7 @@ void HideToTray()
         };
         wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
         wiring.trayAvailable = TrayAvailable;
+        wiring.statusNotifierHost = StatusNotifierHostPresent;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
         return;

@@ -9,6 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -140,6 +146,10 @@ protected:
         env.insert("DISPLAY", QString::fromStdString(displayName));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((top / "config").string()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "runtime").string()));
+        if (!busAddress.isEmpty())
+            env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+        else
+            env.remove("DBUS_SESSION_BUS_ADDRESS"); // never the desktop's own tray
         return env;
     }
     // The program, optionally under a clock that starts at `fakedStart` on the test's date.
@@ -293,6 +303,142 @@ protected:
     Display* display = nullptr;
     Window trayOwner = 0;
     std::vector<std::unique_ptr<QProcess>> programs;
+    QString busAddress;
+};
+
+// A private session bus whose StatusNotifier watcher has a host, as a desktop panel provides them.
+class StatusNotifierDesktop : public EndToEnd {
+protected:
+    void SetUp() override
+    {
+        EndToEnd::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (QStandardPaths::findExecutable("dbus-run-session").isEmpty())
+            GTEST_SKIP() << "no dbus-run-session (package dbus)";
+        watcher.start("dbus-run-session", {"--", NURO_SNI_WATCHER});
+        ASSERT_TRUE(watcher.waitForStarted(kWaitMs));
+        const QByteArray line = ReadWatcherLine("BUS ");
+        ASSERT_FALSE(line.isEmpty()) << "the watcher did not come up: "
+                                     << watcher.readAllStandardError().toStdString();
+        busAddress = QString::fromUtf8(line.mid(4));
+        bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(busAddress, "e2e"));
+        ASSERT_TRUE(bus->isConnected());
+    }
+    void TearDown() override
+    {
+        EndToEnd::TearDown(); // the program first, while its bus is still there
+        bus.reset();
+        QDBusConnection::disconnectFromBus("e2e");
+        if (watcher.state() != QProcess::NotRunning) {
+            watcher.closeWriteChannel(); // the watcher ends, and dbus-run-session with its bus
+            if (!watcher.waitForFinished(kWaitMs)) {
+                watcher.kill();
+                watcher.waitForFinished(kWaitMs);
+            }
+        }
+    }
+    // The next line of the watcher's output that starts with `prefix`, without its end of line.
+    QByteArray ReadWatcherLine(const QByteArray& prefix)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < kWaitMs) {
+            while (watcher.canReadLine()) {
+                QByteArray line = watcher.readLine().trimmed();
+                if (line.startsWith(prefix))
+                    return line;
+            }
+            watcher.waitForReadyRead(200);
+        }
+        return {};
+    }
+    QVariant ItemProperty(const char* name)
+    {
+        QDBusInterface props(itemService, itemPath, "org.freedesktop.DBus.Properties", *bus);
+        QDBusReply<QDBusVariant> reply = props.call("Get", "org.kde.StatusNotifierItem", QString::fromLatin1(name));
+        return reply.isValid() ? reply.value().variant() : QVariant();
+    }
+    bool CallItem(const char* method)
+    {
+        QDBusMessage reply = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
+                                                                      "org.kde.StatusNotifierItem", method)
+                                           << 0 << 0);
+        return reply.type() == QDBusMessage::ReplyMessage;
+    }
+    struct MenuEntry {
+        int id;
+        QString label; // without its mnemonic mark
+        bool separator;
+    };
+    // The exported menu's top level, through com.canonical.dbusmenu's GetLayout.
+    std::vector<MenuEntry> MenuLayout(const QString& menuPath)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
+                                                           "GetLayout");
+        call << 0 << -1 << QStringList();
+        QDBusMessage reply = bus->call(call);
+        std::vector<MenuEntry> entries;
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+            return entries;
+        // (u, (ia{sv}av)): the revision, then the root with its children, each a variant of (ia{sv}av).
+        const QDBusArgument root = reply.arguments().at(1).value<QDBusArgument>();
+        int rootId = 0;
+        QVariantMap rootProps;
+        root.beginStructure();
+        root >> rootId >> rootProps;
+        root.beginArray();
+        while (!root.atEnd()) {
+            QDBusVariant child;
+            root >> child;
+            const QDBusArgument item = child.variant().value<QDBusArgument>();
+            MenuEntry entry{0, {}, false};
+            QVariantMap props;
+            item.beginStructure();
+            item >> entry.id >> props;
+            item.beginArray();
+            while (!item.atEnd()) {
+                QDBusVariant grandChild;
+                item >> grandChild;
+            }
+            item.endArray();
+            item.endStructure();
+            entry.label = props.value("label").toString().remove('_');
+            entry.separator = props.value("type").toString() == "separator";
+            entries.push_back(entry);
+        }
+        root.endArray();
+        root.endStructure();
+        return entries;
+    }
+    // What a host calls just before it shows the menu.
+    bool MenuAboutToShow(const QString& menuPath)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
+                                                           "AboutToShow");
+        call << 0;
+        return bus->call(call).type() == QDBusMessage::ReplyMessage;
+    }
+    bool MenuEvent(const QString& menuPath, int id, const char* event)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu", "Event");
+        call << id << QString::fromLatin1(event) << QVariant::fromValue(QDBusVariant(0)) << 0u;
+        return bus->call(call).type() == QDBusMessage::ReplyMessage;
+    }
+    // Waits for the program's item to register with the watcher.
+    bool WaitForItem()
+    {
+        const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
+        if (fields.size() != 3)
+            return false;
+        itemService = QString::fromUtf8(fields[1]);
+        itemPath = QString::fromUtf8(fields[2]);
+        return true;
+    }
+
+    QProcess watcher;
+    std::unique_ptr<QDBusConnection> bus;
+    QString itemService, itemPath;
 };
 
 } // namespace
@@ -410,6 +556,64 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
         {"p_dho", "7"}, {"p_mag", "2"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(keys[key], value) << key;
+}
+
+TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits)
+{
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({"S"}); // as at log-on: the main frame stays hidden
+    ASSERT_TRUE(WaitForItem()) << "the tray icon never registered as a StatusNotifier item";
+    QThread::msleep(500);
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
+
+    const QDBusArgument tip = ItemProperty("ToolTip").value<QDBusArgument>();
+    QString iconName, title, body;
+    tip.beginStructure();
+    tip >> iconName;
+    tip.beginArray();
+    while (!tip.atEnd()) {
+        int w = 0, h = 0;
+        QByteArray pixels;
+        tip.beginStructure();
+        tip >> w >> h >> pixels;
+        tip.endStructure();
+    }
+    tip.endArray();
+    tip >> title >> body;
+    tip.endStructure();
+    EXPECT_EQ(title, "NURO :)!") << "the tip is the item's tooltip title";
+
+    const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+    ASSERT_NE(menuPath, "/NO_DBUSMENU") << "the menu is exported";
+    ASSERT_FALSE(menuPath.isEmpty());
+    const auto entries = MenuLayout(menuPath);
+    std::vector<std::string> labels;
+    for (const MenuEntry& e : entries)
+        labels.push_back(e.separator ? "-" : e.label.toStdString());
+    EXPECT_EQ(labels, (std::vector<std::string>{"Show", "Hide", "?", "-", "Exit"}));
+
+    // While the host shows the menu the busy rule holds: a left click does nothing.
+    ASSERT_TRUE(MenuAboutToShow(menuPath));
+    ASSERT_TRUE(MenuEvent(menuPath, 0, "opened"));
+    ASSERT_TRUE(CallItem("Activate"));
+    QThread::msleep(700);
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "Activate while the menu is open is ignored";
+    ASSERT_TRUE(MenuEvent(menuPath, 0, "closed"));
+
+    ASSERT_TRUE(CallItem("Activate"));
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    EXPECT_NE(frame, 0u) << "the host's left click (Activate) shows the main frame";
+
+    int exitId = -1;
+    for (const MenuEntry& e : entries)
+        if (e.label == "Exit")
+            exitId = e.id;
+    ASSERT_GE(exitId, 0);
+    ASSERT_TRUE(MenuEvent(menuPath, exitId, "clicked"));
+    EXPECT_EQ(Finish(p), 1) << "Exit in the exported menu ends the program with 1";
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys.size(), 36u) << "35 keys and the place list";
+    EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
 }
 
 int main(int argc, char** argv)
