@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -26,8 +27,11 @@
 #include <X11/Xutil.h>
 
 #include <dlfcn.h>
+#include <signal.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -152,12 +156,17 @@ protected:
             env.remove("DBUS_SESSION_BUS_ADDRESS"); // never the desktop's own tray
         return env;
     }
-    // The program, optionally under a clock that starts at `fakedStart` on the test's date.
-    QProcess* Run(QStringList args, const std::string& fakedStart = {})
+    // The program, optionally under a clock that starts at `fakedStart` on the test's date, and in
+    // the test's environment as `edit` changes it.
+    QProcess* Run(QStringList args, const std::string& fakedStart = {},
+                  const std::function<void(QProcessEnvironment&)>& edit = {})
     {
         programs.push_back(std::make_unique<QProcess>());
         QProcess* p = programs.back().get();
-        p->setProcessEnvironment(Env());
+        QProcessEnvironment env = Env();
+        if (edit)
+            edit(env);
+        p->setProcessEnvironment(env);
         QString exe = QString::fromStdString(program.string());
         if (fakedStart.empty()) {
             p->start(exe, args);
@@ -556,6 +565,142 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
         {"p_dho", "7"}, {"p_mag", "2"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(keys[key], value) << key;
+}
+
+// The mode bits of a folder, or -1.
+int FolderMode(const fs::path& dir)
+{
+    struct stat st = {};
+    return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+
+TEST_F(EndToEnd, WithoutAUsableDisplayOneLineOnStderrAndCodeTwoAndNothingWritten)
+{
+    const std::string text = Settings("0");
+    WriteSettings(text);
+    const struct {
+        const char* what;
+        std::function<void(QProcessEnvironment&)> edit;
+    } rows[] = {
+        {"no display at all", [](QProcessEnvironment& env) { env.remove("DISPLAY"); }},
+        {"a display that is not there", [](QProcessEnvironment& env) { env.insert("DISPLAY", ":149"); }},
+        {"a display name that is no name", [](QProcessEnvironment& env) { env.insert("DISPLAY", "no:such:x"); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QProcess* p = Run({}, {}, row.edit);
+        ASSERT_TRUE(p->waitForFinished(kWaitMs));
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
+        EXPECT_EQ(p->exitCode(), 2);
+        const QString err = QString::fromLocal8Bit(p->readAllStandardError());
+        EXPECT_TRUE(err.contains(QRegularExpression("^nuro: [^\\n]*display[^\\n]*\\n", QRegularExpression::MultilineOption)))
+            << err.toStdString();
+        EXPECT_EQ(ReadWholeFile(SettingsPath()), text) << "the settings file is untouched";
+        EXPECT_FALSE(fs::exists(top / "runtime" / "nuro.socket"));
+    }
+}
+
+TEST_F(EndToEnd, StaleLockNeverBlocksAStart)
+{
+    WriteSettings(Settings("0"));
+    // Empty, garbage, a process that is gone, and this very test's own process (alive, not NURO).
+    for (const std::string& lock : {std::string(), std::string("\x01garbage\n\n"), std::string("999999\n"),
+                                   std::to_string(getpid()) + "\n"}) {
+        SCOPED_TRACE("lock holds '" + lock + "'");
+        std::ofstream(top / "runtime" / "nuro.lock", std::ios::binary | std::ios::trunc) << lock;
+        QProcess* p = Run({});
+        Window frame = WaitForWindow("Tunis, Tunisia");
+        ASSERT_NE(frame, 0u) << "the start went on";
+        RequestClose(frame);
+        EXPECT_EQ(Finish(p), 1);
+    }
+}
+
+TEST_F(EndToEnd, StartWhileTheRunningOneIsEndingWaitsForItAndRuns)
+{
+    WriteSettings(Settings("0"));
+    QProcess* first = Run({});
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    ASSERT_NE(frame, 0u);
+    ASSERT_TRUE(WaitUntilListening());
+    // The first one begins to end, and a loaded machine then holds it up: it is stopped right
+    // after it gave up its socket, which is the first thing its exit does.
+    RequestClose(frame);
+    ASSERT_TRUE(WaitUntil([&] { return !fs::exists(top / "runtime" / "nuro.socket"); }));
+    ::kill(static_cast<pid_t>(first->processId()), SIGSTOP);
+
+    QProcess* second = Run({});
+    EXPECT_FALSE(second->waitForFinished(1500)) << "the second start waits while the first is ending";
+    ::kill(static_cast<pid_t>(first->processId()), SIGCONT);
+    EXPECT_EQ(Finish(first), 1);
+
+    Window again = WaitForWindow("Tunis, Tunisia");
+    EXPECT_NE(again, 0u) << "the second start runs once the first has ended";
+    EXPECT_EQ(second->state(), QProcess::Running);
+    RequestClose(again);
+    EXPECT_EQ(Finish(second), 1);
+}
+
+TEST_F(EndToEnd, WithoutARuntimeFolderTheLockGoesToAPrivateFolderOfOurOwn)
+{
+    WriteSettings(Settings("0"));
+    fs::create_directories(top / "home");
+    fs::create_directories(top / "open");
+    fs::permissions(top / "open", fs::perms::all); // a folder every account may write in
+    std::ofstream(top / "file") << "not a folder";
+    const struct {
+        const char* what;
+        std::function<void(QProcessEnvironment&)> edit;
+        fs::path expected; // the folder of the lock and the socket
+    } rows[] = {
+        {"runtime folder unset",
+         [this](QProcessEnvironment& env) {
+             env.remove("XDG_RUNTIME_DIR");
+             env.insert("HOME", QString::fromStdString((top / "home").string()));
+             env.insert("XDG_CACHE_HOME", QString::fromStdString((top / "cache").string()));
+         },
+         top / "cache" / "nuro" / "runtime"},
+        {"runtime folder open to all, home unset, no cache folder possible",
+         [this](QProcessEnvironment& env) {
+             env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "open").string()));
+             env.remove("HOME");
+             env.insert("XDG_CACHE_HOME", QString::fromStdString((top / "file" / "cache").string()));
+         },
+         top / "config" / "nuro" / "runtime"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QProcess* p = Run({}, {}, row.edit);
+        Window frame = WaitForWindow("Tunis, Tunisia");
+        ASSERT_NE(frame, 0u);
+        EXPECT_TRUE(WaitUntil([&] { return fs::exists(row.expected / "nuro.socket"); }));
+        EXPECT_TRUE(fs::exists(row.expected / "nuro.lock"));
+        EXPECT_EQ(FolderMode(row.expected), 0700);
+        EXPECT_FALSE(fs::exists(top / "open" / "nuro.lock"));
+        RequestClose(frame);
+        EXPECT_EQ(Finish(p), 1);
+        const std::string err = p->readAllStandardError().toStdString();
+        EXPECT_EQ(err.find("XDG_RUNTIME_DIR"), std::string::npos) << "Qt made no folder of its own: " << err;
+        EXPECT_EQ(SettingsKeys(ReadWholeFile(SettingsPath())).size(), 36u) << "saved where it was read";
+    }
+}
+
+TEST_F(EndToEnd, AStartThatCannotProceedSaysWhyInABoxAndOnStderr)
+{
+    WriteSettings(Settings("0"));
+    fs::create_directories(top / "runtime" / "nuro.lock"); // no lock can be had there
+    QProcess* p = Run({});
+    Window box = WaitForWindow("NURO");
+    ASSERT_NE(box, 0u) << "a message box says why";
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u);
+    EXPECT_EQ(p->state(), QProcess::Running) << "until the box is answered";
+    Xdotool({"windowactivate", "--sync", QString::number(box)});
+    Xdotool({"key", "--window", QString::number(box), "Return"});
+    EXPECT_TRUE(p->waitForFinished(kWaitMs)) << "OK ends the start";
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 2);
+    const std::string err = p->readAllStandardError().toStdString();
+    EXPECT_NE(err.find("nuro: cannot start: cannot open the lock file"), std::string::npos) << err;
 }
 
 TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits)
