@@ -2,6 +2,7 @@
 
 #include "core/TimeText.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <system_error>
@@ -12,6 +13,32 @@ namespace nuro {
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock)
 {
     return PrayerMatcher().Match(table, offset, clock);
+}
+
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+                     int toSeconds)
+{
+    if (clock.size() < 8)
+        return false;
+    const int now = std::atoi(std::string(clock.substr(0, 2)).c_str()) * 3600 +
+                    std::atoi(std::string(clock.substr(3, 2)).c_str()) * 60 +
+                    std::atoi(std::string(clock.substr(6, 2)).c_str());
+    for (int ahead = fromSeconds; ahead <= toSeconds; ++ahead) {
+        const int t = (now + ahead) % 86400;
+        if (MatchPrayer(table, offset, FormatTimeText(t / 3600, t / 60 % 60, t % 60)))
+            return true;
+    }
+    return false;
+}
+
+bool NextPrayerDueSoon()
+{
+    // Looked at four times a second: a prayer one to four seconds away is still met after the
+    // monitor's pause of a second that follows every notice.
+    const std::string clock = ClockText();
+    const std::int32_t offset = NoticeOffset.load();
+    return Schedule().ReadTable(
+        [&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });
 }
 
 std::optional<NoticeEntry> PrayerMatcher::Match(const TimeTable& table, std::int32_t offset, std::string_view clock)

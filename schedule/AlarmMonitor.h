@@ -37,6 +37,15 @@ inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {{
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock);
 
+// Whether an alarmed prayer, moved by `offset`, falls between `fromSeconds` and `toSeconds` seconds
+// after `clock` (wrapping at midnight).
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+                     int toSeconds);
+
+// Whether the next alarmed prayer of Schedule() is due in the next few seconds, early enough that
+// the monitor, freed now, still meets its second. An open notice ends then.
+bool NextPrayerDueSoon();
+
 // MatchPrayer with memory: the monitor asks about seventy times a second, the clock text changes once
 // a second and the table every seven, so the shifts and comparisons are redone only on a change.
 class PrayerMatcher {
