@@ -56,6 +56,8 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
         dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
         dlg->installEventFilter(new RestoreWhenMinimized(dlg));
+        // A picture of its own size: a window manager offers no maximize for a window that cannot grow.
+        dlg->setFixedSize(dlg->size());
         dlg->setAttribute(Qt::WA_QuitOnClose, false);
         const ScreenPoint at = ScreenPlacement();
         MoveWindow(dlg, at.x, at.y, false);

@@ -30,6 +30,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -567,6 +568,33 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
         EXPECT_EQ(keys[key], value) << key;
 }
 
+// The atoms of a window's property of atoms (_NET_WM_STATE, _NET_WM_ALLOWED_ACTIONS, ...), by name.
+std::vector<std::string> AtomList(Display* display, Window w, const char* property)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<std::string> names;
+    if (XGetWindowProperty(display, w, XInternAtom(display, property, False), 0, 64, False, XA_ATOM, &type,
+                           &format, &count, &after, &data) != Success || !data)
+        return names;
+    const Atom* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count; ++i) {
+        char* name = XGetAtomName(display, atoms[i]);
+        names.push_back(name ? name : "");
+        if (name)
+            XFree(name);
+    }
+    XFree(data);
+    return names;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 // The mode bits of a folder, or -1.
 int FolderMode(const fs::path& dir)
 {
@@ -701,6 +729,69 @@ TEST_F(EndToEnd, AStartThatCannotProceedSaysWhyInABoxAndOnStderr)
     EXPECT_EQ(p->exitCode(), 2);
     const std::string err = p->readAllStandardError().toStdString();
     EXPECT_NE(err.find("nuro: cannot start: cannot open the lock file"), std::string::npos) << err;
+}
+
+TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4ClosesIt)
+{
+    if (QStandardPaths::findExecutable("openbox").isEmpty())
+        GTEST_SKIP() << "no openbox";
+    QProcess openbox;
+    openbox.setProcessEnvironment(Env());
+    openbox.start("openbox", {"--sm-disable"});
+    ASSERT_TRUE(openbox.waitForStarted(kWaitMs));
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    ASSERT_TRUE(WaitUntil([&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                                              &type, &format, &count, &after, &data) == Success && count == 1;
+        if (data)
+            XFree(data);
+        return found;
+    })) << "openbox manages the display";
+
+    const std::string dhohur = DhohurTime(top / "usr" / "lib" / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({}, SecondsBefore(dhohur, 3));
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    ASSERT_NE(frame, 0u);
+    Window notice = WaitForWindow("INFO", 10000);
+    ASSERT_NE(notice, 0u) << "the Dhohur notice";
+    QThread::msleep(300); // the window manager has set its states
+
+    EXPECT_TRUE(Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"))
+        << "above the main frame and the screen's normal windows";
+    const auto actions = AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_TRUE(Contains(actions, "_NET_WM_ACTION_CLOSE"));
+    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_HORZ"));
+    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_VERT"));
+
+    // Minimized by the window manager (what its title bar's button does): back at once.
+    Xdotool({"windowminimize", QString::number(notice)});
+    QThread::msleep(300);
+    EXPECT_TRUE(WaitUntil([&] {
+        XWindowAttributes a = {};
+        return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
+               !Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
+    }, 3000)) << "a minimized notice is restored";
+    EXPECT_EQ(FindWindow("INFO"), notice);
+
+    // Alt+F4, the window manager's close: the notice's own close; the program goes on.
+    Xdotool({"windowactivate", "--sync", QString::number(notice)});
+    Xdotool({"key", "alt+F4"});
+    EXPECT_TRUE(WaitUntilGone("INFO")) << "alt+F4 closes the notice";
+    EXPECT_EQ(p->state(), QProcess::Running);
+
+    RequestClose(frame);
+    EXPECT_EQ(Finish(p), 1);
+    openbox.terminate();
+    if (!openbox.waitForFinished(kWaitMs)) {
+        openbox.kill();
+        openbox.waitForFinished(kWaitMs);
+    }
 }
 
 TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits)
