@@ -14,12 +14,10 @@
 #include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusInterface>
-#include <QDBusReply>
-#include <QDBusVariant>
 #include <QMenu>
 #include <QWidget>
 
@@ -53,22 +51,33 @@ bool TrayAvailable()
 
 bool StatusNotifierHostPresent()
 {
-    // Asked once, as Qt asks once for the whole process when it picks the icon's backend.
+    // Asked once, the way Qt asks once for the whole process when it picks the icon's backend, so
+    // that both come to the same answer (a watcher whose properties Qt cannot read counts as none).
     static const bool present = [] {
-        // The test Qt makes: a watcher that knows of a host.
         QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected() || !bus.interface())
+        if (!bus.isConnected())
             return false;
-        const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
-        if (!bus.interface()->isServiceRegistered(watcher).value())
-            return false;
-        QDBusInterface props(watcher, QStringLiteral("/StatusNotifierWatcher"),
-                             QStringLiteral("org.freedesktop.DBus.Properties"), bus);
-        QDBusReply<QDBusVariant> host = props.call(QStringLiteral("Get"), watcher,
-                                                   QStringLiteral("IsStatusNotifierHostRegistered"));
-        return host.isValid() && host.value().variant().toBool();
+        QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                               QStringLiteral("/StatusNotifierWatcher"),
+                               QStringLiteral("org.kde.StatusNotifierWatcher"), bus);
+        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
     }();
     return present;
+}
+
+bool IconIsStatusNotifierItem()
+{
+    // Qt serves its item at this path, on the session bus connection or on a connection of its own
+    // named after the item ("org.kde.StatusNotifierItem-<pid>-<n>", n counting the process's icons).
+    const QString path = QStringLiteral("/StatusNotifierItem");
+    if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected() && bus.objectRegisteredAt(path))
+        return true;
+    for (int n = 1; n <= 8; ++n) {
+        QDBusConnection own(QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(n));
+        if (own.isConnected() && own.objectRegisteredAt(path))
+            return true;
+    }
+    return false;
 }
 
 TrayHost::TrayHost(Wiring wiring) : w_(std::move(wiring))
@@ -116,8 +125,13 @@ void TrayHost::AddTrayIcon()
                 hostLacksMenu_ = true;
             OnTrayMouse(FromReason(reason));
         });
-        // Only the StatusNotifier item is given the menu: on an XEmbed tray Qt would pop it up
-        // itself on a right click, past the busy rule.
+        icon_->show();
+        // Qt may still have docked the icon the XEmbed way.
+        if (kind_ == TrayKind::StatusNotifier && w_.isStatusNotifierItem && !w_.isStatusNotifierItem())
+            kind_ = TrayKind::XEmbed;
+        // Only the StatusNotifier item is given the menu (exported once the item is registered; a
+        // host asks for it only after this turn of the event loop): on an XEmbed tray Qt would pop
+        // it up itself on a right click, past the busy rule.
         if (kind_ == TrayKind::StatusNotifier)
             RebuildMenu();
     }
@@ -324,6 +338,7 @@ void HideToTray()
         wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
         wiring.trayAvailable = TrayAvailable;
         wiring.statusNotifierHost = StatusNotifierHostPresent;
+        wiring.isStatusNotifierItem = IconIsStatusNotifierItem;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
         return;

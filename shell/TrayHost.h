@@ -29,6 +29,8 @@ public:
         std::function<bool()> trayAvailable; // asked again while the icon waits for a tray
         // Whether the icon will be a StatusNotifier item (asked when the icon is made); none: XEmbed.
         std::function<bool()> statusNotifierHost;
+        // Asked once the icon is shown: whether it did become a StatusNotifier item.
+        std::function<bool()> isStatusNotifierItem;
         // Adds items of other features to menu 103 after its own; their commands come to
         // HandleCommand like the tray's own.
         std::function<void(QMenu*)> extendMenu;
@@ -92,6 +94,8 @@ private:
 
 // Whether the session bus has a StatusNotifier host, so that Qt makes the icon a StatusNotifier item.
 bool StatusNotifierHostPresent();
+// Whether this process's icon is registered as a StatusNotifier item.
+bool IconIsStatusNotifierItem();
 
 // Whether the desktop offers a notification area now.
 bool TrayAvailable();
