@@ -72,8 +72,9 @@ bool IconIsStatusNotifierItem()
     const QString path = QStringLiteral("/StatusNotifierItem");
     if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected() && bus.objectRegisteredAt(path))
         return true;
+    const qint64 pid = QCoreApplication::applicationPid();
     for (int n = 1; n <= 8; ++n) {
-        QDBusConnection own(QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(n));
+        QDBusConnection own(QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(pid).arg(n));
         if (own.isConnected() && own.objectRegisteredAt(path))
             return true;
     }
