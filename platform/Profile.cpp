@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -231,10 +232,12 @@ std::string ResolveSettingsPath(std::string_view file)
     std::string base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
         base = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
         base = std::string(home) + "/.config";
+    else if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && *pw->pw_dir == '/')
+        base = std::string(pw->pw_dir) + "/.config"; // never a folder another account could make
     else
-        base = "/tmp";
+        return {};
     return base + "/nuro/" + std::string(file);
 }
 

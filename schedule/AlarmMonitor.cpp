@@ -47,6 +47,26 @@ std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offs
     return due.empty() ? std::nullopt : std::optional<NoticeEntry>(due.front());
 }
 
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+                     int toSeconds)
+{
+    const std::int32_t now = SecondOfDay(clock);
+    if (now < 0 || toSeconds < fromSeconds)
+        return false;
+    const std::int32_t last = (now + toSeconds) % 86400;
+    return !PrayerMatcher().Due(table, offset, last, toSeconds - fromSeconds + 1).empty();
+}
+
+bool NextPrayerDueSoon()
+{
+    // Looked at four times a second: a prayer one to four seconds away is still met after the
+    // monitor's pause of a second that follows every notice.
+    const std::string clock = ClockText();
+    const std::int32_t offset = NoticeOffset.load();
+    return Schedule().ReadTable(
+        [&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });
+}
+
 std::vector<NoticeEntry> PrayerMatcher::Due(const TimeTable& table, std::int32_t offset, std::int32_t last,
                                             std::int32_t count)
 {

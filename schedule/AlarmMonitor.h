@@ -54,6 +54,15 @@ std::int32_t SecondOfDay(std::string_view text);
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock);
 
+// Whether an alarmed prayer, moved by `offset`, falls between `fromSeconds` and `toSeconds` seconds
+// after `clock` (wrapping at midnight).
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+                     int toSeconds);
+
+// Whether the next alarmed prayer of Schedule() is due in the next few seconds, early enough that
+// the monitor, freed now, still meets its second. An open notice ends then.
+bool NextPrayerDueSoon();
+
 // The alarmed prayers whose shifted second is one of the `count` clock seconds ending with `last`
 // (seconds of the day, across midnight; a count of a day or more is every second), earliest second
 // first; of equal shifted seconds only the first prayer in table order. The shifts are redone only

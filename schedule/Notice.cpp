@@ -6,7 +6,9 @@
 #include "platform/UiThread.h"
 #include "resources/templates/NoticeTemplates.h"
 
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace nuro {
@@ -17,6 +19,27 @@ QPointer<QWidget>& Owner()
     static QPointer<QWidget> owner; // only touched on the user-interface thread
     return owner;
 }
+
+// A window manager that offers minimize whatever the hints say (openbox does) must not hide the
+// notice: it comes back as soon as it is minimized.
+class RestoreWhenMinimized : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->windowState() & Qt::WindowMinimized) {
+                QTimer::singleShot(0, w, [w] {
+                    w->setWindowState(w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+                    w->show();
+                    w->raise();
+                });
+            }
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -29,7 +52,12 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
     switch (msg) {
     case DialogMessage::InitDialog: {
         // Our own window above the others, not a desktop notification; closing it is no reason to quit.
-        dlg->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        // Of a window manager's actions only close is asked for: no minimize, no maximize.
+        dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+        dlg->installEventFilter(new RestoreWhenMinimized(dlg));
+        // A picture of its own size: a window manager offers no maximize for a window that cannot grow.
+        dlg->setFixedSize(dlg->size());
         dlg->setAttribute(Qt::WA_QuitOnClose, false);
         const ScreenPoint at = ScreenPlacement();
         MoveWindow(dlg, at.x, at.y, false);
@@ -44,7 +72,9 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
         return false;
     }
     case DialogMessage::Close:
-        return false;
+        // Alt+F4 or the title bar's close: the notice's own close.
+        EndDialog(dlg, 1);
+        return true;
     }
     return false;
 }
@@ -60,7 +90,7 @@ bool PlayNoticeSound(const std::function<bool()>& soundBoxOn)
 
 void SetNoticeOwner(QWidget* mainFrame) { Owner() = mainFrame; }
 
-void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn)
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow)
 {
     const DialogTemplate* tmpl = FindNoticeTemplate(templateId);
     if (!tmpl)
@@ -68,12 +98,22 @@ void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn)
     // The sound comes first and holds only the calling thread, never the user-interface thread.
     PlayNoticeSound(soundBoxOn);
     QWidget* owner = CallOnUiThread([]() -> QWidget* { return Owner().data(); });
-    DialogBoxParam(*tmpl, owner, NoticeDialogProc);
+    DialogBoxParam(*tmpl, owner, [endNow](QWidget* dlg, DialogMessage msg, int id, unsigned code) {
+        if (msg == DialogMessage::InitDialog && endNow) {
+            auto* check = new QTimer(dlg);
+            QObject::connect(check, &QTimer::timeout, dlg, [dlg, endNow] {
+                if (endNow())
+                    EndDialog(dlg, 1);
+            });
+            check->start(kNoticeEndCheckMs);
+        }
+        return NoticeDialogProc(dlg, msg, id, code);
+    });
 }
 
 void NoticeMonitorHost::ShowNotice(int templateId)
 {
-    OpenNotice(templateId, [this] { return SoundBoxOn(); });
+    OpenNotice(templateId, [this] { return SoundBoxOn(); }, NextPrayerDueSoon);
 }
 
 } // namespace nuro

@@ -35,8 +35,9 @@ ScreenPoint ScreenPlacement();
 bool IsNonNtPlatform();
 
 // The notice's procedure: at initialisation it moves the window to ScreenPlacement without
-// activating it and keeps it above other windows; the commands 700 to 704 (the picture) and 1
-// (the close button) end it with 1; any other command, Escape (IDCANCEL) and a close request do not.
+// activating it, keeps it above other windows with no window-manager action but close, and brings it
+// back at once when it is minimized; the commands 700 to 704 (the picture) and 1 (the close button)
+// end it with 1, and so does a window manager's close request; any other command and Escape do not.
 bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned code);
 
 // Plays "um.wav" to its end when soundBoxOn() answers true; false when nothing was asked to play.
@@ -47,8 +48,12 @@ bool PlayNoticeSound(const std::function<bool()>& soundBoxOn);
 void SetNoticeOwner(QWidget* mainFrame);
 
 // Plays the sound (on the calling thread), then shows the template's notice on the user-interface
-// thread and returns once it has been closed. Callable from any thread; an unknown id does nothing.
-void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn);
+// thread and returns once it has been closed, or once `endNow` (asked on the user-interface thread a
+// few times a second) holds: a notice minimized or sent away must not hold the monitor for ever.
+// Callable from any thread; an unknown id does nothing.
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow = {});
+
+inline constexpr int kNoticeEndCheckMs = 250;
 
 // A MonitorHost whose notices are the real ones; the program supplies the rest.
 class NoticeMonitorHost : public MonitorHost {

@@ -1,6 +1,7 @@
 #include "shell/App.h"
 
 #include "core/SettingsStore.h"
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/TFrameWindow.h"
 #include "resources/Pictures.h"
@@ -15,7 +16,9 @@
 #include <QCoreApplication>
 #include <QSessionManager>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace nuro {
 namespace {
@@ -30,6 +33,48 @@ void AnswerLaterStart(const std::string& request)
 {
     if (request == kInstanceShow && ProcessTrayHost())
         ProcessTrayHost()->ShowMainFrame();
+}
+
+bool DisplayNamed()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    // A platform chosen on purpose (offscreen, vnc, ...) needs no display of ours.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform && *platform;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt ends the process with abort() (and a core dump) when the display cannot be opened; while the
+// application object is being made, that becomes one line and a plain exit.
+void DisplayOpenGuard(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (previousHandler)
+            previousHandler(type, context, message);
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "nuro: cannot open the display%s%s: %s\n", display ? " " : "", display ? display : "",
+                 message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(kExitCannotStart);
+}
+
+// Says why the start cannot go on, on stderr always and in a message box when there is a display.
+int CannotStart(int& argc, char** argv, const std::string& why)
+{
+    std::fprintf(stderr, "nuro: cannot start: %s\n", why.c_str());
+    std::fflush(stderr);
+    if (!DisplayNamed())
+        return kExitCannotStart;
+    previousHandler = qInstallMessageHandler(DisplayOpenGuard);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    MessageBox(nullptr, "NURO cannot start: " + why, kCannotStartCaption, MB_OK | MB_ICONERROR);
+    return kExitCannotStart;
 }
 
 } // namespace
@@ -50,6 +95,10 @@ void TApp::CreateMainWindow()
 
 int AppMain(int argc, char** argv)
 {
+    // Before anything reads a path or makes the application object.
+    std::string why;
+    if (!PrepareSessionEnvironment(why))
+        return CannotStart(argc, argv, why);
     StartedAtLogon = 0;
     const std::int32_t startup = LoadStartupSwitch(Profile());
     {
@@ -62,13 +111,25 @@ int AppMain(int argc, char** argv)
     if (mode == StartMode::AtLogon)
         StartedAtLogon = 1;
 
-    if (!ClaimSingleInstance()) {
-        QCoreApplication bare(argc, argv);
-        NotifyRunningInstance(InstanceRequest(mode));
-        return kExitRefusedStart;
+    if (!DisplayNamed()) {
+        std::fprintf(stderr, "nuro: no display: neither DISPLAY nor WAYLAND_DISPLAY is set (NURO needs a "
+                             "desktop session; nuro-times prints the times without one)\n");
+        return kExitCannotStart;
     }
 
+    StartClaim claim = StartClaim::Failed;
+    {
+        QCoreApplication bare(argc, argv); // the hand-over's socket needs an application object
+        claim = ClaimOrHandOver(InstanceRequest(mode), why);
+    }
+    if (claim == StartClaim::HandedOver)
+        return kExitRefusedStart;
+    if (claim == StartClaim::Failed)
+        return CannotStart(argc, argv, why);
+
+    previousHandler = qInstallMessageHandler(DisplayOpenGuard);
     TApp app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     // Every way out saves the settings: signals, the end of the session, a quit from anywhere.
     RouteExitSignals(ExitThroughMainDialog);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,

@@ -1,4 +1,5 @@
 #include "shell/MainDialog.h"
+#include "shell/SingleInstance.h"
 
 #include "dialogs/Dialogs.h"
 #include "platform/DialogOps.h"
@@ -192,6 +193,8 @@ void TDial::SetEnglishLayout() { ApplyLanguage(true); }
 
 bool TDial::ExitProgram()
 {
+    // A start from now on waits for this process to end instead of handing its request to it.
+    StopListeningForLaterStarts();
     exit_.Run(*exitSteps_, std::cerr);
     return false;
 }

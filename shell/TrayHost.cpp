@@ -14,7 +14,10 @@
 #include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusInterface>
 #include <QMenu>
 #include <QWidget>
 
@@ -46,15 +49,51 @@ bool TrayAvailable()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool StatusNotifierHostPresent()
+{
+    // Asked once, the way Qt asks once for the whole process when it picks the icon's backend, so
+    // that both come to the same answer (a watcher whose properties Qt cannot read counts as none).
+    static const bool present = [] {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            return false;
+        QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                               QStringLiteral("/StatusNotifierWatcher"),
+                               QStringLiteral("org.kde.StatusNotifierWatcher"), bus);
+        return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+    }();
+    return present;
+}
+
+bool IconIsStatusNotifierItem()
+{
+    // Qt serves its item at this path, on the session bus connection or on a connection of its own
+    // named after the item ("org.kde.StatusNotifierItem-<pid>-<n>", n counting the process's icons).
+    const QString path = QStringLiteral("/StatusNotifierItem");
+    if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected() && bus.objectRegisteredAt(path))
+        return true;
+    const qint64 pid = QCoreApplication::applicationPid();
+    for (int n = 1; n <= 8; ++n) {
+        QDBusConnection own(QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(pid).arg(n));
+        if (own.isConnected() && own.objectRegisteredAt(path))
+            return true;
+    }
+    return false;
+}
+
 TrayHost::TrayHost(Wiring wiring) : w_(std::move(wiring))
 {
     trayWatch_.setInterval(w_.trayWatchMs);
+    exportedMenuOpen_.setSingleShot(true);
+    exportedMenuOpen_.setInterval(kExportedMenuBusyMs);
+    connect(&exportedMenuOpen_, &QTimer::timeout, this, [this] { menuBusy_ = false; });
     connect(&trayWatch_, &QTimer::timeout, this, &TrayHost::WatchForTray);
 }
 
 TrayHost::~TrayHost()
 {
     delete icon_;
+    delete exported_;
     delete host_.data();
 }
 
@@ -78,13 +117,76 @@ void TrayHost::AddTrayIcon()
     // Made only now: Qt picks the icon's backend (StatusNotifierItem or XEmbed) when the icon is made,
     // and an icon made before a late tray came up would keep talking to a tray that is not there.
     if (!icon_) {
+        kind_ = w_.statusNotifierHost && w_.statusNotifierHost() ? TrayKind::StatusNotifier : TrayKind::XEmbed;
         icon_ = new QSystemTrayIcon(LoadAppIcon(kTrayIconResource), this);
-        icon_->setToolTip(QString::fromUtf8(kTrayTip));
-        connect(icon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { OnTrayMouse(FromReason(reason)); });
+        UpdateTip();
+        connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            // A StatusNotifier host that sends ContextMenu draws no menu of its own.
+            if (kind_ == TrayKind::StatusNotifier && reason == QSystemTrayIcon::Context)
+                hostLacksMenu_ = true;
+            OnTrayMouse(FromReason(reason));
+        });
+        icon_->show();
+        // Qt may still have docked the icon the XEmbed way.
+        if (kind_ == TrayKind::StatusNotifier && w_.isStatusNotifierItem && !w_.isStatusNotifierItem())
+            kind_ = TrayKind::XEmbed;
+        // Only the StatusNotifier item is given the menu (exported once the item is registered; a
+        // host asks for it only after this turn of the event loop): on an XEmbed tray Qt would pop
+        // it up itself on a right click, past the busy rule.
+        if (kind_ == TrayKind::StatusNotifier)
+            RebuildMenu();
     }
     icon_->show();
     iconAdded_ = true;
+}
+
+QMenu* TrayHost::BuildTrayMenu(const std::function<void(int)>& onCommand)
+{
+    const MenuTemplate* menu = FindMenu(kTrayMenuId);
+    QMenu* popup = menu ? BuildPopupMenu(*menu, 0, nullptr, onCommand) : nullptr;
+    if (!popup)
+        return nullptr;
+    SetMenuDefaultItem(popup, kTrayShow);
+    if (w_.extendMenu)
+        w_.extendMenu(popup);
+    return popup;
+}
+
+void TrayHost::RebuildMenu()
+{
+    if (kind_ != TrayKind::StatusNotifier || !icon_)
+        return;
+    // The host opens and closes the exported menu; while it is open the busy rule holds, and a
+    // chosen item is carried out once the host's click has been answered, as after a tracked menu.
+    QMenu* menu = BuildTrayMenu([this](int id) {
+        menuBusy_ = false; // a chosen item closes the host's menu
+        QTimer::singleShot(0, this, [this, id] { HandleCommand(id); });
+    });
+    if (!menu)
+        return;
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        menuBusy_ = true;
+        // Not every host says when its menu closes: the busy rule must not hold for ever.
+        exportedMenuOpen_.start();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] { menuBusy_ = false; });
+    icon_->setContextMenu(menu);
+    delete exported_;
+    exported_ = menu;
+}
+
+void TrayHost::SetTipBody(const QString& body)
+{
+    tipBody_ = body;
+    UpdateTip();
+}
+
+void TrayHost::UpdateTip()
+{
+    if (!icon_)
+        return;
+    const QString title = QString::fromUtf8(kTrayTip);
+    icon_->setToolTip(tipBody_.isEmpty() ? title : title + QLatin1Char('\n') + tipBody_);
 }
 
 void TrayHost::WatchForTray()
@@ -103,7 +205,7 @@ void TrayHost::RemoveTrayIcon()
 
 void TrayHost::OnTrayMouse(TrayMouse event)
 {
-    switch (ReactToTrayMouse(event, menuBusy_)) {
+    switch (ReactToTrayMouse(event, TrayState{menuBusy_, kind_, hostLacksMenu_})) {
     case TrayReaction::Show:
         HandleCommand(kTrayShow);
         break;
@@ -117,15 +219,12 @@ void TrayHost::OnTrayMouse(TrayMouse event)
 
 void TrayHost::OpenTrayMenu()
 {
-    const MenuTemplate* menu = FindMenu(kTrayMenuId);
     int chosen = 0;
-    std::unique_ptr<QMenu> popup(menu ? BuildPopupMenu(*menu, 0, nullptr, [&chosen](int id) { chosen = id; })
-                                      : nullptr);
+    std::unique_ptr<QMenu> popup(BuildTrayMenu([&chosen](int id) { chosen = id; }));
     if (!popup)
         return;
     menuBusy_ = true;
     const QPoint at = QCursor::pos();
-    SetMenuDefaultItem(popup.get(), kTrayShow);
     emit menuAboutToTrack(popup.get());
     popup->exec(at);
     menuBusy_ = false;
@@ -239,6 +338,8 @@ void HideToTray()
         };
         wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
         wiring.trayAvailable = TrayAvailable;
+        wiring.statusNotifierHost = StatusNotifierHostPresent;
+        wiring.isStatusNotifierItem = IconIsStatusNotifierItem;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
         return;

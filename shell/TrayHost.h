@@ -4,6 +4,7 @@
 #include "shell/TrayRules.h"
 
 #include <QObject>
+#include <QString>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -15,6 +16,9 @@ class QMenu;
 
 namespace nuro {
 
+// The longest a StatusNotifier host's menu counts as open when the host never says it closed.
+inline constexpr int kExportedMenuBusyMs = 15000;
+
 class TrayHost : public QObject, public TrayActions {
     Q_OBJECT
 public:
@@ -23,6 +27,13 @@ public:
         std::function<void()> exitProgram;
         std::function<void(QWidget*)> showAbout;
         std::function<bool()> trayAvailable; // asked again while the icon waits for a tray
+        // Whether the icon will be a StatusNotifier item (asked when the icon is made); none: XEmbed.
+        std::function<bool()> statusNotifierHost;
+        // Asked once the icon is shown: whether it did become a StatusNotifier item.
+        std::function<bool()> isStatusNotifierItem;
+        // Adds items of other features to menu 103 after its own; their commands come to
+        // HandleCommand like the tray's own.
+        std::function<void(QMenu*)> extendMenu;
         int trayWatchMs = 2000;
     };
     explicit TrayHost(Wiring wiring);
@@ -35,6 +46,13 @@ public:
     QSystemTrayIcon* Icon() const { return icon_; }
     bool IconAdded() const { return iconAdded_; }
     bool MenuBusy() const { return menuBusy_; }
+    TrayKind Kind() const { return kind_; }
+    // The menu the StatusNotifier item exports (null on an XEmbed tray).
+    QMenu* ExportedMenu() const { return exported_; }
+    // Builds the exported menu again, for items that come and go (an XEmbed menu is built per click).
+    void RebuildMenu();
+    // The tip's text under its title "NURO :)!" (empty: the title alone).
+    void SetTipBody(const QString& body);
 
     // The icon's mouse events.
     void OnTrayMouse(TrayMouse event);
@@ -57,14 +75,27 @@ private:
     void AddTrayIcon();
     void OpenTrayMenu();
     void WatchForTray();
+    // Menu 103 with Show as its default, plus the extensions; a choice calls onCommand.
+    QMenu* BuildTrayMenu(const std::function<void(int)>& onCommand);
+    void UpdateTip();
 
     Wiring w_;
     QPointer<QWidget> host_;
     QSystemTrayIcon* icon_ = nullptr;
     QTimer trayWatch_;
+    QTimer exportedMenuOpen_;
     bool iconAdded_ = false;
     bool menuBusy_ = false;
+    TrayKind kind_ = TrayKind::XEmbed;
+    bool hostLacksMenu_ = false;
+    QMenu* exported_ = nullptr;
+    QString tipBody_;
 };
+
+// Whether the session bus has a StatusNotifier host, so that Qt makes the icon a StatusNotifier item.
+bool StatusNotifierHostPresent();
+// Whether this process's icon is registered as a StatusNotifier item.
+bool IconIsStatusNotifierItem();
 
 // Whether the desktop offers a notification area now.
 bool TrayAvailable();

@@ -2,15 +2,19 @@
 
 namespace nuro {
 
-TrayReaction ReactToTrayMouse(TrayMouse event, bool menuBusy)
+TrayReaction ReactToTrayMouse(TrayMouse event, const TrayState& state)
 {
-    if (menuBusy)
+    if (state.menuBusy)
         return TrayReaction::Ignore;
     switch (event) {
     case TrayMouse::LeftDoubleClick:
         return TrayReaction::Show;
     case TrayMouse::RightRelease:
         return TrayReaction::OpenMenu;
+    case TrayMouse::LeftClick:
+        if (state.kind != TrayKind::StatusNotifier)
+            return TrayReaction::Ignore;
+        return state.hostLacksMenu ? TrayReaction::OpenMenu : TrayReaction::Show;
     default:
         return TrayReaction::Ignore;
     }

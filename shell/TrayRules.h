@@ -17,8 +17,29 @@ inline constexpr const char* kTrayTip = "NURO :)!";
 enum class TrayMouse { LeftDoubleClick, RightRelease, LeftClick, MiddleClick, Other };
 enum class TrayReaction { Ignore, Show, OpenMenu };
 
+// The two kinds of notification area on Linux desktops.
+enum class TrayKind {
+    XEmbed,         // the icon is our own window docked in the tray: we see its mouse events
+    StatusNotifier, // the host draws the item: a left click comes as Activate, a right click shows
+                    // the exported menu, or comes as ContextMenu from a host without menu support
+};
+
+// The state a tray mouse event is judged in.
+struct TrayState {
+    bool menuBusy = false;
+    TrayKind kind = TrayKind::XEmbed;
+    bool hostLacksMenu = false; // a StatusNotifier host asked us to show the menu ourselves
+};
+
 // While the menu is tracked every event is ignored, so a second right click never opens a second menu.
-TrayReaction ReactToTrayMouse(TrayMouse event, bool menuBusy);
+// On an XEmbed tray only the double click shows and the right click opens the menu. A StatusNotifier
+// host has no double click: its left click (Activate) shows instead, or opens the menu once the host
+// has shown it has no menu of its own.
+TrayReaction ReactToTrayMouse(TrayMouse event, const TrayState& state);
+inline TrayReaction ReactToTrayMouse(TrayMouse event, bool menuBusy)
+{
+    return ReactToTrayMouse(event, TrayState{menuBusy, TrayKind::XEmbed, false});
+}
 
 // What the tray host does for each command.
 class TrayActions {

@@ -9,9 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -20,8 +27,12 @@
 #include <X11/Xutil.h>
 
 #include <dlfcn.h>
+#include <signal.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -140,14 +151,23 @@ protected:
         env.insert("DISPLAY", QString::fromStdString(displayName));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((top / "config").string()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "runtime").string()));
+        if (!busAddress.isEmpty())
+            env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+        else
+            env.remove("DBUS_SESSION_BUS_ADDRESS"); // never the desktop's own tray
         return env;
     }
-    // The program, optionally under a clock that starts at `fakedStart` on the test's date.
-    QProcess* Run(QStringList args, const std::string& fakedStart = {})
+    // The program, optionally under a clock that starts at `fakedStart` on the test's date, and in
+    // the test's environment as `edit` changes it.
+    QProcess* Run(QStringList args, const std::string& fakedStart = {},
+                  const std::function<void(QProcessEnvironment&)>& edit = {})
     {
         programs.push_back(std::make_unique<QProcess>());
         QProcess* p = programs.back().get();
-        p->setProcessEnvironment(Env());
+        QProcessEnvironment env = Env();
+        if (edit)
+            edit(env);
+        p->setProcessEnvironment(env);
         QString exe = QString::fromStdString(program.string());
         if (fakedStart.empty()) {
             p->start(exe, args);
@@ -293,6 +313,142 @@ protected:
     Display* display = nullptr;
     Window trayOwner = 0;
     std::vector<std::unique_ptr<QProcess>> programs;
+    QString busAddress;
+};
+
+// A private session bus whose StatusNotifier watcher has a host, as a desktop panel provides them.
+class StatusNotifierDesktop : public EndToEnd {
+protected:
+    void SetUp() override
+    {
+        EndToEnd::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (QStandardPaths::findExecutable("dbus-run-session").isEmpty())
+            GTEST_SKIP() << "no dbus-run-session (package dbus)";
+        watcher.start("dbus-run-session", {"--", NURO_SNI_WATCHER});
+        ASSERT_TRUE(watcher.waitForStarted(kWaitMs));
+        const QByteArray line = ReadWatcherLine("BUS ");
+        ASSERT_FALSE(line.isEmpty()) << "the watcher did not come up: "
+                                     << watcher.readAllStandardError().toStdString();
+        busAddress = QString::fromUtf8(line.mid(4));
+        bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(busAddress, "e2e"));
+        ASSERT_TRUE(bus->isConnected());
+    }
+    void TearDown() override
+    {
+        EndToEnd::TearDown(); // the program first, while its bus is still there
+        bus.reset();
+        QDBusConnection::disconnectFromBus("e2e");
+        if (watcher.state() != QProcess::NotRunning) {
+            watcher.closeWriteChannel(); // the watcher ends, and dbus-run-session with its bus
+            if (!watcher.waitForFinished(kWaitMs)) {
+                watcher.kill();
+                watcher.waitForFinished(kWaitMs);
+            }
+        }
+    }
+    // The next line of the watcher's output that starts with `prefix`, without its end of line.
+    QByteArray ReadWatcherLine(const QByteArray& prefix)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < kWaitMs) {
+            while (watcher.canReadLine()) {
+                QByteArray line = watcher.readLine().trimmed();
+                if (line.startsWith(prefix))
+                    return line;
+            }
+            watcher.waitForReadyRead(200);
+        }
+        return {};
+    }
+    QVariant ItemProperty(const char* name)
+    {
+        QDBusInterface props(itemService, itemPath, "org.freedesktop.DBus.Properties", *bus);
+        QDBusReply<QDBusVariant> reply = props.call("Get", "org.kde.StatusNotifierItem", QString::fromLatin1(name));
+        return reply.isValid() ? reply.value().variant() : QVariant();
+    }
+    bool CallItem(const char* method)
+    {
+        QDBusMessage reply = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
+                                                                      "org.kde.StatusNotifierItem", method)
+                                           << 0 << 0);
+        return reply.type() == QDBusMessage::ReplyMessage;
+    }
+    struct MenuEntry {
+        int id;
+        QString label; // without its mnemonic mark
+        bool separator;
+    };
+    // The exported menu's top level, through com.canonical.dbusmenu's GetLayout.
+    std::vector<MenuEntry> MenuLayout(const QString& menuPath)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
+                                                           "GetLayout");
+        call << 0 << -1 << QStringList();
+        QDBusMessage reply = bus->call(call);
+        std::vector<MenuEntry> entries;
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
+            return entries;
+        // (u, (ia{sv}av)): the revision, then the root with its children, each a variant of (ia{sv}av).
+        const QDBusArgument root = reply.arguments().at(1).value<QDBusArgument>();
+        int rootId = 0;
+        QVariantMap rootProps;
+        root.beginStructure();
+        root >> rootId >> rootProps;
+        root.beginArray();
+        while (!root.atEnd()) {
+            QDBusVariant child;
+            root >> child;
+            const QDBusArgument item = child.variant().value<QDBusArgument>();
+            MenuEntry entry{0, {}, false};
+            QVariantMap props;
+            item.beginStructure();
+            item >> entry.id >> props;
+            item.beginArray();
+            while (!item.atEnd()) {
+                QDBusVariant grandChild;
+                item >> grandChild;
+            }
+            item.endArray();
+            item.endStructure();
+            entry.label = props.value("label").toString().remove('_');
+            entry.separator = props.value("type").toString() == "separator";
+            entries.push_back(entry);
+        }
+        root.endArray();
+        root.endStructure();
+        return entries;
+    }
+    // What a host calls just before it shows the menu.
+    bool MenuAboutToShow(const QString& menuPath)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
+                                                           "AboutToShow");
+        call << 0;
+        return bus->call(call).type() == QDBusMessage::ReplyMessage;
+    }
+    bool MenuEvent(const QString& menuPath, int id, const char* event)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu", "Event");
+        call << id << QString::fromLatin1(event) << QVariant::fromValue(QDBusVariant(0)) << 0u;
+        return bus->call(call).type() == QDBusMessage::ReplyMessage;
+    }
+    // Waits for the program's item to register with the watcher.
+    bool WaitForItem()
+    {
+        const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
+        if (fields.size() != 3)
+            return false;
+        itemService = QString::fromUtf8(fields[1]);
+        itemPath = QString::fromUtf8(fields[2]);
+        return true;
+    }
+
+    QProcess watcher;
+    std::unique_ptr<QDBusConnection> bus;
+    QString itemService, itemPath;
 };
 
 } // namespace
@@ -410,6 +566,294 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
         {"p_dho", "7"}, {"p_mag", "2"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(keys[key], value) << key;
+}
+
+// The atoms of a window's property of atoms (_NET_WM_STATE, _NET_WM_ALLOWED_ACTIONS, ...), by name.
+std::vector<std::string> AtomList(Display* display, Window w, const char* property)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<std::string> names;
+    if (XGetWindowProperty(display, w, XInternAtom(display, property, False), 0, 64, False, XA_ATOM, &type,
+                           &format, &count, &after, &data) != Success || !data)
+        return names;
+    const Atom* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count; ++i) {
+        char* name = XGetAtomName(display, atoms[i]);
+        names.push_back(name ? name : "");
+        if (name)
+            XFree(name);
+    }
+    XFree(data);
+    return names;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The mode bits of a folder, or -1.
+int FolderMode(const fs::path& dir)
+{
+    struct stat st = {};
+    return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+
+TEST_F(EndToEnd, WithoutAUsableDisplayOneLineOnStderrAndCodeTwoAndNothingWritten)
+{
+    const std::string text = Settings("0");
+    WriteSettings(text);
+    const struct {
+        const char* what;
+        std::function<void(QProcessEnvironment&)> edit;
+    } rows[] = {
+        {"no display at all", [](QProcessEnvironment& env) { env.remove("DISPLAY"); }},
+        {"a display that is not there", [](QProcessEnvironment& env) { env.insert("DISPLAY", ":149"); }},
+        {"a display name that is no name", [](QProcessEnvironment& env) { env.insert("DISPLAY", "no:such:x"); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QProcess* p = Run({}, {}, row.edit);
+        ASSERT_TRUE(p->waitForFinished(kWaitMs));
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
+        EXPECT_EQ(p->exitCode(), 2);
+        const QString err = QString::fromLocal8Bit(p->readAllStandardError());
+        EXPECT_TRUE(err.contains(QRegularExpression("^nuro: [^\\n]*display[^\\n]*\\n", QRegularExpression::MultilineOption)))
+            << err.toStdString();
+        EXPECT_EQ(ReadWholeFile(SettingsPath()), text) << "the settings file is untouched";
+        EXPECT_FALSE(fs::exists(top / "runtime" / "nuro.socket"));
+    }
+}
+
+TEST_F(EndToEnd, StaleLockNeverBlocksAStart)
+{
+    WriteSettings(Settings("0"));
+    // Empty, garbage, a process that is gone, and this very test's own process (alive, not NURO).
+    for (const std::string& lock : {std::string(), std::string("\x01garbage\n\n"), std::string("999999\n"),
+                                   std::to_string(getpid()) + "\n"}) {
+        SCOPED_TRACE("lock holds '" + lock + "'");
+        std::ofstream(top / "runtime" / "nuro.lock", std::ios::binary | std::ios::trunc) << lock;
+        QProcess* p = Run({});
+        Window frame = WaitForWindow("Tunis, Tunisia");
+        ASSERT_NE(frame, 0u) << "the start went on";
+        RequestClose(frame);
+        EXPECT_EQ(Finish(p), 1);
+    }
+}
+
+TEST_F(EndToEnd, StartWhileTheRunningOneIsEndingWaitsForItAndRuns)
+{
+    WriteSettings(Settings("0"));
+    QProcess* first = Run({});
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    ASSERT_NE(frame, 0u);
+    ASSERT_TRUE(WaitUntilListening());
+    // The first one begins to end, and a loaded machine then holds it up: it is stopped right
+    // after it gave up its socket, which is the first thing its exit does.
+    RequestClose(frame);
+    ASSERT_TRUE(WaitUntil([&] { return !fs::exists(top / "runtime" / "nuro.socket"); }));
+    const auto firstPid = static_cast<pid_t>(first->processId());
+    // Never kill(0, ...), which would stop the test's own process group; an ending quicker than the
+    // test leaves nothing to stop, and the second start must run all the same.
+    const bool stopped = firstPid > 0 && ::kill(firstPid, SIGSTOP) == 0;
+
+    QProcess* second = Run({});
+    EXPECT_FALSE(second->waitForFinished(1500)) << "the second start waits while the first is ending";
+    if (stopped)
+        ::kill(firstPid, SIGCONT);
+    EXPECT_EQ(Finish(first), 1);
+
+    Window again = WaitForWindow("Tunis, Tunisia");
+    EXPECT_NE(again, 0u) << "the second start runs once the first has ended";
+    EXPECT_EQ(second->state(), QProcess::Running);
+    RequestClose(again);
+    EXPECT_EQ(Finish(second), 1);
+}
+
+TEST_F(EndToEnd, WithoutARuntimeFolderTheLockGoesToAPrivateFolderOfOurOwn)
+{
+    WriteSettings(Settings("0"));
+    fs::create_directories(top / "home");
+    fs::create_directories(top / "open");
+    fs::permissions(top / "open", fs::perms::all); // a folder every account may write in
+    std::ofstream(top / "file") << "not a folder";
+    const struct {
+        const char* what;
+        std::function<void(QProcessEnvironment&)> edit;
+        fs::path expected; // the folder of the lock and the socket
+    } rows[] = {
+        {"runtime folder unset",
+         [this](QProcessEnvironment& env) {
+             env.remove("XDG_RUNTIME_DIR");
+             env.insert("HOME", QString::fromStdString((top / "home").string()));
+             env.insert("XDG_CACHE_HOME", QString::fromStdString((top / "cache").string()));
+         },
+         top / "cache" / "nuro" / "runtime"},
+        {"runtime folder open to all, home unset, no cache folder possible",
+         [this](QProcessEnvironment& env) {
+             env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "open").string()));
+             env.remove("HOME");
+             env.insert("XDG_CACHE_HOME", QString::fromStdString((top / "file" / "cache").string()));
+         },
+         top / "config" / "nuro" / "runtime"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QProcess* p = Run({}, {}, row.edit);
+        Window frame = WaitForWindow("Tunis, Tunisia");
+        ASSERT_NE(frame, 0u);
+        EXPECT_TRUE(WaitUntil([&] { return fs::exists(row.expected / "nuro.socket"); }));
+        EXPECT_TRUE(fs::exists(row.expected / "nuro.lock"));
+        EXPECT_EQ(FolderMode(row.expected), 0700);
+        EXPECT_FALSE(fs::exists(top / "open" / "nuro.lock"));
+        RequestClose(frame);
+        EXPECT_EQ(Finish(p), 1);
+        const std::string err = p->readAllStandardError().toStdString();
+        EXPECT_EQ(err.find("XDG_RUNTIME_DIR"), std::string::npos) << "Qt made no folder of its own: " << err;
+        EXPECT_EQ(SettingsKeys(ReadWholeFile(SettingsPath())).size(), 36u) << "saved where it was read";
+    }
+}
+
+TEST_F(EndToEnd, AStartThatCannotProceedSaysWhyInABoxAndOnStderr)
+{
+    WriteSettings(Settings("0"));
+    fs::create_directories(top / "runtime" / "nuro.lock"); // no lock can be had there
+    QProcess* p = Run({});
+    Window box = WaitForWindow("NURO");
+    ASSERT_NE(box, 0u) << "a message box says why";
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u);
+    EXPECT_EQ(p->state(), QProcess::Running) << "until the box is answered";
+    Xdotool({"windowactivate", "--sync", QString::number(box)});
+    Xdotool({"key", "--window", QString::number(box), "Return"});
+    EXPECT_TRUE(p->waitForFinished(kWaitMs)) << "OK ends the start";
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 2);
+    const std::string err = p->readAllStandardError().toStdString();
+    EXPECT_NE(err.find("nuro: cannot start: cannot open the lock file"), std::string::npos) << err;
+}
+
+TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4ClosesIt)
+{
+    if (QStandardPaths::findExecutable("openbox").isEmpty())
+        GTEST_SKIP() << "no openbox";
+    QProcess openbox;
+    openbox.setProcessEnvironment(Env());
+    openbox.start("openbox", {"--sm-disable"});
+    ASSERT_TRUE(openbox.waitForStarted(kWaitMs));
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    ASSERT_TRUE(WaitUntil([&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                                              &type, &format, &count, &after, &data) == Success && count == 1;
+        if (data)
+            XFree(data);
+        return found;
+    })) << "openbox manages the display";
+
+    const std::string dhohur = DhohurTime(top / "usr" / "lib" / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({}, SecondsBefore(dhohur, kLeadSeconds));
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    ASSERT_NE(frame, 0u);
+    Window notice = WaitForWindow("INFO", (kLeadSeconds + 10) * 1000);
+    ASSERT_NE(notice, 0u) << "the Dhohur notice";
+    QThread::msleep(300); // the window manager has set its states
+
+    EXPECT_TRUE(Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"))
+        << "above the main frame and the screen's normal windows";
+    const auto actions = AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS");
+    EXPECT_TRUE(Contains(actions, "_NET_WM_ACTION_CLOSE"));
+    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_HORZ"));
+    EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_VERT"));
+
+    // Minimized by the window manager (what its title bar's button does): back at once.
+    Xdotool({"windowminimize", QString::number(notice)});
+    QThread::msleep(300);
+    EXPECT_TRUE(WaitUntil([&] {
+        XWindowAttributes a = {};
+        return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
+               !Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
+    }, 3000)) << "a minimized notice is restored";
+    EXPECT_EQ(FindWindow("INFO"), notice);
+
+    // Alt+F4, the window manager's close: the notice's own close; the program goes on.
+    Xdotool({"windowactivate", "--sync", QString::number(notice)});
+    Xdotool({"key", "alt+F4"});
+    EXPECT_TRUE(WaitUntilGone("INFO")) << "alt+F4 closes the notice";
+    EXPECT_EQ(p->state(), QProcess::Running);
+
+    RequestClose(frame);
+    EXPECT_EQ(Finish(p), 1);
+    openbox.terminate();
+    if (!openbox.waitForFinished(kWaitMs)) {
+        openbox.kill();
+        openbox.waitForFinished(kWaitMs);
+    }
+}
+
+TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits)
+{
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({"S"}); // as at log-on: the main frame stays hidden
+    ASSERT_TRUE(WaitForItem()) << "the tray icon never registered as a StatusNotifier item";
+    QThread::msleep(500);
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
+
+    const QDBusArgument tip = ItemProperty("ToolTip").value<QDBusArgument>();
+    QString iconName, title, body;
+    tip.beginStructure();
+    tip >> iconName;
+    tip.beginArray();
+    while (!tip.atEnd()) {
+        int w = 0, h = 0;
+        QByteArray pixels;
+        tip.beginStructure();
+        tip >> w >> h >> pixels;
+        tip.endStructure();
+    }
+    tip.endArray();
+    tip >> title >> body;
+    tip.endStructure();
+    EXPECT_EQ(title, "NURO :)!") << "the tip is the item's tooltip title";
+
+    const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+    ASSERT_NE(menuPath, "/NO_DBUSMENU") << "the menu is exported";
+    ASSERT_FALSE(menuPath.isEmpty());
+    const auto entries = MenuLayout(menuPath);
+    std::vector<std::string> labels;
+    for (const MenuEntry& e : entries)
+        labels.push_back(e.separator ? "-" : e.label.toStdString());
+    EXPECT_EQ(labels, (std::vector<std::string>{"Show", "Hide", "?", "-", "Exit"}));
+
+    // While the host shows the menu the busy rule holds: a left click does nothing.
+    ASSERT_TRUE(MenuAboutToShow(menuPath));
+    ASSERT_TRUE(MenuEvent(menuPath, 0, "opened"));
+    ASSERT_TRUE(CallItem("Activate"));
+    QThread::msleep(700);
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "Activate while the menu is open is ignored";
+    ASSERT_TRUE(MenuEvent(menuPath, 0, "closed"));
+
+    ASSERT_TRUE(CallItem("Activate"));
+    Window frame = WaitForWindow("Tunis, Tunisia");
+    EXPECT_NE(frame, 0u) << "the host's left click (Activate) shows the main frame";
+
+    int exitId = -1;
+    for (const MenuEntry& e : entries)
+        if (e.label == "Exit")
+            exitId = e.id;
+    ASSERT_GE(exitId, 0);
+    ASSERT_TRUE(MenuEvent(menuPath, exitId, "clicked"));
+    EXPECT_EQ(Finish(p), 1) << "Exit in the exported menu ends the program with 1";
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys.size(), 36u) << "35 keys and the place list";
+    EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
 }
 
 int main(int argc, char** argv)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <thread>
 
@@ -318,6 +319,37 @@ TEST(AlarmMonitorTest, RunsBesideUserInterfaceRefreshesAndOffsetChanges)
             allowed.push_back(ShiftTimeText(SlotText(rig.schedule.Table()[entry.slot]), offset));
     for (const Notice& notice : rig.host.notices)
         EXPECT_NE(std::find(allowed.begin(), allowed.end(), notice.shownAt), allowed.end()) << notice.shownAt;
+}
+
+TEST(AlarmMonitorTest, PrayerDueWithinLooksOnlyAheadAtAlarmedPrayersWithTheOffset)
+{
+    auto table = [](std::array<const char*, kSlotCount> texts) {
+        TimeTable t{};
+        for (std::size_t i = 0; i < t.size(); ++i)
+            std::snprintf(t[i].data(), t[i].size(), "%s", texts[i]);
+        return t;
+    };
+    const TimeTable day = table({"05:47:00", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "18:35:00"});
+    const TimeTable nearMidnight = table({"00:00:02", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "23:59:50"});
+    const struct {
+        const TimeTable* table;
+        std::int32_t offset;
+        const char* clock;
+        bool due;
+    } rows[] = {
+        {&day, 0, "12:17:58", true},    // Dhohur in two seconds
+        {&day, 0, "12:17:56", true},    // in four
+        {&day, 0, "12:17:55", false},   // in five: not yet
+        {&day, 0, "12:18:00", false},   // the notice's own second is not ahead
+        {&day, 0, "07:18:58", false},   // Shuroq has no notice
+        {&day, 5, "12:22:58", true},    // Dhohur moved by five minutes
+        {&day, -5, "12:17:58", false},  // ... the other way
+        {&nearMidnight, 0, "23:59:59", true},  // across midnight
+        {&nearMidnight, 0, "23:59:48", true},
+        {&day, 0, "garbage", false},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, r.clock, 1, 4), r.due) << r.clock << " offset " << r.offset;
 }
 
 } // namespace

@@ -77,9 +77,9 @@ private:
 // A notice opened on its own thread, as the monitor opens it.
 class NoticeRun {
 public:
-    NoticeRun(int templateId, bool soundOn)
-        : thread_([this, templateId, soundOn] {
-              OpenNotice(templateId, [soundOn] { return soundOn; });
+    NoticeRun(int templateId, bool soundOn, std::function<bool()> endNow = {})
+        : thread_([this, templateId, soundOn, endNow] {
+              OpenNotice(templateId, [soundOn] { return soundOn; }, endNow);
               done_ = true;
           })
     {
@@ -170,12 +170,13 @@ TEST(NoticeTemplatesTest, ScreenPlacementTruncatesTowardZeroAndNeverClamps)
         EXPECT_EQ(ScreenPlacement(row.w, row.h), row.at) << row.w << "x" << row.h;
 }
 
-TEST_F(NoticeTest, PictureAndCloseButtonCloseWhileOtherCommandsEscapeAndCloseRequestsDoNot)
+TEST_F(NoticeTest, PictureCloseButtonAndCloseRequestCloseWhileOtherCommandsAndEscapeDoNot)
 {
+    constexpr int kCloseRequest = -1; // what alt+F4 or a title bar's close sends
     const struct {
         int templateId;
         int closing; // the command that finally closes it
-    } rows[] = {{800, 700}, {801, 704}, {803, 1}, {804, 0x10000 | 702}, {805, 701}};
+    } rows[] = {{800, 700}, {801, 704}, {803, 1}, {804, 0x10000 | 702}, {805, 701}, {801, kCloseRequest}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.templateId);
         NoticeRun run(row.templateId, false);
@@ -185,15 +186,43 @@ TEST_F(NoticeTest, PictureAndCloseButtonCloseWhileOtherCommandsEscapeAndCloseReq
         for (int command : {699, 705, 2, 0, 801, 0x10000 | 699})
             dlg->SendCommand(command, 0);
         QTest::keyClick(dlg, Qt::Key_Escape);
-        dlg->close();
         QApplication::processEvents();
         EXPECT_EQ(ShownNotice(), dlg);
         EXPECT_FALSE(run.Done());
 
-        dlg->SendCommand(row.closing, 0);
+        if (row.closing == kCloseRequest)
+            dlg->close();
+        else
+            dlg->SendCommand(row.closing, 0);
         EXPECT_TRUE(ServeUntil([&] { return run.Done(); }));
         EXPECT_EQ(ShownNotice(), nullptr);
     }
+}
+
+TEST_F(NoticeTest, AMinimizedNoticeComesBackAndOffersOnlyClose)
+{
+    NoticeRun run(803, false);
+    ASSERT_TRUE(ServeUntil([] { return ShownNotice() != nullptr; }));
+    DialogWindow* dlg = ShownNotice();
+    const Qt::WindowFlags flags = dlg->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    dlg->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(ServeUntil([&] { return !(dlg->windowState() & Qt::WindowMinimized) && dlg->isVisible(); }));
+    EXPECT_FALSE(run.Done());
+}
+
+TEST_F(NoticeTest, ANoticeLeftOpenEndsWhenTheNextPrayerIsDue)
+{
+    std::atomic<bool> nextDue{false};
+    NoticeRun run(804, false, [&nextDue] { return nextDue.load(); });
+    ASSERT_TRUE(ServeUntil([] { return ShownNotice() != nullptr; }));
+    QTest::qWait(3 * kNoticeEndCheckMs);
+    EXPECT_FALSE(run.Done()) << "open until the next prayer";
+    nextDue = true;
+    EXPECT_TRUE(ServeUntil([&] { return run.Done(); }));
+    EXPECT_EQ(ShownNotice(), nullptr);
 }
 
 TEST_F(NoticeTest, ClickingThePictureOrTheCloseButtonCloses)

@@ -185,6 +185,33 @@ TEST(TrayMouseRule, OnlyDoubleClickAndRightReleaseActAndNothingWhileBusy)
             << static_cast<int>(r.event) << " busy " << r.busy;
 }
 
+TEST(TrayMouseRule, StatusNotifierActivateShowsOrOpensTheMenuWhereTheHostHasNone)
+{
+    struct Row {
+        TrayMouse event;
+        TrayState state;
+        TrayReaction expected;
+    };
+    const TrayKind sni = TrayKind::StatusNotifier;
+    const Row rows[] = {
+        {TrayMouse::LeftClick, {false, sni, false}, TrayReaction::Show},
+        {TrayMouse::LeftClick, {false, sni, true}, TrayReaction::OpenMenu},
+        {TrayMouse::LeftClick, {true, sni, false}, TrayReaction::Ignore},
+        {TrayMouse::LeftClick, {true, sni, true}, TrayReaction::Ignore},
+        {TrayMouse::RightRelease, {false, sni, true}, TrayReaction::OpenMenu},
+        {TrayMouse::RightRelease, {true, sni, true}, TrayReaction::Ignore},
+        {TrayMouse::LeftDoubleClick, {false, sni, false}, TrayReaction::Show},
+        {TrayMouse::MiddleClick, {false, sni, true}, TrayReaction::Ignore},
+        // The XEmbed rule does not change with what a StatusNotifier host lacks.
+        {TrayMouse::LeftClick, {false, TrayKind::XEmbed, true}, TrayReaction::Ignore},
+        {TrayMouse::LeftDoubleClick, {false, TrayKind::XEmbed, true}, TrayReaction::Show},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ReactToTrayMouse(r.event, r.state), r.expected)
+            << static_cast<int>(r.event) << " busy " << r.state.menuBusy << " kind "
+            << static_cast<int>(r.state.kind) << " no host menu " << r.state.hostLacksMenu;
+}
+
 namespace {
 
 class RecordingTray : public TrayActions {

@@ -14,7 +14,7 @@ namespace {
 
 class TrayHostTest : public ::testing::Test {
 protected:
-    void Make(bool tray)
+    void Make(bool tray, bool statusNotifier = false, std::function<void(QMenu*)> extendMenu = {})
     {
         trayAvailable = tray;
         frame = std::make_unique<QWidget>();
@@ -30,6 +30,9 @@ protected:
         };
         w.trayAvailable = [this] { return trayAvailable; };
         w.trayWatchMs = 10;
+        w.statusNotifierHost = [statusNotifier] { return statusNotifier; };
+        w.isStatusNotifierItem = [statusNotifier] { return statusNotifier; };
+        w.extendMenu = std::move(extendMenu);
         host = std::make_unique<TrayHost>(std::move(w));
         host->Open();
     }
@@ -219,4 +222,44 @@ TEST_F(TrayHostTest, HideAndTheOkButtonMinimizeOnceTheTrayHasGone)
         EXPECT_TRUE(frame->isVisible());
         EXPECT_FALSE(frame->isMinimized());
     }
+}
+
+TEST_F(TrayHostTest, StatusNotifierItemExportsTheMenuWithItsExtensionsAndActivateShowsUnlessTheMenuIsOpen)
+{
+    constexpr int kExtraCommand = 40100;
+    Make(true, true, [](QMenu* menu) { menu->addAction("Extra")->setData(kExtraCommand); });
+    ASSERT_EQ(host->Kind(), TrayKind::StatusNotifier);
+    QMenu* menu = host->ExportedMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(host->Icon()->contextMenu(), menu) << "given to Qt, which exports it over D-Bus";
+    std::vector<std::string> labels;
+    for (QAction* a : menu->actions())
+        labels.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    EXPECT_EQ(labels, (std::vector<std::string>{"&Show", "&Hide", "?", "-", "E&xit", "Extra"}));
+    EXPECT_TRUE(Item(menu, kTrayShow)->font().bold()) << "Show is the default";
+
+    frame->hide();
+    emit menu->aboutToShow(); // the host shows the menu
+    host->OnTrayMouse(TrayMouse::LeftClick);
+    EXPECT_FALSE(frame->isVisible()) << "busy while the host's menu is open";
+    emit menu->aboutToHide();
+    host->OnTrayMouse(TrayMouse::LeftClick);
+    EXPECT_TRUE(frame->isVisible()) << "Activate shows the main frame";
+
+    // A chosen item is carried out after the host's click has been answered, through the commands.
+    Item(menu, kTrayExit)->trigger();
+    EXPECT_TRUE(rec.log.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rec.log, (std::vector<std::string>{"exit without icon"}));
+}
+
+TEST_F(TrayHostTest, XEmbedIconGetsNoContextMenuOfQtsAndIgnoresASingleClick)
+{
+    Make(true, false, [](QMenu* menu) { menu->addAction("Extra"); });
+    EXPECT_EQ(host->Kind(), TrayKind::XEmbed);
+    EXPECT_EQ(host->ExportedMenu(), nullptr);
+    EXPECT_EQ(host->Icon()->contextMenu(), nullptr);
+    frame->hide();
+    host->OnTrayMouse(TrayMouse::LeftClick);
+    EXPECT_FALSE(frame->isVisible());
 }
