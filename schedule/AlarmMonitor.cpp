@@ -37,7 +37,7 @@ std::optional<NoticeEntry> PrayerMatcher::Match(const TimeTable& table, std::int
     return answer_;
 }
 
-std::string SystemMonitorClock::Now() { return ClockText(); }
+std::string SystemMonitorClock::Now() { return schedule_ ? schedule_->ClockText() : ClockText(); }
 
 void SystemMonitorClock::Sleep(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
 
@@ -80,7 +80,7 @@ void StartAlarmMonitor(MonitorHost& host)
     std::call_once(started, [&host] {
         host.SetMainFrameTitle(SnapshotSettings().PlaceName.data());
         // Never destroyed: the thread outlives every static and the process ends under it.
-        static MonitorClock* clock = new SystemMonitorClock;
+        static MonitorClock* clock = new SystemMonitorClock(&Schedule());
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
                                           MonitorStop});
         try {

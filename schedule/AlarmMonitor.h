@@ -70,11 +70,16 @@ public:
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
 };
 
-// The wall clock and a real sleep.
+// The wall clock and a real sleep. With a schedule, the clock its table is in (the place's own clock
+// in automatic mode).
 class SystemMonitorClock : public MonitorClock {
 public:
+    explicit SystemMonitorClock(const Scheduler* schedule = nullptr) : schedule_(schedule) {}
     std::string Now() override;
     void Sleep(std::chrono::milliseconds duration) override;
+
+private:
+    const Scheduler* schedule_;
 };
 
 class AlarmMonitor {

@@ -67,6 +67,21 @@ std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
     return std::string(row ? row : "");
 }
 
+std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
+{
+    auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
+    if (!connect5)
+        return std::nullopt;
+    const std::string sql = "select zone" + PlaceQuery(name).substr(std::string_view("select *").size());
+    std::lock_guard<std::mutex> guard(queryLock_);
+    const char* const columns[] = {"2", "zone", workArea_.data()};
+    const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
+    std::string zone = row ? row : "";
+    if (!zone.empty() && zone.back() == '*')
+        zone.pop_back();
+    return zone;
+}
+
 CalcLibrary& Calc()
 {
     static CalcLibrary* library = new CalcLibrary(MakeSystemLibraryLoader());
