@@ -70,6 +70,13 @@ std::int32_t NoonOffset(const ZoneRules& rules, const std::string& zone, const L
     return rules.OffsetAt(zone, UtcOfLocal(date, 12 * 3600, offset));
 }
 
+std::string ZoneInForceText(const ZoneRules& rules, const std::string& configured, std::int64_t utcSeconds)
+{
+    const ResolvedZone zone = ResolveZone(rules, configured);
+    const std::string text = zone.name + ", " + FormatUtcOffset(rules.OffsetAt(zone.name, utcSeconds));
+    return zone.error.empty() ? text : "Unknown zone '" + configured + "': " + text;
+}
+
 std::string FormatUtcOffset(std::int32_t seconds)
 {
     const std::int32_t minutes = std::abs(seconds) / 60;

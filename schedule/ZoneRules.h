@@ -42,6 +42,10 @@ std::string ZoneClockText(const ZoneRules& rules, const std::string& zone, std::
 // The offset in force at local noon of `date`: the day's offset away from any night-time switch.
 std::int32_t NoonOffset(const ZoneRules& rules, const std::string& zone, const LocalDate& date);
 
+// What is in force at `utcSeconds` for ZONE `configured`: "Europe/London, UTC+01:00", and for a name
+// the tz database lacks "Unknown zone 'X': Europe/Paris, UTC+01:00" (the computer's zone).
+std::string ZoneInForceText(const ZoneRules& rules, const std::string& configured, std::int64_t utcSeconds);
+
 // "UTC+01:00", "UTC-03:00", "UTC+05:45".
 std::string FormatUtcOffset(std::int32_t seconds);
 
