@@ -1,5 +1,7 @@
 #include "schedule/CalcLibrary.h"
 
+#include "core/FieldList.h"
+
 #include "calc/nuro_api.h"
 #include "platform/SharedLibrary.h"
 
@@ -76,10 +78,7 @@ std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
     std::lock_guard<std::mutex> guard(queryLock_);
     const char* const columns[] = {"2", "zone", workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
-    std::string zone = row ? row : "";
-    if (!zone.empty() && zone.back() == '*')
-        zone.pop_back();
-    return zone;
+    return GetField(row ? row : "", '*', 0);
 }
 
 CalcLibrary& Calc()

@@ -22,8 +22,9 @@ struct FakeLibraryState {
     bool echoLongitude = false; // answer six times "D1:M1:00" instead of trtText
     std::vector<TrtArguments> trtCalls;
     std::string connect5Text;
+    std::string zoneText; // the answer to the place zone query
     std::vector<std::string> queries;
-    std::vector<std::vector<std::string>> columnTables; // the 14 texts of each query's column table
+    std::vector<std::vector<std::string>> columnTables; // the texts of each query's column table (14 for a place row)
     std::vector<const void*> workAreas;
 };
 
