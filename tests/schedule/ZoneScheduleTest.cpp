@@ -13,6 +13,8 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -258,6 +260,41 @@ TEST(ZonedSchedule, SystemZonesAndTheirTexts)
         EXPECT_EQ(ZoneInForceText(zones, r.zone, r.at).rfind(r.text, 0), 0u) << ZoneInForceText(zones, r.zone, r.at);
     }
     EXPECT_TRUE(zones.Known(zones.SystemZone())) << zones.SystemZone();
+}
+
+} // namespace
+} // namespace nuro
+
+namespace nuro {
+namespace {
+
+// The monitor reads the place's clock every tick while the user-interface thread refreshes (for the
+// sanitizer builds): the clock always answers in the zone of one whole refresh.
+TEST(ZonedSchedule, TheClockIsReadWhileRefreshesChangeTheZone)
+{
+    FakeLibrary::Instance().Reset();
+    FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtText = "04:00:00*06:00:00*12:00:00*15:00:00*18:00:00*20:00:00*"; });
+    auto calc = test::MakeFakeCalc();
+    const SwitchingZone zones(0);
+    std::atomic<int> refreshes{0};
+    Scheduler schedule(*calc, nullptr, [&] {
+        AppSettings s;
+        s.extra.AUTO_TZ = 1;
+        s.extra.ZONE = refreshes.load() % 2 ? "Test/Switch" : "";
+        return s;
+    }, zones, [] { return std::int64_t{12 * 3600}; });
+    ASSERT_TRUE(schedule.Refresh(nullptr));
+    std::atomic<bool> done{false};
+    std::thread monitor([&] {
+        while (!done.load()) {
+            const std::string clock = schedule.ClockText();
+            EXPECT_TRUE(clock == "14:00:00" || clock == "07:00:00") << clock;
+        }
+    });
+    for (int i = 0; i < 200; ++i, ++refreshes)
+        ASSERT_TRUE(schedule.Refresh(nullptr));
+    done = true;
+    monitor.join();
 }
 
 } // namespace
