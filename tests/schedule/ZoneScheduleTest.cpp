@@ -88,6 +88,8 @@ double SecondsOf(const std::string& t)
 // accuracy of PyEphem's instant shown on the zone's wall clock, and the offset that of Python's zoneinfo.
 TEST(ZonedSchedule, TimesMatchTheReferenceInThePlacesOwnClock)
 {
+    if (!SystemZoneRules().Known("Europe/London"))
+        GTEST_SKIP() << "a build without Qt reads no tz database";
     CalcLibrary calc(MakeSystemLibraryLoader());
     const auto rows = ReadReference();
     ASSERT_EQ(rows.size(), 10u);
@@ -242,6 +244,8 @@ TEST(ZonedSchedule, EachEventTakesTheOffsetInForceAtItsInstant)
 TEST(ZonedSchedule, SystemZonesAndTheirTexts)
 {
     const ZoneRules& zones = SystemZoneRules();
+    if (!zones.Known("Europe/London"))
+        GTEST_SKIP() << "a build without Qt reads no tz database";
     const std::int64_t july = UtcOfLocal(Day(2026, 7, 1), 12 * 3600, 0);
     const std::int64_t january = UtcOfLocal(Day(2026, 1, 1), 12 * 3600, 0);
     struct Row { const char* zone; bool known; std::int64_t at; const char* text; };
