@@ -13,12 +13,23 @@ no sunrise). When the sun does not reach a twilight angle, or the time would fal
 middle of the night, the middle of the night is taken; without sunrise (Fajer) or sunset (Isha) there is no
 night: in the polar night Fajer and Isha are the moments the sun reaches the angle, else they do not exist.
 """
-import csv, math, os, random, struct
-from datetime import datetime, timedelta
+import csv, math, os, random, struct, zoneinfo
+from datetime import datetime, timedelta, timezone
 
 import ephem
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "calc", "reference.csv")
+ZONE_OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "schedule", "zone_reference.csv")
+PLACES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "places.csv")
+
+# Places with summer time in either hemisphere, half and quarter hours, and New York's two 2026 switch days:
+# the times in the place's own clock, each event's wall time and offset from Python's zoneinfo.
+ZONE_CASES = [("London, United Kingdom", [(2026, 1, 15), (2026, 7, 15)]),
+              ("Sydney, Australia", [(2026, 1, 15), (2026, 7, 15)]),
+              ("Santiago, Chile", [(2026, 1, 15), (2026, 7, 15)]),
+              ("Tehran, Iran", [(2026, 6, 15)]),
+              ("Kathmandu, Nepal", [(2026, 6, 15)]),
+              ("New York, United States", [(2026, 3, 8), (2026, 11, 1)])]
 
 
 def f32(x):
@@ -159,7 +170,39 @@ def place_row(rng, lat, lon, year, month, day):
     }
 
 
+PLACE_FIELDS = ["d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2", "h"]
+
+
+def zone_table():
+    places = {r["nom"]: r for r in csv.DictReader(open(PLACES))}
+    names = ["fajer", "shuroq", "dhohur", "aser", "maghereb", "isha"]
+    out = []
+    for name, dates in ZONE_CASES:
+        p = places[name]
+        tz = zoneinfo.ZoneInfo(p["zone"])
+        for y, m, d in dates:
+            noon = datetime(y, m, d, 12, tzinfo=tz).utcoffset().total_seconds()
+            row = {"year": y, "month": m, "day": d, "lonDeg": int(p["d1"]), "lonMin": int(p["m1"]),
+                   "lonSec": float(p["s1"]), "lonDir": p["card1"], "latDeg": int(p["d2"]), "latMin": int(p["m2"]),
+                   "latSec": float(p["s2"]), "latDir": p["card2"], "zone": noon / 3600, "pressure": 1010.0,
+                   "temperature": 10.0, "elevation": float(p["h"]), "aser": 1, "angleFajer": 108, "angleIsha": 108}
+            e = events(row)
+            midnight = datetime(y, m, d, tzinfo=timezone.utc) - timedelta(seconds=noon)
+            walls, offsets = [], []
+            for k in names:
+                at = (midnight + timedelta(seconds=e[k])).astimezone(tz)
+                walls.append(f"{at.hour * 3600 + at.minute * 60 + at.second + at.microsecond / 1e6:.2f}")
+                offsets.append(str(int(at.utcoffset().total_seconds())))
+            out.append([name, p["zone"], f"{y:04d}-{m:02d}-{d:02d}"] + [p[k] for k in PLACE_FIELDS] + walls + offsets)
+    with open(ZONE_OUT, "w", newline="") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(["nom", "zone", "date"] + PLACE_FIELDS + names + [n + "_offset" for n in names])
+        w.writerows(out)
+    print(f"{len(out)} place-dates in their own clock written to {os.path.relpath(ZONE_OUT)}")
+
+
 def main():
+    zone_table()
     rng = random.Random(20240613)
     rows = random_rows(rng, 320)
     # Seasons' edges, the high-latitude rules and places where the sun stays up or down.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kColumns = 13;
+constexpr int kColumns = 14;  // the 13 of the place query, then zone
 
 // One CSV record: fields separated by commas, a field in double quotes may hold commas and "" for a quote.
 bool parseLine(const std::string& line, std::vector<std::string>* fields) {
@@ -58,10 +58,10 @@ int main(int argc, char** argv) {
     sqlite3* db = nullptr;
     if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) return fail("cannot create " + tmp);
     const std::string schema =
-        std::string("PRAGMA journal_mode=DELETE;") + nuro::paths::kCreatePlaceTable + "BEGIN;";
+        std::string("PRAGMA journal_mode=DELETE;") + nuro::paths::kCreatePlaceTable + nuro::paths::kAddZoneColumn + "BEGIN;";
     if (sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
     sqlite3_stmt* ins = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO nuro VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &ins, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO nuro VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)", -1, &ins, nullptr);
     std::string line;
     std::vector<std::string> f;
     int lineNo = 0, rows = 0;

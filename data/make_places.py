@@ -5,8 +5,9 @@
     /usr/bin/python3 data/make_places.py /tmp/places/node_modules/city-timezones/data/cityMap.json
 
 Coordinates and populations come from the cityMap.json of the npm package city-timezones (MIT licence;
-its places are those of Natural Earth's populated places, public domain).  The standard UTC offset comes
-from the system's tzdata; the 24 governorate seats of Tunisia and the elevations are our own.
+its places are those of Natural Earth's populated places, public domain).  The IANA zone name is kept
+(column zone) and its standard UTC offset comes from the system's tzdata; the 24 governorate seats of
+Tunisia and the elevations are our own.
 """
 import csv, json, os, sys, unicodedata, zoneinfo
 from datetime import datetime
@@ -133,7 +134,7 @@ def main(city_map):
         d1, m1, s1 = dms(lon)
         d2, m2, s2 = dms(lat)
         row = [name, d1, m1, f"{s1:.3f}", "W" if lon < 0 else "E", d2, m2, f"{s2:.3f}", "S" if lat < 0 else "N",
-               f"{standard_offset(tz):g}", "1010", "10", str(elevation)]
+               f"{standard_offset(tz):g}", "1010", "10", str(elevation), tz]
         old = places.get(name)
         if old is None or (priority, -pop) < (old[0], -old[1]):
             places[name] = (priority, pop, row)
@@ -176,7 +177,7 @@ def main(city_map):
     rows = sorted(places.values(), key=lambda p: p[2][0])
     with open(os.path.join(HERE, "places.csv"), "w", newline="", encoding="ascii") as f:
         w = csv.writer(f, lineterminator="\n")
-        w.writerow(["nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2", "t_zone", "p", "t", "h"])
+        w.writerow(["nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2", "t_zone", "p", "t", "h", "zone"])
         for _, _, row in rows:
             w.writerow(row)
 
@@ -196,7 +197,7 @@ def main(city_map):
            f"T_ZONE={float(tunis[9]):.3f}", "LANG=ARABIC",
            "p_faj=0", "p_shu=0", "p_dho=7", "p_ase=0", "p_mag=2", "p_ich=0", "a_faj=108", "a_ich=108",
            "STARTUP=0", "SUMMER=0", "month1=4", "day1=1", "month2=10", "day2=1", "val1=401", "val2=1001",
-           "PRECISION=0", f"t1={t1}"]
+           "PRECISION=0", "AUTO_TZ=1", f"ZONE={tunis[13]}", f"t1={t1}"]
     with open(os.path.join(HERE, "nuro.ini"), "w", encoding="ascii") as f:
         f.write("\n".join(ini) + "\n")
     print(f"{len(rows)} places; t1 lists {listed} names in {len(t1)} characters")

@@ -102,6 +102,15 @@ void FillPlaceList(QWidget* list)
     ListSelectString(list, 0, CurrentPlaceName());
 }
 
+// A chosen place brings its own zone; coordinates edited by hand keep it. A database without the zone
+// column (an older per-user copy) gives the computer's own zone rather than the previous place's.
+void ApplyPlaceZone(const std::string& name)
+{
+    const std::string zone = Calc().PlaceZone(name).value_or("");
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().extra.ZONE = zone;
+}
+
 void NormalizeConfigFields(QWidget* dlg)
 {
     for (int id : {kLonSec, kLatSec, kPressure, kTemperature, kZone, kElevation})
@@ -184,12 +193,14 @@ void ChoosePlace(QWidget* dlg)
         return;
     }
     st.lastChosen = k;
+    const std::string name = ListGetText(st.list, k);
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
-        SetPlaceName(Settings(), ListGetText(st.list, k).c_str());
+        SetPlaceName(Settings(), name.c_str());
     }
     ApplyPlaceAdditions();
     LoadPlaceRow(dlg);
+    ApplyPlaceZone(CurrentPlaceName());
     ApplyConfigFields(dlg);
 }
 

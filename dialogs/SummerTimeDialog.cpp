@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kFromMonth = 101, kFromDay = 102, kToMonth = 103, kToDay = 104;
 constexpr int kEnable = 111, kReset = 132, kOk = 155;
+constexpr int kAutomatic = 112, kZoneInForce = 113;
 constexpr int kSelectionRoom = 3; // two characters and the terminator
 
 struct SummerState {
@@ -37,6 +38,22 @@ void EnableBoxes(QWidget* dlg, bool enable)
 {
     for (int id : {kFromMonth, kFromDay, kToMonth, kToDay})
         EnableDlgItem(dlg, id, enable);
+}
+
+// Automatic mode: the window is not used, so its controls rest disabled, and the zone in force today
+// is shown; unchecked, the dialog is the window dialog it always was.
+void ShowAutomatic(QWidget* dlg)
+{
+    const bool automatic = Checked(dlg, kAutomatic);
+    std::string zone;
+    if (automatic) {
+        const std::string configured = SnapshotSettings().extra.ZONE;
+        zone = ZoneInForceText(SystemZoneRules(), configured, UtcNow());
+    }
+    SetDlgItemText(dlg, kZoneInForce, zone);
+    EnableDlgItem(dlg, kEnable, !automatic);
+    EnableDlgItem(dlg, kReset, !automatic);
+    EnableBoxes(dlg, !automatic && Checked(dlg, kEnable));
 }
 
 void Select(QWidget* dlg, int id, int number)
@@ -67,6 +84,8 @@ void FillSummerFields(QWidget* dlg)
     if (s.SUMMER != 0)
         Check(dlg, kEnable, true);
     EnableBoxes(dlg, s.SUMMER != 0);
+    Check(dlg, kAutomatic, s.extra.AUTO_TZ != 0);
+    ShowAutomatic(dlg);
 }
 
 void ResetSummerFields(QWidget* dlg)
@@ -83,6 +102,7 @@ void ResetSummerFields(QWidget* dlg)
 void ApplySummerFields(QWidget* dlg, const SummerWindow& window)
 {
     const bool enabled = Checked(dlg, kEnable);
+    const bool automatic = Checked(dlg, kAutomatic);
     const std::int32_t m1 = Selected(dlg, kFromMonth), m2 = Selected(dlg, kToMonth);
     const std::int32_t d1 = Selected(dlg, kFromDay), d2 = Selected(dlg, kToDay);
     std::lock_guard<std::mutex> guard(SettingsLock());
@@ -94,6 +114,7 @@ void ApplySummerFields(QWidget* dlg, const SummerWindow& window)
     s.month2 = m2;
     s.day1 = d1;
     s.day2 = d2;
+    s.extra.AUTO_TZ = automatic ? 1 : 0;
 }
 
 void Accept(QWidget* dlg)
@@ -124,6 +145,10 @@ bool SummerCommand(QWidget* dlg, int id)
         EnableBoxes(dlg, Checked(dlg, kEnable));
         return true;
     }
+    if (id == kAutomatic) {
+        ShowAutomatic(dlg);
+        return true;
+    }
     return false;
 }
 
@@ -147,7 +172,11 @@ bool SummerProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
 
 void OpenSummerTimeDialog()
 {
+    const bool shownBefore = State().dlg != nullptr;
     OpenSettingsDialog(State().dlg, SummerTemplate(), SummerProc);
+    // The place (and with it the zone) may have changed while the dialog was hidden.
+    if (shownBefore && State().dlg)
+        ShowAutomatic(State().dlg);
 }
 
 QWidget* SummerTimeDialogWindow()

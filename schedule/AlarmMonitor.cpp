@@ -105,7 +105,7 @@ milliseconds MonitorClock::SinceEpoch()
     return std::chrono::duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch());
 }
 
-std::string SystemMonitorClock::Now() { return ClockText(); }
+std::string SystemMonitorClock::Now() { return schedule_ ? schedule_->ClockText() : ClockText(); }
 
 void SystemMonitorClock::Sleep(milliseconds duration) { std::this_thread::sleep_for(duration); }
 
@@ -220,7 +220,7 @@ void StartAlarmMonitor(MonitorHost& host)
     std::call_once(started, [&host] {
         host.SetMainFrameTitle(SnapshotSettings().PlaceName.data());
         // Never destroyed: the thread outlives every static and the process ends under it.
-        static MonitorClock* clock = new SystemMonitorClock;
+        static MonitorClock* clock = new SystemMonitorClock(&Schedule());
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
                                           MonitorStop});
         try {

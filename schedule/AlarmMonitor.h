@@ -102,11 +102,16 @@ public:
     virtual std::chrono::milliseconds SinceEpoch();
 };
 
-// The wall clock and a real sleep.
+// The wall clock and a real sleep. With a schedule, the clock its table is in (the place's own clock
+// in automatic mode).
 class SystemMonitorClock : public MonitorClock {
 public:
+    explicit SystemMonitorClock(const Scheduler* schedule = nullptr) : schedule_(schedule) {}
     std::string Now() override;
     void Sleep(std::chrono::milliseconds duration) override;
+
+private:
+    const Scheduler* schedule_;
 };
 
 class AlarmMonitor {

@@ -1,5 +1,7 @@
 #include "schedule/CalcLibrary.h"
 
+#include "core/FieldList.h"
+
 #include "calc/nuro_api.h"
 #include "platform/SharedLibrary.h"
 
@@ -93,6 +95,18 @@ std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
                                    "t_zone", "p", "t", "h", workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
     return std::string(row ? row : "");
+}
+
+std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
+{
+    auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
+    if (!connect5)
+        return std::nullopt;
+    const std::string sql = "select zone" + PlaceQuery(name).substr(std::string_view("select *").size());
+    std::lock_guard<std::mutex> guard(queryLock_);
+    const char* const columns[] = {"2", "zone", workArea_.data()};
+    const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
+    return GetField(row ? row : "", '*', 0);
 }
 
 CalcLibrary& Calc()

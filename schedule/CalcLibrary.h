@@ -75,6 +75,10 @@ public:
     // The rule Trt applies for `requested`: the middle of the night unless "trt_hl" is exported.
     HighLatitudeRule RuleInForce(HighLatitudeRule requested);
     std::optional<std::string> Connect5(const std::string& sql);
+    // The IANA zone of the database place `name` through a second query of its own column table, so
+    // the place row keeps its 13 fields; empty when the place or the column (an older database) is
+    // missing.
+    std::optional<std::string> PlaceZone(std::string_view name);
 
 private:
     void* Export(const char* name);

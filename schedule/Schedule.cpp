@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -83,9 +84,85 @@ TrtArguments BuildTrtArguments(const AppSettings& s, const LocalDate& date)
     return a;
 }
 
-Scheduler::Scheduler(CalcLibrary& calc, DateSource today, SettingsSource settings)
-    : calc_(calc), today_(std::move(today)), settings_(std::move(settings))
+TrtArguments BuildZonedTrtArguments(const AppSettings& s, const LocalDate& date, std::int32_t dayOffset,
+                                    const std::array<std::int32_t, kSlotCount>& eventOffsets)
 {
+    AppSettings whole = s;
+    whole.SUMMER = 0;
+    whole.T_ZONE = 0;
+    TrtArguments a = BuildTrtArguments(whole, date);
+    a.zoneHours = dayOffset / 3600;
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        a.additions[i] = AddMinutes(s.corrections[i], eventOffsets[i] / 60 - a.zoneHours * 60);
+    return a;
+}
+
+std::string ZoneText(const ZoneInForce& zone)
+{
+    std::string text = zone.zone + ", " + FormatUtcOffset(zone.firstOffset);
+    if (zone.lastOffset != zone.firstOffset)
+        text += " then " + FormatUtcOffset(zone.lastOffset);
+    return text;
+}
+
+namespace {
+
+// Seconds into the day of a time text, nullopt for anything else.
+std::optional<std::int64_t> SecondsOfDay(std::string_view t)
+{
+    if (t.size() != 8 || t[2] != ':' || t[5] != ':')
+        return std::nullopt;
+    int v[3];
+    for (int i = 0; i < 3; ++i) {
+        const char a = t[i * 3], b = t[i * 3 + 1];
+        if (a < '0' || a > '9' || b < '0' || b > '9')
+            return std::nullopt;
+        v[i] = (a - '0') * 10 + (b - '0');
+    }
+    return std::int64_t{v[0]} * 3600 + v[1] * 60 + v[2];
+}
+
+} // namespace
+
+Scheduler::Scheduler(CalcLibrary& calc, DateSource today, SettingsSource settings, const ZoneRules& zones,
+                     UtcSource now)
+    : calc_(calc), today_(std::move(today)), settings_(std::move(settings)), zones_(zones), now_(std::move(now))
+{
+}
+
+// One call with the day's offset (at local noon) tells when each event happens; an event whose
+// instant lies on the other side of a switch is asked again with the offset then in force. Away from
+// a switch day that second call is never made.
+std::optional<std::string> Scheduler::ZonedTrt(const AppSettings& settings, ZoneInForce& zone)
+{
+    const std::int32_t day = NoonOffset(zones_, zone.zone, date_);
+    std::array<std::int32_t, kSlotCount> offsets;
+    offsets.fill(day);
+    std::optional<std::string> text = calc_.Trt(BuildZonedTrtArguments(settings, date_, day, offsets));
+    if (!text)
+        return text;
+    std::array<std::optional<std::int64_t>, kSlotCount> local;
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        local[i] = SecondsOfDay(GetField(*text, '*', static_cast<std::int32_t>(i)));
+    bool moved = false;
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        if (!local[i])
+            continue;
+        // Near the poles Fajer may fall the evening before and Isha after midnight.
+        std::int64_t seconds = *local[i];
+        if (local[kDhohur] && i < kDhohur && seconds > *local[kDhohur])
+            seconds -= 86400;
+        if (local[kDhohur] && i > kDhohur && seconds < *local[kDhohur])
+            seconds += 86400;
+        offsets[i] = zones_.OffsetAt(zone.zone, UtcOfLocal(date_, seconds, day));
+        moved = moved || offsets[i] != day;
+    }
+    zone.dayOffset = day;
+    zone.firstOffset = offsets[kFajer];
+    zone.lastOffset = offsets[kIsha];
+    if (moved)
+        text = calc_.Trt(BuildZonedTrtArguments(settings, date_, day, offsets));
+    return text;
 }
 
 bool Scheduler::Refresh(TimeDisplay* display)
@@ -93,9 +170,29 @@ bool Scheduler::Refresh(TimeDisplay* display)
     std::lock_guard<std::mutex> guard(lock_);
     // Read inside the lock: of two refreshes racing, the later one always sees the later settings.
     // One date serves both the window test and the call, so midnight cannot fall between them.
-    date_ = today_();
     const AppSettings settings = settings_();
-    std::optional<std::string> text = calc_.Trt(BuildTrtArguments(settings, date_));
+    ZoneInForce zone;
+    zone.automatic = settings.extra.AUTO_TZ != 0;
+    std::optional<std::string> text;
+    if (zone.automatic) {
+        // The zone is looked up again at every refresh: a changed computer zone or tz database
+        // takes effect at the next one.
+        ResolvedZone resolved = ResolveZone(zones_, settings.extra.ZONE);
+        zone.zone = std::move(resolved.name);
+        zone.error = std::move(resolved.error);
+        date_ = today_ ? today_() : ZoneDate(zones_, zone.zone, now_());
+        text = ZonedTrt(settings, zone);
+    } else {
+        date_ = today_ ? today_() : ReadLocalDate();
+        text = calc_.Trt(BuildTrtArguments(settings, date_));
+    }
+    {
+        std::lock_guard<std::mutex> zoneGuard(zoneLock_);
+        // Said once per bad name, not at every refresh.
+        if (!zone.error.empty() && zone.error != zone_.error)
+            std::fprintf(stderr, "nuro: %s\n", zone.error.c_str());
+        zone_ = zone;
+    }
     if (!text)
         return false;
 
@@ -131,6 +228,24 @@ LocalDate Scheduler::Date() const
 {
     std::lock_guard<std::mutex> guard(lock_);
     return date_;
+}
+
+ZoneInForce Scheduler::Zone() const
+{
+    std::lock_guard<std::mutex> guard(zoneLock_);
+    return zone_;
+}
+
+std::string Scheduler::ClockText() const
+{
+    std::string zone;
+    {
+        std::lock_guard<std::mutex> guard(zoneLock_);
+        if (!zone_.automatic)
+            return nuro::ClockText();
+        zone = zone_.zone;
+    }
+    return ZoneClockText(zones_, zone, now_());
 }
 
 Scheduler& Schedule()

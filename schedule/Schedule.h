@@ -4,6 +4,7 @@
 #include "core/AppSettings.h"
 #include "core/TimeText.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/ZoneRules.h"
 
 #include <array>
 #include <cstddef>
@@ -56,6 +57,25 @@ std::int32_t ZoneRemainderMinutes(float zone);
 // takes whole hours only. The high-latitude rule comes from HIGH_LAT.
 TrtArguments BuildTrtArguments(const AppSettings& settings, const LocalDate& date);
 
+// Automatic mode (AUTO_TZ): the zone's offset in force at each of the six events, in seconds east of
+// UTC, reaches the library as the whole hours of `dayOffset` plus, per event, the remaining minutes
+// through the additions; the summer window is not used.
+TrtArguments BuildZonedTrtArguments(const AppSettings& settings, const LocalDate& date, std::int32_t dayOffset,
+                                    const std::array<std::int32_t, kSlotCount>& eventOffsets);
+
+// The zone the last refresh used; `automatic` false when it used T_ZONE and the summer window.
+struct ZoneInForce {
+    bool automatic = false;
+    std::string zone;
+    std::int32_t dayOffset = 0;       // at local noon
+    std::int32_t firstOffset = 0;     // at Fajer and at Isha: they differ on a switch day
+    std::int32_t lastOffset = 0;
+    std::string error;                // the unknown-zone message, empty when ZONE was usable
+};
+
+// "Europe/London, UTC+01:00"; on a switch day "America/New_York, UTC-05:00 then UTC-04:00".
+std::string ZoneText(const ZoneInForce& zone);
+
 // Owner of everything the refresh keeps between calls (date record, result buffer, time table), all
 // behind one lock that is held for a whole refresh and by the monitor while it reads the table.
 class Scheduler {
@@ -63,8 +83,12 @@ public:
     using DateSource = std::function<LocalDate()>;
     using SettingsSource = std::function<AppSettings()>;
 
-    explicit Scheduler(CalcLibrary& calc, DateSource today = ReadLocalDate,
-                       SettingsSource settings = SnapshotSettings);
+    using UtcSource = std::function<std::int64_t()>;
+
+    // Without `today` the date is the computer's (T_ZONE mode) or the place's (automatic mode) at
+    // `now`; with it, that date in both modes.
+    explicit Scheduler(CalcLibrary& calc, DateSource today = nullptr, SettingsSource settings = SnapshotSettings,
+                       const ZoneRules& zones = SystemZoneRules(), UtcSource now = UtcNow);
 
     // Recomputes the day from the settings and today's date; fills the table and the boxes slot by
     // slot. Without a result from the library, table, buffer and boxes keep what they had and the
@@ -74,6 +98,10 @@ public:
     TimeTable Table() const;
     std::string ResultText() const;
     LocalDate Date() const;
+    ZoneInForce Zone() const;
+
+    // The clock the table is in: the place's in automatic mode, the computer's otherwise.
+    std::string ClockText() const;
 
     // For readers that must see the table whole: call `reader` with the lock held.
     template <typename Reader>
@@ -84,10 +112,17 @@ public:
     }
 
 private:
+    std::optional<std::string> ZonedTrt(const AppSettings& settings, ZoneInForce& zone);
+
     CalcLibrary& calc_;
     DateSource today_;
     SettingsSource settings_;
+    const ZoneRules& zones_;
+    UtcSource now_;
     mutable std::mutex lock_;
+    // Apart from lock_: the monitor reads the clock's zone every tick, also while a refresh runs.
+    mutable std::mutex zoneLock_;
+    ZoneInForce zone_;
     LocalDate date_{};
     std::array<char, kResultSize> result_{};
     TimeTable table_{};

@@ -130,6 +130,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.place = *value;
             continue;
         }
+        if (auto value = OptionValue(args, i, "--zone", matched); matched) {
+            if (!value || value->empty()) {
+                *error = "--zone wants a time zone name such as Europe/London";
+                return std::nullopt;
+            }
+            options.zone = *value;
+            continue;
+        }
         *error = "unknown argument '" + arg + "'";
         return std::nullopt;
     }
@@ -158,17 +166,24 @@ void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
     s.H = real(12);
 }
 
-std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date)
+std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
+                                  ZoneInForce* zone, const ZoneRules& zones)
 {
-    Scheduler scheduler(calc, [date] { return date; }, [&settings] { return settings; });
-    if (!scheduler.Refresh(nullptr))
+    Scheduler scheduler(calc, [date] { return date; }, [&settings] { return settings; }, zones);
+    const bool done = scheduler.Refresh(nullptr);
+    if (zone)
+        *zone = scheduler.Zone();
+    if (!done)
         return std::nullopt;
     return scheduler.Table();
 }
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table)
+std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
+                      const std::string& zone)
 {
     std::string out = place + "  " + FormatDate(date) + "\n";
+    if (!zone.empty())
+        out += zone + "\n";
     char line[64];
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], table[i].data());
@@ -177,12 +192,21 @@ std::string FormatDay(const std::string& place, const LocalDate& date, const Tim
     return out;
 }
 
-std::string FormatTableHeader(const std::string& place)
+std::string FormatTableHeader(const std::string& place, bool withZone)
 {
-    return place + "\n" + TableLine("Date      ", kPrayerNames);
+    std::string line = TableLine("Date      ", kPrayerNames);
+    if (withZone)
+        line.insert(line.size() - 1, "      Zone");
+    return place + "\n" + line;
 }
 
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table) { return TableLine(FormatDate(date), table); }
+std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& zone)
+{
+    std::string line = TableLine(FormatDate(date), table);
+    if (!zone.empty())
+        line.insert(line.size() - 1, "  " + zone);
+    return line;
+}
 
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce)
 {
@@ -193,7 +217,7 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
 }
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
-        std::string& err)
+        std::string& err, const ZoneRules& zones)
 {
     std::string error;
     const std::optional<Options> options = ParseOptions(args, &error);
@@ -223,19 +247,35 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return 1;
         }
         ApplyPlaceRow(settings, *options->place, *row);
+        // As the Config dialog does: a database without the zone column leaves the computer's zone.
+        settings.extra.ZONE = calc.PlaceZone(*options->place).value_or("");
+    }
+    if (options->zone) {
+        settings.extra.AUTO_TZ = 1;
+        settings.extra.ZONE = *options->zone;
+    }
+    const bool automatic = settings.extra.AUTO_TZ != 0;
+    if (automatic && !settings.extra.ZONE.empty() && !zones.Known(settings.extra.ZONE)) {
+        err += "nuro-times: unknown time zone '" + settings.extra.ZONE + "'\n";
+        return 1;
     }
 
     const std::string place = settings.PlaceName.data();
-    LocalDate date = options->date ? *options->date : ReadLocalDate();
+    // Today is the place's today in automatic mode.
+    LocalDate date = options->date ? *options->date
+                                   : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
+                                               : ReadLocalDate();
     if (options->table)
-        out += FormatTableHeader(place);
+        out += FormatTableHeader(place, automatic);
     for (int n = 0; n < options->days; ++n, date = NextDay(date)) {
-        const std::optional<TimeTable> table = TimesFor(calc, settings, date);
+        ZoneInForce zone;
+        const std::optional<TimeTable> table = TimesFor(calc, settings, date, &zone, zones);
         if (!table) {
             err += noLibrary;
             return 1;
         }
-        out += options->table ? FormatTableRow(date, *table) : FormatDay(place, date, *table);
+        const std::string zoneLine = automatic ? ZoneText(zone) : std::string();
+        out += options->table ? FormatTableRow(date, *table, zoneLine) : FormatDay(place, date, *table, zoneLine);
     }
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
     out += FormatHighLatitudeLine(rule, calc.RuleInForce(rule));

@@ -20,6 +20,7 @@ struct Options {
     int days = 1;
     bool table = false;            // --days was given
     std::optional<std::string> place;
+    std::optional<std::string> zone; // --zone: automatic mode in this zone, for this run
     bool help = false;
 };
 
@@ -53,23 +54,29 @@ private:
     std::string offset_;
 };
 
-// The six times of `date` through the refresh, or nullopt when the library gave no text.
-std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date);
+// The six times of `date` through the refresh, or nullopt when the library gave no text. `zone`, when
+// given, receives the zone the refresh used.
+std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
+                                  ZoneInForce* zone = nullptr, const ZoneRules& zones = SystemZoneRules());
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table);
-std::string FormatTableHeader(const std::string& place);
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table);
+// `zone` is the zone line ("Europe/London, UTC+01:00"), empty in T_ZONE mode: then the output is
+// exactly that of a program without zones.
+std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
+                      const std::string& zone = {});
+std::string FormatTableHeader(const std::string& place, bool withZone = false);
+std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& zone = {});
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
 // asked for, the one it fell back to, and why.
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce);
 
 inline constexpr const char* kUsage =
-    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME]\n"
+    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME] [--zone ZONE]\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
-    "for today or the given date; --days N prints a table of N days from that date.\n";
+    "for today or the given date; --days N prints a table of N days from that date.\n"
+    "--zone ZONE gives the times in the IANA time zone ZONE (e.g. Europe/London).\n";
 
 // The whole tool; returns the exit status.
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
-        std::string& err);
+        std::string& err, const ZoneRules& zones = SystemZoneRules());
 
 } // namespace nuro::times

@@ -386,3 +386,37 @@ TEST_F(ConfigDialogTest, ButtonsShowPictures7And8)
 }
 
 } // namespace
+
+// A chosen place brings its zone into ZONE (T_ZONE as before); a hand edit of the same place keeps it;
+// a database without the zone column gives the computer's own zone, never the previous place's.
+TEST_F(ConfigDialogTest, ChosenPlaceSetsTheZoneAndHandEditsKeepIt)
+{
+    EditSettings([](AppSettings& s) {
+        SetPlaceName(s, "Tunis");
+        s.extra.ZONE = "Asia/Tokyo";
+    });
+    QWidget* dlg = Open();
+    EXPECT_EQ(SnapshotSettings().extra.ZONE, "Asia/Tokyo"); // opening changes nothing
+    DoubleClick(dlg, "Sfax"); // the test database has no zone column yet
+    EXPECT_EQ(SnapshotSettings().extra.ZONE, "");
+
+    ChangeTestDatabase("alter table nuro add column zone text;"
+                       "update nuro set zone='Africa/Tunis' where nom='Tunis, Tunisia';"
+                       "update nuro set zone='America/Lima' where nom='Lima, Peru'");
+    struct Step { const char* entry; const char* editLonSec; const char* zone; };
+    const Step steps[] = {
+        {"Tunis, Tunisia", nullptr, "Africa/Tunis"},
+        {"Lima, Peru", nullptr, "America/Lima"},
+        {"Lima, Peru", "12.5", "America/Lima"},
+        {"Sfax", nullptr, ""}, // a row whose zone is empty
+    };
+    for (const Step& st : steps) {
+        SCOPED_TRACE(st.entry);
+        if (st.editLonSec)
+            SetDlgItemText(dlg, kLonSec, st.editLonSec);
+        DoubleClick(dlg, st.entry);
+        const AppSettings s = SnapshotSettings();
+        EXPECT_EQ(s.extra.ZONE, st.zone);
+        EXPECT_FLOAT_EQ(s.T_ZONE, static_cast<float>(ParseReal(GetField(QueryRow(st.entry), '*', 9))));
+    }
+}

@@ -200,3 +200,41 @@ TEST_F(SummerTimeDialogTest, ShownAgainAsLeftNotFilledTwiceAndDeafToCloseRequest
 }
 
 } // namespace
+
+// Automatic mode on top: checked, the window's controls rest disabled and the zone in force is named;
+// unchecked, the window dialog as it always was. OK stores AUTO_TZ beside the window.
+TEST_F(SummerTimeDialogTest, AutomaticModeDisablesTheWindowAndNamesTheZone)
+{
+    struct Row { int autoTz; const char* zone; int summer; bool clickAutomatic; const char* shown; int stored; };
+    const Row rows[] = {
+        {1, "Asia/Kathmandu", 1, false, "Asia/Kathmandu, UTC+05:45", 1},
+        {1, "Asia/Tehran", 0, false, "Asia/Tehran, UTC+03:30", 1},
+        {1, "Mars/Olympus", 0, false, "Unknown zone 'Mars/Olympus': ", 1},
+        {0, "Asia/Tehran", 1, false, "", 0},
+        {0, "Africa/Tunis", 1, true, "Africa/Tunis, UTC+01:00", 1},
+        {1, "Africa/Tunis", 1, true, "", 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.zone);
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) {
+            s.extra.AUTO_TZ = r.autoTz; s.extra.ZONE = r.zone;
+            s.SUMMER = r.summer; s.month1 = 3; s.day1 = 27; s.month2 = 10; s.day2 = 30;
+        });
+        QWidget* dlg = Open();
+        if (r.clickAutomatic)
+            Click(dlg, 112);
+        const bool automatic = On(dlg, 112);
+        EXPECT_EQ(GetDlgItemText(dlg, 113, 100).rfind(r.shown, 0), 0u) << GetDlgItemText(dlg, 113, 100);
+        EXPECT_EQ(IsDlgItemEnabled(dlg, kEnable), !automatic);
+        EXPECT_EQ(IsDlgItemEnabled(dlg, kReset), !automatic);
+        for (int id : {kFromMonth, kFromDay, kToMonth, kToDay})
+            EXPECT_EQ(IsDlgItemEnabled(dlg, id), !automatic && r.summer != 0) << id;
+        Command(dlg, kOk);
+        const AppSettings s = SnapshotSettings();
+        EXPECT_EQ(s.extra.AUTO_TZ, r.stored);
+        EXPECT_EQ(s.SUMMER, r.summer);
+        EXPECT_EQ(s.val1, 327);
+        EXPECT_EQ(s.val2, 1030);
+    }
+}

@@ -3,6 +3,7 @@
 #include "calc/nuro_api.h"
 #include "core/TimeText.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace nuro::test {
@@ -61,12 +62,14 @@ struct FakeExports {
         FakeLibrary& fake = FakeLibrary::Instance();
         std::lock_guard<std::mutex> guard(fake.lock_);
         fake.state_.queries.push_back(std::string(database) + "|" + user + "|" + password + "|" + sql);
+        // The first text counts the table's texts; the work area follows them.
+        const int count = std::atoi(columns[0]);
         std::vector<std::string> table;
-        for (int i = 0; i < 14; ++i)
+        for (int i = 0; i < count; ++i)
             table.emplace_back(columns[i]);
         fake.state_.columnTables.push_back(table);
-        fake.state_.workAreas.push_back(columns[14]);
-        answer = fake.state_.connect5Text;
+        fake.state_.workAreas.push_back(columns[count]);
+        answer = std::strncmp(sql, "select zone ", 12) == 0 ? fake.state_.zoneText : fake.state_.connect5Text;
         return answer.c_str();
     }
 };

@@ -24,8 +24,9 @@ struct FakeLibraryState {
     std::vector<TrtArguments> trtCalls;    // of "trt" and "trt_hl" alike, the rule in highLatRule
     std::vector<std::string> trtExports;  // which of the two each call went to
     std::string connect5Text;
+    std::string zoneText; // the answer to the place zone query
     std::vector<std::string> queries;
-    std::vector<std::vector<std::string>> columnTables; // the 14 texts of each query's column table
+    std::vector<std::vector<std::string>> columnTables; // the texts of each query's column table (14 for a place row)
     std::vector<const void*> workAreas;
 };
 

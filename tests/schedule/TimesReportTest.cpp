@@ -240,13 +240,57 @@ TEST_F(TimesRunTest, PlaceComesFromTheDatabaseInsteadOfTheSettings)
     ASSERT_EQ(Run({"--place", "Delhi, India", "--date", "2025-01-10"}), 0) << err;
     EXPECT_EQ(out.substr(0, out.find('\n')), "Delhi, India  2025-01-10");
     FakeLibrary::Instance().With([](FakeLibraryState& s) {
-        ASSERT_EQ(s.queries.size(), 1u);
+        ASSERT_EQ(s.queries.size(), 2u);
         EXPECT_EQ(s.queries[0], "data.ar|user|qvx|select * from nuro where nom='Delhi, India'");
+        // The zone comes from a query of its own, so the place row keeps its 13 columns.
+        EXPECT_EQ(s.queries[1], "data.ar|user|qvx|select zone from nuro where nom='Delhi, India'");
+        EXPECT_EQ(s.columnTables[1], (std::vector<std::string>{"2", "zone"}));
         ASSERT_EQ(s.trtCalls.size(), 1u);
         EXPECT_EQ(s.trtCalls[0].lonDeg, 77);
         EXPECT_EQ(s.trtCalls[0].zoneHours, 5);
         EXPECT_EQ(s.trtCalls[0].additions, (std::array<std::int32_t, 6>{30, 30, 30, 30, 30, 30}));
     });
+}
+
+// Automatic mode adds the zone and offset of each date (a line, or the table's last column); --zone
+// switches it on for one run; --place brings the place's zone. Times come from the zone's offset in
+// whole hours plus the remaining minutes through the additions.
+TEST_F(TimesRunTest, AutomaticModeShowsTheZoneOfEachDate)
+{
+    FakeLibrary::Instance().With([](FakeLibraryState& s) { s.zoneText = "Asia/Kolkata*"; });
+    struct Row {
+        std::vector<std::pair<std::string, std::string>> keys;
+        std::vector<std::string> args;
+        const char* firstLines;
+        std::int32_t zoneHours, dhohurAddition;
+    } rows[] = {
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Asia/Kathmandu"}}, {"--date", "2026-06-15"},
+         "Tunis, Tunisia  2026-06-15\nAsia/Kathmandu, UTC+05:45\nFajer     04:31:00\n", 5, 7 + 45},
+        {{}, {"--date", "2026-07-01", "--zone", "Europe/London"},
+         "Tunis, Tunisia  2026-07-01\nEurope/London, UTC+01:00\nFajer     04:31:00\n", 1, 7},
+        {{}, {"--date", "2026-03-07", "--days", "2", "--zone", "America/New_York"},
+         "Tunis, Tunisia\n"
+         "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Zone\n"
+         "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00\n"
+         "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00\n",
+         -4, 7},
+        {{{"AUTO_TZ", "1"}}, {"--place", "Delhi, India", "--date", "2026-01-10"},
+         "Delhi, India  2026-01-10\nAsia/Kolkata, UTC+05:30\n", 5, 30},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.firstLines);
+        FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtCalls.clear(); });
+        for (const auto& [key, value] : r.keys)
+            profile.keys[key] = value;
+        ASSERT_EQ(Run(r.args), 0) << err;
+        EXPECT_EQ(out.substr(0, std::string(r.firstLines).size()), r.firstLines);
+        const std::vector<TrtArguments> calls = Calls();
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls.back().zoneHours, r.zoneHours);
+        EXPECT_EQ(calls.back().additions[kDhohur], r.dhohurAddition); // summer window unused
+        for (const auto& [key, value] : r.keys)
+            profile.keys.erase(key);
+    }
 }
 
 TEST_F(TimesRunTest, FailuresAreReportedWithAnExitStatus)
@@ -262,6 +306,8 @@ TEST_F(TimesRunTest, FailuresAreReportedWithAnExitStatus)
         {{}, false, true, 1, "libnuro.so is not available", "ERREUR\n"},
         {{"--place", "Delhi, India"}, false, true, 1, "libnuro.so is not available", "ERREUR\n"},
         {{"--bogus"}, true, true, 2, "unknown argument", ""},
+        {{"--zone", "Europe/Londres"}, true, true, 1, "nuro-times: unknown time zone 'Europe/Londres'\n", ""},
+        {{"--zone"}, true, true, 2, "--zone wants a time zone name", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.errPart);

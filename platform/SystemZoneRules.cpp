@@ -1,0 +1,42 @@
+// Zones from the system tz database through QTimeZone (Qt's own reader of /usr/share/zoneinfo); the
+// C++20 zones of std::chrono are missing from GCC 12's library.
+#include "schedule/ZoneRules.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTimeZone>
+
+namespace nuro {
+namespace {
+
+class QtZoneRules final : public ZoneRules {
+public:
+    bool Known(const std::string& zone) const override
+    {
+        return !zone.empty() && QTimeZone(QByteArray::fromStdString(zone)).isValid();
+    }
+
+    std::string SystemZone() const override
+    {
+        const QByteArray id = QTimeZone::systemTimeZoneId();
+        return id.isEmpty() ? std::string("UTC") : id.toStdString();
+    }
+
+    std::int32_t OffsetAt(const std::string& zone, std::int64_t utcSeconds) const override
+    {
+        const QTimeZone tz(QByteArray::fromStdString(zone));
+        if (!tz.isValid())
+            return 0;
+        return tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+    }
+};
+
+} // namespace
+
+const ZoneRules& SystemZoneRules()
+{
+    static const ZoneRules* rules = new QtZoneRules;
+    return *rules;
+}
+
+} // namespace nuro
