@@ -68,6 +68,9 @@ int AppMain(int argc, char** argv)
         return kExitRefusedStart;
     }
 
+    // Temporaries of a save that a kill or a crash cut short; a save under way elsewhere keeps its own.
+    RemoveStaleTemporaries(kSettingsFile);
+
     TApp app(argc, argv);
     // Every way out saves the settings: signals, the end of the session, a quit from anywhere.
     RouteExitSignals(ExitThroughMainDialog);

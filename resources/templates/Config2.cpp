@@ -45,6 +45,8 @@ constexpr ControlTemplate kControls[] = {
     {136, ControlKind::Static, "", 4, 118, 84, 23, CS_Etched, ""},
     {134, ControlKind::RadioButton, "Standard", 6, 119, 42, 12, CS_TabStop | CS_Group, ""},
     {135, ControlKind::RadioButton, "Hanfai", 6, 129, 36, 12, CS_None, ""},
+    // Why the place has no row in the database; empty while it has one.
+    {138, ControlKind::Static, "", 92, 116, 153, 9, CS_None, ""},
     // The captions give way to bitmaps 7 and 8, set when the dialog initialises.
     {133, ControlKind::BitmapButton, "&MODIF", 124, 125, 28, 16, CS_TabStop, ""},
     {155, ControlKind::BitmapButton, "&OK", 183, 125, 28, 16, CS_TabStop, ""},
