@@ -38,7 +38,8 @@ constexpr int kZone = 120, kPressure = 127, kTemperature = 122, kElevation = 121
 constexpr int kStandard = 134, kHanfai = 135;
 constexpr int kModif = 133, kOk = 155;
 constexpr int kPlaceList = 120; // shares the time zone field's id; told apart by its double-click
-constexpr int kNotFound = 138;  // why the place has no row; empty when it has one
+constexpr int kNotFound = 138;
+constexpr int kPlaceListX = 330; // in pixels: right of the fields, which are wide enough for their values  // why the place has no row; empty when it has one
 
 // Room the dialog reads its fields with: 10 characters, the name 53.
 constexpr int kFieldRoom = static_cast<int>(kFieldReadChars) + 1;
@@ -135,8 +136,7 @@ void LoadPlaceRow(QWidget* dlg, bool firstOpening)
 void FillPlaceList(QWidget* list)
 {
     const std::string t1 = Profile().ReadKey(kSettingsSection, "t1", "", kPlaceListChars, kSettingsFile);
-    for (const std::string& name : PlaceListNames(t1))
-        ListAddString(list, name);
+    ListAddStrings(list, PlaceListNames(t1));
     ListSelectString(list, 0, CurrentPlaceName());
 }
 
@@ -235,7 +235,7 @@ void Initialise(QWidget* dlg)
 {
     ConfigState& st = State();
     PlaceOverMainFrame(dlg);
-    st.list = CreateListBox(dlg, kPlaceList, QRect(310, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
+    st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
     LoadPlaceRow(dlg, true);
     FillPlaceList(st.list);
     SetButtonImage(dlg, kModif, LoadPicture(7));

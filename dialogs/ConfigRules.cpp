@@ -100,7 +100,7 @@ const char* PlaceLookupText(PlaceLookup lookup)
     switch (lookup) {
     case PlaceLookup::Found: return "";
     case PlaceLookup::NoLibrary: return "Place not found: no place library";
-    case PlaceLookup::NoDatabase: return "Place not found: database missing or damaged";
+    case PlaceLookup::NoDatabase: return "Place not found: unreadable database";
     case PlaceLookup::NoSuchPlace: return "Place not found: not in the database";
     }
     return "";

@@ -26,7 +26,7 @@ constexpr int kZoneBox = 120, kPressure = 127, kTemperature = 122, kElevation = 
 constexpr int kOk = 155, kNotFound = 138;
 
 const char* const kNotInDatabase = "Place not found: not in the database";
-const char* const kNoDatabase = "Place not found: database missing or damaged";
+const char* const kNoDatabase = "Place not found: unreadable database";
 const char* const kNoLibrary = "Place not found: no place library";
 
 std::string InstalledDatabase()
