@@ -241,7 +241,13 @@ void TDial::SetPlusChecked(bool plus)
 
 bool TDial::PlusChecked() const { return afterRadio_.GetCheck() == BST_CHECKED; }
 
-void TDial::SetOffsetText(const std::string& text) { offsetBox_.SetText(text); }
+void TDial::SetOffsetText(const std::string& text)
+{
+    offsetBox_.SetText(text);
+    // Only the first three characters count: the view starts with them, not with the text's end.
+    if (auto* box = qobject_cast<QLineEdit*>(offsetBox_.Widget()))
+        box->setCursorPosition(0);
+}
 
 std::string TDial::OffsetText() const { return offsetBox_.GetText(kWholeText); }
 
