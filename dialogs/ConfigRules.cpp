@@ -68,7 +68,9 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
         return refuse("the place name is longer than " + std::to_string(kStatementNameChars) + " characters");
 
     auto quoted = [](const std::string& text, std::size_t room) {
-        return "'" + QuoteSqlText(Utf8Head(text, room)) + "'";
+        std::string literal(1, '\'');
+        literal.append(QuoteSqlText(Utf8Head(text, room))).append("'");
+        return literal;
     };
     // A letter never set yet (0) adds nothing rather than a terminator inside the statement.
     auto card = [](char c) { return c ? std::string(1, c) : std::string(); };

@@ -392,7 +392,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         }
         if (!lines_.empty() && !Trim(lines_.back()).empty())
             lines_.push_back(ending);
-        lines_.push_back("[" + std::string(section) + "]" + ending);
+        std::string header(1, '[');
+        header.append(section).append("]").append(ending);
+        lines_.push_back(std::move(header));
         lines_.push_back(newLine + ending);
         endsWithNewline_ = true;
         return;

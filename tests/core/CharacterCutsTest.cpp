@@ -80,7 +80,7 @@ TEST(CharacterCuts, ByteLimitsBackOffToACharacterStart)
     const Row rows[] = {
         {std::string(60, 'a'), std::string(53, 'a')},
         {Repeat(kArabic, 30), Repeat(kArabic, 26)},          // 52 bytes: the 27th would need 54
-        {"a" + Repeat(kArabic, 30), "a" + Repeat(kArabic, 26)}, // 53 bytes exactly
+        {std::string(1, 'a').append(Repeat(kArabic, 30)), std::string(1, 'a').append(Repeat(kArabic, 26))}, // 53 bytes exactly
         {Repeat(kEuro, 20), Repeat(kEuro, 17)},              // 51 bytes
         {Repeat(kEmoji, 14), Repeat(kEmoji, 13)},            // 52 bytes
         {"Tunis, Tunisia", "Tunis, Tunisia"},

@@ -62,6 +62,13 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+std::string Key(int program)
+{
+    std::string key(1, 'K');
+    key += std::to_string(program);
+    return key;
+}
+
 // Runs fn in a child process; its exit code.
 int InChild(const std::function<int()>& fn)
 {
@@ -317,7 +324,7 @@ TEST_F(SettingsFileShapes, ConcurrentFirstUseLosesNoEdit)
             if (child == 0) {
                 IniProfile own;
                 own.ReadKey(kSettingsSection, "STARTUP", "", 50, kSettingsFile);
-                _exit(own.WriteKeys(kSettingsSection, {{"K" + std::to_string(p), "1"}}, kSettingsFile) ? 0 : 1);
+                _exit(own.WriteKeys(kSettingsSection, {{Key(p), "1"}}, kSettingsFile) ? 0 : 1);
             }
             children.push_back(child);
         }
@@ -328,7 +335,7 @@ TEST_F(SettingsFileShapes, ConcurrentFirstUseLosesNoEdit)
         }
         const IniDocument doc = IniDocument::Parse(ReadFile(path));
         for (int p = 0; p < kPrograms; ++p)
-            lost += !doc.Get("SETUP", "K" + std::to_string(p)).has_value();
+            lost += !doc.Get("SETUP", Key(p)).has_value();
         EXPECT_EQ(doc.Get("SETUP", "t1"), "Tunis*Sfax*") << "round " << round;
     }
     EXPECT_EQ(lost, 0);
