@@ -272,7 +272,10 @@ bool CreateFileOnce(const std::string& path, std::string_view text)
     std::string temp;
     if (!WriteTemporary(path, text, temp, nullptr))
         return false;
-    const bool created = link(temp.c_str(), path.c_str()) == 0;
+    bool created = link(temp.c_str(), path.c_str()) == 0;
+    // A file system without hard links: a rename, taken only while nothing stands there yet.
+    if (!created && errno != EEXIST && access(path.c_str(), F_OK) != 0)
+        created = rename(temp.c_str(), path.c_str()) == 0;
     unlink(temp.c_str());
     if (created)
         SyncFolder(path);

@@ -53,7 +53,9 @@ bool copyFile(const std::string& from, const std::string& to) {
             return false;
         }
     }
-    const bool linked = ::link(tmp.c_str(), to.c_str()) == 0 || errno == EEXIST;
+    bool linked = ::link(tmp.c_str(), to.c_str()) == 0 || errno == EEXIST;
+    // A file system without hard links: a rename, taken only while no copy stands there yet.
+    if (!linked && !nuro::paths::fileExists(to)) linked = std::rename(tmp.c_str(), to.c_str()) == 0;
     std::remove(tmp.c_str());
     return linked;
 }
