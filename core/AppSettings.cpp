@@ -1,5 +1,7 @@
 #include "core/AppSettings.h"
 
+#include "core/Utf8Text.h"
+
 #include <cstring>
 
 namespace nuro {
@@ -9,14 +11,8 @@ void SetPlaceName(AppSettings& settings, const char* text)
     settings.PlaceName.fill('\0');
     if (!text)
         return;
-    std::size_t n = std::strlen(text);
-    if (n > kPlaceNameCapacity - 1) {
-        n = kPlaceNameCapacity - 1;
-        // Never cut a UTF-8 character in two: back off to the start of the one that does not fit.
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-            --n;
-    }
-    std::memcpy(settings.PlaceName.data(), text, n);
+    const std::string_view name = Utf8HeadBytes(text, kPlaceNameCapacity - 1);
+    std::memcpy(settings.PlaceName.data(), name.data(), name.size());
 }
 
 AppSettings& Settings()

@@ -1,6 +1,7 @@
 #include "core/SettingsStore.h"
 
 #include "core/NumberText.h"
+#include "core/Utf8Text.h"
 
 #include <array>
 
@@ -120,7 +121,7 @@ KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& 
     kv.reserve(35);
     kv.emplace_back("Sound", Flag(controls.SoundOn()));
     kv.emplace_back("Radio_inc", Flag(controls.PlusChecked()));
-    kv.emplace_back("INC_DEC", controls.OffsetText().substr(0, 3));
+    kv.emplace_back("INC_DEC", std::string(Utf8Head(controls.OffsetText(), 3)));
     kv.emplace_back("COUNTRY", std::string(s.PlaceName.data()));
     kv.emplace_back("ASER", s.ASER == 2 ? "HANFAI" : "STANDARD");
     kv.emplace_back("D1", FormatInt(s.D1));

@@ -4,6 +4,7 @@
 #include "core/AppSettings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,6 +27,11 @@ public:
                                 std::size_t maxChars, std::string_view file) = 0;
     // Writes the keys in one replace of the file; everything else in it is kept. False on failure.
     virtual bool WriteKeys(std::string_view section, const KeyValues& values, std::string_view file) = 0;
+    // A failed save that nobody could be told of when it happened (log-out, a signal), kept beside the
+    // file for the next start. False when it could not be kept either.
+    virtual bool KeepUnsavedNote(std::string_view /*reason*/, std::string_view /*file*/) { return false; }
+    // The reason an earlier run kept, removed as it is taken; nothing when every save went well.
+    virtual std::optional<std::string> TakeUnsavedNote(std::string_view /*file*/) { return std::nullopt; }
 };
 
 // The settings that live in main-window controls rather than in the record.

@@ -25,6 +25,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace nuro {
@@ -37,6 +38,8 @@ constexpr int kZone = 120, kPressure = 127, kTemperature = 122, kElevation = 121
 constexpr int kStandard = 134, kHanfai = 135;
 constexpr int kModif = 133, kOk = 155;
 constexpr int kPlaceList = 120; // shares the time zone field's id; told apart by its double-click
+constexpr int kNotFound = 138;
+constexpr int kPlaceListX = 330; // in pixels: right of the fields, which are wide enough for their values  // why the place has no row; empty when it has one
 
 // Room the dialog reads its fields with: 10 characters, the name 53.
 constexpr int kFieldRoom = static_cast<int>(kFieldReadChars) + 1;
@@ -47,6 +50,7 @@ struct ConfigState {
     QWidget* list = nullptr;
     int lastChosen = -1;
     PlaceUpdater updater;
+    PlaceLookupFn lookup;
 };
 
 ConfigState& State()
@@ -72,20 +76,55 @@ std::string CurrentPlaceName()
     return Settings().PlaceName.data();
 }
 
-// The chosen place's row from the database; only the Aser radios follow the settings.
-void LoadPlaceRow(QWidget* dlg)
+std::optional<std::string> LookUp(const std::string& sql)
+{
+    return State().lookup ? State().lookup(sql) : Calc().Connect5(sql);
+}
+
+// The place's values in effect, for a place the database cannot give: the seconds with the three
+// decimals the settings file keeps, the other reals as the dialog's own normalisation writes them.
+void ShowSettingsInFields(QWidget* dlg)
+{
+    const AppSettings s = SnapshotSettings();
+    const struct { int id; std::string text; } fields[] = {
+        {kLonDeg, FormatInt(s.D1)}, {kLonMin, FormatInt(s.M1)}, {kLonSec, FormatFixed(s.S1, 3)},
+        {kLatDeg, FormatInt(s.D2)}, {kLatMin, FormatInt(s.M2)}, {kLatSec, FormatFixed(s.S2, 3)},
+        {kZone, FormatFixed(s.T_ZONE, 2)}, {kPressure, FormatFixed(s.P, 2)},
+        {kTemperature, FormatFixed(s.T, 2)}, {kElevation, FormatFixed(s.H, 2)},
+    };
+    for (const auto& f : fields)
+        SetDlgItemText(dlg, f.id, f.text);
+    CheckPair(dlg, kEast, kWest, s.CARD1 == 'E');
+    CheckPair(dlg, kNorth, kSouth, s.CARD2 == 'N');
+}
+
+// The chosen place's row from the database; only the Aser radios follow the settings. Without a row
+// the coordinates are never replaced by nothing: the dialog keeps what it holds (at the first opening,
+// the settings in effect) and says why the place was not found.
+void LoadPlaceRow(QWidget* dlg, bool firstOpening)
 {
     const std::string name = CurrentPlaceName();
     SetDlgItemText(dlg, kPlaceName, name);
-    const std::string row = Calc().Connect5(PlaceQuery(name)).value_or("");
-    const struct { int id; int field; } columns[] = {
-        {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
-        {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
-    };
-    for (const auto& c : columns)
-        SetDlgItemText(dlg, c.id, GetField(row, '*', c.field));
-    CheckPair(dlg, kEast, kWest, GetField(row, '*', 4).starts_with('E'));
-    CheckPair(dlg, kNorth, kSouth, GetField(row, '*', 8).starts_with('N'));
+    const std::optional<std::string> row = LookUp(PlaceQuery(name));
+    const PlaceLookup found = ClassifyPlaceLookup(
+        row, row && row->empty() ? LookUp(kPlaceDatabaseProbe) : std::nullopt);
+    // No name yet (a fresh settings file) is no place lost: nothing to explain.
+    SetDlgItemText(dlg, kNotFound, name.empty() ? "" : PlaceLookupText(found));
+    if (found == PlaceLookup::Found) {
+        const struct { int id; int field; } columns[] = {
+            {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
+            {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
+        };
+        for (const auto& c : columns)
+            SetDlgItemText(dlg, c.id, GetField(*row, '*', c.field));
+        CheckPair(dlg, kEast, kWest, GetField(*row, '*', 4).starts_with('E'));
+        CheckPair(dlg, kNorth, kSouth, GetField(*row, '*', 8).starts_with('N'));
+    } else {
+        if (!name.empty())
+            std::fprintf(stderr, "nuro: %s: %s; the values shown are kept\n", name.c_str(), PlaceLookupText(found));
+        if (firstOpening)
+            ShowSettingsInFields(dlg);
+    }
     std::int32_t aser = 0;
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
@@ -97,8 +136,7 @@ void LoadPlaceRow(QWidget* dlg)
 void FillPlaceList(QWidget* list)
 {
     const std::string t1 = Profile().ReadKey(kSettingsSection, "t1", "", kPlaceListChars, kSettingsFile);
-    for (const std::string& name : PlaceListNames(t1))
-        ListAddString(list, name);
+    ListAddStrings(list, PlaceListNames(t1));
     ListSelectString(list, 0, CurrentPlaceName());
 }
 
@@ -199,7 +237,7 @@ void ChoosePlace(QWidget* dlg)
         SetPlaceName(Settings(), name.c_str());
     }
     ApplyPlaceAdditions();
-    LoadPlaceRow(dlg);
+    LoadPlaceRow(dlg, false);
     ApplyPlaceZone(CurrentPlaceName());
     ApplyConfigFields(dlg);
 }
@@ -208,8 +246,8 @@ void Initialise(QWidget* dlg)
 {
     ConfigState& st = State();
     PlaceOverMainFrame(dlg);
-    st.list = CreateListBox(dlg, kPlaceList, QRect(310, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
-    LoadPlaceRow(dlg);
+    st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
+    LoadPlaceRow(dlg, true);
     FillPlaceList(st.list);
     SetButtonImage(dlg, kModif, LoadPicture(7));
     SetButtonImage(dlg, kOk, LoadPicture(8));
@@ -272,7 +310,12 @@ void ResetConfigDialog()
 {
     ConfigState& st = State();
     delete st.dlg;
-    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater)};
+    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup)};
+}
+
+void SetPlaceLookup(PlaceLookupFn lookup)
+{
+    State().lookup = std::move(lookup);
 }
 
 } // namespace nuro

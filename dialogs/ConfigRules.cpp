@@ -1,6 +1,7 @@
 #include "dialogs/ConfigRules.h"
 
 #include "core/NumberText.h"
+#include "core/Utf8Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,13 +39,13 @@ std::string NormalizeRealField(std::string_view text)
 {
     // The widest texts "%.2f" gives within the 10 characters read back.
     constexpr double kLowest = -999999.99, kHighest = 9999999.99;
-    const double value = ParseReal(text.substr(0, kFieldReadChars));
+    const double value = ParseReal(Utf8Head(text, kFieldReadChars));
     return FormatFixed(std::isnan(value) ? 0.0 : std::clamp(value, kLowest, kHighest), 2);
 }
 
 std::string NormalizeIntField(std::string_view text)
 {
-    return FormatInt(ParseInt(text.substr(0, kFieldReadChars)));
+    return FormatInt(ParseInt(Utf8Head(text, kFieldReadChars)));
 }
 
 std::optional<std::string> UpdateStatement(const AppSettings& s, const StatementFields& f, std::string* whyNot)
@@ -58,16 +59,18 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
     const struct { const char* column; const std::string& text; } numbers[] = {
         {"t_zone", f.timeZone}, {"p", f.pressure}, {"t", f.temperature}, {"h", f.elevation}};
     for (const auto& n : numbers) {
-        const std::string_view cut = std::string_view(n.text).substr(0, kStatementFieldChars);
+        const std::string_view cut = Utf8Head(n.text, kStatementFieldChars);
         if (cut.size() < n.text.size() && ParseReal(cut) != ParseReal(n.text))
             return refuse(std::string(n.column) + " '" + n.text + "' does not fit " +
                           std::to_string(kStatementFieldChars) + " characters");
     }
-    if (f.placeName.size() > kStatementNameChars)
+    if (Utf8Length(f.placeName) > kStatementNameChars)
         return refuse("the place name is longer than " + std::to_string(kStatementNameChars) + " characters");
 
     auto quoted = [](const std::string& text, std::size_t room) {
-        return "'" + QuoteSqlText(std::string_view(text).substr(0, room)) + "'";
+        std::string literal(1, '\'');
+        literal.append(QuoteSqlText(Utf8Head(text, room))).append("'");
+        return literal;
     };
     // A letter never set yet (0) adds nothing rather than a terminator inside the statement.
     auto card = [](char c) { return c ? std::string(1, c) : std::string(); };
@@ -80,9 +83,29 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
                  ",t=" + quoted(f.temperature, kStatementFieldChars) +
                  ",h=" + quoted(f.elevation, kStatementFieldChars) +
                  " where nom=" + quoted(f.placeName, kStatementNameChars) + ";";
-    if (statement.size() > kStatementMaxChars)
+    if (Utf8Length(statement) > kStatementMaxChars)
         return refuse("the statement is longer than " + std::to_string(kStatementMaxChars) + " characters");
     return statement;
+}
+
+PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std::optional<std::string>& probe)
+{
+    if (!row)
+        return PlaceLookup::NoLibrary;
+    if (!row->empty())
+        return PlaceLookup::Found;
+    return probe && !probe->empty() ? PlaceLookup::NoSuchPlace : PlaceLookup::NoDatabase;
+}
+
+const char* PlaceLookupText(PlaceLookup lookup)
+{
+    switch (lookup) {
+    case PlaceLookup::Found: return "";
+    case PlaceLookup::NoLibrary: return "Place not found: no place library";
+    case PlaceLookup::NoDatabase: return "Place not found: unreadable database";
+    case PlaceLookup::NoSuchPlace: return "Place not found: not in the database";
+    }
+    return "";
 }
 
 std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName)

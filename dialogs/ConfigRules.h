@@ -17,6 +17,7 @@ inline constexpr std::size_t kFieldReadChars = 10;      // every edit is read wi
 inline constexpr std::size_t kStatementFieldChars = 7;  // the four corrections in the update statement
 inline constexpr std::size_t kStatementNameChars = 49;  // the place name in the update statement
 inline constexpr std::size_t kStatementMaxChars = 255;  // the updater's statement buffer
+// Every limit counts characters, and every cut falls between two of them: a cut text stays valid UTF-8.
 
 // The names of a t1 list, in list order: each '*' ends a name; text after the last '*' is dropped.
 std::vector<std::string> PlaceListNames(std::string_view t1);
@@ -36,11 +37,19 @@ struct StatementFields {
 };
 
 // The statement handed to the updater, from the settings (coordinates) and the field texts, each cut to
-// what the statement holds (7 characters, the name 49) and with its quotes doubled. Empty, with the reason
+// what the statement holds (7 characters, the name 49; the statement at most 255 characters) and with its quotes doubled. Empty, with the reason
 // in `whyNot`, when a cut would change what is written (a number that reads differently, a name that
 // would address another row) or the statement would not fit 255 characters.
 std::optional<std::string> UpdateStatement(const AppSettings& settings, const StatementFields& fields,
                                            std::string* whyNot = nullptr);
+
+// Why a place has no row: the library could not be reached, the database gave nothing at all (missing
+// or damaged), or it holds no place of that name. The probe asks the database for any one place.
+enum class PlaceLookup { Found, NoLibrary, NoDatabase, NoSuchPlace };
+inline constexpr const char* kPlaceDatabaseProbe = "select nom from nuro limit 1";
+PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std::optional<std::string>& probe);
+// The line the dialog shows under the place list: empty for a place found.
+const char* PlaceLookupText(PlaceLookup lookup);
 
 // The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
 // Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.

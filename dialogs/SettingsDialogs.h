@@ -5,6 +5,7 @@
 #include "core/TimeText.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -32,6 +33,11 @@ void SetSummerDateSource(std::function<LocalDate()> today);
 // waiting. An empty function restores the default.
 using PlaceUpdater = std::function<void(const std::string& statement)>;
 void SetPlaceUpdater(PlaceUpdater updater);
+
+// What the Config dialog asks the place database through; by default the calculation library's query.
+// nullopt stands for a library that cannot be reached. An empty function restores the default.
+using PlaceLookupFn = std::function<std::optional<std::string>(const std::string& sql)>;
+void SetPlaceLookup(PlaceLookupFn lookup);
 
 // Destroys the three settings dialogs so the next command creates them afresh (tests only: the program
 // keeps them for its whole run).

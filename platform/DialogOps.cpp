@@ -11,6 +11,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+#include <iterator>
+
 namespace nuro {
 namespace {
 
@@ -200,6 +203,43 @@ int ListAddString(QWidget* box, const std::string& text)
             return at;
         }
         return -1;
+    });
+}
+
+void ListAddStrings(QWidget* box, const std::vector<std::string>& texts)
+{
+    RunOnUiThread([&] {
+        QStringList added;
+        added.reserve(static_cast<qsizetype>(texts.size()));
+        for (const std::string& t : texts)
+            added << Q(t);
+        QStringList all = Entries(box);
+        if (SortedBox(box)) {
+            // One insertion after another puts each text after every entry that compares equal to
+            // it: a stable sort of the new texts, merged after equal old entries, is the same list.
+            auto before = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; };
+            std::stable_sort(added.begin(), added.end(), before);
+            QStringList merged;
+            merged.reserve(all.size() + added.size());
+            std::merge(all.begin(), all.end(), added.begin(), added.end(), std::back_inserter(merged), before);
+            all = std::move(merged);
+        } else {
+            all << added;
+        }
+        if (auto* c = qobject_cast<QComboBox*>(box)) {
+            const QString current = c->currentIndex() < 0 ? QString() : c->currentText();
+            const int currentAt = c->currentIndex() < 0 ? -1 : static_cast<int>(all.indexOf(current));
+            c->clear();
+            c->addItems(all);
+            c->setCurrentIndex(currentAt);
+        } else if (auto* l = qobject_cast<QListWidget*>(box)) {
+            const int current = l->currentRow();
+            const QString currentText = current < 0 ? QString() : l->item(current)->text();
+            l->clear();
+            l->addItems(all);
+            if (current >= 0)
+                l->setCurrentRow(static_cast<int>(all.indexOf(currentText)));
+        }
     });
 }
 

@@ -11,7 +11,8 @@
 namespace nuro {
 
 // An INI text kept line by line, so that rewriting keys leaves comments, order, other sections and
-// unknown keys exactly as they were. Section and key names match case-insensitively.
+// unknown keys exactly as they were. Section and key names match case-insensitively. A UTF-8 byte-order
+// mark and CRLF, LF or mixed line endings read alike and are written back as they were.
 class IniDocument {
 public:
     static IniDocument Parse(std::string_view text);
@@ -20,8 +21,11 @@ public:
     std::string Text() const;
 
 private:
-    std::vector<std::string> lines_;
+    std::optional<std::size_t> Find(std::string_view section, std::string_view key) const;
+
+    std::vector<std::string> lines_; // each with its own '\r' where the file has one
     bool endsWithNewline_ = true;
+    bool byteOrderMark_ = false;     // the text began with one: it is written back
 };
 
 // Where a bare settings file name lives: $XDG_CONFIG_HOME/nuro/<name> (~/.config/nuro/<name>).
@@ -36,7 +40,11 @@ class IniProfile : public ProfileService {
 public:
     std::string ReadKey(std::string_view section, std::string_view key, std::string_view fallback,
                         std::size_t maxChars, std::string_view file) override;
+    // A settings file that is a symbolic link stays one: the file it names is replaced. A file without
+    // write permission is not replaced, and the write fails.
     bool WriteKeys(std::string_view section, const KeyValues& values, std::string_view file) override;
+    bool KeepUnsavedNote(std::string_view reason, std::string_view file) override;
+    std::optional<std::string> TakeUnsavedNote(std::string_view file) override;
     // Why the last write failed, for the one line the caller reports.
     const std::string& LastError() const { return lastError_; }
 
@@ -47,7 +55,12 @@ private:
 // The process's profile service.
 IniProfile& Profile();
 
+// Removes the temporary files ("nuro.ini.XXXXXX") that a save killed half-way left beside the settings
+// file. None is taken while another program's save holds the folder; the count removed.
+int RemoveStaleTemporaries(std::string_view file);
+
 // Writes `text` to `path` as one atomic replace: a temporary file beside it, flushed, renamed over it.
+// A symbolic link is followed: its target is replaced and the link kept.
 bool ReplaceFileAtomically(const std::string& path, std::string_view text, std::string* error);
 
 } // namespace nuro

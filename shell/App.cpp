@@ -126,6 +126,8 @@ int AppMain(int argc, char** argv)
         return kExitRefusedStart;
     if (claim == StartClaim::Failed)
         return CannotStart(argc, argv, why);
+    // Temporaries of a save that a kill or a crash cut short; a save under way elsewhere keeps its own.
+    RemoveStaleTemporaries(kSettingsFile);
 
     previousHandler = qInstallMessageHandler(DisplayOpenGuard);
     TApp app(argc, argv);

@@ -4,6 +4,7 @@
 #include "dialogs/Dialogs.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
+#include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
@@ -32,6 +33,7 @@ namespace {
 TDial* theMainDialog = nullptr;
 
 constexpr int kWholeText = 1 << 12;
+constexpr const char* kMessageCaption = "NURO";
 
 } // namespace
 
@@ -45,13 +47,22 @@ public:
 
     bool SaveSettings(std::string& error) override
     {
-        ProfileService& profile = dial_.hooks_.profile ? *dial_.hooks_.profile : Profile();
+        ProfileService& profile = dial_.SettingsProfile();
         // The controls are read on this thread; the record under its lock, as the monitor reads it.
         if (SaveAllSettings(profile, dial_, SnapshotSettings()))
             return true;
         if (auto* ini = dynamic_cast<IniProfile*>(&profile))
             error = ini->LastError();
         return false;
+    }
+    void TellUnsaved(const std::string& reason, ExitOrigin origin) override
+    {
+        if (origin == ExitOrigin::Menu) {
+            MessageBox(dial_.mainFrame_, UnsavedAtExitText(reason), kMessageCaption, MB_OK | MB_ICONERROR);
+            return;
+        }
+        if (!dial_.SettingsProfile().KeepUnsavedNote(reason, kSettingsFile))
+            std::cerr << "nuro: the failed save could not be noted for the next start either\n";
     }
     void StopMonitor() override { MonitorStop = true; }
     // The library stays loaded: a refresh on the monitor thread may be inside it right now, and the
@@ -132,12 +143,30 @@ void TDial::SetupMainWindow()
     SetDialogsMainFrame(mainFrame_);
     SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
-    LoadAllSettings(hooks_.profile ? *hooks_.profile : Profile(), *this, Settings());
+    LoadAllSettings(SettingsProfile(), *this, Settings());
     if (!StartedAtLogon)
         ShowWindow(mainFrame_, true);
     else if (!hooks_.trayAvailable())
         mainFrame_->showMinimized(); // without a tray a hidden window could never come back
     hooks_.hideToTray();
+    TellUnsavedLastTime();
+}
+
+ProfileService& TDial::SettingsProfile() const
+{
+    return hooks_.profile ? *hooks_.profile : Profile();
+}
+
+void TDial::TellUnsavedLastTime()
+{
+    auto reason = SettingsProfile().TakeUnsavedNote(kSettingsFile);
+    if (!reason)
+        return;
+    std::cerr << "nuro: settings were not saved when NURO last ended: " << *reason << '\n';
+    // Once the start is over: the monitor and the tray are already running while the message waits.
+    PostToUiThread([this, text = UnsavedLastTimeText(*reason)] {
+        MessageBox(mainFrame_, text, kMessageCaption, MB_OK | MB_ICONWARNING);
+    });
 }
 
 void TDial::ApplyColourRule()
@@ -191,11 +220,11 @@ void TDial::SetArabicLayout() { ApplyLanguage(false); }
 
 void TDial::SetEnglishLayout() { ApplyLanguage(true); }
 
-bool TDial::ExitProgram()
+bool TDial::ExitProgram(ExitOrigin origin)
 {
     // A start from now on waits for this process to end instead of handing its request to it.
     StopListeningForLaterStarts();
-    exit_.Run(*exitSteps_, std::cerr);
+    exit_.Run(*exitSteps_, std::cerr, origin);
     return false;
 }
 
@@ -215,7 +244,13 @@ void TDial::SetPlusChecked(bool plus)
 
 bool TDial::PlusChecked() const { return afterRadio_.GetCheck() == BST_CHECKED; }
 
-void TDial::SetOffsetText(const std::string& text) { offsetBox_.SetText(text); }
+void TDial::SetOffsetText(const std::string& text)
+{
+    offsetBox_.SetText(text);
+    // Only the first three characters count: the view starts with them, not with the text's end.
+    if (auto* box = qobject_cast<QLineEdit*>(offsetBox_.Widget()))
+        box->setCursorPosition(0);
+}
 
 std::string TDial::OffsetText() const { return offsetBox_.GetText(kWholeText); }
 
@@ -252,6 +287,6 @@ void TDial::CmAbout() { hooks_.showAbout(Window()); }
 void TDial::CmConfig() { hooks_.openConfig(); }
 void TDial::CmExpert() { hooks_.openExpert(); }
 void TDial::CmSummerTime() { hooks_.openSummerTime(); }
-void TDial::CmExit() { ExitProgram(); }
+void TDial::CmExit() { ExitProgram(ExitOrigin::Menu); }
 
 } // namespace nuro

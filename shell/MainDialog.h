@@ -37,8 +37,9 @@ public:
 
     // The may-close answer: every close request ends the program here.
     bool CanClose() override { return ExitProgram(); }
-    // Saves, stops the monitor, removes the skin and ends the process with code 1.
-    bool ExitProgram();
+    // Saves, stops the monitor, removes the skin and ends the process with code 1. A failed save is
+    // told in a message box after a menu's Exit, and at the next start after any other way out.
+    bool ExitProgram(ExitOrigin origin = ExitOrigin::Unattended);
 
     void UpdateNoticeOffset();
     void UpdateSoundPicture();
@@ -68,6 +69,8 @@ protected:
     void SetupMainWindow();
 
 private:
+    ProfileService& SettingsProfile() const;
+    void TellUnsavedLastTime();
     class Steps;
     void ApplyColourRule();
     void CmHideToTray();

@@ -334,7 +334,7 @@ void HideToTray()
         wiring.mainFrame = [] { return MainDialog() ? MainDialog()->MainFrame() : nullptr; };
         wiring.exitProgram = [] {
             if (MainDialog())
-                MainDialog()->ExitProgram();
+                MainDialog()->ExitProgram(ExitOrigin::Menu);
         };
         wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
         wiring.trayAvailable = TrayAvailable;

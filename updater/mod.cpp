@@ -37,8 +37,9 @@ bool makeDirs(const std::string& dir) {
     return true;
 }
 
-// The first change of a user starts from the installed places; written aside and renamed so that a
-// half-copied file is never taken for the database.
+// The first change of a user starts from the installed places; written aside, then linked into place
+// so that a half-copied file is never taken for the database, and only if no copy stands there yet:
+// a second mod copying at the same moment must not replace the first one's copy and its change.
 bool copyFile(const std::string& from, const std::string& to) {
     const std::string tmp = to + ".part." + std::to_string(::getpid());
     {
@@ -52,11 +53,11 @@ bool copyFile(const std::string& from, const std::string& to) {
             return false;
         }
     }
-    if (std::rename(tmp.c_str(), to.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    bool linked = ::link(tmp.c_str(), to.c_str()) == 0 || errno == EEXIST;
+    // A file system without hard links: a rename, taken only while no copy stands there yet.
+    if (!linked && !nuro::paths::fileExists(to)) linked = std::rename(tmp.c_str(), to.c_str()) == 0;
+    std::remove(tmp.c_str());
+    return linked;
 }
 
 }  // namespace

@@ -121,3 +121,31 @@ TEST_F(Updater, NoDatabaseAnywhere) {
 }
 
 }  // namespace
+
+// Two places changed at once on a first use: each mod may find no user copy and make one, yet neither
+// copy may replace the other's after its change went in.
+TEST_F(Updater, ConcurrentFirstChangesAreAllKept) {
+    const std::vector<std::pair<std::string, std::string>> changes = {
+        {"h", "7.0"}, {"p", "999.0"}, {"t", "31.0"}, {"t_zone", "3.0"}, {"m1", "44"}, {"m2", "33"}};
+    int lost = 0;
+    for (int round = 0; round < 8; ++round) {
+        std::filesystem::remove(user_);
+        std::vector<pid_t> mods;
+        for (const auto& [column, text] : changes) {
+            const std::string statement =
+                "update NURO set " + column + "='" + text + "' where nom='Tunis, Tunisia';";
+            std::vector<char*> argv{const_cast<char*>(NURO_MOD_PATH), const_cast<char*>(statement.c_str()), nullptr};
+            pid_t pid = 0;
+            ASSERT_EQ(posix_spawn(&pid, NURO_MOD_PATH, nullptr, nullptr, argv.data(), environ), 0);
+            mods.push_back(pid);
+        }
+        for (pid_t pid : mods) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        for (const auto& [column, text] : changes)
+            lost += value(column) != text;
+    }
+    EXPECT_EQ(lost, 0);
+}

@@ -145,6 +145,7 @@ void DialogTest::SetUp()
     }
     ResetSettingsDialogs();
     SetPlaceUpdater({});
+    SetPlaceLookup({});
     SetSummerDateSource({});
     ClearAskedMessages();
     SetTimeDisplay(&display);

@@ -1,10 +1,16 @@
 // Templates 2 to 5 as the user meets them: the caption, no close box, every control where it belongs.
 #include "DialogTestEnv.h"
 
+#include "dialogs/ConfigRules.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
 #include "platform/DialogOps.h"
 #include "resources/templates/SettingsTemplates.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <functional>
 #include <set>
@@ -96,3 +102,66 @@ TEST_F(SettingsTemplatesTest, EveryControlOfASettingsDialogIsThereByIdWithItsTex
 }
 
 } // namespace
+
+namespace {
+
+// The room a line edit gives its text, as its own painting computes it.
+int TextRoom(QLineEdit* edit)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(edit);
+    opt.rect = edit->contentsRect();
+    opt.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit);
+    const QMargins margins = edit->textMargins();
+    constexpr int kLineEditMargin = 2; // Qt's own horizontal margin on each side of a line edit's text
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
+}
+
+} // namespace
+
+// The screenshot check: every field of the Config dialog holding the widest value it is given shows
+// every character of it (a pressure shown as "010.00" invites a wrong correction). The dialog so filled
+// is drawn to config-widest.png in the test's folder for review.
+TEST_F(SettingsTemplatesTest, ConfigFieldsShowTheirWidestValuesWhole)
+{
+    OpenConfigDialog();
+    QWidget* dlg = ConfigDialogWindow();
+    ASSERT_NE(dlg, nullptr);
+    struct Row {
+        int id;
+        const char* widest;
+    };
+    const Row rows[] = {
+        {106, "180"},    {111, "59"},     {110, "59.999"}, {109, "90"},      {108, "59"},       {107, "59.999"},
+        {110, "60.00"},  {107, "60.00"},  {127, "1010.00"}, {122, "-40.00"}, {120, "-12.00"},   {120, "13.75"},
+        {121, "2240.00"}, {121, "2240"},
+    };
+    for (const Row& r : rows) {
+        auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, r.id));
+        ASSERT_NE(edit, nullptr) << r.id;
+        SetDlgItemText(dlg, r.id, r.widest);
+        const int needed = edit->fontMetrics().horizontalAdvance(QString::fromUtf8(r.widest));
+        EXPECT_LE(needed, TextRoom(edit)) << "field " << r.id << " cuts " << r.widest;
+    }
+    // Every label beside them shows its whole text too.
+    for (const ControlTemplate& ctl : ConfigTemplate().controls) {
+        auto* label = qobject_cast<QLabel*>(GetDlgItem(dlg, ctl.id));
+        if (label && !label->text().isEmpty()) {
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+                << "label " << ctl.id << " cuts " << label->text().toStdString();
+        }
+    }
+    // The reasons a place has no row fit their line under the place list.
+    auto* reason = qobject_cast<QLabel*>(GetDlgItem(dlg, 138));
+    ASSERT_NE(reason, nullptr);
+    for (PlaceLookup lookup : {PlaceLookup::NoLibrary, PlaceLookup::NoDatabase, PlaceLookup::NoSuchPlace}) {
+        const QString text = QString::fromUtf8(PlaceLookupText(lookup));
+        EXPECT_LE(reason->fontMetrics().horizontalAdvance(text), reason->contentsRect().width())
+            << text.toStdString();
+    }
+    SetDlgItemText(dlg, 138, PlaceLookupText(PlaceLookup::NoDatabase));
+    dlg->grab().save(QStringLiteral("config-widest.png"));
+}

@@ -2,13 +2,18 @@
 // commands, the colour rule, the set-up order and the menu's Exit with its save.
 #include "ShellFixture.h"
 
+#include "core/NumberText.h"
+#include "platform/MessageBox.h"
 #include "schedule/AlarmMonitor.h"
 #include "shell/MainWindowRules.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -68,6 +73,33 @@ TEST_F(MainDialogTest, LoadedOffsetKeepsFourDigitsInTheBoxButCountsAndSavesThree
         dial->ExitProgram();
         EXPECT_EQ(files.Keys()["INC_DEC"], "123");
         EXPECT_EQ(files.Keys()["Radio_inc"], r.radio);
+        frame.reset();
+    }
+}
+
+// The box shows the digits that count: all three of the widest offset, and of a longer text its
+// first three (the ones in effect), not its end.
+TEST_F(MainDialogTest, OffsetBoxShowsTheDigitsInEffect)
+{
+    struct Row {
+        const char* stored;
+        const char* inEffect;
+    };
+    const Row rows[] = {{"999", "999"}, {"1234", "123"}, {"5", "5"}, {"88888", "888"}};
+    for (const Row& r : rows) {
+        Open(Ini(std::string("Radio_inc=1\nINC_DEC=") + r.stored + "\n"));
+        QLineEdit* box = OffsetBox();
+        // The box's room for text, as its own painting computes it, holds the digits in effect...
+        QStyleOptionFrame opt;
+        opt.initFrom(box);
+        opt.rect = box->contentsRect();
+        opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+        const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+        const int room = contents.width() - box->textMargins().left() - box->textMargins().right() - 2 * 2;
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(QString::fromUtf8(r.inEffect)), room) << r.stored;
+        // ...and the view starts at the first of them, not at the end of a longer text.
+        EXPECT_EQ(box->cursorPosition(), 0) << r.stored;
+        EXPECT_EQ(NoticeOffset.load(), ParseInt(r.inEffect)) << r.stored;
         frame.reset();
     }
 }
@@ -274,11 +306,69 @@ TEST_F(MainDialogTest, TimeBoxesTakeTextsFromAnyThread)
 {
     Open(Ini(""));
     std::thread worker([this] {
-        for (std::size_t i = 0; i < kTimeBoxIds.size(); ++i)
-            dial->SetTimeText(kTimeBoxIds[i], "0" + std::to_string(i) + ":00:00");
+        for (std::size_t i = 0; i < kTimeBoxIds.size(); ++i) {
+            std::string text(1, '0'); // built by appending: GCC 12 at -O3 misreads "0" + a temporary
+            text.append(std::to_string(i)).append(":00:00");
+            dial->SetTimeText(kTimeBoxIds[i], text);
+        }
     });
     worker.join();
     EXPECT_TRUE(WaitFor([this] { return GetDlgItemText(Dlg(), 108, 16) == "05:00:00"; }));
     EXPECT_EQ(GetDlgItemText(Dlg(), 107, 16), "03:00:00");
     EXPECT_EQ(GetDlgItemText(Dlg(), 106, 16), "04:00:00");
+}
+
+// A save that fails (here: a read-only settings file, which is kept as it is) is never passed over in
+// silence: after the menu's Exit a message box tells it at once; after any other way out (a close
+// request, as log-out sends) nobody may be there, so the next start tells it.
+TEST_F(MainDialogTest, AFailedSaveIsToldAtOnceAfterTheMenusExitOrAtTheNextStart)
+{
+    struct Row {
+        const char* way;
+        std::function<void()> act;
+        bool toldAtOnce;
+    };
+    const Row rows[] = {
+        {"menu Exit", [this] { frame->DispatchCommand(kCmdExit, BN_CLICKED); }, true},
+        {"close request", [this] { frame->Window()->close(); }, false},
+    };
+    const std::string note = files.Path() + ".not-saved";
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.way);
+        Open(Ini("INC_DEC=9\n"));
+        std::filesystem::permissions(files.Path(), std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::group_read |
+                                                       std::filesystem::perms::others_read);
+        ClearAskedMessages();
+        SetNextMessageBoxAnswer(IDOK);
+        r.act();
+        EXPECT_EQ(rec.Count("end 1"), 1);
+        EXPECT_EQ(files.Read(), Ini("INC_DEC=9\n")) << "the read-only file is kept";
+        const auto asked = LastAskedMessage();
+        ASSERT_EQ(asked.has_value(), r.toldAtOnce);
+        if (asked) {
+            EXPECT_NE(asked->text.find("could not be saved"), std::string::npos) << asked->text;
+            EXPECT_NE(asked->text.find("read-only"), std::string::npos) << asked->text;
+        }
+        EXPECT_EQ(std::filesystem::exists(note), !r.toldAtOnce);
+        frame.reset();
+        rec.log.clear();
+
+        // The next start.
+        std::filesystem::permissions(files.Path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        ClearAskedMessages();
+        SetNextMessageBoxAnswer(IDOK);
+        Open(Ini("INC_DEC=9\n"));
+        QApplication::processEvents();
+        const auto later = LastAskedMessage();
+        ASSERT_EQ(later.has_value(), !r.toldAtOnce);
+        if (later) {
+            EXPECT_NE(later->text.find("when NURO last ended"), std::string::npos) << later->text;
+            EXPECT_NE(later->text.find("read-only"), std::string::npos) << later->text;
+        }
+        EXPECT_FALSE(std::filesystem::exists(note)) << "told once";
+        frame.reset();
+        ClearAskedMessages();
+    }
 }

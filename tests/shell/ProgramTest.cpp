@@ -192,3 +192,37 @@ TEST_F(ProgramTest, ALostDisplayConnectionStillSavesAllKeysAndEndsWithOne)
     EXPECT_EQ(keys["INC_DEC"], "5");
     EXPECT_FALSE(fs::exists(runtime / "nuro.socket"));
 }
+
+// What a user meets across two runs: leftovers of a killed save are gone once the program started, and
+// a save that a signal's exit could not make (a read-only file, kept as it is) is told at the next start.
+TEST_F(ProgramTest, AFailedSaveAtASignalIsToldAtTheNextStartAndLeftoversAreCleaned)
+{
+    files.Write(kPrepared);
+    const fs::path dir = fs::path(files.Path()).parent_path();
+    const fs::path leftover = dir / "nuro.ini.aB3xZ9";
+    const fs::path note = files.Path() + ".not-saved";
+    std::ofstream(leftover) << "half a save";
+    QProcess* first = Start({});
+    ASSERT_TRUE(WaitUntilRunning());
+    EXPECT_FALSE(fs::exists(leftover));
+
+    fs::permissions(files.Path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Terminate(first, SIGTERM);
+    EXPECT_EQ(Finish(first), 1);
+    EXPECT_NE(first->readAllStandardError().toStdString().find("nuro: settings not saved: "), std::string::npos);
+    EXPECT_EQ(files.Read(), kPrepared);
+    EXPECT_TRUE(fs::exists(note));
+
+    fs::permissions(files.Path(), fs::perms::owner_write, fs::perm_options::add);
+    QProcess* next = Start({});
+    ASSERT_TRUE(WaitUntilRunning());
+    std::string err;
+    EXPECT_TRUE(WaitFor([&] {
+        err += next->readAllStandardError().toStdString();
+        return err.find("settings were not saved when NURO last ended") != std::string::npos;
+    })) << err;
+    EXPECT_FALSE(fs::exists(note)) << "told once";
+    Terminate(next, SIGTERM);
+    EXPECT_EQ(Finish(next), 1);
+    EXPECT_EQ(files.Keys().size(), 36u) << "this time the save is made";
+}

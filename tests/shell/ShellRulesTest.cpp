@@ -113,6 +113,10 @@ public:
             error = reason;
         return saveOk;
     }
+    void TellUnsaved(const std::string& why, ExitOrigin origin) override
+    {
+        log.push_back(std::string(origin == ExitOrigin::Menu ? "tell now: " : "tell next start: ") + why);
+    }
     void StopMonitor() override { log.push_back("stop"); }
     void UnloadLibrary() override { log.push_back("unload"); }
     void RemoveSkin() override { log.push_back("skin"); }
@@ -129,13 +133,18 @@ TEST(ExitRule, SavesStopsUnloadsRemovesSkinAndEndsWithOne)
     struct Row {
         bool saveOk;
         std::string reason;
+        ExitOrigin origin;
         std::string expectedErr;
+        std::string told; // "" when nothing is told
     };
+    const std::string denied = "cannot replace /x/nuro.ini: Permission denied";
     const Row rows[] = {
-        {true, "", ""},
-        {false, "cannot replace /x/nuro.ini: Permission denied",
-         "nuro: settings not saved: cannot replace /x/nuro.ini: Permission denied\n"},
-        {false, "", "nuro: settings not saved: unknown error\n"},
+        {true, "", ExitOrigin::Menu, "", ""},
+        {true, "", ExitOrigin::Unattended, "", ""},
+        {false, denied, ExitOrigin::Unattended, "nuro: settings not saved: " + denied + "\n",
+         "tell next start: " + denied},
+        {false, denied, ExitOrigin::Menu, "nuro: settings not saved: " + denied + "\n", "tell now: " + denied},
+        {false, "", ExitOrigin::Menu, "nuro: settings not saved: unknown error\n", "tell now: unknown error"},
     };
     for (const Row& r : rows) {
         RecordingExit steps;
@@ -143,9 +152,12 @@ TEST(ExitRule, SavesStopsUnloadsRemovesSkinAndEndsWithOne)
         steps.reason = r.reason;
         std::ostringstream err;
         ExitSequence exit;
-        exit.Run(steps, err);
-        // A failed save is reported and the way out goes on all the same.
-        EXPECT_EQ(steps.log, (std::vector<std::string>{"save", "stop", "unload", "skin", "end 1"}));
+        exit.Run(steps, err, r.origin);
+        // A failed save is reported, told to the user before the program ends, and the way out goes on.
+        std::vector<std::string> expected{"save", "stop", "unload", "skin", "end 1"};
+        if (!r.told.empty())
+            expected.insert(expected.begin() + 1, r.told);
+        EXPECT_EQ(steps.log, expected);
         const std::string text = err.str();
         EXPECT_EQ(text, r.expectedErr);
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), r.saveOk ? 0 : 1);
