@@ -205,7 +205,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (!header) {
         if (!lines_.empty() && !Trim(lines_.back()).empty())
             lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
+        // Appended, not `"[" + std::string(...)`: GCC 12 takes that front insert for an overlapping copy.
+        std::string sectionLine(1, '[');
+        sectionLine.append(section).append(1, ']');
+        lines_.push_back(std::move(sectionLine));
         lines_.push_back(newLine);
         endsWithNewline_ = true;
         return;

@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/TimeText.h"
 #include "schedule/Schedule.h"
+#include "schedule/cli/TimesFormat.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +21,9 @@ struct Options {
     int days = 1;
     bool table = false;            // --days was given
     std::optional<std::string> place;
+    std::optional<Format> format; // the day text, or the table with --days, when absent
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name; on a mistake returns nullopt with `error` set.
@@ -28,7 +31,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // "YYYY-MM-DD" of a real calendar day.
 std::optional<LocalDate> ParseDate(std::string_view text);
-std::string FormatDate(const LocalDate& date);
 LocalDate NextDay(const LocalDate& date);
 
 // A database row (nom, d1, m1, s1, card1, d2, m2, s2, card2, t_zone, p, t, h) taken into the settings
@@ -56,14 +58,30 @@ private:
 // The six times of `date` through the refresh, or nullopt when the library gave no text.
 std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date);
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table);
-std::string FormatTableHeader(const std::string& place);
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table);
+// A database place by its name: exactly, then ignoring case, then by a prefix only one name has.
+struct PlaceMatch {
+    std::string name;                    // the database's own spelling; empty when none or ambiguous
+    std::string row;                     // the place's row when the name was exact
+    std::vector<std::string> candidates; // the names a shared prefix leads to (at most kMaxCandidates)
+    bool libraryMissing = false;
+};
+inline constexpr std::size_t kMaxCandidates = 10;
+PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed);
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1; // no such place, ambiguous place, no calculation library
+inline constexpr int kExitUsage = 2;
 
 inline constexpr const char* kUsage =
-    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME]\n"
+    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME] [--format FORMAT]\n"
+    "       nuro-times --help | --version\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
-    "for today or the given date; --days N prints a table of N days from that date.\n";
+    "for today or the given date; --days N prints N days from that date.\n"
+    "  --place NAME     a place of the database; case does not matter, and a beginning that only\n"
+    "                   one place has is enough (\"tunis\" finds \"Tunis, Tunisia\")\n"
+    "  --format FORMAT  table, csv, json or ics (iCalendar: one event per alerted prayer and day)\n"
+    "Exit status: 0 success, 1 unknown or ambiguous place or no calculation library,\n"
+    "2 wrong arguments.\n";
 
 // The whole tool; returns the exit status.
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
