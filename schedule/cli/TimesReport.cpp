@@ -281,10 +281,12 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         report.days.push_back({date, *table});
     }
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
+    // Another place's times are not the computer's: without a zone of its own they stay floating.
+    const std::string zone = options->place ? std::string() : ZoneName(settings);
+    if (format == Format::Json)
+        report.zone.id = zone;
     if (format == Format::Ics) {
         report.now = static_cast<std::int64_t>(std::time(nullptr));
-        // Another place's times are not the computer's: without a zone of its own they stay floating.
-        const std::string zone = options->place ? std::string() : ZoneName(settings);
         const auto dayStart = [](const LocalDate& d) {
             return std::chrono::sys_days{ToCalendar(d)}.time_since_epoch().count() * std::int64_t{86400};
         };

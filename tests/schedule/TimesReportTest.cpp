@@ -539,6 +539,8 @@ TEST_F(TimesRunTest, EachFormatParsesAsItsStandard)
              ASSERT_EQ(doc->kind, JsonValue::Object);
              ASSERT_TRUE(doc->Member("place"));
              EXPECT_EQ(doc->Member("place")->text, "Tunis, Tunisia");
+             ASSERT_TRUE(doc->Member("zone"));
+             EXPECT_EQ(doc->Member("zone")->text, "Africa/Tunis");
              const JsonValue* days = doc->Member("days");
              ASSERT_TRUE(days && days->kind == JsonValue::Array);
              ASSERT_EQ(days->items.size(), 3u);
