@@ -5,6 +5,7 @@
 #include "dialogs/SettingsProc.h"
 
 #include "core/AppSettings.h"
+#include "platform/Autostart.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "resources/templates/SettingsTemplates.h"
@@ -91,6 +92,8 @@ bool ExpertCommand(QWidget* dlg, int id)
 {
     if (id == kOk || IsNoticeCommand(id)) {
         ApplyExpertFields(dlg);
+        // The log-in entry follows the box at once: it is the user's, not only a setting kept until exit.
+        UpdateAutostartEntry(Checked(dlg, kStartup));
         RefreshSchedule();
         ShowWindow(dlg, false);
         return true;

@@ -1,6 +1,7 @@
 #include "shell/App.h"
 
 #include "core/SettingsStore.h"
+#include "platform/Autostart.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/TFrameWindow.h"
@@ -105,6 +106,9 @@ int AppMain(int argc, char** argv)
         std::lock_guard<std::mutex> guard(SettingsLock());
         Settings().STARTUP = startup;
     }
+    // The user's log-in entry follows the switch at every start, so a change made while the program
+    // could not write it (or by hand in nuro.ini) is caught up.
+    UpdateAutostartEntry(startup == 0);
     const StartMode mode = DecideStart(argc, argv, startup);
     if (mode == StartMode::Refused)
         return kExitRefusedStart;

@@ -3,6 +3,8 @@
 # NURO_SANITIZE=address or thread builds and tests a sanitizer build in build-<name>/ instead.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+# The developers' build: a warning in our own code is an error.
+export NURO_CMAKE_ARGS="-DNURO_WERROR=ON -DBUILD_TESTING=ON ${NURO_CMAKE_ARGS:-}"
 if [ -n "${NURO_SANITIZE:-}" ]; then
   export NURO_BUILD_DIR=${NURO_BUILD_DIR:-$top/build-$NURO_SANITIZE}
   export NURO_CMAKE_ARGS="${NURO_CMAKE_ARGS:-} -DNURO_SANITIZE=$NURO_SANITIZE"

@@ -25,7 +25,12 @@ std::string perUserDataDir() {
 std::string installedDataDir(const std::string& binaryDir) {
     const std::string overridden = envAbsolute("NURO_DATA_DIR");
     if (!overridden.empty()) return overridden;
-    const std::string candidates[] = {binaryDir + "/../share/nuro", binaryDir + "/../../share/nuro"};
+#ifndef NURO_PRIVATE_LIB_TO_DATA
+#define NURO_PRIVATE_LIB_TO_DATA "../../../share/nuro"
+#endif
+    // bin/ or lib/ of a build tree, libexec/nuro/ of the updater, then the library's private folder.
+    const std::string candidates[] = {binaryDir + "/../share/nuro", binaryDir + "/../../share/nuro",
+                                      binaryDir + "/" NURO_PRIVATE_LIB_TO_DATA};
     for (const std::string& c : candidates)
         if (fileExists(c + "/data.ar")) return c;
     return candidates[0];

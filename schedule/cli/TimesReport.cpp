@@ -3,10 +3,16 @@
 #include "core/FieldList.h"
 #include "core/NumberText.h"
 #include "dialogs/ConfigRules.h"
+#include "schedule/cli/CalendarZone.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+
+#ifndef NURO_VERSION
+#define NURO_VERSION "0"
+#endif
 
 namespace nuro::times {
 namespace {
@@ -46,20 +52,6 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
     return std::nullopt;
 }
 
-// A table line: the first column, then each cell two spaces on and eight wide, no trailing blanks.
-template <typename Cells>
-std::string TableLine(std::string line, const Cells& cells)
-{
-    char cell[32];
-    for (const auto& text : cells) {
-        std::snprintf(cell, sizeof cell, "  %-8s", &text[0]);
-        line += cell;
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line + "\n";
-}
-
 } // namespace
 
 std::optional<LocalDate> ParseDate(std::string_view text)
@@ -74,14 +66,6 @@ std::optional<LocalDate> ParseDate(std::string_view text)
     if (!ToCalendar(date).ok()) // a real month and a day that month has
         return std::nullopt;
     return date;
-}
-
-std::string FormatDate(const LocalDate& d)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", static_cast<int>(d.year), static_cast<int>(d.month),
-                  static_cast<int>(d.day));
-    return buffer;
 }
 
 LocalDate NextDay(const LocalDate& d)
@@ -101,6 +85,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.version = true;
             continue;
         }
         bool matched = false;
@@ -136,6 +124,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                 return std::nullopt;
             }
             options.zone = *value;
+            continue;
+        }
+        if (auto value = OptionValue(args, i, "--format", matched); matched) {
+            options.format = value ? ParseFormat(*value) : std::nullopt;
+            if (!options.format) {
+                *error = "--format wants table, csv, json or ics";
+                return std::nullopt;
+            }
             continue;
         }
         *error = "unknown argument '" + arg + "'";
@@ -178,34 +174,60 @@ std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings
     return scheduler.Table();
 }
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
-                      const std::string& zone)
+namespace {
+
+// SQL text of a LIKE pattern matching `text` literally, '\' escaping the wildcards.
+std::string LikeLiteral(std::string_view text)
 {
-    std::string out = place + "  " + FormatDate(date) + "\n";
-    if (!zone.empty())
-        out += zone + "\n";
-    char line[64];
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
-        std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], table[i].data());
-        out += line;
+    std::string out;
+    for (char c : text) {
+        if (c == '\0')
+            break;
+        if (c == '%' || c == '_' || c == '\\')
+            out += '\\';
+        out += c;
+        if (c == '\'')
+            out += '\'';
     }
     return out;
 }
 
-std::string FormatTableHeader(const std::string& place, bool withZone)
-{
-    std::string line = TableLine("Date      ", kPrayerNames);
-    if (withZone)
-        line.insert(line.size() - 1, "      Zone");
-    return place + "\n" + line;
-}
+} // namespace
 
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& zone)
+PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
 {
-    std::string line = TableLine(FormatDate(date), table);
-    if (!zone.empty())
-        line.insert(line.size() - 1, "  " + zone);
-    return line;
+    PlaceMatch match;
+    const std::optional<std::string> exact = calc.Connect5(PlaceQuery(typed));
+    if (!exact) {
+        match.libraryMissing = true;
+        return match;
+    }
+    if (!exact->empty()) {
+        match.name = GetField(*exact, '*', 0);
+        match.row = *exact;
+        return match;
+    }
+    // SQLite's LIKE ignores the case of ASCII letters. The library answers one row per query, so the
+    // names are read one by one.
+    auto nth = [&](const std::string& pattern, std::size_t n) {
+        const std::string sql = "select nom from nuro where nom like '" + pattern + "' escape '\\' order by nom limit 1 offset " +
+                                std::to_string(n);
+        return GetField(calc.Connect5(sql).value_or(""), '*', 0);
+    };
+    const std::string literal = LikeLiteral(typed);
+    if (std::string same = nth(literal, 0); !same.empty() && nth(literal, 1).empty()) {
+        match.name = same;
+        return match;
+    }
+    for (std::size_t n = 0; n <= kMaxCandidates; ++n) {
+        std::string name = nth(literal + "%", n);
+        if (name.empty())
+            break;
+        match.candidates.push_back(std::move(name));
+    }
+    if (match.candidates.size() == 1)
+        match.name = match.candidates.front();
+    return match;
 }
 
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce)
@@ -223,11 +245,15 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     const std::optional<Options> options = ParseOptions(args, &error);
     if (!options) {
         err += "nuro-times: " + error + "\n" + kUsage;
-        return 2;
+        return kExitUsage;
     }
     if (options->help) {
         out += kUsage;
-        return 0;
+        return kExitOk;
+    }
+    if (options->version) {
+        out += "nuro-times " NURO_VERSION "\n";
+        return kExitOk;
     }
 
     const std::string noLibrary =
@@ -237,18 +263,32 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     LoadAllSettings(profile, controls, settings);
     calc.Load();
     if (options->place) {
-        const std::optional<std::string> row = calc.Connect5(PlaceQuery(*options->place));
-        if (!row) {
+        const PlaceMatch match = FindPlace(calc, *options->place);
+        if (match.libraryMissing) {
             err += noLibrary;
-            return 1;
+            return kExitFailure;
         }
-        if (row->empty()) {
+        if (match.name.empty() && match.candidates.empty()) {
             err += "nuro-times: no place named '" + *options->place + "' in the place database\n";
-            return 1;
+            return kExitFailure;
         }
-        ApplyPlaceRow(settings, *options->place, *row);
+        if (match.name.empty()) {
+            err += "nuro-times: '" + *options->place + "' begins several place names:\n";
+            for (std::size_t i = 0; i < match.candidates.size() && i < kMaxCandidates; ++i)
+                err += "  " + match.candidates[i] + "\n";
+            if (match.candidates.size() > kMaxCandidates)
+                err += "  ...\n";
+            return kExitFailure;
+        }
+        const std::optional<std::string> row =
+            match.row.empty() ? calc.Connect5(PlaceQuery(match.name)) : std::optional<std::string>(match.row);
+        if (!row || row->empty()) {
+            err += row ? "nuro-times: no place named '" + match.name + "' in the place database\n" : noLibrary;
+            return kExitFailure;
+        }
+        ApplyPlaceRow(settings, match.name, *row);
         // As the Config dialog does: a database without the zone column leaves the computer's zone.
-        settings.extra.ZONE = calc.PlaceZone(*options->place).value_or("");
+        settings.extra.ZONE = calc.PlaceZone(match.name).value_or("");
     }
     if (options->zone) {
         settings.extra.AUTO_TZ = 1;
@@ -257,29 +297,44 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     const bool automatic = settings.extra.AUTO_TZ != 0;
     if (automatic && !settings.extra.ZONE.empty() && !zones.Known(settings.extra.ZONE)) {
         err += "nuro-times: unknown time zone '" + settings.extra.ZONE + "'\n";
-        return 1;
+        return kExitFailure;
     }
 
-    const std::string place = settings.PlaceName.data();
+    Report report;
+    report.place = settings.PlaceName.data();
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
                                    : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
                                                : ReadLocalDate();
-    if (options->table)
-        out += FormatTableHeader(place, automatic);
     for (int n = 0; n < options->days; ++n, date = NextDay(date)) {
         ZoneInForce zone;
         const std::optional<TimeTable> table = TimesFor(calc, settings, date, &zone, zones);
         if (!table) {
             err += noLibrary;
-            return 1;
+            return kExitFailure;
         }
-        const std::string zoneLine = automatic ? ZoneText(zone) : std::string();
-        out += options->table ? FormatTableRow(date, *table, zoneLine) : FormatDay(place, date, *table, zoneLine);
+        report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string()});
     }
+    const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
-    out += FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
-    return 0;
+    report.note = FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
+    // In automatic mode the times are the place's own clock; otherwise another place's times are not
+    // the computer's, and without a zone of their own they stay floating.
+    const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name
+                             : options->place         ? std::string()
+                                                      : ZoneName(settings);
+    if (format == Format::Json)
+        report.zone.id = zone;
+    if (format == Format::Ics) {
+        report.now = static_cast<std::int64_t>(std::time(nullptr));
+        const auto dayStart = [](const LocalDate& d) {
+            return std::chrono::sys_days{ToCalendar(d)}.time_since_epoch().count() * std::int64_t{86400};
+        };
+        report.zone = DescribeZone(zone, dayStart(report.days.front().date) - 2 * 86400,
+                                   dayStart(report.days.back().date) + 3 * 86400);
+    }
+    out += Render(format, report);
+    return kExitOk;
 }
 
 } // namespace nuro::times

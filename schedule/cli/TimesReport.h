@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/TimeText.h"
 #include "schedule/Schedule.h"
+#include "schedule/cli/TimesFormat.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +22,9 @@ struct Options {
     bool table = false;            // --days was given
     std::optional<std::string> place;
     std::optional<std::string> zone; // --zone: automatic mode in this zone, for this run
+    std::optional<Format> format; // the day text, or the table with --days, when absent
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name; on a mistake returns nullopt with `error` set.
@@ -29,7 +32,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // "YYYY-MM-DD" of a real calendar day.
 std::optional<LocalDate> ParseDate(std::string_view text);
-std::string FormatDate(const LocalDate& date);
 LocalDate NextDay(const LocalDate& date);
 
 // A database row (nom, d1, m1, s1, card1, d2, m2, s2, card2, t_zone, p, t, h) taken into the settings
@@ -59,21 +61,36 @@ private:
 std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
                                   ZoneInForce* zone = nullptr, const ZoneRules& zones = SystemZoneRules());
 
-// `zone` is the zone line ("Europe/London, UTC+01:00"), empty in T_ZONE mode: then the output is
-// exactly that of a program without zones.
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
-                      const std::string& zone = {});
-std::string FormatTableHeader(const std::string& place, bool withZone = false);
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& zone = {});
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
 // asked for, the one it fell back to, and why.
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce);
 
+// A database place by its name: exactly, then ignoring case, then by a prefix only one name has.
+struct PlaceMatch {
+    std::string name;                    // the database's own spelling; empty when none or ambiguous
+    std::string row;                     // the place's row when the name was exact
+    std::vector<std::string> candidates; // the names a shared prefix leads to (at most kMaxCandidates)
+    bool libraryMissing = false;
+};
+inline constexpr std::size_t kMaxCandidates = 10;
+PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed);
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1; // no such place, ambiguous place, no calculation library
+inline constexpr int kExitUsage = 2;
+
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME] [--zone ZONE]\n"
+    "                  [--format FORMAT]\n"
+    "       nuro-times --help | --version\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
-    "for today or the given date; --days N prints a table of N days from that date.\n"
-    "--zone ZONE gives the times in the IANA time zone ZONE (e.g. Europe/London).\n";
+    "for today or the given date; --days N prints N days from that date.\n"
+    "  --place NAME     a place of the database; case does not matter, and a beginning that only\n"
+    "                   one place has is enough (\"tunis\" finds \"Tunis, Tunisia\")\n"
+    "  --zone ZONE      the times in the IANA time zone ZONE (e.g. Europe/London), for this run\n"
+    "  --format FORMAT  table, csv, json or ics (iCalendar: one event per alerted prayer and day)\n"
+    "Exit status: 0 success, 1 unknown or ambiguous place, unknown zone or no calculation\n"
+    "library, 2 wrong arguments.\n";
 
 // The whole tool; returns the exit status.
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,

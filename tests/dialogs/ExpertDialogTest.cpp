@@ -3,11 +3,15 @@
 
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
+#include "platform/Autostart.h"
 #include "platform/DialogOps.h"
 
 #include <QApplication>
 
 #include <array>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 using namespace nuro;
 using namespace nuro::test;
@@ -65,10 +69,14 @@ TEST_F(ExpertDialogTest, AdditionsShowAsMagnitudeWithTheSignOnTheRadiosAndReadBa
     }
 }
 
+// The Startup box also decides the user's own log-in entry, made from the installed template: OK adds
+// it when the box is checked and removes it when not, in the folder XDG_CONFIG_HOME names.
 TEST_F(ExpertDialogTest, SwitchesShowFromTheSettings)
 {
+    const std::string entry = AutostartEntryPath();
+    ASSERT_EQ(entry, std::string(std::getenv("XDG_CONFIG_HOME")) + "/autostart/nuro.desktop");
     struct Row { int startup, precision; bool startupBox, precisionBox; };
-    const Row rows[] = {{0, 0, true, false}, {1, 1, false, true}, {7, -1, false, true}};
+    const Row rows[] = {{0, 0, true, false}, {1, 1, false, true}, {0, 1, true, true}, {7, -1, false, true}};
     for (const Row& r : rows) {
         ResetSettingsDialogs();
         EditSettings([&](AppSettings& s) { s.STARTUP = r.startup; s.PRECISION = r.precision; });
@@ -78,6 +86,12 @@ TEST_F(ExpertDialogTest, SwitchesShowFromTheSettings)
         Command(dlg, kOk);
         EXPECT_EQ(SnapshotSettings().STARTUP, r.startupBox ? 0 : 1);
         EXPECT_EQ(SnapshotSettings().PRECISION, r.precision); // OK never reads Precision
+        std::ifstream file(entry);
+        ASSERT_EQ(file.good(), r.startupBox) << entry;
+        if (r.startupBox) {
+            const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+            EXPECT_NE(text.find("\nExec=nuro S\n"), std::string::npos) << text;
+        }
     }
 }
 

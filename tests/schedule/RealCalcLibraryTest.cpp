@@ -2,11 +2,13 @@
 // tree as the program finds it.
 #include "core/FieldList.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/cli/TimesReport.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nuro {
 namespace {
@@ -33,6 +35,40 @@ TEST(RealCalcLibraryTest, BareNameLoadsAndTrtAnswersSixTimeTexts)
         previous = field;
     }
     EXPECT_EQ(GetField(*text, '*', 6), "") << *text;
+}
+
+
+// nuro-times' --place over the real database: exact, then regardless of case, then by a beginning
+// only one name has; a shared beginning lists the names, and LIKE's wildcards are plain letters.
+TEST(RealCalcLibraryTest, PlaceNamesMatchRegardlessOfCaseAndByUniqueBeginning)
+{
+    CalcLibrary calc(MakeSystemLibraryLoader());
+    const struct {
+        const char* typed;
+        const char* found; // "" when none or ambiguous
+        std::vector<std::string> candidates;
+    } rows[] = {
+        {"Tunis, Tunisia", "Tunis, Tunisia", {}},
+        {"tunis", "Tunis, Tunisia", {}},
+        {"TUNIS, TUNISIA", "Tunis, Tunisia", {}},
+        {"sfax, tun", "Sfax, Tunisia", {}},
+        {"new", "", {"New Delhi, India", "New Taipei, Taiwan", "New York, United States"}},
+        {"Atlantis", "", {}},
+        {"%", "", {}},
+        {"_unis, Tunisia", "", {}},
+        {"O'Hare", "", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const times::PlaceMatch match = times::FindPlace(calc, row.typed);
+        ASSERT_FALSE(match.libraryMissing) << kCalcLibraryName << " was not found";
+        EXPECT_EQ(match.name, row.found);
+        if (!row.candidates.empty()) {
+            EXPECT_EQ(match.candidates, row.candidates);
+        } else if (!*row.found) {
+            EXPECT_TRUE(match.candidates.empty());
+        }
+    }
 }
 
 } // namespace

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <map>
+#include <set>
+#include <sstream>
 
 namespace nuro::times {
 namespace {
@@ -322,6 +327,421 @@ TEST_F(TimesRunTest, FailuresAreReportedWithAnExitStatus)
         EXPECT_NE(err.find(row.errPart), std::string::npos) << err;
         EXPECT_EQ(out, "");
     }
+}
+
+
+// --- Readers for the machine formats, written from their standards rather than from the writer.
+
+// RFC 4180 records: fields separated by commas, quoted fields with doubled quotes, CRLF line ends.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text, std::string* problem)
+{
+    std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string& field = records.back().back();
+        const char c = text[i];
+        if (c == '"' && field.empty()) {
+            for (++i; i < text.size(); ++i) {
+                if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                    field += text[++i];
+                else if (text[i] == '"')
+                    break;
+                else
+                    field += text[i];
+            }
+        } else if (c == ',') {
+            records.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            records.emplace_back(1);
+        } else if (c == '\n' || c == '\r' || c == '"') {
+            *problem = "bare line break or quote at " + std::to_string(i);
+        } else {
+            field += c;
+        }
+    }
+    if (records.back() == std::vector<std::string>(1))
+        records.pop_back(); // after the last CRLF
+    else
+        *problem = "the last record lacks its CRLF";
+    return records;
+}
+
+struct JsonValue {
+    enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
+    std::string text;
+    std::vector<JsonValue> items;
+    std::vector<std::pair<std::string, JsonValue>> members;
+    const JsonValue* Member(const std::string& name) const
+    {
+        for (const auto& [key, value] : members)
+            if (key == name)
+                return &value;
+        return nullptr;
+    }
+};
+
+// RFC 8259, strictly: nothing but one value and white space; escapes decoded for ASCII.
+class JsonReader {
+public:
+    explicit JsonReader(const std::string& text) : t_(text) {}
+    std::optional<JsonValue> Document()
+    {
+        std::optional<JsonValue> v = Value();
+        Blank();
+        if (!v || i_ != t_.size())
+            return std::nullopt;
+        return v;
+    }
+
+private:
+    void Blank()
+    {
+        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t'))
+            ++i_;
+    }
+    bool Eat(char c)
+    {
+        Blank();
+        if (i_ < t_.size() && t_[i_] == c) {
+            ++i_;
+            return true;
+        }
+        return false;
+    }
+    std::optional<std::string> String()
+    {
+        if (!Eat('"'))
+            return std::nullopt;
+        std::string out;
+        while (i_ < t_.size() && t_[i_] != '"') {
+            char c = t_[i_++];
+            if (static_cast<unsigned char>(c) < 0x20)
+                return std::nullopt;
+            if (c == '\\') {
+                if (i_ >= t_.size())
+                    return std::nullopt;
+                const char e = t_[i_++];
+                if (e == 'u') {
+                    if (i_ + 4 > t_.size())
+                        return std::nullopt;
+                    c = static_cast<char>(std::stoi(t_.substr(i_, 4), nullptr, 16));
+                    i_ += 4;
+                } else {
+                    const std::string from = "\"\\/bfnrt", to = "\"\\/\b\f\n\r\t";
+                    const auto at = from.find(e);
+                    if (at == std::string::npos)
+                        return std::nullopt;
+                    c = to[at];
+                }
+            }
+            out += c;
+        }
+        if (i_ >= t_.size())
+            return std::nullopt;
+        ++i_;
+        return out;
+    }
+    std::optional<JsonValue> Value()
+    {
+        Blank();
+        JsonValue v;
+        if (i_ >= t_.size())
+            return std::nullopt;
+        if (t_[i_] == '{') {
+            ++i_;
+            v.kind = JsonValue::Object;
+            if (Eat('}'))
+                return v;
+            do {
+                std::optional<std::string> key = String();
+                if (!key || !Eat(':'))
+                    return std::nullopt;
+                std::optional<JsonValue> member = Value();
+                if (!member)
+                    return std::nullopt;
+                v.members.emplace_back(*key, *member);
+            } while (Eat(','));
+            return Eat('}') ? std::optional<JsonValue>(v) : std::nullopt;
+        }
+        if (t_[i_] == '[') {
+            ++i_;
+            v.kind = JsonValue::Array;
+            if (Eat(']'))
+                return v;
+            do {
+                std::optional<JsonValue> item = Value();
+                if (!item)
+                    return std::nullopt;
+                v.items.push_back(*item);
+            } while (Eat(','));
+            return Eat(']') ? std::optional<JsonValue>(v) : std::nullopt;
+        }
+        if (t_[i_] == '"') {
+            std::optional<std::string> text = String();
+            if (!text)
+                return std::nullopt;
+            v.kind = JsonValue::String;
+            v.text = *text;
+            return v;
+        }
+        for (const char* word : {"null", "true", "false"})
+            if (t_.compare(i_, std::strlen(word), word) == 0) {
+                i_ += std::strlen(word);
+                v.kind = word[0] == 'n' ? JsonValue::Null : JsonValue::Bool;
+                v.text = word;
+                return v;
+            }
+        const std::size_t start = i_;
+        while (i_ < t_.size() && std::strchr("+-0123456789.eE", t_[i_]))
+            ++i_;
+        if (i_ == start)
+            return std::nullopt;
+        v.kind = JsonValue::Number;
+        v.text = t_.substr(start, i_ - start);
+        return v;
+    }
+    const std::string& t_;
+    std::size_t i_ = 0;
+};
+
+struct IcsProperty {
+    std::string name, params, value;
+};
+struct IcsComponent {
+    std::string name;
+    std::vector<IcsProperty> properties;
+    std::vector<IcsComponent> children;
+    std::string Get(const std::string& property) const
+    {
+        for (const IcsProperty& p : properties)
+            if (p.name == property)
+                return p.params.empty() ? p.value : p.params + ":" + p.value;
+        return "";
+    }
+};
+
+// RFC 5545: CRLF content lines of at most 75 octets, unfolded at CRLF + blank, BEGIN/END nesting.
+std::optional<IcsComponent> ParseIcs(const std::string& text, std::string* problem)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) {
+            *problem = "a line without CRLF";
+            return std::nullopt;
+        }
+        const std::string physical = text.substr(at, end - at);
+        if (physical.size() > 75 || physical.find('\n') != std::string::npos) {
+            *problem = "line over 75 octets or with a bare LF: " + physical;
+            return std::nullopt;
+        }
+        if (!physical.empty() && physical[0] == ' ' && !lines.empty())
+            lines.back() += physical.substr(1);
+        else
+            lines.push_back(physical);
+        at = end + 2;
+    }
+    std::vector<IcsComponent> stack(1);
+    for (const std::string& line : lines) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) {
+            *problem = "no colon: " + line;
+            return std::nullopt;
+        }
+        IcsProperty p;
+        const std::size_t semicolon = line.find(';');
+        const std::size_t nameEnd = std::min(colon, semicolon);
+        p.name = line.substr(0, nameEnd);
+        p.params = nameEnd < colon ? line.substr(nameEnd + 1, colon - nameEnd - 1) : "";
+        p.value = line.substr(colon + 1);
+        if (p.name == "BEGIN") {
+            stack.push_back({p.value, {}, {}});
+        } else if (p.name == "END") {
+            if (stack.size() < 2 || stack.back().name != p.value) {
+                *problem = "END:" + p.value + " does not close " + stack.back().name;
+                return std::nullopt;
+            }
+            IcsComponent done = stack.back();
+            stack.pop_back();
+            stack.back().children.push_back(done);
+        } else {
+            stack.back().properties.push_back(p);
+        }
+    }
+    if (stack.size() != 1 || stack[0].children.size() != 1) {
+        *problem = "not one closed VCALENDAR";
+        return std::nullopt;
+    }
+    return stack[0].children[0];
+}
+
+std::vector<const IcsComponent*> Children(const IcsComponent& c, const std::string& name)
+{
+    std::vector<const IcsComponent*> out;
+    for (const IcsComponent& child : c.children)
+        if (child.name == name)
+            out.push_back(&child);
+    return out;
+}
+
+const char* const kFakeTimes[] = {"04:31:00", "06:05:00", "12:40:00", "16:05:00", "19:15:00", "20:45:00"};
+const char* const kDates[] = {"2025-10-30", "2025-10-31", "2025-11-01"};
+
+// Every machine format carries the place, the three dates and all six times of each, and reads back
+// with a reader of its own standard; the calendar has one event per alerted prayer and day.
+TEST_F(TimesRunTest, EachFormatParsesAsItsStandard)
+{
+    setenv("TZ", "Africa/Tunis", 1);
+    const struct {
+        const char* format;
+        std::function<void(const std::string&)> check;
+    } rows[] = {
+        {"csv",
+         [](const std::string& text) {
+             std::string problem;
+             const auto records = ParseCsv(text, &problem);
+             EXPECT_EQ(problem, "");
+             ASSERT_EQ(records.size(), 4u) << text;
+             EXPECT_EQ(records[0], (std::vector<std::string>{"Place", "Date", "Fajer", "Shuroq", "Dhohur", "Aser",
+                                                             "Maghereb", "Isha"}));
+             for (int d = 0; d < 3; ++d) {
+                 ASSERT_EQ(records[d + 1].size(), 8u);
+                 EXPECT_EQ(records[d + 1][0], "Tunis, Tunisia");
+                 EXPECT_EQ(records[d + 1][1], kDates[d]);
+                 for (int i = 0; i < 6; ++i)
+                     EXPECT_EQ(records[d + 1][2 + i], kFakeTimes[i]);
+             }
+         }},
+        {"json",
+         [](const std::string& text) {
+             const std::optional<JsonValue> doc = JsonReader(text).Document();
+             ASSERT_TRUE(doc) << text;
+             ASSERT_EQ(doc->kind, JsonValue::Object);
+             ASSERT_TRUE(doc->Member("place"));
+             EXPECT_EQ(doc->Member("place")->text, "Tunis, Tunisia");
+             ASSERT_TRUE(doc->Member("zone"));
+             EXPECT_EQ(doc->Member("zone")->text, "Africa/Tunis");
+             const JsonValue* days = doc->Member("days");
+             ASSERT_TRUE(days && days->kind == JsonValue::Array);
+             ASSERT_EQ(days->items.size(), 3u);
+             for (int d = 0; d < 3; ++d) {
+                 ASSERT_TRUE(days->items[d].Member("date"));
+                 EXPECT_EQ(days->items[d].Member("date")->text, kDates[d]);
+                 for (int i = 0; i < 6; ++i) {
+                     const JsonValue* time = days->items[d].Member(kPrayerNames[i]);
+                     ASSERT_TRUE(time && time->kind == JsonValue::String) << kPrayerNames[i];
+                     EXPECT_EQ(time->text, kFakeTimes[i]);
+                 }
+             }
+         }},
+        {"ics",
+         [](const std::string& text) {
+             std::string problem;
+             const std::optional<IcsComponent> cal = ParseIcs(text, &problem);
+             ASSERT_TRUE(cal) << problem << "\n" << text;
+             EXPECT_EQ(cal->name, "VCALENDAR");
+             EXPECT_EQ(cal->Get("VERSION"), "2.0");
+             EXPECT_NE(cal->Get("PRODID"), "");
+             const auto zones = Children(*cal, "VTIMEZONE");
+             ASSERT_EQ(zones.size(), 1u);
+             EXPECT_EQ(zones[0]->Get("TZID"), "Africa/Tunis");
+             ASSERT_FALSE(zones[0]->children.empty());
+             EXPECT_EQ(zones[0]->children[0].Get("TZOFFSETTO"), "+0100");
+             const auto events = Children(*cal, "VEVENT");
+             ASSERT_EQ(events.size(), 15u);
+             std::set<std::string> uids, starts;
+             for (const IcsComponent* e : events) {
+                 uids.insert(e->Get("UID"));
+                 starts.insert(e->Get("SUMMARY") + " " + e->Get("DTSTART"));
+                 EXPECT_EQ(e->Get("DTSTAMP").size(), 16u) << e->Get("DTSTAMP"); // UTC: ...T......Z
+                 EXPECT_EQ(e->Get("DTSTAMP").back(), 'Z');
+                 EXPECT_EQ(e->Get("LOCATION"), "Tunis\\, Tunisia");
+             }
+             EXPECT_EQ(uids.size(), 15u);
+             for (const char* date : {"20251030", "20251031", "20251101"})
+                 for (int i : {0, 2, 3, 4, 5}) {
+                     const std::string time = std::string(kFakeTimes[i]).erase(5, 1).erase(2, 1);
+                     EXPECT_EQ(starts.count(std::string(kPrayerNames[i]) + " TZID=Africa/Tunis:" + date + "T" + time), 1u)
+                         << kPrayerNames[i] << " " << date;
+                 }
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.format);
+        ASSERT_EQ(Run({"--date", "2025-10-30", "--days", "3", "--format", row.format}), 0) << err;
+        row.check(out);
+    }
+    unsetenv("TZ");
+}
+
+// The calendar's zone: the place's own (AUTO_TZ and ZONE) with the summer-time change inside the
+// days, floating times for another place with a fixed T_ZONE, and an Isha after midnight on the next day.
+TEST_F(TimesRunTest, CalendarZoneAndDatesFollowThePlace)
+{
+    FakeLibrary::Instance().With(
+        [](FakeLibraryState& s) { s.trtText = "02:31:00*04:05:00*13:40:00*18:05:00*22:15:00*00:45:00*"; });
+    setenv("TZ", "Africa/Tunis", 1);
+    const struct {
+        std::map<std::string, std::string> keys;
+        std::vector<std::string> args;
+        std::string zone;        // TZID, "" for floating times
+        std::string shiftStart;  // DTSTART of the zone's change inside the days, "" for none
+        std::string ishaStart;   // the first Isha
+    } rows[] = {
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}}, {}, "Europe/Paris", "20251026T030000",
+         "TZID=Europe/Paris:20251026T004500"},
+        {{{"AUTO_TZ", "0"}, {"ZONE", "Europe/Paris"}}, {}, "Africa/Tunis", "", "TZID=Africa/Tunis:20251026T004500"},
+        // Automatic mode computes another place in that place's zone; a database without zones leaves
+        // the computer's, and the calendar names the zone the times were computed in.
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}}, {"--place", "Delhi, India"}, "Africa/Tunis", "",
+         "TZID=Africa/Tunis:20251026T004500"},
+        {{{"AUTO_TZ", "0"}, {"ZONE", "Europe/Paris"}}, {"--place", "Delhi, India"}, "", "", "20251026T004500"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.zone + " " + row.shiftStart);
+        for (const auto& [key, value] : row.keys)
+            profile.keys[key] = value;
+        std::vector<std::string> args = {"--date", "2025-10-25", "--days", "2", "--format", "ics"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        ASSERT_EQ(Run(args), 0) << err;
+        std::string problem;
+        const std::optional<IcsComponent> cal = ParseIcs(out, &problem);
+        ASSERT_TRUE(cal) << problem;
+        const auto zones = Children(*cal, "VTIMEZONE");
+        ASSERT_EQ(zones.size(), row.zone.empty() ? 0u : 1u);
+        if (!row.zone.empty()) {
+            EXPECT_EQ(zones[0]->Get("TZID"), row.zone);
+            std::string changes;
+            for (std::size_t i = 1; i < zones[0]->children.size(); ++i)
+                changes += zones[0]->children[i].Get("DTSTART") + " " + zones[0]->children[i].Get("TZOFFSETFROM") +
+                           ">" + zones[0]->children[i].Get("TZOFFSETTO") + ";";
+            EXPECT_EQ(changes, row.shiftStart.empty() ? "" : row.shiftStart + " +0200>+0100;");
+        }
+        const auto events = Children(*cal, "VEVENT");
+        ASSERT_EQ(events.size(), 10u);
+        EXPECT_EQ(events[4]->Get("SUMMARY"), "Isha");
+        EXPECT_EQ(events[4]->Get("DTSTART"), row.ishaStart);
+    }
+    unsetenv("TZ");
+}
+
+// Folding counts octets and never splits a UTF-8 character; escaping covers the text specials.
+TEST(TimesFormatTest, IcsLinesFoldAt75OctetsOnCharacterBoundaries)
+{
+    const std::string arabic = "\xd8\xaa\xd9\x88\xd9\x86\xd8\xb3"; // four two-octet letters
+    const struct {
+        std::string line;
+        std::string folded;
+    } rows[] = {
+        {std::string(75, 'a'), std::string(75, 'a') + "\r\n"},
+        {std::string(76, 'a'), std::string(75, 'a') + "\r\n a\r\n"},
+        {std::string(74, 'a') + arabic, std::string(74, 'a') + "\r\n " + arabic + "\r\n"},
+        {std::string(150, 'b'), std::string(75, 'b') + "\r\n " + std::string(74, 'b') + "\r\n b\r\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IcsLine(row.line), row.folded) << row.line.size();
+    EXPECT_EQ(IcsEscape("Tunis, Tunisia; a\\b\nc"), "Tunis\\, Tunisia\\; a\\\\b\\nc");
 }
 
 } // namespace

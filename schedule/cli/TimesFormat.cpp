@@ -1,0 +1,338 @@
+#include "schedule/cli/TimesFormat.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+
+#ifndef NURO_VERSION
+#define NURO_VERSION "0"
+#endif
+
+namespace nuro::times {
+namespace {
+
+// The prayers that raise a notice: all but Shuroq.
+constexpr std::array<std::size_t, 5> kAlerted = {kFajer, kDhohur, kAser, kMaghereb, kIsha};
+
+// A table line: the first column, then each cell two spaces on and eight wide, no trailing blanks.
+template <typename Cells>
+std::string TableLine(std::string line, const Cells& cells)
+{
+    char cell[32];
+    for (const auto& text : cells) {
+        std::snprintf(cell, sizeof cell, "  %-8s", &text[0]);
+        line += cell;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line + "\n";
+}
+
+std::string FormatDay(const std::string& place, const DayTimes& day)
+{
+    std::string out = place + "  " + FormatDate(day.date) + "\n";
+    if (!day.zone.empty())
+        out += day.zone + "\n";
+    char line[64];
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], day.times[i].data());
+        out += line;
+    }
+    return out;
+}
+
+std::string Table(const Report& r)
+{
+    // The zone column only where the times follow a zone: a fixed T_ZONE prints the table as before.
+    const bool zones = !r.days.empty() && !r.days.front().zone.empty();
+    std::string out = TableLine("Date      ", kPrayerNames);
+    if (zones)
+        out.insert(out.size() - 1, "      Zone");
+    out = r.place + "\n" + out;
+    for (const DayTimes& day : r.days) {
+        std::string line = TableLine(FormatDate(day.date), day.times);
+        if (zones)
+            line.insert(line.size() - 1, "  " + day.zone);
+        out += line;
+    }
+    return out;
+}
+
+// RFC 4180: a field holding a comma, quote or line break is quoted, its quotes doubled.
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string out(1, '"');
+    for (char c : text) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    out += '"';
+    return out;
+}
+
+std::string Csv(const Report& r)
+{
+    std::string out = "Place,Date";
+    for (const char* name : kPrayerNames)
+        out.append(",").append(name);
+    out += "\r\n";
+    for (const DayTimes& day : r.days) {
+        out += CsvField(r.place) + "," + FormatDate(day.date);
+        for (const TimeSlot& slot : day.times)
+            out.append(1, ',').append(CsvField(SlotText(slot)));
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out(1, '"');
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", u);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string Json(const Report& r)
+{
+    std::string out = "{\n  \"place\": " + JsonString(r.place) + ",\n  \"zone\": ";
+    out += r.zone.id.empty() ? std::string("null") : JsonString(r.zone.id);
+    out += ",\n  \"days\": [";
+    for (std::size_t d = 0; d < r.days.size(); ++d) {
+        out += d ? ",\n    {" : "\n    {";
+        out += "\"date\": " + JsonString(FormatDate(r.days[d].date));
+        for (std::size_t i = 0; i < kSlotCount; ++i)
+            out += ", " + JsonString(kPrayerNames[i]) + ": " + JsonString(SlotText(r.days[d].times[i]));
+        out += "}";
+    }
+    out += r.days.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+struct Civil {
+    int year, month, day, hour, minute, second;
+};
+
+Civil CivilOf(std::int64_t since1970)
+{
+    using namespace std::chrono;
+    const sys_seconds t{seconds(since1970)};
+    const sys_days day = floor<days>(t);
+    const year_month_day ymd{day};
+    const hh_mm_ss hms{t - day};
+    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(hms.hours().count()),
+            static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+}
+
+std::string IcsDateTime(const Civil& c)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d", c.year, c.month, c.day, c.hour, c.minute, c.second);
+    return text;
+}
+
+std::string IcsOffset(int seconds)
+{
+    const char sign = seconds < 0 ? '-' : '+';
+    const int a = seconds < 0 ? -seconds : seconds;
+    char text[16];
+    if (a % 60)
+        std::snprintf(text, sizeof text, "%c%02d%02d%02d", sign, a / 3600, a / 60 % 60, a % 60);
+    else
+        std::snprintf(text, sizeof text, "%c%02d%02d", sign, a / 3600, a / 60 % 60);
+    return text;
+}
+
+// "HH:MM:SS" to seconds of the day; nullopt for any other text (a day without that time).
+std::optional<int> ClockSeconds(const TimeSlot& slot)
+{
+    const std::string text = SlotText(slot);
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+        return std::nullopt;
+    int value[3];
+    for (int part = 0; part < 3; ++part) {
+        const char hi = text[part * 3], lo = text[part * 3 + 1];
+        if (hi < '0' || hi > '9' || lo < '0' || lo > '9')
+            return std::nullopt;
+        value[part] = (hi - '0') * 10 + (lo - '0');
+    }
+    if (value[0] > 23 || value[1] > 59 || value[2] > 59)
+        return std::nullopt;
+    return value[0] * 3600 + value[1] * 60 + value[2];
+}
+
+// A stable part of the UID: importing the same days again updates the events instead of doubling them.
+std::string PlaceHash(std::string_view place)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    for (char c : place) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+std::int64_t DaysSinceEpoch(const LocalDate& d)
+{
+    using namespace std::chrono;
+    const year_month_day ymd{year{d.year}, month{static_cast<unsigned>(d.month)}, day{static_cast<unsigned>(d.day)}};
+    return sys_days{ymd}.time_since_epoch().count();
+}
+
+std::string Ics(const Report& r)
+{
+    std::string out;
+    auto line = [&out](std::string_view text) { out += IcsLine(text); };
+    line("BEGIN:VCALENDAR");
+    line("VERSION:2.0");
+    line("PRODID:-//NURO//nuro-times " NURO_VERSION "//EN");
+    line("CALSCALE:GREGORIAN");
+    line("X-WR-CALNAME:" + IcsEscape(r.place));
+    if (!r.zone.id.empty()) {
+        line("BEGIN:VTIMEZONE");
+        line("TZID:" + r.zone.id);
+        for (const ZoneShift& shift : r.zone.shifts) {
+            const char* kind = shift.daylight ? "DAYLIGHT" : "STANDARD";
+            line(std::string("BEGIN:") + kind);
+            // The onset is written in the wall-clock time in force before it.
+            line("DTSTART:" + IcsDateTime(CivilOf(shift.utc + shift.offsetBefore)));
+            line("TZOFFSETFROM:" + IcsOffset(shift.offsetBefore));
+            line("TZOFFSETTO:" + IcsOffset(shift.offsetAfter));
+            if (!shift.abbreviation.empty())
+                line("TZNAME:" + IcsEscape(shift.abbreviation));
+            line(std::string("END:") + kind);
+        }
+        line("END:VTIMEZONE");
+    }
+    const std::string stamp = IcsDateTime(CivilOf(r.now)) + "Z";
+    const std::string start = r.zone.id.empty() ? "DTSTART:" : "DTSTART;TZID=" + r.zone.id + ":";
+    const std::string hash = PlaceHash(r.place);
+    for (const DayTimes& day : r.days) {
+        const std::int64_t midnight = DaysSinceEpoch(day.date) * 86400;
+        // A time earlier than the one before it (Isha after midnight far north) is on the next day.
+        std::int64_t rollover = 0;
+        int previous = -1;
+        std::array<std::optional<std::int64_t>, kSlotCount> at{};
+        for (std::size_t i = 0; i < kSlotCount; ++i) {
+            const std::optional<int> seconds = ClockSeconds(day.times[i]);
+            if (!seconds)
+                continue;
+            if (*seconds < previous)
+                rollover = 86400;
+            previous = *seconds;
+            at[i] = midnight + rollover + *seconds;
+        }
+        for (std::size_t i : kAlerted) {
+            if (!at[i])
+                continue;
+            std::string name = kPrayerNames[i];
+            line("BEGIN:VEVENT");
+            line("UID:" + FormatDate(day.date) + "-" + name + "-" + hash + "@nuro-times");
+            line("DTSTAMP:" + stamp);
+            line(start + IcsDateTime(CivilOf(*at[i])));
+            line("SUMMARY:" + IcsEscape(name));
+            line("LOCATION:" + IcsEscape(r.place));
+            line("TRANSP:TRANSPARENT");
+            line("END:VEVENT");
+        }
+    }
+    line("END:VCALENDAR");
+    return out;
+}
+
+} // namespace
+
+std::optional<Format> ParseFormat(std::string_view name)
+{
+    if (name == "table")
+        return Format::Table;
+    if (name == "csv")
+        return Format::Csv;
+    if (name == "json")
+        return Format::Json;
+    if (name == "ics")
+        return Format::Ics;
+    return std::nullopt;
+}
+
+std::string FormatDate(const LocalDate& d)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", static_cast<int>(d.year), static_cast<int>(d.month),
+                  static_cast<int>(d.day));
+    return buffer;
+}
+
+std::string IcsEscape(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == ';' || c == ',')
+            out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        if (c == '\r')
+            continue;
+        out += c;
+    }
+    return out;
+}
+
+std::string IcsLine(std::string_view text)
+{
+    std::string out;
+    std::size_t width = 0; // octets on the current physical line
+    for (std::size_t i = 0; i < text.size();) {
+        // The whole UTF-8 character moves to the next line if it does not fit.
+        std::size_t length = 1;
+        while (i + length < text.size() && (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+            ++length;
+        if (width + length > 75) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out.append(text.substr(i, length));
+        width += length;
+        i += length;
+    }
+    return out + "\r\n";
+}
+
+std::string Render(Format format, const Report& report)
+{
+    switch (format) {
+    case Format::Day: {
+        std::string out;
+        for (const DayTimes& day : report.days)
+            out += FormatDay(report.place, day);
+        return out + report.note;
+    }
+    case Format::Table: return Table(report) + report.note;
+    case Format::Csv: return Csv(report);
+    case Format::Json: return Json(report);
+    case Format::Ics: return Ics(report);
+    }
+    return {};
+}
+
+} // namespace nuro::times
