@@ -4,6 +4,7 @@
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
 #include "platform/Profile.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
@@ -220,6 +221,8 @@ void TDial::ApplyLanguage(bool english)
 {
     for (const LayoutStep& step : LayoutSteps(english))
         ShowDlgItem(Window(), step.id, step.show);
+    // A listener hears the window in the language its pictures show.
+    ApplyAccessibleTexts(Window(), english ? TextLanguage::English : TextLanguage::Arabic);
     std::lock_guard<std::mutex> guard(SettingsLock());
     Settings().English = english;
 }
