@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -45,9 +46,11 @@ void PictureControl::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const int shown = ShownPictureId();
-    // The painter's device tells the ratio: a window on a 2x screen, or a grab made at 2x.
+    // The device painted at last tells the ratio: the window's on a 2x screen, or a pixmap of
+    // ratio 2 that the control is rendered into.
+    const QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
     if (shown != 0)
-        p.drawImage(rect(), ShownImage(p.device()->devicePixelRatioF()));
+        p.drawImage(rect(), ShownImage(target->devicePixelRatioF()));
     else if (id_ == 1)
         DrawCloseFace(p);
     else

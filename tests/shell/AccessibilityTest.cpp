@@ -178,8 +178,9 @@ TEST(DialogAccessibility, EveryFieldIsNamedAndReachedByTab)
             if (TabStop(w, dlg.get()))
                 stops.push_back(IdOf(w));
             if (Speaks(w) && w->isVisibleTo(dlg.get()) &&
-                (TabStop(w, dlg.get()) || qobject_cast<PictureControl*>(w) || qobject_cast<QLineEdit*>(w)))
+                (TabStop(w, dlg.get()) || qobject_cast<PictureControl*>(w) || qobject_cast<QLineEdit*>(w))) {
                 EXPECT_FALSE(Spoken(w, QAccessible::Name).isEmpty()) << "template " << t->id << " control " << IdOf(w);
+            }
         }
         ASSERT_FALSE(stops.empty()) << t->id;
         const std::vector<int> walk = TabWalk(dlg.get(), dlg->Control(stops.front()), 60);
@@ -196,15 +197,18 @@ TEST(DialogAccessibility, EveryTemplateTextIsTranslatedAndEveryFieldHasARow)
     for (const DialogTemplate* t : AllTemplates()) {
         const std::string context = TemplateContext(t->id);
         const bool ownCaption = t->id != kMainTemplate.id && t->id < 800; // the others are set by code
-        if (ownCaption)
+        if (ownCaption) {
             EXPECT_TRUE(Arabic(arabic.translate(context.c_str(), QByteArray(t->caption).trimmed().constData())))
                 << context << " caption";
+        }
         for (const ControlTemplate& c : t->controls) {
-            if (ShowsText(c))
+            if (ShowsText(c)) {
                 EXPECT_TRUE(Arabic(arabic.translate(context.c_str(), QByteArray(c.text).trimmed().constData())))
                     << context << " control " << c.id << " \"" << c.text << '"';
-            if (NeedsRow(c))
+            }
+            if (NeedsRow(c)) {
                 EXPECT_NE(FindAccessibleText(t->id, c.id), nullptr) << context << " control " << c.id;
+            }
         }
     }
 }
