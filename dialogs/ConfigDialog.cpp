@@ -249,8 +249,8 @@ void Initialise(QWidget* dlg)
     st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
     LoadPlaceRow(dlg, true);
     FillPlaceList(st.list);
-    SetButtonImage(dlg, kModif, LoadPicture(7));
-    SetButtonImage(dlg, kOk, LoadPicture(8));
+    SetButtonImage(dlg, kModif, LoadPicture(7), LoadPicture2x(7));
+    SetButtonImage(dlg, kOk, LoadPicture(8), LoadPicture2x(8));
 }
 
 bool ConfigCommand(QWidget* dlg, int id, unsigned code)

@@ -165,7 +165,7 @@ bool IsDlgItemEnabled(QWidget* dlg, int id)
     });
 }
 
-void SetButtonImage(QWidget* dlg, int id, const QImage& image)
+void SetButtonImage(QWidget* dlg, int id, const QImage& image, const QImage& twin2x)
 {
     RunOnUiThread([&] {
         auto* b = qobject_cast<QPushButton*>(GetDlgItem(dlg, id));
@@ -174,7 +174,13 @@ void SetButtonImage(QWidget* dlg, int id, const QImage& image)
         if (!b->property("caption").isValid())
             b->setProperty("caption", b->text());
         b->setText(QString());
-        b->setIcon(QIcon(QPixmap::fromImage(image)));
+        QIcon icon(QPixmap::fromImage(image));
+        if (!twin2x.isNull()) { // chosen by the icon on a screen of two device pixels per pixel
+            QPixmap sharp = QPixmap::fromImage(twin2x);
+            sharp.setDevicePixelRatio(2);
+            icon.addPixmap(sharp);
+        }
+        b->setIcon(icon);
         b->setIconSize(image.size());
     });
 }

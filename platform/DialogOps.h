@@ -38,7 +38,7 @@ bool IsDlgItemVisible(QWidget* dlg, int id);
 bool IsDlgItemEnabled(QWidget* dlg, int id);
 
 // The picture of a bitmap push button; it takes the place of the caption.
-void SetButtonImage(QWidget* dlg, int id, const QImage& image);
+void SetButtonImage(QWidget* dlg, int id, const QImage& image, const QImage& twin2x = QImage());
 
 // List and combo boxes (box from GetDlgItem or CreateListBox). Indexes count from 0; -1 is
 // "none". A sorted box inserts in case-insensitive order; the result is the entry's index.

@@ -1,5 +1,8 @@
 #include "platform/Menus.h"
 
+#include "platform/Translation.h"
+#include "resources/UiTexts.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
@@ -8,9 +11,10 @@
 namespace nuro {
 namespace {
 
-QString Text(const char* s)
+// A menu's texts are data: shown through the interface language, in the menu's own context.
+QString Text(const std::string& context, const char* s)
 {
-    return QString::fromUtf8(s ? s : "");
+    return TranslateData(TextLanguage::Interface, context, s);
 }
 
 void MarkDefault(QMenu* menu, QAction* action)
@@ -27,9 +31,10 @@ void MarkDefault(QMenu* menu, QAction* action)
     menu->setDefaultAction(action);
 }
 
-QAction* AddCommand(QWidget* menu, const MenuItemTemplate& item, const MenuCommand& onCommand)
+QAction* AddCommand(QWidget* menu, const std::string& context, const MenuItemTemplate& item,
+                    const MenuCommand& onCommand)
 {
-    auto* action = new QAction(Text(item.text), menu);
+    auto* action = new QAction(Text(context, item.text), menu);
     action->setData(item.id);
     const int id = item.id;
     QObject::connect(action, &QAction::triggered, menu, [onCommand, id] {
@@ -41,8 +46,8 @@ QAction* AddCommand(QWidget* menu, const MenuItemTemplate& item, const MenuComma
 }
 
 // Fills menu from items[pos] up to the EndPopup that closes it; returns the position after it.
-std::size_t FillPopup(QMenu* menu, std::span<const MenuItemTemplate> items, std::size_t pos,
-                      const MenuCommand& onCommand)
+std::size_t FillPopup(QMenu* menu, const std::string& context, std::span<const MenuItemTemplate> items,
+                      std::size_t pos, const MenuCommand& onCommand)
 {
     while (pos < items.size()) {
         const MenuItemTemplate& item = items[pos++];
@@ -53,10 +58,10 @@ std::size_t FillPopup(QMenu* menu, std::span<const MenuItemTemplate> items, std:
             menu->addSeparator();
             break;
         case MenuItemKind::Popup:
-            pos = FillPopup(menu->addMenu(Text(item.text)), items, pos, onCommand);
+            pos = FillPopup(menu->addMenu(Text(context, item.text)), context, items, pos, onCommand);
             break;
         case MenuItemKind::Command:
-            if (QAction* a = AddCommand(menu, item, onCommand); item.isDefault)
+            if (QAction* a = AddCommand(menu, context, item, onCommand); item.isDefault)
                 MarkDefault(menu, a);
             break;
         }
@@ -69,15 +74,16 @@ std::size_t FillPopup(QMenu* menu, std::span<const MenuItemTemplate> items, std:
 QMenuBar* BuildMenuBar(const MenuTemplate& menu, QWidget* parent, MenuCommand onCommand)
 {
     auto* bar = new QMenuBar(parent);
+    const std::string context = MenuContext(menu.id);
     // Workaround: a native (global) menu bar would take the menu out of the window.
     bar->setNativeMenuBar(false);
     std::size_t pos = 0;
     while (pos < menu.items.size()) {
         const MenuItemTemplate& item = menu.items[pos++];
         if (item.kind == MenuItemKind::Popup)
-            pos = FillPopup(bar->addMenu(Text(item.text)), menu.items, pos, onCommand);
+            pos = FillPopup(bar->addMenu(Text(context, item.text)), context, menu.items, pos, onCommand);
         else if (item.kind == MenuItemKind::Command)
-            AddCommand(bar, item, onCommand);
+            AddCommand(bar, context, item, onCommand);
         else if (item.kind == MenuItemKind::Separator)
             bar->addSeparator();
     }
@@ -92,8 +98,9 @@ QMenu* BuildPopupMenu(const MenuTemplate& menu, int index, QWidget* parent, Menu
         if (item.kind != MenuItemKind::Popup)
             continue;
         if (seen++ == index) {
-            auto* popup = new QMenu(Text(item.text), parent);
-            FillPopup(popup, menu.items, pos + 1, onCommand);
+            const std::string context = MenuContext(menu.id);
+            auto* popup = new QMenu(Text(context, item.text), parent);
+            FillPopup(popup, context, menu.items, pos + 1, onCommand);
             return popup;
         }
         // Skip this pop-up with its nested ones.

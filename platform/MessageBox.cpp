@@ -1,6 +1,8 @@
 #include "platform/MessageBox.h"
 
 #include "platform/DialogWindow.h"
+#include "platform/Translation.h"
+#include "resources/UiTexts.h"
 #include "platform/UiThread.h"
 
 #include <QMessageBox>
@@ -48,8 +50,8 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& capti
     }
     return CallOnUiThread([&] {
         QMessageBox box(owner ? owner->window() : nullptr);
-        box.setWindowTitle(QString::fromStdString(caption));
-        box.setText(QString::fromStdString(text));
+        box.setWindowTitle(TranslateData(TextLanguage::Interface, kMessageContext, caption.c_str()));
+        box.setText(TranslateData(TextLanguage::Interface, kMessageContext, text.c_str()));
         switch (flags & 0xF0) {
         case MB_ICONERROR: box.setIcon(QMessageBox::Critical); break;
         case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;

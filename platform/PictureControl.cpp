@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -14,10 +15,14 @@ PictureControl::PictureControl(int id, bool pushKind, const QString& text, QWidg
     : QAbstractButton(parent), id_(id), pushKind_(pushKind)
 {
     setText(text);
-    if (HasPicture(id + kPictureOffset))
+    if (HasPicture(id + kPictureOffset)) {
         normal_ = LoadPicture(id + kPictureOffset);
-    if (pushKind && HasPicture(id + kHeldPictureOffset))
+        normal2x_ = LoadPicture2x(id + kPictureOffset);
+    }
+    if (pushKind && HasPicture(id + kHeldPictureOffset)) {
         held_ = LoadPicture(id + kHeldPictureOffset);
+        held2x_ = LoadPicture2x(id + kHeldPictureOffset);
+    }
     setProperty("pushKind", pushKind);
 }
 
@@ -28,15 +33,24 @@ int PictureControl::ShownPictureId() const
     return normal_.isNull() ? 0 : id_ + kPictureOffset;
 }
 
+const QImage& PictureControl::ShownImage(qreal devicePixelRatio) const
+{
+    const bool held = ShownPictureId() == id_ + kHeldPictureOffset;
+    const QImage& single = held ? held_ : normal_;
+    const QImage& twin = held ? held2x_ : normal2x_;
+    return devicePixelRatio > 1.0 && !twin.isNull() ? twin : single;
+}
+
 void PictureControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const int shown = ShownPictureId();
-    if (shown == id_ + kHeldPictureOffset)
-        p.drawImage(rect(), held_);
-    else if (shown != 0)
-        p.drawImage(rect(), normal_);
+    // The device painted at last tells the ratio: the window's on a 2x screen, or a pixmap of
+    // ratio 2 that the control is rendered into.
+    const QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
+    if (shown != 0)
+        p.drawImage(rect(), ShownImage(target->devicePixelRatioF()));
     else if (id_ == 1)
         DrawCloseFace(p);
     else

@@ -19,6 +19,9 @@ public:
     bool IsPushKind() const { return pushKind_; }
     // The picture id on show now, or 0 when the control draws its plain face.
     int ShownPictureId() const;
+    // The image of that picture drawn on a device of this pixel ratio: the 2x twin where the
+    // device has more than one pixel per pixel and the twin exists.
+    const QImage& ShownImage(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +36,8 @@ private:
     bool pushKind_;
     QImage normal_;
     QImage held_;
+    QImage normal2x_;
+    QImage held2x_;
     bool keyboardFocus_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/TApplication.h"
 
 #include "platform/TFrameWindow.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ TApplication::TApplication(int& argc, char** argv)
         ownApp_ = std::make_unique<QApplication>(argc, argv);
     // The program lives in the tray: no window's closing ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallTranslations();
     // Sets up the thread bridge on this thread before any other thread needs it.
     PostToUiThread([] {});
 }

@@ -3,7 +3,9 @@
 #include "platform/DialogUnits.h"
 #include "platform/Menus.h"
 #include "platform/PictureControl.h"
+#include "platform/Translation.h"
 #include "resources/Pictures.h"
+#include "resources/UiTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -136,6 +138,18 @@ QWidget* MakeList(std::uint32_t style, int id, DialogWindow* dlg)
     return list;
 }
 
+// The text a control shows: its template's, through the interface language. Pictures and outside
+// controls show no text of their own.
+ControlTemplate Translated(const ControlTemplate& c, const std::string& context, QByteArray& storage)
+{
+    if (c.kind == ControlKind::PictureStatic || c.kind == ControlKind::PictureButton || c.kind == ControlKind::Custom)
+        return c;
+    storage = TranslateData(TextLanguage::Interface, context, c.text).toUtf8();
+    ControlTemplate out = c;
+    out.text = storage.constData();
+    return out;
+}
+
 QWidget* MakeControl(const ControlTemplate& c, const QRect& r, DialogWindow* dlg, int radioGroup)
 {
     switch (c.kind) {
@@ -251,7 +265,14 @@ DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool chil
     auto* dlg = new DialogWindow(tmpl, child ? parent : (parent ? parent->window() : nullptr), child);
     const DialogUnitScale scale = ScaleForFont(tmpl.fontName, tmpl.fontPoints);
     dlg->setFont(FontForTemplate(tmpl.fontName, tmpl.fontPoints));
-    dlg->setWindowTitle(Text(tmpl.caption));
+    const std::string context = TemplateContext(tmpl.id);
+    dlg->setWindowTitle(TranslateData(TextLanguage::Interface, context, tmpl.caption));
+    // A settings dialog reads from the right in a right-to-left language: its places are mirrored.
+    const bool mirrored = MirroredRightToLeft(tmpl.id) && QGuiApplication::isRightToLeft();
+    dlg->setProperty("mirrored", mirrored);
+    // Picture windows keep the places and alignments they were drawn for in every language.
+    if (!MirroredRightToLeft(tmpl.id))
+        dlg->setLayoutDirection(Qt::LeftToRight);
     dlg->setFixedSize(UnitsToPixelsAcross(scale, tmpl.cx), UnitsToPixelsDown(scale, tmpl.cy));
     if (tmpl.className && std::strcmp(tmpl.className, "BorDlg_Gray") == 0)
         dlg->SetBackgroundColor(QColor(kGrayDialogColor));
@@ -260,8 +281,11 @@ DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool chil
     for (const ControlTemplate& c : tmpl.controls) {
         if (c.style & CS_Group)
             ++radioGroup;
-        const QRect r = UnitsToPixels(scale, c.x, c.y, c.cx, c.cy);
-        QWidget* w = MakeControl(c, r, dlg, radioGroup);
+        QRect r = UnitsToPixels(scale, c.x, c.y, c.cx, c.cy);
+        if (mirrored)
+            r.moveLeft(dlg->width() - r.x() - r.width());
+        QByteArray text;
+        QWidget* w = MakeControl(Translated(c, context, text), r, dlg, radioGroup);
         dlg->AddControl(w, c.id);
         if (c.kind == ControlKind::ComboBox)
             w->setGeometry(r.x(), r.y(), r.width(), std::min(r.height(), w->sizeHint().height()));
@@ -275,6 +299,17 @@ DialogWindow* BuildDialog(const DialogTemplate& tmpl, QWidget* parent, bool chil
             w->setEnabled(false);
         if ((c.style & CS_Hidden) || c.kind == ControlKind::Custom)
             w->setVisible(false);
+    }
+
+    ApplyAccessibleTexts(dlg, TextLanguage::Interface);
+    // Tab follows the template's order unless the template's table says otherwise.
+    QWidget* previous = nullptr;
+    for (int id : FocusOrder(tmpl.id)) {
+        QWidget* next = dlg->Control(id);
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        if (next)
+            previous = next;
     }
 
     if (child) {
@@ -299,7 +334,10 @@ QWidget* CreateListBox(QWidget* dlgWidget, int id, const QRect& pixels, std::uin
         return nullptr;
     QWidget* list = MakeList(style, id, dlg);
     dlg->AddControl(list, id);
-    list->setGeometry(pixels);
+    QRect r = pixels;
+    if (dlg->property("mirrored").toBool())
+        r.moveLeft(dlg->width() - r.x() - r.width());
+    list->setGeometry(r);
     list->setFocusPolicy((style & CS_TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
     list->show();
     return list;

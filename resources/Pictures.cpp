@@ -30,6 +30,13 @@ QImage LoadPicture(int id) {
     return QImage(PicturePath(id), "BMP");
 }
 
+QImage LoadPicture2x(int id) {
+    if (!HasPicture(id))
+        return {};
+    const QString path = QStringLiteral(":/nuro/pictures/%1@2x.png").arg(id);
+    return QFile::exists(path) ? QImage(path, "PNG") : QImage();
+}
+
 QIcon LoadAppIcon(int id) {
     RegisterPictures();
     if (id != 110)

@@ -15,6 +15,8 @@ namespace nuro {
 
 // The picture with this number at its own size, or a null image when there is none.
 QImage LoadPicture(int id);
+// Its twin drawn at twice the pixels for screens of device pixel ratio 2; null when there is none.
+QImage LoadPicture2x(int id);
 bool HasPicture(int id);
 
 // Icon group 110: the window and notification-area icon.

@@ -6,6 +6,7 @@
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
@@ -258,6 +259,8 @@ void TDial::ApplyLanguage(bool english)
 {
     for (const LayoutStep& step : LayoutSteps(english))
         ShowDlgItem(Window(), step.id, step.show);
+    // A listener hears the window in the language its pictures show.
+    ApplyAccessibleTexts(Window(), english ? TextLanguage::English : TextLanguage::Arabic);
     std::lock_guard<std::mutex> guard(SettingsLock());
     Settings().English = english;
 }

@@ -60,3 +60,11 @@ dialog 2 Expert expert
 dialog 3 "Summer Time" summer
 click "$frame" 120 10                             # "&?" on the bar itself
 shot "$(window '       About')" "$top/dialogs/screenshots/about.png"
+
+# The dialogs under an Arabic locale, as the window layer builds them (no window frame).
+for pair in "2 config" "3 expert"; do
+  set -- $pair
+  LANG=ar_TN.UTF-8 LC_ALL= LANGUAGE= QT_QPA_PLATFORM=offscreen "$bin/render-template" "$1" \
+    "$top/dialogs/screenshots/$2-arabic.png"
+  echo "wrote $top/dialogs/screenshots/$2-arabic.png"
+done

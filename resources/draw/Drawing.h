@@ -13,6 +13,15 @@ class QPainter;
 
 namespace draw {
 
+// Device pixels per picture pixel of this pass: 1 for the stored pictures, 2 for their HiDPI twins.
+// Every picture is laid out in its own pixels and drawn through this scale.
+inline int& PixelScaleSetting() {
+    static int scale = 1;
+    return scale;
+}
+inline int PixelScale() { return PixelScaleSetting(); }
+inline void SetPixelScale(int scale) { PixelScaleSetting() = scale; }
+
 // Fonts the pictures are set in, found through fontconfig by family name.
 QFont ArabicUiFont(int pixelSize);   // Noto Sans Arabic UI Bold: reads at label sizes
 QFont CalligraphyFont(int pixelSize); // Amiri Bold: the large lettering
@@ -72,18 +81,19 @@ QImage Eye(int size);
 
 template <typename Paint>
 QImage draw::Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint) {
-    QImage big(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    const int s = PixelScale();
+    QImage big(width * s * scale, height * s * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(scale, scale);
+        p.scale(scale * s, scale * s);
         paint(p);
     }
-    const QImage small = big.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage small = big.scaled(width * s, height * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (backdrop.isNull())
         return small;
-    QImage out = backdrop.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    QImage out = backdrop.scaled(width * s, height * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&out);
     p.drawImage(0, 0, small);

@@ -13,7 +13,7 @@ namespace {
 const QColor kPaleYellow(255, 250, 196);
 
 QImage Blank(QSize size, const QColor& colour) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * PixelScale(), QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
@@ -39,6 +39,7 @@ int EnglishLabelSize(const QStringList& words, QSize size) { return CommonSize(w
 QImage ArabicLabel(const QString& word, QSize size, int pixelSize) {
     QImage image = Blank(size, kPaleYellow);
     QPainter p(&image);
+    p.scale(PixelScale(), PixelScale());
     DrawFitted(p, Inside(size), word, ArabicUiFont(pixelSize), Qt::black, pixelSize, kArabicMinStretch);
     return image;
 }
@@ -46,6 +47,7 @@ QImage ArabicLabel(const QString& word, QSize size, int pixelSize) {
 QImage EnglishLabel(const QString& word, QSize size, int pixelSize) {
     QImage image = Blank(size, Qt::white);
     QPainter p(&image);
+    p.scale(PixelScale(), PixelScale());
     DrawFitted(p, Inside(size), word, SerifFont(pixelSize), Qt::black, pixelSize, kLatinMinStretch);
     return image;
 }
@@ -53,6 +55,7 @@ QImage EnglishLabel(const QString& word, QSize size, int pixelSize) {
 QImage ArrowLeft(QSize size, const QColor& background, bool smooth) {
     QImage image = Blank(size, background);
     QPainter p(&image);
+    p.scale(PixelScale(), PixelScale());
     p.setRenderHint(QPainter::Antialiasing, smooth);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);

@@ -238,17 +238,19 @@ CaptionSizes NoticeCaptionSizes(const QStringList& latinNames, const QStringList
 
 QImage NoticeScene(const QString& latinName, const QString& arabicName, CaptionSizes sizes) {
     // The scene is drawn at twice the size for smooth edges; the caption is set at its own size.
-    QImage big(766, 512, QImage::Format_RGB32);
+    const int s = PixelScale();
+    QImage big(766 * s, 512 * s, QImage::Format_RGB32);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
+        p.scale(2 * s, 2 * s);
         Sky(p);
         Monument(p);
         Garden(p);
     }
-    QImage image = big.scaled(383, 256, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage image = big.scaled(383 * s, 256 * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(&image);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     Caption(p, latinName, arabicName, sizes);
     return image;

@@ -60,8 +60,9 @@ void Seal(QPainter& p, QRectF box) {
 
 QImage StarOrnament() {
     const int size = 250;
-    QImage image(size, size, QImage::Format_RGB32);
+    QImage image(size * PixelScale(), size * PixelScale(), QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(PixelScale(), PixelScale());
     p.setRenderHint(QPainter::Antialiasing);
     Frame(p, size);
     const QPointF centre(125, 132);

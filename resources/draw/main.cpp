@@ -28,7 +28,10 @@ struct Picture {
 };
 
 // Where a picture sits on the 250 x 250 background, in pixels, so its corners blend into it.
-QImage BackdropAt(const QImage& background, int x, int y, int w, int h) { return background.copy(x, y, w, h); }
+QImage BackdropAt(const QImage& background, int x, int y, int w, int h) {
+    const int s = PixelScale();
+    return background.copy(x * s, y * s, w * s, h * s);
+}
 
 const QString kDawn = QStringLiteral(u"الصبح");
 const QString kNoon = QStringLiteral(u"الظهر");
@@ -69,7 +72,10 @@ std::vector<Picture> Catalogue(const QImage& background) {
         {1102, 26, 26, Depth::Rgb24, 0, [=] { return FaceButton(faceSpot, false); }},
         {3102, 26, 26, Depth::Rgb24, 0, [=] { return FaceButton(faceSpot, true); }},
         {1104, 32, 32, Depth::Rgb24, 0,
-         [=] { return background.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation); }},
+         [=] {
+             return background.scaled(32 * PixelScale(), 32 * PixelScale(), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+         }},
         {1400, 250, 250, Depth::Rgb24, 0, [=] { return background; }},
         {1700, 383, 256, Depth::Indexed4, 16, [=] { return NoticeScene("Sobeh", kDawn, caption); }},
         {1701, 383, 256, Depth::Indexed4, 16, [=] { return NoticeScene("Dhohur", kNoon, caption); }},
@@ -266,6 +272,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write the icons\n");
         return 1;
     }
+    // The HiDPI twins: every picture drawn again at twice its pixels, in full colour, for screens
+    // of two device pixels per pixel. The stored pictures above stay exactly as they were.
+    SetPixelScale(2);
+    const QImage background2x = StarOrnament();
+    for (const Picture& picture : Catalogue(background2x)) {
+        const QImage image = picture.paint().convertToFormat(QImage::Format_RGB32);
+        const QString path = QString("%1/%2@2x.png").arg(picturesDir).arg(picture.id);
+        if (image.width() != 2 * picture.width || image.height() != 2 * picture.height) {
+            std::fprintf(stderr, "picture %d drawn at the wrong size at 2x\n", picture.id);
+            return 1;
+        }
+        if (!image.save(path, "PNG", 9)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    SetPixelScale(1);
     shown[200000] = MainWindowPreview(shown, false);
     shown[200001] = MainWindowPreview(shown, true);
     if (argc > 3 && !ContactSheet(shown).save(QString::fromLocal8Bit(argv[3]))) {

@@ -259,6 +259,41 @@ TEST(PictureControlTest, ShowsIdPlus1000AndThePushKindsHeldFaceWhileDown)
     }
 }
 
+// On a screen of two device pixels per pixel the control paints the picture's 2x twin, pixel for
+// pixel where the control is the picture's size; elsewhere the stored picture.
+TEST(PictureControlTest, PaintsTheTwinAtTwiceThePixelsOnA2xDevice)
+{
+    constexpr ControlTemplate controls[] = {
+        {101, ControlKind::PictureButton, "", 0, 0, 21, 15, CS_TabStop, "BorBtn"},
+        {400, ControlKind::PictureStatic, "", 30, 0, 125, 125, CS_Bitmap, "BorBtn"},
+    };
+    const DialogTemplate t = {903, "Pictures", "System", 8, 0, 0, 160, 130, WS_Popup, "", 0, controls};
+    Built b(t);
+    b.dlg->show();
+    for (int id : {101, 400}) {
+        SCOPED_TRACE(id);
+        auto* p = qobject_cast<PictureControl*>(b.dlg->Control(id));
+        ASSERT_NE(p, nullptr);
+        const QImage twin = LoadPicture2x(id + kPictureOffset);
+        ASSERT_EQ(twin.size(), LoadPicture(id + kPictureOffset).size() * 2);
+        EXPECT_EQ(p->ShownImage(1.0).size(), twin.size() / 2);
+        EXPECT_EQ(p->ShownImage(2.0), twin);
+
+        QPixmap sharp(p->size() * 2);
+        sharp.setDevicePixelRatio(2);
+        sharp.fill(Qt::black);
+        p->render(&sharp);
+        QImage expected(p->size() * 2, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        {
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(expected.rect(), twin);
+        }
+        EXPECT_EQ(sharp.toImage().convertToFormat(QImage::Format_RGB32), expected);
+    }
+}
+
 TEST(PictureControlTest, PressedThenDraggedOffSendsNothing)
 {
     constexpr ControlTemplate controls[] = {{101, ControlKind::PictureButton, "", 0, 0, 21, 15, CS_TabStop, "BorBtn"}};

@@ -16,6 +16,8 @@ TEST(LoadPicture, EveryPictureLoadsAtItsOwnSize) {
         const QImage image = LoadPicture(row.id);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(row.width, row.height));
+        // The HiDPI twin: the same picture drawn at twice the pixels.
+        EXPECT_EQ(LoadPicture2x(row.id).size(), QSize(2 * row.width, 2 * row.height));
     }
 }
 

@@ -1,6 +1,7 @@
 // render-template <id> <out.png>, or --list: draws a registered template as it is built.
 #include "Templates.h"
 #include "platform/TemplateBuilder.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    nuro::InstallTranslations(); // LANG=ar_TN.UTF-8 draws the Arabic dialogs
     nuro::TemplateRegistry registry;
     nuro::RegisterTemplates(registry);
 

@@ -1,0 +1,254 @@
+// Adding a control or a text: a template text is translated when it is listed in kMarked under its
+// template's context; a control gets its accessible name and description from a row of
+// kAccessible. Run `cmake --build build --target nuro_resources_lupdate` and translate the new
+// entries of resources/translations/nuro_ar.ts; the resource tests list what is still missing.
+#include "resources/UiTexts.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+
+namespace nuro {
+namespace {
+
+constexpr MarkedText kMarked[] = {
+    // TRANSLATOR QGuiApplication: "RTL" for a language written from right to left, else "LTR".
+    {"QGuiApplication", QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION")},
+
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Options")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Config")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Expert")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Summer Time")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Exit")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Lang")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Arabic")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&English")},
+    {"Menu103", QT_TRANSLATE_NOOP("Menu103", "&Tray")},
+    {"Menu103", QT_TRANSLATE_NOOP("Menu103", "&Show")},
+    {"Menu103", QT_TRANSLATE_NOOP("Menu103", "&Hide")},
+    {"Menu103", QT_TRANSLATE_NOOP("Menu103", "E&xit")},
+
+    // Captions are looked up without the spaces that centre them.
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Config")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Longitude")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "E")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "W")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Latitude")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "N")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "S")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Refraction")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Pressure(mBar)")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Temperature(°C)")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Time Zone")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Elevation")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Aser Prayer")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Standard")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Hanfai")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "&MODIF")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "&OK")},
+
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Expert")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Addition(Mn)")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Fajer")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Shuroq")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Dhohur")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Aser")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Maghereb")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Isha")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Angle")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Precision")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Startup")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "&RESET")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "&OK")},
+
+    {"Template4", QT_TRANSLATE_NOOP("Template4", "About")},
+    {"Template4", QT_TRANSLATE_NOOP("Template4", "NURO V2.0")},
+    {"Template4", QT_TRANSLATE_NOOP("Template4", "OK")},
+
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "Summer Time")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "From")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "Month")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "Day")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "To")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "Enable Summer Time")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "&RESET")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "&OK")},
+
+    // Message boxes: text and caption, each looked up without surrounding spaces.
+    {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
+    {"Message", QT_TRANSLATE_NOOP("Message", "DATE")},
+};
+
+// Main window (13): what each picture says or does, for a listener who cannot see it. The Arabic
+// label set (11..20) and the English one (8000..8008) name the same things.
+constexpr AccessibleText kAccessible[] = {
+    {13, 101, QT_TRANSLATE_NOOP("Accessible", "Hide"),
+     QT_TRANSLATE_NOOP("Accessible", "Hides the window in the notification area")},
+    {13, 102, QT_TRANSLATE_NOOP("Accessible", "About"), QT_TRANSLATE_NOOP("Accessible", "Shows the About box")},
+    {13, 103, QT_TRANSLATE_NOOP("Accessible", "Fajer time"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's time of the Fajer prayer")},
+    {13, 104, QT_TRANSLATE_NOOP("Accessible", "Shuroq time"), QT_TRANSLATE_NOOP("Accessible", "Today's sunrise")},
+    {13, 105, QT_TRANSLATE_NOOP("Accessible", "Dhohur time"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's time of the Dhohur prayer")},
+    {13, 107, QT_TRANSLATE_NOOP("Accessible", "Aser time"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's time of the Aser prayer")},
+    {13, 106, QT_TRANSLATE_NOOP("Accessible", "Maghereb time"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's time of the Maghereb prayer")},
+    {13, 108, QT_TRANSLATE_NOOP("Accessible", "Isha time"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's time of the Isha prayer")},
+    {13, 110, QT_TRANSLATE_NOOP("Accessible", "Notice offset in minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes between a prayer time and its notice")},
+    {13, 112, QT_TRANSLATE_NOOP("Accessible", "Before"),
+     QT_TRANSLATE_NOOP("Accessible", "The notice comes before the prayer time")},
+    {13, 111, QT_TRANSLATE_NOOP("Accessible", "After"),
+     QT_TRANSLATE_NOOP("Accessible", "The notice comes after the prayer time")},
+    {13, 32, QT_TRANSLATE_NOOP("Accessible", "Sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the chime at each prayer time")},
+    {13, 705, QT_TRANSLATE_NOOP("Accessible", "Sound on"),
+     QT_TRANSLATE_NOOP("Accessible", "The chime plays at each prayer time")},
+    {13, 706, QT_TRANSLATE_NOOP("Accessible", "Sound off"), QT_TRANSLATE_NOOP("Accessible", "No chime plays")},
+    {13, 400, QT_TRANSLATE_NOOP("Accessible", "Background"), QT_TRANSLATE_NOOP("Accessible", "The window's ornament")},
+    {13, 17, QT_TRANSLATE_NOOP("Accessible", "Alarm clock"),
+     QT_TRANSLATE_NOOP("Accessible", "Marks the notice offset")},
+    {13, 11, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "Label of the Fajer time")},
+    {13, 12, QT_TRANSLATE_NOOP("Accessible", "Dhohur"), QT_TRANSLATE_NOOP("Accessible", "Label of the Dhohur time")},
+    {13, 13, QT_TRANSLATE_NOOP("Accessible", "Aser"), QT_TRANSLATE_NOOP("Accessible", "Label of the Aser time")},
+    {13, 14, QT_TRANSLATE_NOOP("Accessible", "Maghereb"),
+     QT_TRANSLATE_NOOP("Accessible", "Label of the Maghereb time")},
+    {13, 15, QT_TRANSLATE_NOOP("Accessible", "Isha"), QT_TRANSLATE_NOOP("Accessible", "Label of the Isha time")},
+    {13, 16, QT_TRANSLATE_NOOP("Accessible", "Shuroq"), QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
+    {13, 18, QT_TRANSLATE_NOOP("Accessible", "Minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
+    {13, 19, QT_TRANSLATE_NOOP("Accessible", "Before"), QT_TRANSLATE_NOOP("Accessible", "Label of the Before choice")},
+    {13, 20, QT_TRANSLATE_NOOP("Accessible", "After"), QT_TRANSLATE_NOOP("Accessible", "Label of the After choice")},
+    {13, 8000, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "Label of the Fajer time")},
+    {13, 8001, QT_TRANSLATE_NOOP("Accessible", "Dhohur"),
+     QT_TRANSLATE_NOOP("Accessible", "Label of the Dhohur time")},
+    {13, 8002, QT_TRANSLATE_NOOP("Accessible", "Aser"), QT_TRANSLATE_NOOP("Accessible", "Label of the Aser time")},
+    {13, 8003, QT_TRANSLATE_NOOP("Accessible", "Maghereb"),
+     QT_TRANSLATE_NOOP("Accessible", "Label of the Maghereb time")},
+    {13, 8004, QT_TRANSLATE_NOOP("Accessible", "Isha"), QT_TRANSLATE_NOOP("Accessible", "Label of the Isha time")},
+    {13, 8005, QT_TRANSLATE_NOOP("Accessible", "After"), QT_TRANSLATE_NOOP("Accessible", "Label of the After choice")},
+    {13, 8006, QT_TRANSLATE_NOOP("Accessible", "Before"),
+     QT_TRANSLATE_NOOP("Accessible", "Label of the Before choice")},
+    {13, 8007, QT_TRANSLATE_NOOP("Accessible", "Minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
+    {13, 8008, QT_TRANSLATE_NOOP("Accessible", "Shuroq"),
+     QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
+
+    // Config (2): the fields are known by the labels beside them.
+    {2, 106, QT_TRANSLATE_NOOP("Accessible", "Longitude degrees"), QT_TRANSLATE_NOOP("Accessible", "Whole degrees")},
+    {2, 111, QT_TRANSLATE_NOOP("Accessible", "Longitude minutes"), QT_TRANSLATE_NOOP("Accessible", "Arc minutes")},
+    {2, 110, QT_TRANSLATE_NOOP("Accessible", "Longitude seconds"), QT_TRANSLATE_NOOP("Accessible", "Arc seconds")},
+    {2, 103, QT_TRANSLATE_NOOP("Accessible", "East"), QT_TRANSLATE_NOOP("Accessible", "East of Greenwich")},
+    {2, 104, QT_TRANSLATE_NOOP("Accessible", "West"), QT_TRANSLATE_NOOP("Accessible", "West of Greenwich")},
+    {2, 109, QT_TRANSLATE_NOOP("Accessible", "Latitude degrees"), QT_TRANSLATE_NOOP("Accessible", "Whole degrees")},
+    {2, 108, QT_TRANSLATE_NOOP("Accessible", "Latitude minutes"), QT_TRANSLATE_NOOP("Accessible", "Arc minutes")},
+    {2, 107, QT_TRANSLATE_NOOP("Accessible", "Latitude seconds"), QT_TRANSLATE_NOOP("Accessible", "Arc seconds")},
+    {2, 102, QT_TRANSLATE_NOOP("Accessible", "North"), QT_TRANSLATE_NOOP("Accessible", "North of the equator")},
+    {2, 105, QT_TRANSLATE_NOOP("Accessible", "South"), QT_TRANSLATE_NOOP("Accessible", "South of the equator")},
+    {2, 127, QT_TRANSLATE_NOOP("Accessible", "Pressure in millibars"),
+     QT_TRANSLATE_NOOP("Accessible", "Air pressure for the refraction")},
+    {2, 122, QT_TRANSLATE_NOOP("Accessible", "Temperature in degrees Celsius"),
+     QT_TRANSLATE_NOOP("Accessible", "Air temperature for the refraction")},
+    {2, 120, QT_TRANSLATE_NOOP("Accessible", "Time zone"), QT_TRANSLATE_NOOP("Accessible", "Hours from universal time")},
+    {2, 121, QT_TRANSLATE_NOOP("Accessible", "Elevation in metres"),
+     QT_TRANSLATE_NOOP("Accessible", "Height of the place above the sea")},
+    {2, 133, QT_TRANSLATE_NOOP("Accessible", "Modify"),
+     QT_TRANSLATE_NOOP("Accessible", "Keeps the values and computes the times anew")},
+    {2, 155, QT_TRANSLATE_NOOP("Accessible", "OK"), QT_TRANSLATE_NOOP("Accessible", "Closes the dialog")},
+
+    // Expert (3): each prayer's minutes, and whether they are taken away or added.
+    {3, 103, QT_TRANSLATE_NOOP("Accessible", "Fajer minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 101, QT_TRANSLATE_NOOP("Accessible", "Fajer earlier"), QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 102, QT_TRANSLATE_NOOP("Accessible", "Fajer later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 106, QT_TRANSLATE_NOOP("Accessible", "Shuroq minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 104, QT_TRANSLATE_NOOP("Accessible", "Shuroq earlier"),
+     QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 105, QT_TRANSLATE_NOOP("Accessible", "Shuroq later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 109, QT_TRANSLATE_NOOP("Accessible", "Dhohur minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 107, QT_TRANSLATE_NOOP("Accessible", "Dhohur earlier"),
+     QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 108, QT_TRANSLATE_NOOP("Accessible", "Dhohur later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 112, QT_TRANSLATE_NOOP("Accessible", "Aser minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 110, QT_TRANSLATE_NOOP("Accessible", "Aser earlier"), QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 111, QT_TRANSLATE_NOOP("Accessible", "Aser later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 120, QT_TRANSLATE_NOOP("Accessible", "Maghereb minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 113, QT_TRANSLATE_NOOP("Accessible", "Maghereb earlier"),
+     QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 114, QT_TRANSLATE_NOOP("Accessible", "Maghereb later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 118, QT_TRANSLATE_NOOP("Accessible", "Isha minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
+    {3, 116, QT_TRANSLATE_NOOP("Accessible", "Isha earlier"), QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 117, QT_TRANSLATE_NOOP("Accessible", "Isha later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
+    {3, 115, QT_TRANSLATE_NOOP("Accessible", "Fajer angle"),
+     QT_TRANSLATE_NOOP("Accessible", "Depression of the sun in tenths of a degree")},
+    {3, 119, QT_TRANSLATE_NOOP("Accessible", "Isha angle"),
+     QT_TRANSLATE_NOOP("Accessible", "Depression of the sun in tenths of a degree")},
+
+    // About (4): the picture only.
+    {4, 104, QT_TRANSLATE_NOOP("Accessible", "NURO"), QT_TRANSLATE_NOOP("Accessible", "The program's ornament")},
+
+    // Summer Time (5): the four lists.
+    {5, 101, QT_TRANSLATE_NOOP("Accessible", "From month"),
+     QT_TRANSLATE_NOOP("Accessible", "Month summer time begins")},
+    {5, 102, QT_TRANSLATE_NOOP("Accessible", "From day"), QT_TRANSLATE_NOOP("Accessible", "Day summer time begins")},
+    {5, 103, QT_TRANSLATE_NOOP("Accessible", "To month"), QT_TRANSLATE_NOOP("Accessible", "Month summer time ends")},
+    {5, 104, QT_TRANSLATE_NOOP("Accessible", "To day"), QT_TRANSLATE_NOOP("Accessible", "Day summer time ends")},
+
+    // The prayer notices (800..805): the scene and the close button.
+    {800, 700, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "It is time for Fajer")},
+    {801, 701, QT_TRANSLATE_NOOP("Accessible", "Dhohur"), QT_TRANSLATE_NOOP("Accessible", "It is time for Dhohur")},
+    {803, 702, QT_TRANSLATE_NOOP("Accessible", "Aser"), QT_TRANSLATE_NOOP("Accessible", "It is time for Aser")},
+    {804, 703, QT_TRANSLATE_NOOP("Accessible", "Maghereb"),
+     QT_TRANSLATE_NOOP("Accessible", "It is time for Maghereb")},
+    {805, 704, QT_TRANSLATE_NOOP("Accessible", "Isha"), QT_TRANSLATE_NOOP("Accessible", "It is time for Isha")},
+    {800, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
+    {801, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
+    {803, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
+    {804, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
+    {805, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
+};
+
+// The main window is read as it is seen: the About face at its top, the times in the day's order,
+// the notice settings from top to bottom, then the hide button at the foot.
+constexpr int kMainFocus[] = {102, 103, 104, 105, 107, 106, 108, 32, 110, 112, 111, 101};
+
+constexpr int kMirrored[] = {2, 3, 4, 5};
+
+} // namespace
+
+std::string TemplateContext(int templateId) { return "Template" + std::to_string(templateId); }
+std::string MenuContext(int menuId) { return "Menu" + std::to_string(menuId); }
+
+std::span<const AccessibleText> AccessibleTexts() { return kAccessible; }
+
+const AccessibleText* FindAccessibleText(int templateId, int controlId)
+{
+    for (const AccessibleText& row : kAccessible)
+        if (row.templateId == templateId && row.controlId == controlId)
+            return &row;
+    return nullptr;
+}
+
+std::span<const int> FocusOrder(int templateId)
+{
+    if (templateId == 13)
+        return kMainFocus;
+    return {};
+}
+
+bool MirroredRightToLeft(int templateId)
+{
+    return std::find(std::begin(kMirrored), std::end(kMirrored), templateId) != std::end(kMirrored);
+}
+
+std::span<const MarkedText> MarkedTexts() { return kMarked; }
+
+} // namespace nuro

@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Accessible</name>
+    <message>
+        <source>Hide</source>
+        <translation>إخفاء</translation>
+    </message>
+    <message>
+        <source>Hides the window in the notification area</source>
+        <translation>يخفي النافذة في منطقة الإشعارات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>Shows the About box</source>
+        <translation>يعرض نافذة حول البرنامج</translation>
+    </message>
+    <message>
+        <source>Fajer time</source>
+        <translation>وقت الفجر</translation>
+    </message>
+    <message>
+        <source>Today&apos;s time of the Fajer prayer</source>
+        <translation>وقت صلاة الفجر اليوم</translation>
+    </message>
+    <message>
+        <source>Shuroq time</source>
+        <translation>وقت الشروق</translation>
+    </message>
+    <message>
+        <source>Today&apos;s sunrise</source>
+        <translation>وقت شروق الشمس اليوم</translation>
+    </message>
+    <message>
+        <source>Dhohur time</source>
+        <translation>وقت الظهر</translation>
+    </message>
+    <message>
+        <source>Today&apos;s time of the Dhohur prayer</source>
+        <translation>وقت صلاة الظهر اليوم</translation>
+    </message>
+    <message>
+        <source>Aser time</source>
+        <translation>وقت العصر</translation>
+    </message>
+    <message>
+        <source>Today&apos;s time of the Aser prayer</source>
+        <translation>وقت صلاة العصر اليوم</translation>
+    </message>
+    <message>
+        <source>Maghereb time</source>
+        <translation>وقت المغرب</translation>
+    </message>
+    <message>
+        <source>Today&apos;s time of the Maghereb prayer</source>
+        <translation>وقت صلاة المغرب اليوم</translation>
+    </message>
+    <message>
+        <source>Isha time</source>
+        <translation>وقت العشاء</translation>
+    </message>
+    <message>
+        <source>Today&apos;s time of the Isha prayer</source>
+        <translation>وقت صلاة العشاء اليوم</translation>
+    </message>
+    <message>
+        <source>Notice offset in minutes</source>
+        <translation>فارق التنبيه بالدقائق</translation>
+    </message>
+    <message>
+        <source>Minutes between a prayer time and its notice</source>
+        <translation>عدد الدقائق بين وقت الصلاة وتنبيهها</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>قبل</translation>
+    </message>
+    <message>
+        <source>The notice comes before the prayer time</source>
+        <translation>يأتي التنبيه قبل وقت الصلاة</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>بعد</translation>
+    </message>
+    <message>
+        <source>The notice comes after the prayer time</source>
+        <translation>يأتي التنبيه بعد وقت الصلاة</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>Plays the chime at each prayer time</source>
+        <translation>يشغّل صوت التنبيه عند كل وقت صلاة</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>الصوت مفعّل</translation>
+    </message>
+    <message>
+        <source>The chime plays at each prayer time</source>
+        <translation>يُسمع صوت التنبيه عند كل وقت صلاة</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>الصوت معطّل</translation>
+    </message>
+    <message>
+        <source>No chime plays</source>
+        <translation>لا يُسمع صوت التنبيه</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>الخلفية</translation>
+    </message>
+    <message>
+        <source>The window&apos;s ornament</source>
+        <translation>زخرفة النافذة</translation>
+    </message>
+    <message>
+        <source>Alarm clock</source>
+        <translation>المنبّه</translation>
+    </message>
+    <message>
+        <source>Marks the notice offset</source>
+        <translation>يدل على فارق التنبيه</translation>
+    </message>
+    <message>
+        <source>Fajer</source>
+        <translation>الصبح</translation>
+    </message>
+    <message>
+        <source>Label of the Fajer time</source>
+        <translation>عنوان وقت الصبح</translation>
+    </message>
+    <message>
+        <source>Dhohur</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Label of the Dhohur time</source>
+        <translation>عنوان وقت الظهر</translation>
+    </message>
+    <message>
+        <source>Aser</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Label of the Aser time</source>
+        <translation>عنوان وقت العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Label of the Maghereb time</source>
+        <translation>عنوان وقت المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Label of the Isha time</source>
+        <translation>عنوان وقت العشاء</translation>
+    </message>
+    <message>
+        <source>Shuroq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Points to the Shuroq time</source>
+        <translation>يشير إلى وقت الشروق</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>دقائق</translation>
+    </message>
+    <message>
+        <source>Unit of the notice offset</source>
+        <translation>وحدة فارق التنبيه</translation>
+    </message>
+    <message>
+        <source>Label of the Before choice</source>
+        <translation>عنوان خيار قبل</translation>
+    </message>
+    <message>
+        <source>Label of the After choice</source>
+        <translation>عنوان خيار بعد</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>درجات خط الطول</translation>
+    </message>
+    <message>
+        <source>Whole degrees</source>
+        <translation>الدرجات الكاملة</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>دقائق خط الطول</translation>
+    </message>
+    <message>
+        <source>Arc minutes</source>
+        <translation>دقائق القوس</translation>
+    </message>
+    <message>
+        <source>Longitude seconds</source>
+        <translation>ثواني خط الطول</translation>
+    </message>
+    <message>
+        <source>Arc seconds</source>
+        <translation>ثواني القوس</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>East of Greenwich</source>
+        <translation>شرق غرينتش</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>West of Greenwich</source>
+        <translation>غرب غرينتش</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>درجات خط العرض</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>دقائق خط العرض</translation>
+    </message>
+    <message>
+        <source>Latitude seconds</source>
+        <translation>ثواني خط العرض</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>شمال</translation>
+    </message>
+    <message>
+        <source>North of the equator</source>
+        <translation>شمال خط الاستواء</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>جنوب</translation>
+    </message>
+    <message>
+        <source>South of the equator</source>
+        <translation>جنوب خط الاستواء</translation>
+    </message>
+    <message>
+        <source>Pressure in millibars</source>
+        <translation>الضغط بالمليبار</translation>
+    </message>
+    <message>
+        <source>Air pressure for the refraction</source>
+        <translation>ضغط الهواء لحساب الانكسار</translation>
+    </message>
+    <message>
+        <source>Temperature in degrees Celsius</source>
+        <translation>الحرارة بالدرجات المئوية</translation>
+    </message>
+    <message>
+        <source>Air temperature for the refraction</source>
+        <translation>حرارة الهواء لحساب الانكسار</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
+    <message>
+        <source>Hours from universal time</source>
+        <translation>الساعات عن التوقيت العالمي</translation>
+    </message>
+    <message>
+        <source>Elevation in metres</source>
+        <translation>الارتفاع بالأمتار</translation>
+    </message>
+    <message>
+        <source>Height of the place above the sea</source>
+        <translation>ارتفاع المكان عن سطح البحر</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Keeps the values and computes the times anew</source>
+        <translation>يحفظ القيم ويعيد حساب الأوقات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Closes the dialog</source>
+        <translation>يغلق النافذة</translation>
+    </message>
+    <message>
+        <source>Fajer minutes</source>
+        <translation>دقائق الفجر</translation>
+    </message>
+    <message>
+        <source>Minutes moved from the computed time</source>
+        <translation>دقائق تُزاح عن الوقت المحسوب</translation>
+    </message>
+    <message>
+        <source>Fajer earlier</source>
+        <translation>تقديم الفجر</translation>
+    </message>
+    <message>
+        <source>Subtracts the minutes</source>
+        <translation>يطرح الدقائق</translation>
+    </message>
+    <message>
+        <source>Fajer later</source>
+        <translation>تأخير الفجر</translation>
+    </message>
+    <message>
+        <source>Adds the minutes</source>
+        <translation>يضيف الدقائق</translation>
+    </message>
+    <message>
+        <source>Shuroq minutes</source>
+        <translation>دقائق الشروق</translation>
+    </message>
+    <message>
+        <source>Shuroq earlier</source>
+        <translation>تقديم الشروق</translation>
+    </message>
+    <message>
+        <source>Shuroq later</source>
+        <translation>تأخير الشروق</translation>
+    </message>
+    <message>
+        <source>Dhohur minutes</source>
+        <translation>دقائق الظهر</translation>
+    </message>
+    <message>
+        <source>Dhohur earlier</source>
+        <translation>تقديم الظهر</translation>
+    </message>
+    <message>
+        <source>Dhohur later</source>
+        <translation>تأخير الظهر</translation>
+    </message>
+    <message>
+        <source>Aser minutes</source>
+        <translation>دقائق العصر</translation>
+    </message>
+    <message>
+        <source>Aser earlier</source>
+        <translation>تقديم العصر</translation>
+    </message>
+    <message>
+        <source>Aser later</source>
+        <translation>تأخير العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb minutes</source>
+        <translation>دقائق المغرب</translation>
+    </message>
+    <message>
+        <source>Maghereb earlier</source>
+        <translation>تقديم المغرب</translation>
+    </message>
+    <message>
+        <source>Maghereb later</source>
+        <translation>تأخير المغرب</translation>
+    </message>
+    <message>
+        <source>Isha minutes</source>
+        <translation>دقائق العشاء</translation>
+    </message>
+    <message>
+        <source>Isha earlier</source>
+        <translation>تقديم العشاء</translation>
+    </message>
+    <message>
+        <source>Isha later</source>
+        <translation>تأخير العشاء</translation>
+    </message>
+    <message>
+        <source>Fajer angle</source>
+        <translation>زاوية الفجر</translation>
+    </message>
+    <message>
+        <source>Isha angle</source>
+        <translation>زاوية العشاء</translation>
+    </message>
+    <message>
+        <source>Depression of the sun in tenths of a degree</source>
+        <translation>انخفاض الشمس بأعشار الدرجة</translation>
+    </message>
+    <message>
+        <source>NURO</source>
+        <translation>نورو</translation>
+    </message>
+    <message>
+        <source>The program&apos;s ornament</source>
+        <translation>زخرفة البرنامج</translation>
+    </message>
+    <message>
+        <source>From month</source>
+        <translation>من شهر</translation>
+    </message>
+    <message>
+        <source>Month summer time begins</source>
+        <translation>شهر بدء التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>From day</source>
+        <translation>من يوم</translation>
+    </message>
+    <message>
+        <source>Day summer time begins</source>
+        <translation>يوم بدء التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>To month</source>
+        <translation>إلى شهر</translation>
+    </message>
+    <message>
+        <source>Month summer time ends</source>
+        <translation>شهر انتهاء التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>To day</source>
+        <translation>إلى يوم</translation>
+    </message>
+    <message>
+        <source>Day summer time ends</source>
+        <translation>يوم انتهاء التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>It is time for Fajer</source>
+        <translation>حان وقت صلاة الفجر</translation>
+    </message>
+    <message>
+        <source>It is time for Dhohur</source>
+        <translation>حان وقت صلاة الظهر</translation>
+    </message>
+    <message>
+        <source>It is time for Aser</source>
+        <translation>حان وقت صلاة العصر</translation>
+    </message>
+    <message>
+        <source>It is time for Maghereb</source>
+        <translation>حان وقت صلاة المغرب</translation>
+    </message>
+    <message>
+        <source>It is time for Isha</source>
+        <translation>حان وقت صلاة العشاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Closes the notice</source>
+        <translation>يغلق التنبيه</translation>
+    </message>
+</context>
+<context>
+    <name>Menu103</name>
+    <message>
+        <source>&amp;Tray</source>
+        <translation>&amp;منطقة الإشعارات</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>إ&amp;ظهار</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>إ&amp;خفاء</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+</context>
+<context>
+    <name>Menu13</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;الإعدادات</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;متقدم</translation>
+    </message>
+    <message>
+        <source>&amp;Summer Time</source>
+        <translation>التوقيت ال&amp;صيفي</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Lang</source>
+        <translation>ال&amp;لغة</translation>
+    </message>
+    <message>
+        <source>&amp;Arabic</source>
+        <translation>ال&amp;عربية</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>الإن&amp;جليزية</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>ERROR</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>التاريخ</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication:</name>
+    <message>
+        <source></source>
+        <comment>&quot;RTL&quot; for a language written from right to left, else &quot;LTR&quot;.</comment>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>Template2</name>
+    <message>
+        <source>Config</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>ق</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>غ</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>Refraction</source>
+        <translation>الانكسار</translation>
+    </message>
+    <message>
+        <source>Pressure(mBar)</source>
+        <translation>الضغط (مليبار)</translation>
+    </message>
+    <message>
+        <source>Temperature(°C)</source>
+        <translation>الحرارة (°م)</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Aser Prayer</source>
+        <translation>صلاة العصر</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>الجمهور</translation>
+    </message>
+    <message>
+        <source>Hanfai</source>
+        <translation>الحنفي</translation>
+    </message>
+    <message>
+        <source>&amp;MODIF</source>
+        <translation>&amp;تعديل</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>Template3</name>
+    <message>
+        <source>Expert</source>
+        <translation>متقدم</translation>
+    </message>
+    <message>
+        <source>Addition(Mn)</source>
+        <translation>الإضافة (د)</translation>
+    </message>
+    <message>
+        <source>Fajer</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuroq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Dhohur</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Aser</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>الزاوية</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>بدء التشغيل</translation>
+    </message>
+    <message>
+        <source>&amp;RESET</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+<context>
+    <name>Template4</name>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>NURO V2.0</source>
+        <translation>NURO الإصدار 2.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>Template5</name>
+    <message>
+        <source>Summer Time</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>من</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Enable Summer Time</source>
+        <translation>تفعيل التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>&amp;RESET</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+</context>
+</TS>
