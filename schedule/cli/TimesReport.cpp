@@ -1,10 +1,12 @@
 #include "schedule/cli/TimesReport.h"
 
 #include "core/FieldList.h"
+#include "core/HijriDate.h"
 #include "core/NumberText.h"
 #include "dialogs/ConfigRules.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 
@@ -166,7 +168,14 @@ std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings
     return scheduler.Table();
 }
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table)
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays)
+{
+    const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);
+    return hijri ? HijriText(*hijri) : std::string();
+}
+
+std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
+                      const std::string& hijri)
 {
     std::string out = place + "  " + FormatDate(date) + "\n";
     char line[64];
@@ -174,15 +183,26 @@ std::string FormatDay(const std::string& place, const LocalDate& date, const Tim
         std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], table[i].data());
         out += line;
     }
+    if (!hijri.empty())
+        out += "Hijri     " + hijri + "\n";
     return out;
 }
 
 std::string FormatTableHeader(const std::string& place)
 {
-    return place + "\n" + TableLine("Date      ", kPrayerNames);
+    const std::array<const char*, kSlotCount + 1> columns = {kPrayerNames[0], kPrayerNames[1], kPrayerNames[2],
+                                                            kPrayerNames[3], kPrayerNames[4], kPrayerNames[5],
+                                                            "Hijri"};
+    return place + "\n" + TableLine("Date      ", columns);
 }
 
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table) { return TableLine(FormatDate(date), table); }
+std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& hijri)
+{
+    std::string line = TableLine(FormatDate(date), table);
+    if (!hijri.empty())
+        line.insert(line.size() - 1, "  " + hijri);
+    return line;
+}
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
         std::string& err)
@@ -227,7 +247,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             err += noLibrary;
             return 1;
         }
-        out += options->table ? FormatTableRow(date, *table) : FormatDay(place, date, *table);
+        const std::string hijri = HijriFor(date, settings.extra.HIJRI_ADJ);
+        out += options->table ? FormatTableRow(date, *table, hijri) : FormatDay(place, date, *table, hijri);
     }
     return 0;
 }

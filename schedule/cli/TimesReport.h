@@ -56,9 +56,14 @@ private:
 // The six times of `date` through the refresh, or nullopt when the library gave no text.
 std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date);
 
-std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table);
+// `hijri` is the day's Umm al-Qura date (HIJRI_ADJ applied), "" when ICU could not give one; it comes
+// last, a line of its own or the table's last column, so readers of the times are not disturbed.
+std::string FormatDay(const std::string& place, const LocalDate& date, const TimeTable& table,
+                      const std::string& hijri = "");
 std::string FormatTableHeader(const std::string& place);
-std::string FormatTableRow(const LocalDate& date, const TimeTable& table);
+std::string FormatTableRow(const LocalDate& date, const TimeTable& table, const std::string& hijri = "");
+// The Hijri text of `date` for the settings' adjustment, "" without one.
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays);
 
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME]\n"
