@@ -59,11 +59,20 @@ void AlarmMonitor::Tick()
     if (counter_ % kRefreshEvery == 0) {
         w_.refresh();
         w_.host.RepaintMainFrame();
+        remindMinutes_ = w_.remindMinutes ? w_.remindMinutes() : 0;
         counter_ = 0;
     }
     ++counter_;
 
     const std::string clock = w_.clock.Now();
+    if (remindMinutes_ > 0) {
+        const TimeTable table = w_.schedule.Table();
+        const std::optional<std::int32_t> now = TimeTextSeconds(clock);
+        if (now) {
+            if (auto due = reminders_.Check(table, w_.schedule.Date(), remindMinutes_, *now))
+                w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
+        }
+    }
     const std::int32_t offset = w_.offset.load();
     const std::optional<NoticeEntry> entry =
         w_.schedule.ReadTable([&](const TimeTable& table) { return matcher_.Match(table, offset, clock); });
@@ -82,7 +91,7 @@ void StartAlarmMonitor(MonitorHost& host)
         // Never destroyed: the thread outlives every static and the process ends under it.
         static MonitorClock* clock = new SystemMonitorClock;
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
-                                          MonitorStop});
+                                          MonitorStop, [] { return SnapshotSettings().extra.REMIND; }});
         try {
             std::thread([monitor] { monitor->Run(); }).detach();
         } catch (const std::system_error&) {

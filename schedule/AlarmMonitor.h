@@ -2,6 +2,7 @@
 // the prayer notice when a shifted prayer time equals the clock.
 #pragma once
 
+#include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
 #include <array>
@@ -61,6 +62,8 @@ public:
     virtual void RepaintMainFrame() = 0;
     virtual bool SoundBoxOn() = 0;       // the sound check box is exactly on
     virtual void ShowNotice(int templateId) = 0; // returns once the user has closed it
+    // The silent reminder before a prayer; must hand it over and return at once.
+    virtual void RemindPrayer(TimeSlotIndex /*slot*/, const std::string& /*time*/, std::int32_t /*minutesLeft*/) {}
 };
 
 class MonitorClock {
@@ -86,6 +89,8 @@ public:
         std::function<void()> refresh;    // the periodic refresh
         const std::atomic<std::int32_t>& offset;
         const std::atomic<bool>& stop;
+        // REMIND, read with each refresh; empty: no reminders.
+        std::function<std::int32_t()> remindMinutes = {};
     };
 
     explicit AlarmMonitor(Wiring wiring);
@@ -101,6 +106,8 @@ private:
     Wiring w_;
     std::int32_t counter_ = 0;
     PrayerMatcher matcher_;
+    std::int32_t remindMinutes_ = 0;
+    ReminderClock reminders_;
 };
 
 // Titles the main frame with PlaceName and starts the process's monitor on its own detached thread,

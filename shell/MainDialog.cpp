@@ -11,6 +11,7 @@
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
 #include "shell/ShellTemplates.h"
+#include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,8 @@ namespace {
 TDial* theMainDialog = nullptr;
 
 constexpr int kWholeText = 1 << 12;
+// A soft gold behind the next prayer's time: the text stays readable and the pictures are untouched.
+const QColor kNextPrayerColour(255, 226, 120);
 
 } // namespace
 
@@ -220,8 +223,11 @@ void TDial::ApplyLanguage(bool english)
 {
     for (const LayoutStep& step : LayoutSteps(english))
         ShowDlgItem(Window(), step.id, step.show);
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().English = english;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings().English = english;
+    }
+    UpdateGlanceSoon(); // the Hijri strip follows the label language
 }
 
 bool TDial::English() const
@@ -242,6 +248,28 @@ void TDial::SetTimeText(int boxId, const std::string& text)
         if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, boxId)))
             edit->setCursorPosition(0);
     });
+}
+
+void TDial::MarkTimeBox(int boxId)
+{
+    QWidget* dlg = Window();
+    if (!dlg)
+        return;
+    const QColor plain = QApplication::palette().color(QPalette::Window);
+    for (int id : kTimeBoxIds) {
+        QWidget* box = GetDlgItem(dlg, id);
+        if (!box)
+            continue;
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, id == boxId ? kNextPrayerColour : plain);
+        box->setPalette(pal);
+    }
+}
+
+void TDial::SetHijriText(const std::string& text)
+{
+    if (QWidget* dlg = Window())
+        SetDlgItemText(dlg, kIdHijriDate, text);
 }
 
 void TDial::CmHideToTray() { hooks_.hideToTray(); }

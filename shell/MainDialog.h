@@ -60,6 +60,10 @@ public:
     void ApplyLanguage(bool english) override;
     bool English() const override;
 
+    // Marks the next prayer's time box by its colour (0: none); the pictures stay as drawn.
+    void MarkTimeBox(int boxId);
+    void SetHijriText(const std::string& text);
+
     // The six time boxes; the refresh may call this on the monitor thread.
     void SetTimeText(int boxId, const std::string& text) override;
 

@@ -16,6 +16,7 @@ enum MainId : int {
     kIdOffsetBox = 110,
     kIdAfterRadio = 111,
     kIdBeforeRadio = 112,
+    kIdHijriDate = 114,
     kIdBackground = 400,
     kIdSoundOn = 705,
     kIdSoundOff = 706,

@@ -4,6 +4,7 @@
 #include "platform/DialogOps.h"
 #include "platform/Menus.h"
 #include "platform/Process.h"
+#include "platform/Sound.h"
 #include "platform/TemplateBuilder.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
@@ -11,6 +12,7 @@
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainDialog.h"
+#include "shell/TrayCompanion.h"
 #include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
 
@@ -79,7 +81,7 @@ void TrayHost::AddTrayIcon()
     // and an icon made before a late tray came up would keep talking to a tray that is not there.
     if (!icon_) {
         icon_ = new QSystemTrayIcon(LoadAppIcon(kTrayIconResource), this);
-        icon_->setToolTip(QString::fromUtf8(kTrayTip));
+        icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
         connect(icon_, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) { OnTrayMouse(FromReason(reason)); });
     }
@@ -126,6 +128,7 @@ void TrayHost::OpenTrayMenu()
     menuBusy_ = true;
     const QPoint at = QCursor::pos();
     SetMenuDefaultItem(popup.get(), kTrayShow);
+    AddStopSoundItem(popup.get(), [&chosen] { chosen = kTrayStopSound; });
     emit menuAboutToTrack(popup.get());
     popup->exec(at);
     menuBusy_ = false;
@@ -179,6 +182,18 @@ void TrayHost::ExitProgram()
     w_.exitProgram();
 }
 
+void TrayHost::StopSound()
+{
+    nuro::StopSound();
+}
+
+void TrayHost::SetTip(const TrayTip& tip)
+{
+    tip_ = tip;
+    if (icon_)
+        icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
+}
+
 namespace {
 
 bool firstSetup = true;
@@ -214,9 +229,14 @@ public:
     {
         return CallOnUiThread([] { return MainDialog() && MainDialog()->SoundOn(); });
     }
+    void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
+    {
+        ShowPrayerReminder(slot, time, minutesLeft);
+    }
 };
 
 } // namespace
+
 
 TrayHost* ProcessTrayHost() { return theTrayHost; }
 
@@ -241,6 +261,7 @@ void HideToTray()
         wiring.trayAvailable = TrayAvailable;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
+        StartPrayerGlance(theTrayHost);
         return;
     }
     theTrayHost->HideMainFrame();

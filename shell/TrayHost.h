@@ -1,6 +1,7 @@
 // The tray host: owns the notification-area icon and its menu, and answers the menu's commands.
 #pragma once
 
+#include "schedule/NextPrayer.h"
 #include "shell/TrayRules.h"
 
 #include <QObject>
@@ -48,6 +49,12 @@ public:
     void ShowAboutFromTray() override;
     void RemoveTrayIcon() override;
     void ExitProgram() override;
+    void StopSound() override;
+
+    // The tooltip: title and next prayer as the icon's one text; the body is kept for trays that show
+    // one (StatusNotifier).
+    void SetTip(const TrayTip& tip);
+    const TrayTip& Tip() const { return tip_; }
 
 signals:
     // The tray menu, just before it is tracked (tests look at it and choose an item).
@@ -64,6 +71,7 @@ private:
     QTimer trayWatch_;
     bool iconAdded_ = false;
     bool menuBusy_ = false;
+    TrayTip tip_{kTrayTip, "", ""};
 };
 
 // Whether the desktop offers a notification area now.
