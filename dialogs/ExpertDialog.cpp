@@ -1,10 +1,13 @@
-// The Expert dialog: per-prayer minute additions, twilight angles, the precision and start-up switches.
+// The Expert dialog: per-prayer minute additions, twilight angles, the precision and start-up switches,
+// and the days added to the Hijri date.
 #include "dialogs/Dialogs.h"
 #include "dialogs/ExpertRules.h"
 #include "dialogs/SettingsDialogs.h"
 #include "dialogs/SettingsProc.h"
 
 #include "core/AppSettings.h"
+#include "core/HijriDate.h"
+#include "core/NumberText.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "resources/templates/SettingsTemplates.h"
@@ -28,6 +31,7 @@ constexpr std::array<AdditionControls, 6> kAdditions = {{
 constexpr int kAngleFajer = 115, kAngleIsha = 119;
 constexpr int kPrecision = 135, kStartup = 136;
 constexpr int kReset = 132, kOk = 155;
+constexpr int kHijriAdjust = 141;
 constexpr int kFieldRoom = 11;
 
 struct ExpertState {
@@ -48,6 +52,7 @@ void ApplyExpertFields(QWidget* dlg)
     const std::int32_t angleFajer = ReadAngle(GetDlgItemText(dlg, kAngleFajer, kFieldRoom));
     const std::int32_t angleIsha = ReadAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom));
     const bool startup = Checked(dlg, kStartup);
+    const std::int32_t hijri = ClampHijriAdjustment(ParseInt(GetDlgItemText(dlg, kHijriAdjust, kFieldRoom)));
     std::lock_guard<std::mutex> guard(SettingsLock());
     AppSettings& s = Settings();
     for (std::size_t i = 0; i < additions.size(); ++i)
@@ -55,6 +60,7 @@ void ApplyExpertFields(QWidget* dlg)
     s.a_faj() = angleFajer;
     s.a_ich() = angleIsha;
     s.STARTUP = startup ? 0 : 1;
+    s.extra.HIJRI_ADJ = hijri;
 }
 
 // The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
@@ -69,6 +75,7 @@ void ResetExpertFields(QWidget* dlg)
         Check(dlg, c.plus, false);
     }
     Check(dlg, kStartup, true);
+    SetDlgItemText(dlg, kHijriAdjust, "0");
 }
 
 void TogglePrecision(QWidget* dlg)
@@ -134,6 +141,7 @@ void ShowExpertFields()
     }
     SetDlgItemText(dlg, kAngleFajer, ShowAngle(s.corrections[kAngleFaj]));
     SetDlgItemText(dlg, kAngleIsha, ShowAngle(s.corrections[kAngleIch]));
+    SetDlgItemText(dlg, kHijriAdjust, std::to_string(ClampHijriAdjustment(s.extra.HIJRI_ADJ)));
 }
 
 void OpenExpertDialog()

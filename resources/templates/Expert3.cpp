@@ -43,12 +43,15 @@ constexpr ControlTemplate kControls[] = {
     {134, ControlKind::Static, "\u00b0", 94, 85, 4, 8, CS_None, ""},
     {135, ControlKind::CheckBox, "Precision", 105, 80, 40, 12, CS_TabStop, ""},
     {136, ControlKind::CheckBox, "Startup", 105, 93, 32, 12, CS_TabStop, ""},
-    {132, ControlKind::PushButton, "&RESET", 30, 111, 28, 16, CS_TabStop, ""},
-    {155, ControlKind::PushButton, "&OK", 90, 111, 28, 16, CS_TabStop, ""},
+    // Days added to the Umm al-Qura date where the month is begun by local sighting (-2 .. 2).
+    {140, ControlKind::Static, "Hijri date (days)", 10, 113, 62, 8, CS_None, ""},
+    {141, ControlKind::Edit, "", 74, 110, 16, 12, CS_TabStop | CS_Right | CS_Border, ""},
+    {132, ControlKind::PushButton, "&RESET", 30, 128, 28, 16, CS_TabStop, ""},
+    {155, ControlKind::PushButton, "&OK", 90, 128, 28, 16, CS_TabStop, ""},
 };
 
 constexpr DialogTemplate kTemplate{
-    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 148, 133,
+    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 148, 150,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace
