@@ -79,6 +79,7 @@ MainDialogHooks ProgramHooks()
     h.openConfig = [] { OpenConfigDialog(); };
     h.openExpert = [] { OpenExpertDialog(); };
     h.openSummerTime = [] { OpenSummerTimeDialog(); };
+    h.openSounds = [] { OpenSoundsDialog(); };
     h.showAbout = [](QWidget* owner) { ShowAbout(owner); };
     h.endProcess = [](int code) { EndProgramProcess(code); };
     return h;
@@ -94,6 +95,7 @@ const TResponseEntry<TDial> TDial::kResponses[] = {
     {BN_CLICKED, kCmdConfig, &TDial::CmConfig},
     {BN_CLICKED, kCmdExpert, &TDial::CmExpert},
     {BN_CLICKED, kCmdSummerTime, &TDial::CmSummerTime},
+    {BN_CLICKED, kCmdSounds, &TDial::CmSounds},
     {BN_CLICKED, kCmdExit, &TDial::CmExit},
     {BN_CLICKED, kCmdArabic, &TDial::SetArabicLayout},
     {BN_CLICKED, kCmdEnglish, &TDial::SetEnglishLayout},
@@ -277,6 +279,11 @@ void TDial::CmAbout() { hooks_.showAbout(Window()); }
 void TDial::CmConfig() { hooks_.openConfig(); }
 void TDial::CmExpert() { hooks_.openExpert(); }
 void TDial::CmSummerTime() { hooks_.openSummerTime(); }
+void TDial::CmSounds()
+{
+    if (hooks_.openSounds)
+        hooks_.openSounds();
+}
 void TDial::CmExit() { ExitProgram(); }
 
 } // namespace nuro

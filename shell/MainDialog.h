@@ -24,6 +24,7 @@ struct MainDialogHooks {
     std::function<void()> hideToTray;
     std::function<bool()> trayAvailable;
     std::function<void()> openConfig, openExpert, openSummerTime;
+    std::function<void()> openSounds; // may be empty
     std::function<void(QWidget*)> showAbout;
     std::function<void(int)> endProcess; // ends the process at once
     ProfileService* profile = nullptr;
@@ -79,6 +80,7 @@ private:
     void CmConfig();
     void CmExpert();
     void CmSummerTime();
+    void CmSounds();
     void CmExit();
 
     MainDialogHooks hooks_;

@@ -27,6 +27,7 @@ enum MainId : int {
     kCmdEnglish = 11845,
     kCmdExpert = 11846,
     kCmdSummerTime = 11847,
+    kCmdSounds = 11848,
 };
 
 // The label pictures of each language, in the order the layouts show (Arabic) or hide them.
