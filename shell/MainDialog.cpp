@@ -249,6 +249,9 @@ void TDial::SetTimeText(int boxId, const std::string& text)
         // Where the text is wider than the box its start shows, not its end.
         if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, boxId)))
             edit->setCursorPosition(0);
+        // The whole table is in: the tooltip, the mark and the Hijri strip follow at once.
+        if (boxId == kTimeBoxIds.back())
+            UpdateGlanceSoon();
     });
 }
 
@@ -262,8 +265,10 @@ void TDial::MarkTimeBox(int boxId)
         QWidget* box = GetDlgItem(dlg, id);
         if (!box)
             continue;
+        // Both roles: the read-only boxes fill their background with Window and draw their field in Base.
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, id == boxId ? kNextPrayerColour : plain);
+        pal.setColor(QPalette::Window, id == boxId ? kNextPrayerColour : plain);
         box->setPalette(pal);
     }
 }
