@@ -17,6 +17,7 @@ void AddStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
         return;
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
     auto* stop = new QAction(QString::fromUtf8(kStopSoundText), menu);
+    stop->setData(kTrayStopSound);
     QObject::connect(stop, &QAction::triggered, menu, chosen);
     menu->insertAction(first, stop);
     menu->insertSeparator(first);
