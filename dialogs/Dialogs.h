@@ -11,6 +11,8 @@ namespace nuro {
 void OpenConfigDialog();
 void OpenExpertDialog();
 void OpenSummerTimeDialog();
+// The Sounds dialog (11848): shown again with the settings' files each time.
+void OpenSoundsDialog();
 
 // The About box, run modally over `owner` (the main dialog or the tray host).
 void ShowAbout(QWidget* owner);

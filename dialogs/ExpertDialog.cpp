@@ -1,4 +1,5 @@
-// The Expert dialog: per-prayer minute additions, twilight angles, the precision and start-up switches.
+// The Expert dialog: per-prayer minute additions, twilight angles, the precision and start-up switches,
+// and the days added to the Hijri date.
 #include "dialogs/Dialogs.h"
 #include "dialogs/ExpertRules.h"
 #include "dialogs/SettingsDialogs.h"
@@ -6,6 +7,8 @@
 
 #include "core/AppSettings.h"
 #include "platform/Autostart.h"
+#include "core/HijriDate.h"
+#include "core/NumberText.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "resources/templates/SettingsTemplates.h"
@@ -30,6 +33,7 @@ constexpr int kAngleFajer = 115, kAngleIsha = 119;
 constexpr int kPrecision = 135, kStartup = 136;
 constexpr int kReset = 132, kOk = 155;
 constexpr int kHighLatitudes = 137; // drop-down of the rules, in HIGH_LAT's order
+constexpr int kHijriAdjust = 141;
 constexpr int kFieldRoom = 11;
 
 struct ExpertState {
@@ -51,6 +55,8 @@ void ApplyExpertFields(QWidget* dlg)
     const std::int32_t angleIsha = ReadAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom));
     const bool startup = Checked(dlg, kStartup);
     const int rule = ListGetCurSel(GetDlgItem(dlg, kHighLatitudes));
+
+    const std::int32_t hijri = ClampHijriAdjustment(ParseInt(GetDlgItemText(dlg, kHijriAdjust, kFieldRoom)));
     std::lock_guard<std::mutex> guard(SettingsLock());
     AppSettings& s = Settings();
     for (std::size_t i = 0; i < additions.size(); ++i)
@@ -61,6 +67,7 @@ void ApplyExpertFields(QWidget* dlg)
     // -1 only before the initialisation filled the list: the value stays as it was.
     if (rule >= 0)
         s.extra.HIGH_LAT = rule;
+    s.extra.HIJRI_ADJ = hijri;
 }
 
 // The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
@@ -76,6 +83,7 @@ void ResetExpertFields(QWidget* dlg)
     }
     Check(dlg, kStartup, true);
     ListSetCurSel(GetDlgItem(dlg, kHighLatitudes), kMiddleOfTheNight);
+    SetDlgItemText(dlg, kHijriAdjust, "0");
 }
 
 void TogglePrecision(QWidget* dlg)
@@ -146,6 +154,7 @@ void ShowExpertFields()
     SetDlgItemText(dlg, kAngleFajer, ShowAngle(s.corrections[kAngleFaj]));
     SetDlgItemText(dlg, kAngleIsha, ShowAngle(s.corrections[kAngleIch]));
     ListSetCurSel(GetDlgItem(dlg, kHighLatitudes), ReadHighLatitudeRule(s.extra.HIGH_LAT));
+    SetDlgItemText(dlg, kHijriAdjust, std::to_string(ClampHijriAdjustment(s.extra.HIJRI_ADJ)));
 }
 
 void OpenExpertDialog()

@@ -25,6 +25,10 @@ void ShowExpertFields();
 QWidget* ConfigDialogWindow();
 QWidget* ExpertDialogWindow();
 QWidget* SummerTimeDialogWindow();
+QWidget* SoundsDialogWindow();
+
+// Puts the settings' sound files and reminder into an existing Sounds dialog.
+void ShowSoundsFields();
 
 // Where the Summer Time check takes the current year from (the local date unless replaced).
 void SetSummerDateSource(std::function<LocalDate()> today);

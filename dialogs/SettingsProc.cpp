@@ -22,6 +22,7 @@ void ResetSettingsDialogs()
     ResetConfigDialog();
     ResetExpertDialog();
     ResetSummerTimeDialog();
+    ResetSoundsDialog();
 }
 
 } // namespace nuro

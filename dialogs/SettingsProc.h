@@ -26,5 +26,6 @@ void OpenSettingsDialog(QWidget*& dlg, const DialogTemplate& tmpl, DialogProc pr
 void ResetConfigDialog();
 void ResetExpertDialog();
 void ResetSummerTimeDialog();
+void ResetSoundsDialog();
 
 } // namespace nuro

@@ -1,10 +1,14 @@
-// The built-in sound backend on SDL2's audio queue.
+// The built-in sound backend: files through SDL2_mixer (WAV, OGG, MP3 and the others it decodes),
+// streamed rather than decoded whole, since an adhan lasts minutes; the default tone on SDL2's queue.
 #include "platform/Sound.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <fstream>
 #include <cmath>
 #include <cstdint>
 #include <mutex>
@@ -38,6 +42,12 @@ private:
     bool ok_;
 };
 
+// Why the calling thread's last PlayFile failed: per thread, so a preview and an alert never mix them.
+thread_local std::string lastFailure;
+
+// Set by Stop() from any thread; each play clears it when it starts.
+std::atomic<bool> stopRequested{false};
+
 SoundResult PlayBuffer(const SDL_AudioSpec& wanted, const std::uint8_t* data, std::uint32_t length)
 {
     SDL_AudioSpec audio = wanted;
@@ -60,11 +70,11 @@ SoundResult PlayBuffer(const SDL_AudioSpec& wanted, const std::uint8_t* data, st
         return SoundResult::Failed;
     }
     SDL_PauseAudioDevice(dev, 0);
-    while (SDL_GetQueuedAudioSize(dev) > 0 && Clock::now() < deadline)
+    while (SDL_GetQueuedAudioSize(dev) > 0 && Clock::now() < deadline && !stopRequested.load())
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     // The device still holds its last buffer when the queue runs empty.
     const double tail = audio.freq > 0 ? double(audio.samples) / audio.freq : 0.0;
-    if (Clock::now() < deadline)
+    if (Clock::now() < deadline && !stopRequested.load())
         std::this_thread::sleep_for(std::chrono::duration<double>(tail + 0.05));
     SDL_CloseAudioDevice(dev);
     return SoundResult::Played;
@@ -92,22 +102,53 @@ public:
     SoundResult PlayFile(const std::string& path) override
     {
         std::lock_guard lock(playMutex_);
+        stopRequested = false;
+        lastFailure.clear();
+        if (!std::ifstream(path, std::ios::binary).good()) {
+            lastFailure = "it cannot be opened for reading";
+            return SoundResult::Failed;
+        }
         AudioSession session;
         if (!session.Ok())
             return SoundResult::NoDevice;
-        SDL_AudioSpec audio;
-        Uint8* data = nullptr;
-        Uint32 length = 0;
-        if (!SDL_LoadWAV(path.c_str(), &audio, &data, &length))
+        static const int decoders = Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3);
+        (void)decoders; // a decoder that failed to start shows as a load error below
+        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
+            return SoundResult::NoDevice;
+        Mix_Music* music = Mix_LoadMUS(path.c_str());
+        if (!music) {
+            lastFailure = Mix_GetError();
+            Mix_CloseAudio();
             return SoundResult::Failed;
-        const SoundResult r = PlayBuffer(audio, data, length);
-        SDL_FreeWAV(data);
-        return r;
+        }
+        const double length = Mix_MusicDuration(music);
+        auto limit = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(length > 0 ? length : 0)) +
+                     kGrace;
+        if (limit > kLongest)
+            limit = kLongest;
+        const auto deadline = Clock::now() + limit;
+        SoundResult result = SoundResult::Played;
+        if (Mix_PlayMusic(music, 0) != 0) {
+            lastFailure = Mix_GetError();
+            result = SoundResult::Failed;
+        } else {
+            while (Mix_PlayingMusic() && Clock::now() < deadline && !stopRequested.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Mix_HaltMusic();
+        }
+        Mix_FreeMusic(music);
+        Mix_CloseAudio();
+        return result;
     }
+
+    std::string FailureReason() const override { return lastFailure; }
+
+    void Stop() override { stopRequested = true; }
 
     SoundResult PlayDefault() override
     {
         std::lock_guard lock(playMutex_);
+        stopRequested = false;
         AudioSession session;
         if (!session.Ok())
             return SoundResult::NoDevice;

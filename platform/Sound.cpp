@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 
 namespace nuro {
 
@@ -11,6 +12,21 @@ SoundBackend& BuiltInSoundBackend();  // SdlSoundBackend.cpp
 namespace {
 
 std::atomic<SoundBackend*> activeBackend{nullptr};
+std::atomic<int> playingNow{0};
+std::atomic<bool> stopAsked{false};
+
+// Counts a play for SoundPlaying() while it lasts.
+class PlayingScope {
+public:
+    PlayingScope()
+    {
+        if (playingNow.fetch_add(1) == 0)
+            stopAsked = false;
+    }
+    ~PlayingScope() { playingNow.fetch_sub(1); }
+    PlayingScope(const PlayingScope&) = delete;
+    PlayingScope& operator=(const PlayingScope&) = delete;
+};
 
 SoundBackend& Backend()
 {
@@ -73,6 +89,7 @@ std::string FindSoundFile(const std::string& bareName)
 
 bool PlaySoundSync(const std::string& bareName)
 {
+    PlayingScope playing;
     SoundBackend& backend = Backend();
     const std::string path = FindSoundFile(bareName);
     if (!path.empty()) {
@@ -80,7 +97,40 @@ bool PlaySoundSync(const std::string& bareName)
         if (r != SoundResult::Failed)
             return r == SoundResult::Played;
     }
+    if (stopAsked.load())
+        return false;
     return backend.PlayDefault() == SoundResult::Played;
+}
+
+bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName, std::ostream& log)
+{
+    PlayingScope playing;
+    if (!chosen.empty()) {
+        SoundBackend& backend = Backend();
+        const std::string path = FindSoundFile(chosen);
+        if (path.empty()) {
+            log << "nuro: sound file '" << chosen << "' not found; playing " << fallbackName << " instead\n";
+        } else {
+            const SoundResult r = backend.PlayFile(path);
+            if (r != SoundResult::Failed)
+                return r == SoundResult::Played;
+            log << "nuro: sound file '" << path << "' cannot be played (" << backend.FailureReason() << "); playing "
+                << fallbackName << " instead\n";
+        }
+        if (stopAsked.load())
+            return false;
+    }
+    return PlaySoundSync(fallbackName);
+}
+
+bool SoundPlaying() { return playingNow.load() > 0; }
+
+void StopSound()
+{
+    if (!SoundPlaying())
+        return;
+    stopAsked = true;
+    Backend().Stop();
 }
 
 } // namespace nuro

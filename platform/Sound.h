@@ -1,6 +1,7 @@
 // Synchronous sound: plays a wave file found by its bare name and returns when it has played.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     virtual SoundResult PlayFile(const std::string& path) = 0;
     // The short default tone, for a file that is missing or unreadable.
     virtual SoundResult PlayDefault() = 0;
+    // Why the calling thread's last PlayFile answered Failed.
+    virtual std::string FailureReason() const { return "it could not be decoded"; }
+    // Ends the sound now playing, from any thread; the play call then returns at once.
+    virtual void Stop() {}
 };
 
 // Replaces the backend (not owned); nullptr restores the built-in one (SDL).
@@ -34,5 +39,15 @@ std::string FindSoundFile(const std::string& bareName);
 // Plays the file, or the default tone when it is missing or unreadable; returns whether
 // anything played. Without an audio device it returns at once.
 bool PlaySoundSync(const std::string& bareName);
+
+// A prayer's own sound (SOUND_FAJ .. SOUND_ICH): an empty choice plays `fallbackName` as before; a
+// chosen file that is missing or cannot be decoded plays `fallbackName` instead, and `log` says why.
+// A sound ended by StopSound() is not followed by the fallback.
+bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName, std::ostream& log);
+
+// True while one of the calls above is playing (the tray then offers "Stop sound").
+bool SoundPlaying();
+// Ends the sound now playing at once; nothing when none plays.
+void StopSound();
 
 } // namespace nuro

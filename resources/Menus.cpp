@@ -11,6 +11,7 @@ constexpr MenuItemTemplate kMainMenu[] = {
     {K::Command, "&Config", 11844, false},
     {K::Command, "&Expert", 11846, false},
     {K::Command, "&Summer Time", 11847, false},
+    {K::Command, "S&ounds", 11848, false},
     {K::Separator, "", 0, false},
     {K::Command, "&Exit", 11843, false},
     {K::EndPopup, "", 0, false},

@@ -139,7 +139,9 @@ void AlarmMonitor::Tick()
     const milliseconds steady = w_.clock.Steady();
     RunDuties(steady);
     started_ = true;
-    QueueDuePrayers(w_.clock.Now(), w_.clock.Steady(), w_.clock.SinceEpoch());
+    const std::string clock = w_.clock.Now();
+    CheckReminder(clock);
+    QueueDuePrayers(clock, w_.clock.Steady(), w_.clock.SinceEpoch());
     if (pending_.empty())
         return;
     const NoticeEntry entry = pending_.front();
@@ -161,11 +163,24 @@ void AlarmMonitor::RunDuties(milliseconds steady)
         w_.refresh();
         w_.host.RepaintMainFrame();
         cycleStart_ = steady;
+        remindMinutes_ = w_.remindMinutes ? w_.remindMinutes() : 0;
     }
     do {
         phase_ = (phase_ + 1) % 3;
         nextDuty_ = cycleStart_ + (phase_ == 0 ? kRefreshPeriod : phase_ * kHidePeriod);
     } while (phase_ != 0 && nextDuty_ <= steady);
+}
+
+void AlarmMonitor::CheckReminder(const std::string& clock)
+{
+    if (remindMinutes_ > 0) {
+        const TimeTable table = w_.schedule.Table();
+        const std::optional<std::int32_t> now = TimeTextSeconds(clock);
+        if (now) {
+            if (auto due = reminders_.Check(table, w_.schedule.Date(), remindMinutes_, *now))
+                w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
+        }
+    }
 }
 
 std::int32_t AlarmMonitor::NewSeconds(std::int32_t second, milliseconds steady, milliseconds epoch)
@@ -222,7 +237,7 @@ void StartAlarmMonitor(MonitorHost& host)
         // Never destroyed: the thread outlives every static and the process ends under it.
         static MonitorClock* clock = new SystemMonitorClock(&Schedule());
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
-                                          MonitorStop});
+                                          MonitorStop, [] { return SnapshotSettings().extra.REMIND; }});
         try {
             std::thread([monitor] { monitor->Run(); }).detach();
         } catch (const std::system_error&) {

@@ -2,6 +2,7 @@
 // the prayer notice when the clock reaches a shifted prayer time.
 #pragma once
 
+#include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
 #include <array>
@@ -87,6 +88,8 @@ public:
     virtual void RepaintMainFrame() = 0;
     virtual bool SoundBoxOn() = 0;       // the sound check box is exactly on
     virtual void ShowNotice(int templateId) = 0; // returns once the user has closed it
+    // The silent reminder before a prayer; must hand it over and return at once.
+    virtual void RemindPrayer(TimeSlotIndex /*slot*/, const std::string& /*time*/, std::int32_t /*minutesLeft*/) {}
 };
 
 class MonitorClock {
@@ -123,6 +126,8 @@ public:
         std::function<void()> refresh;    // the periodic refresh
         const std::atomic<std::int32_t>& offset;
         const std::atomic<bool>& stop;
+        // REMIND, read with each refresh; empty: no reminders.
+        std::function<std::int32_t()> remindMinutes = {};
     };
 
     explicit AlarmMonitor(Wiring wiring);
@@ -141,6 +146,8 @@ private:
     // The number of clock seconds ending with `second` not compared yet.
     std::int32_t NewSeconds(std::int32_t second, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
     void QueueDuePrayers(const std::string& clock, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
+    // A silent reminder REMIND minutes before each alerted prayer, once per prayer and day.
+    void CheckReminder(const std::string& clock);
 
     Wiring w_;
     PrayerMatcher matcher_;
@@ -154,6 +161,8 @@ private:
     std::chrono::milliseconds seenSteady_{0}, seenEpoch_{0};
     // Prayers due but not shown yet: their second came while another notice was open.
     std::deque<NoticeEntry> pending_;
+    std::int32_t remindMinutes_ = 0;
+    ReminderClock reminders_;
 };
 
 // Titles the main frame with PlaceName and starts the process's monitor on its own detached thread,

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <iostream>
+
 namespace nuro {
 namespace {
 
@@ -79,13 +81,21 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
     return false;
 }
 
-bool PlayNoticeSound(const std::function<bool()>& soundBoxOn)
+bool PlayNoticeSound(const std::function<bool()>& soundBoxOn, const std::string& chosen)
 {
     if (!soundBoxOn || !soundBoxOn())
         return false;
-    // A missing "um.wav" plays the default tone instead.
-    PlaySoundSync(kNoticeSound);
+    // A chosen file that fails falls back to "um.wav"; a missing "um.wav" plays the default tone.
+    PlayChosenSound(chosen, kNoticeSound, std::cerr);
     return true;
+}
+
+std::string ChosenNoticeSound(int templateId)
+{
+    for (std::size_t i = 0; i < kNoticeTable.size(); ++i)
+        if (kNoticeTable[i].templateId == templateId)
+            return SnapshotSettings().extra.SOUND[i];
+    return {};
 }
 
 void SetNoticeOwner(QWidget* mainFrame) { Owner() = mainFrame; }
@@ -96,7 +106,7 @@ void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::fu
     if (!tmpl)
         return;
     // The sound comes first and holds only the calling thread, never the user-interface thread.
-    PlayNoticeSound(soundBoxOn);
+    PlayNoticeSound(soundBoxOn, ChosenNoticeSound(templateId));
     QWidget* owner = CallOnUiThread([]() -> QWidget* { return Owner().data(); });
     DialogBoxParam(*tmpl, owner, [endNow](QWidget* dlg, DialogMessage msg, int id, unsigned code) {
         if (msg == DialogMessage::InitDialog && endNow) {

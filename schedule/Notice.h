@@ -6,6 +6,7 @@
 #include "schedule/AlarmMonitor.h"
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -40,8 +41,12 @@ bool IsNonNtPlatform();
 // end it with 1, and so does a window manager's close request; any other command and Escape do not.
 bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned code);
 
-// Plays "um.wav" to its end when soundBoxOn() answers true; false when nothing was asked to play.
-bool PlayNoticeSound(const std::function<bool()>& soundBoxOn);
+// Plays the prayer's chosen file (SOUND_FAJ .. SOUND_ICH; "" = "um.wav", which is also the fallback)
+// to its end when soundBoxOn() answers true; false when nothing was asked to play.
+bool PlayNoticeSound(const std::function<bool()>& soundBoxOn, const std::string& chosen = "");
+
+// The chosen sound of the notice template's prayer, from the settings; "" for um.wav.
+std::string ChosenNoticeSound(int templateId);
 
 // The window the notice is modal to: the main frame once it exists (nullptr: modal to nothing).
 // Set on the user-interface thread.

@@ -14,6 +14,7 @@
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
 #include "shell/ShellTemplates.h"
+#include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
 
 #include <QAbstractButton>
@@ -35,6 +36,8 @@ TDial* theMainDialog = nullptr;
 
 constexpr int kWholeText = 1 << 12;
 constexpr const char* kMessageCaption = "NURO";
+// A soft gold behind the next prayer's time: the text stays readable and the pictures are untouched.
+const QColor kNextPrayerColour(255, 226, 120);
 
 } // namespace
 
@@ -89,6 +92,7 @@ MainDialogHooks ProgramHooks()
     h.openConfig = [] { OpenConfigDialog(); };
     h.openExpert = [] { OpenExpertDialog(); };
     h.openSummerTime = [] { OpenSummerTimeDialog(); };
+    h.openSounds = [] { OpenSoundsDialog(); };
     h.showAbout = [](QWidget* owner) { ShowAbout(owner); };
     h.endProcess = [](int code) { EndProgramProcess(code); };
     return h;
@@ -104,6 +108,7 @@ const TResponseEntry<TDial> TDial::kResponses[] = {
     {BN_CLICKED, kCmdConfig, &TDial::CmConfig},
     {BN_CLICKED, kCmdExpert, &TDial::CmExpert},
     {BN_CLICKED, kCmdSummerTime, &TDial::CmSummerTime},
+    {BN_CLICKED, kCmdSounds, &TDial::CmSounds},
     {BN_CLICKED, kCmdExit, &TDial::CmExit},
     {BN_CLICKED, kCmdArabic, &TDial::SetArabicLayout},
     {BN_CLICKED, kCmdEnglish, &TDial::SetEnglishLayout},
@@ -261,8 +266,11 @@ void TDial::ApplyLanguage(bool english)
         ShowDlgItem(Window(), step.id, step.show);
     // A listener hears the window in the language its pictures show.
     ApplyAccessibleTexts(Window(), english ? TextLanguage::English : TextLanguage::Arabic);
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().English = english;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings().English = english;
+    }
+    UpdateGlanceSoon(); // the Hijri strip follows the label language
 }
 
 bool TDial::English() const
@@ -282,7 +290,34 @@ void TDial::SetTimeText(int boxId, const std::string& text)
         // Where the text is wider than the box its start shows, not its end.
         if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, boxId)))
             edit->setCursorPosition(0);
+        // The whole table is in: the tooltip, the mark and the Hijri strip follow at once.
+        if (boxId == kTimeBoxIds.back())
+            UpdateGlanceSoon();
     });
+}
+
+void TDial::MarkTimeBox(int boxId)
+{
+    QWidget* dlg = Window();
+    if (!dlg)
+        return;
+    const QColor plain = QApplication::palette().color(QPalette::Window);
+    for (int id : kTimeBoxIds) {
+        QWidget* box = GetDlgItem(dlg, id);
+        if (!box)
+            continue;
+        // Both roles: the read-only boxes fill their background with Window and draw their field in Base.
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, id == boxId ? kNextPrayerColour : plain);
+        pal.setColor(QPalette::Window, id == boxId ? kNextPrayerColour : plain);
+        box->setPalette(pal);
+    }
+}
+
+void TDial::SetHijriText(const std::string& text)
+{
+    if (QWidget* dlg = Window())
+        SetDlgItemText(dlg, kIdHijriDate, text);
 }
 
 void TDial::CmHideToTray() { hooks_.hideToTray(); }
@@ -290,6 +325,11 @@ void TDial::CmAbout() { hooks_.showAbout(Window()); }
 void TDial::CmConfig() { hooks_.openConfig(); }
 void TDial::CmExpert() { hooks_.openExpert(); }
 void TDial::CmSummerTime() { hooks_.openSummerTime(); }
+void TDial::CmSounds()
+{
+    if (hooks_.openSounds)
+        hooks_.openSounds();
+}
 void TDial::CmExit() { ExitProgram(ExitOrigin::Menu); }
 
 } // namespace nuro

@@ -24,6 +24,7 @@ struct MainDialogHooks {
     std::function<void()> hideToTray;
     std::function<bool()> trayAvailable;
     std::function<void()> openConfig, openExpert, openSummerTime;
+    std::function<void()> openSounds; // may be empty
     std::function<void(QWidget*)> showAbout;
     std::function<void(int)> endProcess; // ends the process at once
     ProfileService* profile = nullptr;
@@ -61,6 +62,10 @@ public:
     void ApplyLanguage(bool english) override;
     bool English() const override;
 
+    // Marks the next prayer's time box by its colour (0: none); the pictures stay as drawn.
+    void MarkTimeBox(int boxId);
+    void SetHijriText(const std::string& text);
+
     // The six time boxes; the refresh may call this on the monitor thread.
     void SetTimeText(int boxId, const std::string& text) override;
 
@@ -78,6 +83,7 @@ private:
     void CmConfig();
     void CmExpert();
     void CmSummerTime();
+    void CmSounds();
     void CmExit();
 
     MainDialogHooks hooks_;

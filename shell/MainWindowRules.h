@@ -16,6 +16,7 @@ enum MainId : int {
     kIdOffsetBox = 110,
     kIdAfterRadio = 111,
     kIdBeforeRadio = 112,
+    kIdHijriDate = 114,
     kIdBackground = 400,
     kIdSoundOn = 705,
     kIdSoundOff = 706,
@@ -26,6 +27,7 @@ enum MainId : int {
     kCmdEnglish = 11845,
     kCmdExpert = 11846,
     kCmdSummerTime = 11847,
+    kCmdSounds = 11848,
 };
 
 // The label pictures of each language, in the order the layouts show (Arabic) or hide them.

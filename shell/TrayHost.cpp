@@ -4,6 +4,7 @@
 #include "platform/DialogOps.h"
 #include "platform/Menus.h"
 #include "platform/Process.h"
+#include "platform/Sound.h"
 #include "platform/TemplateBuilder.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
@@ -11,6 +12,7 @@
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainDialog.h"
+#include "shell/TrayCompanion.h"
 #include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
 
@@ -149,6 +151,10 @@ QMenu* TrayHost::BuildTrayMenu(const std::function<void(int)>& onCommand)
     SetMenuDefaultItem(popup, kTrayShow);
     if (w_.extendMenu)
         w_.extendMenu(popup);
+    // "Stop sound" only while a sound plays: looked at again each time a host shows the menu.
+    auto stopSound = [onCommand] { onCommand(kTrayStopSound); };
+    SyncStopSoundItem(popup, stopSound);
+    connect(popup, &QMenu::aboutToShow, popup, [popup, stopSound] { SyncStopSoundItem(popup, stopSound); });
     return popup;
 }
 
@@ -177,7 +183,7 @@ void TrayHost::RebuildMenu()
 
 void TrayHost::SetTipBody(const QString& body)
 {
-    tipBody_ = body;
+    tip_.nextLine = body.toStdString();
     UpdateTip();
 }
 
@@ -185,8 +191,7 @@ void TrayHost::UpdateTip()
 {
     if (!icon_)
         return;
-    const QString title = QString::fromUtf8(kTrayTip);
-    icon_->setToolTip(tipBody_.isEmpty() ? title : title + QLatin1Char('\n') + tipBody_);
+    icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
 }
 
 void TrayHost::WatchForTray()
@@ -278,6 +283,17 @@ void TrayHost::ExitProgram()
     w_.exitProgram();
 }
 
+void TrayHost::StopSound()
+{
+    nuro::StopSound();
+}
+
+void TrayHost::SetTip(const TrayTip& tip)
+{
+    tip_ = tip;
+    UpdateTip();
+}
+
 namespace {
 
 bool firstSetup = true;
@@ -313,9 +329,14 @@ public:
     {
         return CallOnUiThread([] { return MainDialog() && MainDialog()->SoundOn(); });
     }
+    void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
+    {
+        ShowPrayerReminder(slot, time, minutesLeft);
+    }
 };
 
 } // namespace
+
 
 TrayHost* ProcessTrayHost() { return theTrayHost; }
 
@@ -342,6 +363,7 @@ void HideToTray()
         wiring.isStatusNotifierItem = IconIsStatusNotifierItem;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
+        StartPrayerGlance(theTrayHost);
         return;
     }
     theTrayHost->HideMainFrame();

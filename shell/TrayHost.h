@@ -1,6 +1,7 @@
 // The tray host: owns the notification-area icon and its menu, and answers the menu's commands.
 #pragma once
 
+#include "schedule/NextPrayer.h"
 #include "shell/TrayRules.h"
 
 #include <QObject>
@@ -66,6 +67,12 @@ public:
     void ShowAboutFromTray() override;
     void RemoveTrayIcon() override;
     void ExitProgram() override;
+    void StopSound() override;
+
+    // The tooltip: title and next prayer as the icon's one text; the body is kept for trays that show
+    // one (StatusNotifier).
+    void SetTip(const TrayTip& tip);
+    const TrayTip& Tip() const { return tip_; }
 
 signals:
     // The tray menu, just before it is tracked (tests look at it and choose an item).
@@ -89,7 +96,7 @@ private:
     TrayKind kind_ = TrayKind::XEmbed;
     bool hostLacksMenu_ = false;
     QMenu* exported_ = nullptr;
-    QString tipBody_;
+    TrayTip tip_{kTrayTip, "", ""};
 };
 
 // Whether the session bus has a StatusNotifier host, so that Qt makes the icon a StatusNotifier item.

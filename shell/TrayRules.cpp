@@ -37,6 +37,9 @@ bool DispatchTrayCommand(int command, TrayActions& actions)
     case kTrayShow:
         actions.ShowMainFrame();
         return true;
+    case kTrayStopSound:
+        actions.StopSound();
+        return true;
     default:
         return false;
     }

@@ -8,7 +8,10 @@ enum TrayCommand : int {
     kTrayHide = 40003,
     kTrayAbout = 40005,
     kTrayShow = 40006,
+    kTrayStopSound = 40007, // offered only while a sound plays
 };
+
+inline constexpr const char* kStopSoundText = "Stop sound";
 
 inline constexpr int kTrayMenuId = 103;
 inline constexpr int kTrayIconResource = 110;
@@ -51,6 +54,7 @@ public:
     virtual void ShowAboutFromTray() = 0;
     virtual void RemoveTrayIcon() = 0;
     virtual void ExitProgram() = 0;
+    virtual void StopSound() {}
 };
 
 // True when the command is one of the tray host's; any other is left alone.

@@ -46,12 +46,15 @@ constexpr ControlTemplate kControls[] = {
     // The rule for Fajer and Isha where the sun does not reach the twilight angles (HIGH_LAT).
     {138, ControlKind::Static, "High latitudes", 7, 112, 50, 8, CS_None, ""},
     {137, ControlKind::ComboBox, "", 56, 110, 86, 48, CS_TabStop | CS_VScroll, ""},
-    {132, ControlKind::PushButton, "&RESET", 30, 128, 28, 16, CS_TabStop, ""},
-    {155, ControlKind::PushButton, "&OK", 90, 128, 28, 16, CS_TabStop, ""},
+    // Days added to the Umm al-Qura date where the month is begun by local sighting (-2 .. 2).
+    {140, ControlKind::Static, "Hijri date (days)", 7, 129, 62, 8, CS_None, ""},
+    {141, ControlKind::Edit, "", 74, 126, 16, 12, CS_TabStop | CS_Right | CS_Border, ""},
+    {132, ControlKind::PushButton, "&RESET", 30, 145, 28, 16, CS_TabStop, ""},
+    {155, ControlKind::PushButton, "&OK", 90, 145, 28, 16, CS_TabStop, ""},
 };
 
 constexpr DialogTemplate kTemplate{
-    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 148, 150,
+    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 148, 167,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace

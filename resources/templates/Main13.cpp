@@ -46,12 +46,14 @@ constexpr ControlTemplate kControls[] = {
     {8006, ControlKind::PictureButton, "", 32, 73, 14, 7, CS_None, ""},
     {8007, ControlKind::PictureButton, "", 4, 77, 8, 7, CS_None, ""},
     {8008, ControlKind::PictureButton, "", 46, 17, 9, 10, CS_None, ""},
+    // The day's Hijri date, on a strip below the pictures so they stay as drawn.
+    {114, ControlKind::Static, "", 0, 125, 125, 10, CS_Center, ""},
 };
 
 } // namespace
 
 const DialogTemplate kMainTemplate = {
-    13, "S1", "System", 8, 1, 0, 125, 125,
+    13, "S1", "System", 8, 1, 0, 125, 135,
     WS_Visible | WS_Popup | WS_Caption | WS_SizeBorder | WS_Centered,
     "", 13, kControls,
 };

@@ -1,4 +1,4 @@
-// Templates 2 to 5: the settings dialogs and the About box.
+// Templates 2 to 6: the settings dialogs, the About box and the Sounds dialog.
 #pragma once
 
 #include "resources/DialogTemplate.h"
@@ -9,10 +9,12 @@ inline constexpr int kConfigTemplateId = 2;
 inline constexpr int kExpertTemplateId = 3;
 inline constexpr int kAboutTemplateId = 4;
 inline constexpr int kSummerTemplateId = 5;
+inline constexpr int kSoundsTemplateId = 6;
 
 const DialogTemplate& ConfigTemplate();
 const DialogTemplate& ExpertTemplate();
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& SummerTemplate();
+const DialogTemplate& SoundsTemplate();
 
 } // namespace nuro

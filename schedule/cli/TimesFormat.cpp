@@ -38,6 +38,9 @@ std::string FormatDay(const std::string& place, const DayTimes& day)
         std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], day.times[i].data());
         out += line;
     }
+    // Last, so readers of the times are not disturbed.
+    if (!day.hijri.empty())
+        out += "Hijri     " + day.hijri + "\n";
     return out;
 }
 
@@ -45,14 +48,23 @@ std::string Table(const Report& r)
 {
     // The zone column only where the times follow a zone: a fixed T_ZONE prints the table as before.
     const bool zones = !r.days.empty() && !r.days.front().zone.empty();
+    const bool hijri = !r.days.empty() && !r.days.front().hijri.empty();
     std::string out = TableLine("Date      ", kPrayerNames);
     if (zones)
         out.insert(out.size() - 1, "      Zone");
+    if (hijri)
+        out.insert(out.size() - 1, zones ? std::string(25 - 4, ' ') + "Hijri" : "      Hijri");
     out = r.place + "\n" + out;
     for (const DayTimes& day : r.days) {
         std::string line = TableLine(FormatDate(day.date), day.times);
-        if (zones)
-            line.insert(line.size() - 1, "  " + day.zone);
+        if (zones) {
+            std::string zone = day.zone;
+            if (hijri && zone.size() < 23)
+                zone.resize(23, ' ');
+            line.insert(line.size() - 1, "  " + zone);
+        }
+        if (hijri)
+            line.insert(line.size() - 1, "  " + day.hijri);
         out += line;
     }
     return out;

@@ -37,7 +37,8 @@ struct CalendarZone {
 struct DayTimes {
     LocalDate date;
     TimeTable times{};
-    std::string zone; // "Europe/London, UTC+01:00" in the place's own clock; empty with a fixed T_ZONE
+    std::string zone;  // "Europe/London, UTC+01:00" in the place's own clock; empty with a fixed T_ZONE
+    std::string hijri; // the Umm al-Qura date, empty when ICU gave none
 };
 
 struct Report {

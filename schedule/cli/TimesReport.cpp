@@ -1,11 +1,13 @@
 #include "schedule/cli/TimesReport.h"
 
 #include "core/FieldList.h"
+#include "core/HijriDate.h"
 #include "core/NumberText.h"
 #include "dialogs/ConfigRules.h"
 #include "schedule/cli/CalendarZone.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -174,6 +176,12 @@ std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings
     return scheduler.Table();
 }
 
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays)
+{
+    const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);
+    return hijri ? HijriText(*hijri) : std::string();
+}
+
 namespace {
 
 // SQL text of a LIKE pattern matching `text` literally, '\' escaping the wildcards.
@@ -313,7 +321,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             err += noLibrary;
             return kExitFailure;
         }
-        report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string()});
+        report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
+                               HijriFor(date, settings.extra.HIJRI_ADJ)});
     }
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);

@@ -79,6 +79,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1; // no such place, ambiguous place, no calculation library
 inline constexpr int kExitUsage = 2;
 
+// The Hijri text of `date` for the settings' adjustment, "" when ICU could not give one.
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays);
+
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME] [--zone ZONE]\n"
     "                  [--format FORMAT]\n"

@@ -69,6 +69,35 @@ TEST_F(ExpertDialogTest, AdditionsShowAsMagnitudeWithTheSignOnTheRadiosAndReadBa
     }
 }
 
+TEST_F(ExpertDialogTest, TheHijriAdjustmentShowsFromTheSettingsAndIsKeptWithinTwoDays)
+{
+    constexpr int kHijri = 141;
+    struct Row { int stored; const char* shown; const char* typed; int kept; };
+    const Row rows[] = {
+        {0, "0", "1", 1}, {1, "1", "-2", -2}, {-2, "-2", "2", 2},
+        {0, "0", "5", 2}, {0, "0", "-9", -2}, {2, "2", "x", 0}, {7, "2", "", 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.typed);
+        ResetSettingsDialogs();
+        EditSettings([&](AppSettings& s) { s.extra.HIJRI_ADJ = r.stored; });
+        QWidget* dlg = Open();
+        EXPECT_EQ(Text(dlg, kHijri), r.shown);
+        SetDlgItemText(dlg, kHijri, r.typed);
+        Command(dlg, kOk);
+        EXPECT_EQ(SnapshotSettings().extra.HIJRI_ADJ, r.kept);
+    }
+    // RESET puts 0 in the field; OK makes it the setting.
+    EditSettings([](AppSettings& s) { s.extra.HIJRI_ADJ = 1; });
+    ResetSettingsDialogs();
+    QWidget* dlg = Open();
+    Command(dlg, kReset);
+    EXPECT_EQ(Text(dlg, kHijri), "0");
+    EXPECT_EQ(SnapshotSettings().extra.HIJRI_ADJ, 1);
+    Command(dlg, kOk);
+    EXPECT_EQ(SnapshotSettings().extra.HIJRI_ADJ, 0);
+}
+
 // The Startup box also decides the user's own log-in entry, made from the installed template: OK adds
 // it when the box is checked and removes it when not, in the folder XDG_CONFIG_HOME names.
 TEST_F(ExpertDialogTest, SwitchesShowFromTheSettings)

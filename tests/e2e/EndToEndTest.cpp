@@ -265,11 +265,13 @@ protected:
         XFlush(display);
     }
     // The OK picture at the bottom middle of the main window.
+    // The Hijri date's strip below the pictures: 10 dialog units.
+    static constexpr int kHijriStrip = 20;
     void ClickOk(Window frame)
     {
         XWindowAttributes a = {};
         XGetWindowAttributes(display, frame, &a);
-        ClickAt(frame, a.width / 2, a.height - 26);
+        ClickAt(frame, a.width / 2, a.height - 26 - kHijriStrip);
     }
     // The pixels of the six time boxes: they sit in the main dialog's 250 x 250 client under the
     // menu bar, 13..88 by 16..88 dialog units at two pixels a unit.
@@ -278,7 +280,7 @@ protected:
         XWindowAttributes a = {};
         if (!XGetWindowAttributes(display, frame, &a) || a.height < 250 || a.width < 180)
             return {};
-        const int top = a.height - 250;
+        const int top = a.height - 250 - kHijriStrip;
         XImage* image = XGetImage(display, frame, 26, top + 32, 150, 144, AllPlanes, ZPixmap);
         if (!image)
             return {};

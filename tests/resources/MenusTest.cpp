@@ -41,6 +41,7 @@ TEST(Menus, ItemsTextsAndIdsInOrder) {
           {K::Command, "&Config", 11844, false},
           {K::Command, "&Expert", 11846, false},
           {K::Command, "&Summer Time", 11847, false},
+          {K::Command, "S&ounds", 11848, false}, // the chosen adhan per prayer
           {K::Separator, "", 0, false},
           {K::Command, "&Exit", 11843, false},
           {K::EndPopup, "", 0, false},

@@ -44,7 +44,13 @@ public:
         closed.push_back(clock_.Millis());
     }
 
+    void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
+    {
+        reminders.push_back(clock_.Now() + " " + kPrayerNames[slot] + " " + time + " in " + std::to_string(minutesLeft));
+    }
+
     std::int64_t openFor = 0;
+    std::vector<std::string> reminders;
     std::function<void()> onNotice;
     std::vector<std::int64_t> hides, repaints, opened, closed;
     std::vector<Notice> notices;
@@ -73,7 +79,7 @@ struct Rig {
                                   refreshes.push_back(clock.Millis());
                                   schedule.Refresh(&display);
                               },
-                              offset, stop});
+                              offset, stop, [this] { return remind; }});
         monitor.Run();
         wakeUps = monitor.WakeUps();
     }
@@ -90,6 +96,7 @@ struct Rig {
     Scheduler schedule;
     std::atomic<bool> stop{false};
     std::atomic<std::int32_t> offset{0};
+    std::int32_t remind = 0;
     SimulatedClock clock;
     RecordingHost host;
     NullDisplay display;
@@ -350,6 +357,34 @@ TEST(AlarmMonitorTest, PrayerDueWithinLooksOnlyAheadAtAlarmedPrayersWithTheOffse
     };
     for (const auto& r : rows)
         EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, r.clock, 1, 4), r.due) << r.clock << " offset " << r.offset;
+}
+
+TEST(AlarmMonitorTest, TheReminderComesOncePerPrayerBeforeItAndNeverDelaysTheNotices)
+{
+    const struct {
+        std::int32_t remind, offset;
+        std::int64_t openFor; // a notice left open holds the monitor past the reminder's second
+        std::vector<std::string> reminders;
+    } rows[] = {
+        {0, 0, 0, {}},
+        {10, 0, 0,
+         {"04:21:00 Fajer 04:31 in 10", "12:30:00 Dhohur 12:40 in 10", "15:55:00 Aser 16:05 in 10",
+          "19:05:00 Maghereb 19:15 in 10", "20:35:00 Isha 20:45 in 10"}},
+        // Notices 15 minutes early, open 8 minutes: each reminder comes late but once, when it can.
+        {10, -15, 8 * 60 * kSecond,
+         {"04:24:01 Fajer 04:31 in 7", "12:33:01 Dhohur 12:40 in 7", "15:58:01 Aser 16:05 in 7",
+          "19:08:01 Maghereb 19:15 in 7", "20:38:01 Isha 20:45 in 7"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "remind " << row.remind << ", offset " << row.offset);
+        Rig rig(kTimes, 0, kDay);
+        rig.remind = row.remind;
+        rig.offset = row.offset;
+        rig.host.openFor = row.openFor;
+        rig.Run();
+        EXPECT_EQ(rig.host.reminders, row.reminders);
+        EXPECT_EQ(rig.host.notices.size(), 5u);
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -280,6 +281,36 @@ TEST_F(NoticeTest, SoundPlaysToItsEndBeforeTheNoticeShowsAndOnlyWhenTheBoxIsOn)
         EXPECT_EQ(recorder.Events(), row.events);
         SetSoundBackend(&sound);
     }
+}
+
+TEST_F(NoticeTest, EachPrayerPlaysItsOwnSoundAndAMissingOneFallsBackToUmWav)
+{
+    QTemporaryDir dir;
+    const std::string aser = (dir.path() + "/aser.ogg").toStdString();
+    QFile file(QString::fromStdString(aser));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings().extra.SOUND = {"", "", aser, "", "/no/such/isha.mp3"};
+    }
+    const struct {
+        int templateId;
+        const char* sound;
+    } rows[] = {{800, "um.wav"}, {801, "um.wav"}, {803, "aser.ogg"}, {804, "um.wav"}, {805, "um.wav"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.templateId);
+        RecordingSound recorder;
+        SetSoundBackend(&recorder);
+        NoticeRun run(row.templateId, true);
+        ASSERT_TRUE(ServeUntil([] { return ShownNotice() != nullptr; }));
+        ShownNotice()->SendCommand(700, 0);
+        ASSERT_TRUE(ServeUntil([&] { return run.Done(); }));
+        EXPECT_EQ(recorder.Events(), std::vector<std::string>{std::string("sound: ") + row.sound});
+        SetSoundBackend(&sound);
+    }
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().extra.SOUND = {};
 }
 
 // The real library computes the day; the monitor, on its own thread with a simulated clock, reaches

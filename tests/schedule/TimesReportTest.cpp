@@ -172,6 +172,7 @@ protected:
 
 TEST_F(TimesRunTest, PrintsOneDayLabelledFromTheSettings)
 {
+    profile.keys["HIJRI_ADJ"] = "-1"; // a local sighting a day after Umm al-Qura's 18 Dhu al-Hijjah
     ASSERT_EQ(Run({"--date", "2025-06-14"}), 0) << err;
     EXPECT_EQ(out, "Tunis, Tunisia  2025-06-14\n"
                    "Fajer     04:31:00\n"
@@ -180,6 +181,7 @@ TEST_F(TimesRunTest, PrintsOneDayLabelledFromTheSettings)
                    "Aser      16:05:00\n"
                    "Maghereb  19:15:00\n"
                    "Isha      20:45:00\n"
+                   "Hijri     17 Dhu al-Hijjah 1446\n"
                    "High latitudes: middle of the night\n");
     const std::vector<TrtArguments> calls = Calls();
     ASSERT_EQ(calls.size(), 1u);
@@ -193,10 +195,10 @@ TEST_F(TimesRunTest, TablePassesEachDateAndTheSummerRulePerDay)
 {
     ASSERT_EQ(Run({"--date", "2025-10-30", "--days", "3"}), 0) << err;
     EXPECT_EQ(out, "Tunis, Tunisia\n"
-                   "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha\n"
-                   "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
-                   "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
-                   "2025-11-01  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00\n"
+                   "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Hijri\n"
+                   "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Jumada I 1447\n"
+                   "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Jumada I 1447\n"
+                   "2025-11-01  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  10 Jumada I 1447\n"
                    "High latitudes: middle of the night\n");
     const std::vector<TrtArguments> calls = Calls();
     ASSERT_EQ(calls.size(), 3u);

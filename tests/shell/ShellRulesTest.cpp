@@ -289,6 +289,7 @@ TEST(MainTemplate, EveryControlAtItsPlaceWithItsKind)
         {8003, ControlKind::PictureButton, 89, 62, 17, 10}, {8004, ControlKind::PictureButton, 89, 77, 17, 10},
         {8005, ControlKind::PictureButton, 32, 80, 14, 7}, {8006, ControlKind::PictureButton, 32, 73, 14, 7},
         {8007, ControlKind::PictureButton, 4, 77, 8, 7}, {8008, ControlKind::PictureButton, 46, 17, 9, 10},
+        {114, ControlKind::Static, 0, 125, 125, 10}, // the Hijri date, below the pictures
     };
     ASSERT_EQ(kMainTemplate.controls.size(), std::size(rows));
     std::set<int> seen;
@@ -315,7 +316,7 @@ TEST(MainTemplate, FrameAndStylesOfTheWindowAndItsBoxes)
     EXPECT_EQ(kMainTemplate.id, 13);
     EXPECT_STREQ(kMainTemplate.caption, "S1");
     EXPECT_EQ(kMainTemplate.menuId, 13);
-    EXPECT_EQ((std::array{kMainTemplate.cx, kMainTemplate.cy}), (std::array{125, 125}));
+    EXPECT_EQ((std::array{kMainTemplate.cx, kMainTemplate.cy}), (std::array{125, 135})); // with the Hijri strip
     const std::array timeBoxes = {103, 104, 105, 107, 106, 108};
     for (const ControlTemplate& c : kMainTemplate.controls) {
         bool timeBox = std::find(timeBoxes.begin(), timeBoxes.end(), c.id) != timeBoxes.end();

@@ -2,10 +2,15 @@
 // menu with its default item, and the mended rule for a desktop without a tray.
 #include "ShellFixture.h"
 
+#include "platform/Sound.h"
 #include "shell/TrayHost.h"
 
 #include <QMenu>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace nuro;
 using namespace nuro::test;
@@ -262,4 +267,59 @@ TEST_F(TrayHostTest, XEmbedIconGetsNoContextMenuOfQtsAndIgnoresASingleClick)
     frame->hide();
     host->OnTrayMouse(TrayMouse::LeftClick);
     EXPECT_FALSE(frame->isVisible());
+}
+
+namespace {
+
+// Plays until stopped, like a long adhan.
+class EndlessSound : public SoundBackend {
+public:
+    SoundResult PlayFile(const std::string&) override { return Wait(); }
+    SoundResult PlayDefault() override { return Wait(); }
+    void Stop() override
+    {
+        stops++;
+        stopped = true;
+    }
+    SoundResult Wait()
+    {
+        while (!stopped)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return SoundResult::Played;
+    }
+    std::atomic<bool> stopped{false};
+    std::atomic<int> stops{0};
+};
+
+} // namespace
+
+TEST_F(TrayHostTest, StopSoundIsOfferedFirstWhileASoundPlaysAndEndsIt)
+{
+    EndlessSound sound;
+    SetSoundBackend(&sound);
+    Make(true);
+    std::thread player([] { PlaySoundSync("no-such-file-so-the-default.wav"); });
+    while (!SoundPlaying())
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::vector<std::string> texts;
+    OnMenu([&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+        Item(menu, kTrayStopSound)->trigger();
+    });
+    host->OnTrayMouse(TrayMouse::RightRelease);
+    player.join();
+    SetSoundBackend(nullptr);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Stop sound", "-", "&Show", "&Hide", "?", "-", "E&xit"}));
+    EXPECT_EQ(sound.stops, 1);
+    EXPECT_FALSE(SoundPlaying());
+    EXPECT_TRUE(frame->isVisible()) << "nothing else was done";
+}
+
+TEST_F(TrayHostTest, TheTipKeepsItsTitleOverTheNextPrayer)
+{
+    Make(true);
+    host->SetTip({"NURO :)!", "Aser 14:45 \u00b7 in 1 h 12 min", "body"});
+    EXPECT_EQ(host->Icon()->toolTip(), QString::fromUtf8("NURO :)!\nAser 14:45 \u00b7 in 1 h 12 min"));
+    EXPECT_EQ(host->Tip().body, "body");
 }

@@ -1,0 +1,68 @@
+// The next alerted prayer as the tray shows it, and the reminder's timing: plain text logic over the
+// time table, no window.
+#pragma once
+
+#include "schedule/Schedule.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nuro {
+
+// Seconds since midnight of a time text ("HH:MM:SS", or at least "HH:MM"); nullopt for anything else.
+std::optional<std::int32_t> TimeTextSeconds(std::string_view text);
+
+struct NextPrayer {
+    TimeSlotIndex slot = kFajer;
+    std::string time;         // "HH:MM", the table's time
+    std::int32_t minutesLeft = 0; // rounded up: at 13:33:20 Aser 14:45 is 72 minutes away
+    bool tomorrow = false;
+};
+
+// The alerted prayer (Fajer, Dhohur, Aser, Maghereb, Isha) whose table time comes soonest after
+// `nowSeconds`; once Isha has passed, tomorrow's Fajer (`tomorrowFajer`, or today's Fajer when that
+// is not known). The table's own time is shown, not the alert moved by NoticeOffset: it is the time
+// of the timetables, the mosque and the main window, and the offset is only when the alert rings.
+std::optional<NextPrayer> FindNextPrayer(const TimeTable& today, std::string_view tomorrowFajer,
+                                         std::int32_t nowSeconds);
+
+// "Aser 14:45 · in 1 h 12 min", "Isha 18:35 · in 7 min", "Fajer 05:47 · in 2 h".
+std::string NextPrayerLine(const NextPrayer& next);
+
+// The six times of the day, one "Name HH:MM" a line.
+std::string DayTimesText(const TimeTable& today);
+
+// The tray item's tooltip: the fixed title, the next prayer under it, and the day's times for the
+// trays that show a body (StatusNotifier).
+struct TrayTip {
+    std::string title;    // the fixed tip, "NURO :)!"
+    std::string nextLine; // "" while the table is empty
+    std::string body;     // nextLine, then the six times
+    // Title and next line on two lines, for trays whose tooltip is one plain text.
+    std::string PlainText() const;
+};
+TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds);
+
+// The reminder REMIND minutes before each alerted prayer. Fed the clock, it answers each prayer of
+// each day once: in the window [prayer - minutes, prayer), so a reminder whose exact second passed
+// while the monitor waited on a notice still comes. The window does not reach back over midnight.
+class ReminderClock {
+public:
+    struct Due {
+        TimeSlotIndex slot;
+        std::string time;       // "HH:MM"
+        std::int32_t minutesLeft;
+    };
+    std::optional<Due> Check(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
+                             std::int32_t nowSeconds);
+
+private:
+    LocalDate firedDate_{};
+    unsigned firedSlots_ = 0; // bit per TimeSlotIndex, for firedDate_
+};
+
+inline constexpr std::int32_t kMaxRemindMinutes = 999;
+
+} // namespace nuro

@@ -1,0 +1,105 @@
+#include "shell/PrayerGlance.h"
+
+#include "core/HijriDate.h"
+#include "platform/UiThread.h"
+#include "schedule/CalcLibrary.h"
+#include "schedule/cli/TimesReport.h"
+#include "shell/TrayRules.h"
+
+#include <QPointer>
+
+#include <chrono>
+#include <ctime>
+
+namespace nuro {
+namespace {
+
+QPointer<PrayerGlance> processGlance; // only touched on the user-interface thread
+
+bool SameDay(const LocalDate& a, const LocalDate& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+std::int32_t LocalSecondsNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+}
+
+} // namespace
+
+PrayerGlance::PrayerGlance(Wiring wiring) : w_(std::move(wiring))
+{
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        Update();
+        ArmForNextMinute();
+    });
+}
+
+void PrayerGlance::Start()
+{
+    Update();
+    ArmForNextMinute();
+}
+
+void PrayerGlance::ArmForNextMinute()
+{
+    // A little past the minute, so the clock has surely turned when the text is made.
+    const std::int32_t intoMinute = w_.nowSeconds() % 60;
+    timer_.start((60 - intoMinute) * 1000 + 200);
+}
+
+void PrayerGlance::Update()
+{
+    const TimeTable table = w_.table();
+    const LocalDate today = w_.today();
+    // A new day or new settings (the table changed): tomorrow's Fajer is asked for again.
+    if (!SameDay(today, tomorrowOf_) || table != lastTable_) {
+        tomorrowOf_ = today;
+        lastTable_ = table;
+        tomorrowFajer_ = w_.fajerOn(times::NextDay(today));
+    }
+    const std::int32_t now = w_.nowSeconds();
+    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now);
+    w_.showTip(tip);
+    const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
+    // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
+    w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
+    const AppSettings s = SnapshotSettings();
+    const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
+    w_.showHijri(hijri ? HijriText(*hijri, !s.English) : std::string());
+}
+
+PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> showTip,
+                                         std::function<void(int)> markTimeBox,
+                                         std::function<void(const std::string&)> showHijri)
+{
+    PrayerGlance::Wiring w;
+    w.table = [] { return Schedule().Table(); };
+    w.fajerOn = [](const LocalDate& day) {
+        const std::optional<TimeTable> table = times::TimesFor(Calc(), SnapshotSettings(), day);
+        return table ? SlotText((*table)[kFajer]) : std::string();
+    };
+    w.today = ReadLocalDate;
+    w.nowSeconds = LocalSecondsNow;
+    w.showTip = std::move(showTip);
+    w.markTimeBox = std::move(markTimeBox);
+    w.showHijri = std::move(showHijri);
+    return w;
+}
+
+void SetProcessGlance(PrayerGlance* glance) { processGlance = glance; }
+
+void UpdateGlanceSoon()
+{
+    PostToUiThread([] {
+        if (processGlance)
+            processGlance->Update();
+    });
+}
+
+} // namespace nuro

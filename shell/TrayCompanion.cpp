@@ -1,0 +1,69 @@
+#include "shell/TrayCompanion.h"
+
+#include "platform/DesktopNotification.h"
+#include "platform/Sound.h"
+#include "shell/MainDialog.h"
+#include "shell/PrayerGlance.h"
+#include "shell/TrayHost.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace nuro {
+
+void AddStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
+{
+    if (!menu || !SoundPlaying())
+        return;
+    QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+    auto* stop = new QAction(QString::fromUtf8(kStopSoundText), menu);
+    stop->setData(kTrayStopSound);
+    QObject::connect(stop, &QAction::triggered, menu, chosen);
+    menu->insertAction(first, stop);
+    menu->insertSeparator(first);
+}
+
+void SyncStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
+{
+    if (!menu)
+        return;
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = std::find_if(actions.begin(), actions.end(),
+                                      [](QAction* a) { return a->data().toInt() == kTrayStopSound; }) -
+                         actions.begin();
+    const bool shown = at < actions.size();
+    if (!shown) {
+        AddStopSoundItem(menu, chosen);
+    } else if (!SoundPlaying()) {
+        if (at + 1 < actions.size() && actions[at + 1]->isSeparator())
+            delete actions[at + 1];
+        delete actions[at];
+    }
+}
+
+void StartPrayerGlance(TrayHost* host)
+{
+    auto* glance = new PrayerGlance(ProgramGlanceWiring(
+        [host](const TrayTip& tip) { host->SetTip(tip); },
+        [](int boxId) {
+            if (MainDialog())
+                MainDialog()->MarkTimeBox(boxId);
+        },
+        [](const std::string& text) {
+            if (MainDialog())
+                MainDialog()->SetHijriText(text);
+        }));
+    glance->setParent(host);
+    SetProcessGlance(glance);
+    glance->Start();
+}
+
+void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft)
+{
+    const std::string name = kPrayerNames[slot];
+    ShowDesktopNotification(name + " in " + std::to_string(minutesLeft) + " min", name + " " + time);
+}
+
+} // namespace nuro

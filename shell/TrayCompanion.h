@@ -1,0 +1,30 @@
+// What the tray and the monitor offer beyond the fixed tip and menu: the "Stop sound" item, the
+// minute-by-minute glance (tooltip, marked box, Hijri strip) and the reminder's notification. Kept
+// apart from TrayHost so a tray of another kind can call the same pieces.
+#pragma once
+
+#include "schedule/Schedule.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QMenu;
+
+namespace nuro {
+
+class TrayHost;
+
+// Puts "Stop sound" (then a separator) at the top of the tray menu while a sound plays; `chosen` runs
+// when it is picked. Nothing while no sound plays.
+void AddStopSoundItem(QMenu* menu, const std::function<void()>& chosen);
+// Adds "Stop sound" while a sound plays and takes it away once none does.
+void SyncStopSoundItem(QMenu* menu, const std::function<void()>& chosen);
+
+// Starts the process's glance over `host` (its tooltip) and the main dialog (mark, Hijri strip).
+void StartPrayerGlance(TrayHost* host);
+
+// The reminder's silent desktop notification: "Aser in 10 min" over "Aser 14:45". Returns at once.
+void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft);
+
+} // namespace nuro

@@ -1,0 +1,108 @@
+// The tray's next prayer and the reminder's timing, from a table and a clock.
+#include "schedule/NextPrayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace nuro {
+namespace {
+
+TimeTable Table(const char* fajer, const char* shuroq, const char* dhohur, const char* aser, const char* maghereb,
+                const char* isha)
+{
+    TimeTable t{};
+    const char* texts[] = {fajer, shuroq, dhohur, aser, maghereb, isha};
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        std::strncpy(t[i].data(), texts[i], kSlotSize - 1);
+    return t;
+}
+
+std::int32_t At(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+
+const TimeTable kTunis = Table("05:47:00", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "18:35:00");
+
+TEST(NextPrayerTest, TheTipNamesTheNextAlertedPrayerItsTimeAndTheTimeLeft)
+{
+    struct Row {
+        std::int32_t now;
+        const char* tomorrowFajer;
+        const char* line;
+    } rows[] = {
+        {At(0, 0), "05:48:00", "Fajer 05:47 \u00b7 in 5 h 47 min"},
+        {At(5, 46, 59), "05:48:00", "Fajer 05:47 \u00b7 in 1 min"},
+        // At the prayer's own second it has come: the next one is shown. Shuroq is never shown.
+        {At(5, 47), "05:48:00", "Dhohur 12:18 \u00b7 in 6 h 31 min"},
+        {At(7, 19), "05:48:00", "Dhohur 12:18 \u00b7 in 4 h 59 min"},
+        // Rounded up: 1 h 11 min 40 s to go reads as 1 h 12 min.
+        {At(13, 33, 20), "05:48:00", "Aser 14:45 \u00b7 in 1 h 12 min"},
+        {At(12, 45), "05:48:00", "Aser 14:45 \u00b7 in 2 h"},
+        {At(17, 4, 30), "05:48:00", "Maghereb 17:05 \u00b7 in 1 min"},
+        {At(18, 28), "05:48:00", "Isha 18:35 \u00b7 in 7 min"},
+        // After Isha: tomorrow's Fajer with tomorrow's time, across midnight.
+        {At(18, 35), "05:48:00", "Fajer 05:48 \u00b7 in 11 h 13 min"},
+        {At(23, 59, 59), "05:48:00", "Fajer 05:48 \u00b7 in 5 h 49 min"},
+        // Tomorrow not known yet: today's Fajer stands in.
+        {At(20, 0), "", "Fajer 05:47 \u00b7 in 9 h 47 min"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const TrayTip tip = MakeTrayTip("NURO :)!", kTunis, row.tomorrowFajer, row.now);
+        EXPECT_EQ(tip.title, "NURO :)!");
+        EXPECT_EQ(tip.nextLine, row.line);
+        EXPECT_EQ(tip.PlainText(), std::string("NURO :)!\n") + row.line);
+        EXPECT_EQ(tip.body, std::string(row.line) +
+                                "\n\nFajer 05:47\nShuroq 07:19\nDhohur 12:18\nAser 14:45\nMaghereb 17:05\nIsha 18:35");
+    }
+}
+
+TEST(NextPrayerTest, AnEmptyOrBrokenTableLeavesTheFixedTipAlone)
+{
+    const TrayTip empty = MakeTrayTip("NURO :)!", TimeTable{}, "", At(12, 0));
+    EXPECT_EQ(empty.PlainText(), "NURO :)!");
+    EXPECT_EQ(empty.body, "");
+    // One unreadable slot is skipped; the times list needs all six.
+    const TrayTip broken =
+        MakeTrayTip("NURO :)!", Table("05:47:00", "07:19:00", "--:--:--", "14:45:00", "17:05:00", "18:35:00"), "",
+                    At(12, 0));
+    EXPECT_EQ(broken.nextLine, "Aser 14:45 \u00b7 in 2 h 45 min");
+    EXPECT_EQ(broken.body, broken.nextLine);
+}
+
+TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
+{
+    const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12};
+    struct Step {
+        LocalDate date;
+        std::int32_t minutes;
+        std::int32_t now;
+        const char* due; // "" when nothing is due
+        std::int32_t left;
+    } steps[] = {
+        {day1, 0, At(14, 40), "", 0},         // 0: no reminders at all
+        {day1, 10, At(14, 34, 59), "", 0},    // before the window
+        {day1, 10, At(14, 35), "Aser", 10},   // its first second
+        {day1, 10, At(14, 35, 1), "", 0},     // once only
+        {day1, 10, At(14, 44, 59), "", 0},
+        {day1, 10, At(16, 59), "Maghereb", 6}, // the exact second was missed (a notice was open): still once
+        {day1, 10, At(17, 1), "", 0},
+        {day1, 10, At(17, 5), "", 0},         // the prayer itself ends the window
+        {day1, 10, At(18, 25), "Isha", 10},
+        {day2, 10, At(14, 36), "Aser", 9},    // the next day's Aser at the same time: a new reminder
+    };
+    ReminderClock clock;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.now);
+        const auto due = clock.Check(kTunis, s.date, s.minutes, s.now);
+        if (!*s.due) {
+            EXPECT_FALSE(due.has_value());
+            continue;
+        }
+        ASSERT_TRUE(due.has_value());
+        EXPECT_STREQ(kPrayerNames[due->slot], s.due);
+        EXPECT_EQ(due->minutesLeft, s.left);
+    }
+}
+
+} // namespace
+} // namespace nuro
