@@ -1,5 +1,6 @@
 #include "schedule/cli/TimesFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -47,26 +48,28 @@ std::string FormatDay(const std::string& place, const DayTimes& day)
 std::string Table(const Report& r)
 {
     // The zone column only where the times follow a zone: a fixed T_ZONE prints the table as before.
-    const bool zones = !r.days.empty() && !r.days.front().zone.empty();
-    const bool hijri = !r.days.empty() && !r.days.front().hijri.empty();
-    std::string out = TableLine("Date      ", kPrayerNames);
-    if (zones)
-        out.insert(out.size() - 1, "      Zone");
-    if (hijri)
-        out.insert(out.size() - 1, zones ? std::string(25 - 4, ' ') + "Hijri" : "      Hijri");
-    out = r.place + "\n" + out;
+    // Zone and Hijri columns come after the times, as wide as their longest text.
+    std::size_t zoneWidth = 0;
+    bool hijri = false;
     for (const DayTimes& day : r.days) {
-        std::string line = TableLine(FormatDate(day.date), day.times);
-        if (zones) {
-            std::string zone = day.zone;
-            if (hijri && zone.size() < 23)
-                zone.resize(23, ' ');
-            line.insert(line.size() - 1, "  " + zone);
-        }
-        if (hijri)
-            line.insert(line.size() - 1, "  " + day.hijri);
-        out += line;
+        zoneWidth = std::max(zoneWidth, day.zone.size());
+        hijri = hijri || !day.hijri.empty();
     }
+    auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
+        line.pop_back(); // the line's end
+        if (zoneWidth)
+            line += "  " + (hijri ? zone + std::string(zoneWidth - std::min(zoneWidth, zone.size()), ' ') : zone);
+        if (hijri)
+            line += "  " + hijriText;
+        return line + "\n";
+    };
+    // The header's last cell keeps its padding only when a column follows it.
+    std::string header = TableLine("Date      ", kPrayerNames);
+    if (zoneWidth || hijri)
+        header.insert(header.size() - 1, "    ");
+    std::string out = r.place + "\n" + tail(header, zoneWidth ? "Zone" : "", "Hijri");
+    for (const DayTimes& day : r.days)
+        out += tail(TableLine(FormatDate(day.date), day.times), day.zone, day.hijri);
     return out;
 }
 

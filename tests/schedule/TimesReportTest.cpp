@@ -259,7 +259,7 @@ TEST_F(TimesRunTest, PlaceComesFromTheDatabaseInsteadOfTheSettings)
     });
 }
 
-// Automatic mode adds the zone and offset of each date (a line, or the table's last column); --zone
+// Automatic mode adds the zone and offset of each date (a line, or a column before the Hijri date); --zone
 // switches it on for one run; --place brings the place's zone. Times come from the zone's offset in
 // whole hours plus the remaining minutes through the additions.
 TEST_F(TimesRunTest, AutomaticModeShowsTheZoneOfEachDate)
@@ -277,9 +277,9 @@ TEST_F(TimesRunTest, AutomaticModeShowsTheZoneOfEachDate)
          "Tunis, Tunisia  2026-07-01\nEurope/London, UTC+01:00\nFajer     04:31:00\n", 1, 7},
         {{}, {"--date", "2026-03-07", "--days", "2", "--zone", "America/New_York"},
          "Tunis, Tunisia\n"
-         "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Zone\n"
-         "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00\n"
-         "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00\n",
+         "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Zone                         Hijri\n"
+         "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00  18 Ramadan 1447\n"
+         "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00  19 Ramadan 1447\n",
          -4, 7},
         {{{"AUTO_TZ", "1"}}, {"--place", "Delhi, India", "--date", "2026-01-10"},
          "Delhi, India  2026-01-10\nAsia/Kolkata, UTC+05:30\n", 5, 30},
