@@ -61,7 +61,7 @@ bool NextPrayerDueSoon()
 {
     // Looked at four times a second: a prayer one to four seconds away is still met after the
     // monitor's pause of a second that follows every notice.
-    const std::string clock = ClockText();
+    const std::string clock = Schedule().ClockText(); // the clock the monitor compares
     const std::int32_t offset = NoticeOffset.load();
     return Schedule().ReadTable(
         [&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });

@@ -2,6 +2,7 @@
 
 #include "core/HijriDate.h"
 #include "platform/UiThread.h"
+#include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/cli/TimesReport.h"
 #include "shell/TrayRules.h"
@@ -21,12 +22,11 @@ bool SameDay(const LocalDate& a, const LocalDate& b)
     return a.year == b.year && a.month == b.month && a.day == b.day;
 }
 
+// The place's clock in automatic mode, the computer's otherwise: the same clock the alerts follow.
 std::int32_t LocalSecondsNow()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    const std::int32_t seconds = SecondOfDay(Schedule().ClockText());
+    return seconds < 0 ? 0 : seconds;
 }
 
 } // namespace
@@ -84,7 +84,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
         const std::optional<TimeTable> table = times::TimesFor(Calc(), SnapshotSettings(), day);
         return table ? SlotText((*table)[kFajer]) : std::string();
     };
-    w.today = ReadLocalDate;
+    w.today = [] { return Schedule().Date(); };
     w.nowSeconds = LocalSecondsNow;
     w.showTip = std::move(showTip);
     w.markTimeBox = std::move(markTimeBox);
