@@ -14,7 +14,9 @@
 #include "platform/Profile.h"
 #include "platform/Spawn.h"
 #include "platform/TemplateBuilder.h"
+#include "platform/Translation.h"
 #include "resources/Pictures.h"
+#include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/Schedule.h"
@@ -109,7 +111,9 @@ void LoadPlaceRow(QWidget* dlg, bool firstOpening)
     const PlaceLookup found = ClassifyPlaceLookup(
         row, row && row->empty() ? LookUp(kPlaceDatabaseProbe) : std::nullopt);
     // No name yet (a fresh settings file) is no place lost: nothing to explain.
-    SetDlgItemText(dlg, kNotFound, name.empty() ? "" : PlaceLookupText(found));
+    const QString why =
+        TranslateData(TextLanguage::Interface, TemplateContext(kConfigTemplateId), PlaceLookupText(found));
+    SetDlgItemText(dlg, kNotFound, name.empty() ? std::string() : why.toStdString());
     if (found == PlaceLookup::Found) {
         const struct { int id; int field; } columns[] = {
             {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},

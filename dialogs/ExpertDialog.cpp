@@ -11,6 +11,8 @@
 #include "core/NumberText.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
+#include "platform/Translation.h"
+#include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/Schedule.h"
 
@@ -123,8 +125,11 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     switch (msg) {
     case DialogMessage::InitDialog:
         PlaceOverMainFrame(dlg);
-        for (const char* rule : kHighLatitudeRuleNames)
-            ListAddString(GetDlgItem(dlg, kHighLatitudes), rule);
+        // Only the index is read back, so the rules can be shown in the interface's language.
+        for (const char* rule : kHighLatitudeRuleNames) {
+            const QString shown = TranslateData(TextLanguage::Interface, TemplateContext(kExpertTemplateId), rule);
+            ListAddString(GetDlgItem(dlg, kHighLatitudes), shown.toStdString());
+        }
         ShowExpertFields();
         return true;
     case DialogMessage::Command:

@@ -10,6 +10,8 @@
 #include "platform/DialogProc.h"
 #include "platform/FileChooser.h"
 #include "platform/Sound.h"
+#include "platform/Translation.h"
+#include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/NextPrayer.h"
 #include "schedule/Notice.h"
@@ -70,7 +72,11 @@ bool SoundsCommand(QWidget* dlg, int id)
     }
     if (id >= kFirstBrowse && id < kFirstBrowse + kPrayerCount) {
         const int field = kFirstFile + (id - kFirstBrowse);
-        const std::string chosen = ChooseOpenFile(dlg, "Sound", GetDlgItemText(dlg, field, kPathRoom), kSoundFilter);
+        const std::string context = TemplateContext(kSoundsTemplateId);
+        const std::string chosen =
+            ChooseOpenFile(dlg, TranslateData(TextLanguage::Interface, context, "Sound").toStdString(),
+                           GetDlgItemText(dlg, field, kPathRoom),
+                           TranslateData(TextLanguage::Interface, context, kSoundFilter).toStdString());
         if (!chosen.empty())
             SetDlgItemText(dlg, field, chosen);
         return true;

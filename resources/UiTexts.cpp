@@ -1,7 +1,8 @@
 // Adding a control or a text: a template text is translated when it is listed in kMarked under its
 // template's context; a control gets its accessible name and description from a row of
-// kAccessible. Run `cmake --build build --target nuro_resources_lupdate` and translate the new
-// entries of resources/translations/nuro_ar.ts; the resource tests list what is still missing.
+// kAccessible; a settings dialog's template id also goes into kMirrored. Run
+// `cmake --build build --target nuro_resources_lupdate` and translate the new entries of
+// resources/translations/nuro_ar.ts; the resource tests list what is still missing.
 #include "resources/UiTexts.h"
 
 #include <QtGlobal>
@@ -20,6 +21,7 @@ constexpr MarkedText kMarked[] = {
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Config")},
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Expert")},
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Summer Time")},
+    {"Menu13", QT_TRANSLATE_NOOP("Menu13", "S&ounds")},
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Exit")},
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Lang")},
     {"Menu13", QT_TRANSLATE_NOOP("Menu13", "&Arabic")},
@@ -28,6 +30,8 @@ constexpr MarkedText kMarked[] = {
     {"Menu103", QT_TRANSLATE_NOOP("Menu103", "&Show")},
     {"Menu103", QT_TRANSLATE_NOOP("Menu103", "&Hide")},
     {"Menu103", QT_TRANSLATE_NOOP("Menu103", "E&xit")},
+    // Put at the top of the tray menu by code while a sound plays.
+    {"Menu103", QT_TRANSLATE_NOOP("Menu103", "Stop sound")},
 
     // Captions are looked up without the spaces that centre them.
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Config")},
@@ -47,6 +51,10 @@ constexpr MarkedText kMarked[] = {
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Hanfai")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "&MODIF")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "&OK")},
+    // Set by code beside the place when its lookup fails.
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: no place library")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: unreadable database")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: not in the database")},
 
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Expert")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Addition(Mn)")},
@@ -59,6 +67,12 @@ constexpr MarkedText kMarked[] = {
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Angle")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Precision")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Startup")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "High latitudes")},
+    // The high-latitude rules the code puts in the drop-down, in the settings' order.
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "middle of the night")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "one seventh of the night")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "twilight angle")},
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "Hijri date (days)")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "&RESET")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "&OK")},
 
@@ -72,8 +86,23 @@ constexpr MarkedText kMarked[] = {
     {"Template5", QT_TRANSLATE_NOOP("Template5", "Day")},
     {"Template5", QT_TRANSLATE_NOOP("Template5", "To")},
     {"Template5", QT_TRANSLATE_NOOP("Template5", "Enable Summer Time")},
+    {"Template5", QT_TRANSLATE_NOOP("Template5", "Automatic (from the place's time zone)")},
     {"Template5", QT_TRANSLATE_NOOP("Template5", "&RESET")},
     {"Template5", QT_TRANSLATE_NOOP("Template5", "&OK")},
+
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Sounds")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Empty: the built-in chime (um.wav)")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Fajer")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Dhohur")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Aser")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Maghereb")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Isha")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Play")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Reminder (minutes before, 0 = none)")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "&OK")},
+    // The file chooser the code opens: its caption and its filter (the patterns stay as they are).
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Sound")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)")},
 
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
@@ -136,6 +165,8 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
     {13, 8008, QT_TRANSLATE_NOOP("Accessible", "Shuroq"),
      QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
+    {13, 114, QT_TRANSLATE_NOOP("Accessible", "Hijri date"),
+     QT_TRANSLATE_NOOP("Accessible", "Today's date in the Hijri calendar")},
 
     // Config (2): the fields are known by the labels beside them.
     {2, 106, QT_TRANSLATE_NOOP("Accessible", "Longitude degrees"), QT_TRANSLATE_NOOP("Accessible", "Whole degrees")},
@@ -191,6 +222,10 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Depression of the sun in tenths of a degree")},
     {3, 119, QT_TRANSLATE_NOOP("Accessible", "Isha angle"),
      QT_TRANSLATE_NOOP("Accessible", "Depression of the sun in tenths of a degree")},
+    {3, 137, QT_TRANSLATE_NOOP("Accessible", "High latitudes rule"),
+     QT_TRANSLATE_NOOP("Accessible", "How Fajer and Isha are found where the twilight lasts all night")},
+    {3, 141, QT_TRANSLATE_NOOP("Accessible", "Hijri date adjustment in days"),
+     QT_TRANSLATE_NOOP("Accessible", "Days added to the computed Hijri date, or taken away when negative")},
 
     // About (4): the picture only.
     {4, 104, QT_TRANSLATE_NOOP("Accessible", "NURO"), QT_TRANSLATE_NOOP("Accessible", "The program's ornament")},
@@ -201,6 +236,42 @@ constexpr AccessibleText kAccessible[] = {
     {5, 102, QT_TRANSLATE_NOOP("Accessible", "From day"), QT_TRANSLATE_NOOP("Accessible", "Day summer time begins")},
     {5, 103, QT_TRANSLATE_NOOP("Accessible", "To month"), QT_TRANSLATE_NOOP("Accessible", "Month summer time ends")},
     {5, 104, QT_TRANSLATE_NOOP("Accessible", "To day"), QT_TRANSLATE_NOOP("Accessible", "Day summer time ends")},
+
+    // Sounds (6): row n's file, chooser and play button carry the prayer's name.
+    {6, 211, QT_TRANSLATE_NOOP("Accessible", "Fajer sound file"),
+     QT_TRANSLATE_NOOP("Accessible", "File played at the prayer time; empty for the built-in chime")},
+    {6, 212, QT_TRANSLATE_NOOP("Accessible", "Dhohur sound file"),
+     QT_TRANSLATE_NOOP("Accessible", "File played at the prayer time; empty for the built-in chime")},
+    {6, 213, QT_TRANSLATE_NOOP("Accessible", "Aser sound file"),
+     QT_TRANSLATE_NOOP("Accessible", "File played at the prayer time; empty for the built-in chime")},
+    {6, 214, QT_TRANSLATE_NOOP("Accessible", "Maghereb sound file"),
+     QT_TRANSLATE_NOOP("Accessible", "File played at the prayer time; empty for the built-in chime")},
+    {6, 215, QT_TRANSLATE_NOOP("Accessible", "Isha sound file"),
+     QT_TRANSLATE_NOOP("Accessible", "File played at the prayer time; empty for the built-in chime")},
+    {6, 221, QT_TRANSLATE_NOOP("Accessible", "Choose the Fajer sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Opens a file chooser")},
+    {6, 222, QT_TRANSLATE_NOOP("Accessible", "Choose the Dhohur sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Opens a file chooser")},
+    {6, 223, QT_TRANSLATE_NOOP("Accessible", "Choose the Aser sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Opens a file chooser")},
+    {6, 224, QT_TRANSLATE_NOOP("Accessible", "Choose the Maghereb sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Opens a file chooser")},
+    {6, 225, QT_TRANSLATE_NOOP("Accessible", "Choose the Isha sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Opens a file chooser")},
+    {6, 231, QT_TRANSLATE_NOOP("Accessible", "Play the Fajer sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
+    {6, 232, QT_TRANSLATE_NOOP("Accessible", "Play the Dhohur sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
+    {6, 233, QT_TRANSLATE_NOOP("Accessible", "Play the Aser sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
+    {6, 234, QT_TRANSLATE_NOOP("Accessible", "Play the Maghereb sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
+    {6, 235, QT_TRANSLATE_NOOP("Accessible", "Play the Isha sound"),
+     QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
+    {6, 241, QT_TRANSLATE_NOOP("Accessible", "Reminder minutes"),
+     QT_TRANSLATE_NOOP("Accessible", "Minutes before each prayer for a reminder; 0 for none")},
+    {6, 255, QT_TRANSLATE_NOOP("Accessible", "OK"),
+     QT_TRANSLATE_NOOP("Accessible", "Keeps the sounds and closes the dialog")},
 
     // The prayer notices (800..805): the scene and the close button.
     {800, 700, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "It is time for Fajer")},
@@ -220,7 +291,7 @@ constexpr AccessibleText kAccessible[] = {
 // the notice settings from top to bottom, then the hide button at the foot.
 constexpr int kMainFocus[] = {102, 103, 104, 105, 107, 106, 108, 32, 110, 112, 111, 101};
 
-constexpr int kMirrored[] = {2, 3, 4, 5};
+constexpr int kMirrored[] = {2, 3, 4, 5, 6};
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include "platform/DesktopNotification.h"
 #include "platform/Sound.h"
+#include "platform/Translation.h"
+#include "resources/UiTexts.h"
 #include "shell/MainDialog.h"
 #include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
@@ -18,7 +20,8 @@ void AddStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
     if (!menu || !SoundPlaying())
         return;
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-    auto* stop = new QAction(QString::fromUtf8(kStopSoundText), menu);
+    // Shown in the tray menu's language, like the items around it.
+    auto* stop = new QAction(TranslateData(TextLanguage::Interface, MenuContext(kTrayMenuId), kStopSoundText), menu);
     stop->setData(kTrayStopSound);
     QObject::connect(stop, &QAction::triggered, menu, chosen);
     menu->insertAction(first, stop);

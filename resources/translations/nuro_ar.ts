@@ -475,6 +475,114 @@
         <source>Closes the notice</source>
         <translation>يغلق التنبيه</translation>
     </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Today&apos;s date in the Hijri calendar</source>
+        <translation>تاريخ اليوم في التقويم الهجري</translation>
+    </message>
+    <message>
+        <source>High latitudes rule</source>
+        <translation>قاعدة خطوط العرض العليا</translation>
+    </message>
+    <message>
+        <source>How Fajer and Isha are found where the twilight lasts all night</source>
+        <translation>كيف يُحدَّد وقتا الفجر والعشاء حيث يدوم الشفق طوال الليل</translation>
+    </message>
+    <message>
+        <source>Hijri date adjustment in days</source>
+        <translation>تعديل التاريخ الهجري بالأيام</translation>
+    </message>
+    <message>
+        <source>Days added to the computed Hijri date, or taken away when negative</source>
+        <translation>أيام تُضاف إلى التاريخ الهجري المحسوب، أو تُطرح منه إذا كانت سالبة</translation>
+    </message>
+    <message>
+        <source>Fajer sound file</source>
+        <translation>ملف صوت الفجر</translation>
+    </message>
+    <message>
+        <source>File played at the prayer time; empty for the built-in chime</source>
+        <translation>الملف الذي يُشغَّل عند وقت الصلاة؛ فارغ للنغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>Dhohur sound file</source>
+        <translation>ملف صوت الظهر</translation>
+    </message>
+    <message>
+        <source>Aser sound file</source>
+        <translation>ملف صوت العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb sound file</source>
+        <translation>ملف صوت المغرب</translation>
+    </message>
+    <message>
+        <source>Isha sound file</source>
+        <translation>ملف صوت العشاء</translation>
+    </message>
+    <message>
+        <source>Choose the Fajer sound</source>
+        <translation>اختيار صوت الفجر</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser</source>
+        <translation>يفتح نافذة اختيار ملف</translation>
+    </message>
+    <message>
+        <source>Choose the Dhohur sound</source>
+        <translation>اختيار صوت الظهر</translation>
+    </message>
+    <message>
+        <source>Choose the Aser sound</source>
+        <translation>اختيار صوت العصر</translation>
+    </message>
+    <message>
+        <source>Choose the Maghereb sound</source>
+        <translation>اختيار صوت المغرب</translation>
+    </message>
+    <message>
+        <source>Choose the Isha sound</source>
+        <translation>اختيار صوت العشاء</translation>
+    </message>
+    <message>
+        <source>Play the Fajer sound</source>
+        <translation>تشغيل صوت الفجر</translation>
+    </message>
+    <message>
+        <source>Plays the file now</source>
+        <translation>يشغّل الملف الآن</translation>
+    </message>
+    <message>
+        <source>Play the Dhohur sound</source>
+        <translation>تشغيل صوت الظهر</translation>
+    </message>
+    <message>
+        <source>Play the Aser sound</source>
+        <translation>تشغيل صوت العصر</translation>
+    </message>
+    <message>
+        <source>Play the Maghereb sound</source>
+        <translation>تشغيل صوت المغرب</translation>
+    </message>
+    <message>
+        <source>Play the Isha sound</source>
+        <translation>تشغيل صوت العشاء</translation>
+    </message>
+    <message>
+        <source>Reminder minutes</source>
+        <translation>دقائق التذكير</translation>
+    </message>
+    <message>
+        <source>Minutes before each prayer for a reminder; 0 for none</source>
+        <translation>عدد الدقائق قبل كل صلاة للتذكير؛ 0 لعدم التذكير</translation>
+    </message>
+    <message>
+        <source>Keeps the sounds and closes the dialog</source>
+        <translation>يحفظ الأصوات ويغلق النافذة</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>
@@ -493,6 +601,10 @@
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Stop sound</source>
+        <translation>إيقاف الصوت</translation>
     </message>
 </context>
 <context>
@@ -528,6 +640,10 @@
     <message>
         <source>&amp;English</source>
         <translation>الإن&amp;جليزية</translation>
+    </message>
+    <message>
+        <source>S&amp;ounds</source>
+        <translation>الأ&amp;صوات</translation>
     </message>
 </context>
 <context>
@@ -626,6 +742,18 @@
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
     </message>
+    <message>
+        <source>Place not found: no place library</source>
+        <translation>المكان غير موجود: مكتبة الأماكن غير متوفرة</translation>
+    </message>
+    <message>
+        <source>Place not found: unreadable database</source>
+        <translation>المكان غير موجود: تعذّرت قراءة قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Place not found: not in the database</source>
+        <translation>المكان غير موجود: ليس في قاعدة البيانات</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -681,6 +809,26 @@
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
     </message>
+    <message>
+        <source>High latitudes</source>
+        <translation>خطوط العرض العليا</translation>
+    </message>
+    <message>
+        <source>middle of the night</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>one seventh of the night</source>
+        <translation>سُبع الليل</translation>
+    </message>
+    <message>
+        <source>twilight angle</source>
+        <translation>زاوية الشفق</translation>
+    </message>
+    <message>
+        <source>Hijri date (days)</source>
+        <translation>التاريخ الهجري (أيام)</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -730,6 +878,61 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Automatic (from the place&apos;s time zone)</source>
+        <translation>تلقائي (من المنطقة الزمنية للمكان)</translation>
+    </message>
+</context>
+<context>
+    <name>Template6</name>
+    <message>
+        <source>Sounds</source>
+        <translation>الأصوات</translation>
+    </message>
+    <message>
+        <source>Empty: the built-in chime (um.wav)</source>
+        <translation>فارغ: النغمة المدمجة (um.wav)</translation>
+    </message>
+    <message>
+        <source>Fajer</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Dhohur</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Aser</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Reminder (minutes before, 0 = none)</source>
+        <translation>التذكير (دقائق قبل، 0 = بلا تذكير)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
+        <translation>الأصوات (*.wav *.ogg *.mp3 *.flac *.opus);;كل الملفات (*)</translation>
     </message>
 </context>
 </TS>

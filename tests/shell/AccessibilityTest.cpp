@@ -75,7 +75,7 @@ std::vector<int> TabWalk(QWidget* top, QWidget* first, std::size_t most)
 std::vector<const DialogTemplate*> AllTemplates()
 {
     std::vector<const DialogTemplate*> all = {&ConfigTemplate(), &ExpertTemplate(), &AboutTemplate(),
-                                              &SummerTemplate(), &kMainTemplate};
+                                              &SummerTemplate(), &SoundsTemplate(), &kMainTemplate};
     for (const DialogTemplate& notice : NoticeTemplates())
         all.push_back(&notice);
     return all;
