@@ -316,8 +316,13 @@ void TDial::MarkTimeBox(int boxId)
 
 void TDial::SetHijriText(const std::string& text)
 {
-    if (QWidget* dlg = Window())
-        SetDlgItemText(dlg, kIdHijriDate, text);
+    QWidget* dlg = Window();
+    if (!dlg)
+        return;
+    SetDlgItemText(dlg, kIdHijriDate, text);
+    // The strip's name says what it is; its description carries the date, so a listener hears it.
+    if (QWidget* strip = GetDlgItem(dlg, kIdHijriDate); strip && !text.empty())
+        strip->setAccessibleDescription(QString::fromStdString(text));
 }
 
 void TDial::CmHideToTray() { hooks_.hideToTray(); }
