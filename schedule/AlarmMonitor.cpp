@@ -18,24 +18,14 @@ constexpr std::int64_t kDayMillis = std::int64_t{kSecondsPerDay} * 1000;
 
 std::int64_t Modulo(std::int64_t value, std::int64_t period) { return ((value % period) + period) % period; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Two digits: their value, or -1.
-int TwoDigits(std::string_view text)
-{
-    return IsDigit(text[0]) && IsDigit(text[1]) ? (text[0] - '0') * 10 + (text[1] - '0') : -1;
-}
-
 } // namespace
 
 std::int32_t SecondOfDay(std::string_view text)
 {
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+    // Only a whole clock text: a shifted slot matches the clock exactly when both name one second.
+    if (text.size() != 8 || text[5] != ':')
         return -1;
-    const int h = TwoDigits(text.substr(0, 2)), m = TwoDigits(text.substr(3, 2)), s = TwoDigits(text.substr(6, 2));
-    if (h < 0 || m < 0 || s < 0 || h > 23 || m > 59 || s > 59)
-        return -1;
-    return h * 3600 + m * 60 + s;
+    return TimeTextSeconds(text).value_or(-1);
 }
 
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock)
@@ -53,7 +43,7 @@ bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_vi
     const std::int32_t now = SecondOfDay(clock);
     if (now < 0 || toSeconds < fromSeconds)
         return false;
-    const std::int32_t last = (now + toSeconds) % 86400;
+    const std::int32_t last = (now + toSeconds) % kSecondsPerDay;
     return !PrayerMatcher().Due(table, offset, last, toSeconds - fromSeconds + 1).empty();
 }
 
