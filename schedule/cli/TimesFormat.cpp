@@ -55,19 +55,19 @@ std::string Table(const Report& r)
         zoneWidth = std::max(zoneWidth, day.zone.size());
         hijri = hijri || !day.hijri.empty();
     }
+    // The date and six cells of ten: a short last time ("--:--") must not pull the columns left.
+    constexpr std::size_t kTimesWidth = 10 + kSlotCount * 10;
     auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
         line.pop_back(); // the line's end
+        if (zoneWidth || hijri)
+            line.resize(std::max(line.size(), kTimesWidth), ' ');
         if (zoneWidth)
             line += "  " + (hijri ? zone + std::string(zoneWidth - std::min(zoneWidth, zone.size()), ' ') : zone);
         if (hijri)
             line += "  " + hijriText;
         return line + "\n";
     };
-    // The header's last cell keeps its padding only when a column follows it.
-    std::string header = TableLine("Date      ", kPrayerNames);
-    if (zoneWidth || hijri)
-        header.insert(header.size() - 1, "    ");
-    std::string out = r.place + "\n" + tail(header, zoneWidth ? "Zone" : "", "Hijri");
+    std::string out = r.place + "\n" + tail(TableLine("Date      ", kPrayerNames), zoneWidth ? "Zone" : "", "Hijri");
     for (const DayTimes& day : r.days)
         out += tail(TableLine(FormatDate(day.date), day.times), day.zone, day.hijri);
     return out;
