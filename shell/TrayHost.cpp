@@ -5,6 +5,7 @@
 #include "platform/Menus.h"
 #include "platform/Process.h"
 #include "platform/Sound.h"
+#include "platform/StatusNotifierToolTip.h"
 #include "platform/TemplateBuilder.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
@@ -139,6 +140,13 @@ void TrayHost::AddTrayIcon()
             RebuildMenu();
     }
     icon_->show();
+    // Qt registers its item anew each time the icon is shown: serve the tooltip's body again.
+    if (kind_ == TrayKind::StatusNotifier) {
+        if (!richTip_)
+            richTip_ = new StatusNotifierToolTip(this);
+        if (richTip_->Attach())
+            UpdateTip();
+    }
     iconAdded_ = true;
 }
 
@@ -191,7 +199,10 @@ void TrayHost::UpdateTip()
 {
     if (!icon_)
         return;
+    // One text for the trays that show one; a StatusNotifier host is given title and body apart.
     icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
+    if (richTip_)
+        richTip_->SetToolTip(QString::fromStdString(tip_.title), QString::fromStdString(tip_.body));
 }
 
 void TrayHost::WatchForTray()

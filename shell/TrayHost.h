@@ -17,6 +17,8 @@ class QMenu;
 
 namespace nuro {
 
+class StatusNotifierToolTip;
+
 // The longest a StatusNotifier host's menu counts as open when the host never says it closed.
 inline constexpr int kExportedMenuBusyMs = 15000;
 
@@ -96,6 +98,7 @@ private:
     TrayKind kind_ = TrayKind::XEmbed;
     bool hostLacksMenu_ = false;
     QMenu* exported_ = nullptr;
+    StatusNotifierToolTip* richTip_ = nullptr; // the tooltip with a body, on a StatusNotifier host
     TrayTip tip_{kTrayTip, "", ""};
 };
 

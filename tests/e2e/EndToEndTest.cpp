@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QElapsedTimer>
@@ -370,6 +371,26 @@ protected:
         QDBusInterface props(itemService, itemPath, "org.freedesktop.DBus.Properties", *bus);
         QDBusReply<QDBusVariant> reply = props.call("Get", "org.kde.StatusNotifierItem", QString::fromLatin1(name));
         return reply.isValid() ? reply.value().variant() : QVariant();
+    }
+    // The protocol's tooltip, (sa(iiay)ss), out of a property value.
+    static void ReadToolTip(const QVariant& value, QString& iconName, int& images, QString& title, QString& body)
+    {
+        const QDBusArgument tip = value.value<QDBusArgument>();
+        images = 0;
+        tip.beginStructure();
+        tip >> iconName;
+        tip.beginArray();
+        while (!tip.atEnd()) {
+            int w = 0, h = 0;
+            QByteArray pixels;
+            tip.beginStructure();
+            tip >> w >> h >> pixels;
+            tip.endStructure();
+            images += w > 0 && h > 0 && pixels.size() == w * h * 4;
+        }
+        tip.endArray();
+        tip >> title >> body;
+        tip.endStructure();
     }
     bool CallItem(const char* method)
     {
@@ -809,25 +830,31 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     QThread::msleep(500);
     EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
 
-    const QDBusArgument tip = ItemProperty("ToolTip").value<QDBusArgument>();
+    // The tooltip: the fixed tip as its title; the next prayer, then the day's six times, as its body.
     QString iconName, title, body;
-    tip.beginStructure();
-    tip >> iconName;
-    tip.beginArray();
-    while (!tip.atEnd()) {
-        int w = 0, h = 0;
-        QByteArray pixels;
-        tip.beginStructure();
-        tip >> w >> h >> pixels;
-        tip.endStructure();
-    }
-    tip.endArray();
-    tip >> title >> body;
-    tip.endStructure();
-    // Qt's item carries its one tooltip text as the title: the fixed tip, then the next prayer.
-    const QStringList tipLines = title.split(QLatin1Char('\n'));
-    EXPECT_EQ(tipLines.value(0), "NURO :)!") << "the tip is the item's tooltip title";
-    EXPECT_TRUE(tipLines.value(1).contains(QStringLiteral(" \u00b7 in "))) << title.toStdString();
+    int tipImages = 0;
+    ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
+    EXPECT_EQ(title.toStdString(), "NURO :)!");
+    const QStringList bodyLines = body.split(QLatin1Char('\n'));
+    ASSERT_EQ(bodyLines.size(), 8) << body.toStdString();
+    EXPECT_TRUE(bodyLines[0].contains(QStringLiteral(" \u00b7 in "))) << body.toStdString();
+    EXPECT_EQ(bodyLines[1], "");
+    const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1 \\d\\d:\\d\\d$").arg(names[i])).match(bodyLines[2 + i]).hasMatch())
+            << bodyLines[2 + i].toStdString();
+    // Everything else is still Qt's item: its pictures, in the tooltip too, and all its properties.
+    EXPECT_GT(tipImages, 0) << "the tooltip carries the icon's pictures";
+    QDBusMessage all = bus->call(QDBusMessage::createMethodCall(itemService, itemPath, "org.freedesktop.DBus.Properties",
+                                                                "GetAll")
+                                 << QStringLiteral("org.kde.StatusNotifierItem"));
+    ASSERT_EQ(all.type(), QDBusMessage::ReplyMessage) << all.errorMessage().toStdString();
+    const QVariantMap props = qdbus_cast<QVariantMap>(all.arguments().value(0));
+    EXPECT_EQ(props.value("Status").toString(), "Active");
+    EXPECT_TRUE(props.contains("IconPixmap") && props.contains("Menu") && props.contains("ToolTip"));
+    QString allTitle, allBody;
+    ReadToolTip(props.value("ToolTip"), iconName, tipImages, allTitle, allBody);
+    EXPECT_EQ(allBody.toStdString(), body.toStdString());
 
     const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
     ASSERT_NE(menuPath, "/NO_DBUSMENU") << "the menu is exported";

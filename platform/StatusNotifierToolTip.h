@@ -1,0 +1,46 @@
+// A tooltip with a body for the process's StatusNotifier item. Qt serves the item's D-Bus object
+// itself and exports the icon's one tooltip text as the title, with no body. This object takes the
+// item's path over on Qt's own connection: it answers the ToolTip property with a title and a body,
+// and passes every other property, method and signal through to Qt's item unchanged.
+#pragma once
+
+#include <QDBusVirtualObject>
+#include <QPointer>
+#include <QString>
+
+namespace nuro {
+
+class StatusNotifierToolTip : public QDBusVirtualObject {
+    Q_OBJECT
+public:
+    explicit StatusNotifierToolTip(QObject* parent = nullptr);
+    ~StatusNotifierToolTip() override;
+
+    // Serves the item Qt registered for this process's icon; again after Qt registered it anew (the
+    // icon shown again, a watcher that restarted). False, with Qt's item left as it is, when there is
+    // no item or it does not look as expected.
+    bool Attach();
+    bool Attached() const;
+
+    // The tooltip's title and body (plain text, lines split by "\n"); the host is told when they change.
+    void SetToolTip(const QString& title, const QString& body);
+
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+private slots:
+    void RelayItemSignal();
+    void WatcherRegistered();
+
+private:
+    void Release();
+    QVariant ItemProperty(const QString& name) const;
+    void EmitNewToolTip();
+
+    QString connectionName_;
+    QPointer<QObject> item_;    // Qt's tray item, once registered at the item's path
+    QPointer<QObject> adaptor_; // its org.kde.StatusNotifierItem adaptor
+    QString title_, body_;
+};
+
+} // namespace nuro
