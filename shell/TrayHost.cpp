@@ -301,6 +301,10 @@ void TrayHost::StopSound()
 
 void TrayHost::SetTip(const TrayTip& tip)
 {
+    // The table is refreshed every few seconds; a host told of a tooltip that did not change would
+    // fetch it again each time.
+    if (icon_ && tip.title == tip_.title && tip.nextLine == tip_.nextLine && tip.body == tip_.body)
+        return;
     tip_ = tip;
     UpdateTip();
 }
