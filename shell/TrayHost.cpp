@@ -303,7 +303,7 @@ void TrayHost::SetTip(const TrayTip& tip)
 {
     // The table is refreshed every few seconds; a host told of a tooltip that did not change would
     // fetch it again each time.
-    if (icon_ && tip.title == tip_.title && tip.nextLine == tip_.nextLine && tip.body == tip_.body)
+    if (tip.title == tip_.title && tip.nextLine == tip_.nextLine && tip.body == tip_.body)
         return;
     tip_ = tip;
     UpdateTip();
