@@ -6,12 +6,10 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QMetaClassInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
-#include <QTimer>
 
 #include <array>
 
@@ -21,7 +19,6 @@ namespace {
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 // One picture of the tooltip's icon, as the protocol carries it (width, height, ARGB32 bytes).
 struct TipImage {
@@ -100,7 +97,7 @@ void RegisterTypes()
     (void)registered;
 }
 
-// Qt's item at the path on `bus`, when it is a plain object with the item's adaptor.
+// The org.kde.StatusNotifierItem adaptor of Qt's item, when the object at the path is one.
 QObject* ItemAdaptorOf(QObject* item)
 {
     if (!item)
@@ -171,23 +168,11 @@ bool StatusNotifierToolTip::Attach()
         for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
             if (mo->method(i).methodType() == QMetaMethod::Signal)
                 connect(adaptor, mo->method(i), this, relay);
-        if (connectionName_ != bus.name()) {
-            connectionName_ = bus.name();
-            // A watcher that comes back makes Qt register its own object again: serve it once more.
-            auto* watcher = new QDBusServiceWatcher(kWatcherService, bus,
-                                                    QDBusServiceWatcher::WatchForRegistration, this);
-            connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &StatusNotifierToolTip::WatcherRegistered);
-        }
+        connectionName_ = bus.name();
         EmitNewToolTip();
         return true;
     }
     return false;
-}
-
-void StatusNotifierToolTip::WatcherRegistered()
-{
-    // After Qt's own handler has put its object back.
-    QTimer::singleShot(0, this, [this] { Attach(); });
 }
 
 void StatusNotifierToolTip::Release()

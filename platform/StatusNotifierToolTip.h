@@ -17,8 +17,8 @@ public:
     ~StatusNotifierToolTip() override;
 
     // Serves the item Qt registered for this process's icon; again after Qt registered it anew (the
-    // icon shown again, a watcher that restarted). False, with Qt's item left as it is, when there is
-    // no item or it does not look as expected.
+    // icon hidden and shown). False, with Qt's item left as it is, when there is no item or it does
+    // not look as expected.
     bool Attach();
     bool Attached() const;
 
@@ -30,7 +30,6 @@ public:
 
 private slots:
     void RelayItemSignal();
-    void WatcherRegistered();
 
 private:
     void Release();
