@@ -199,10 +199,11 @@ void TrayHost::UpdateTip()
 {
     if (!icon_)
         return;
-    // One text for the trays that show one; a StatusNotifier host is given title and body apart.
-    icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
+    // A StatusNotifier host is given title and body apart (and told once); other trays one text.
     if (richTip_)
         richTip_->SetToolTip(QString::fromStdString(tip_.title), QString::fromStdString(tip_.body));
+    if (!richTip_ || !richTip_->Attached())
+        icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
 }
 
 void TrayHost::WatchForTray()
