@@ -69,6 +69,60 @@ TEST(NextPrayerTest, AnEmptyOrBrokenTableLeavesTheFixedTipAlone)
     EXPECT_EQ(broken.body, broken.nextLine);
 }
 
+TEST(NextPrayerTest, PatternsTakeTheirValuesByPlaceInAnyOrder)
+{
+    const struct {
+        const char* pattern;
+        const char* text;
+    } rows[] = {
+        {"%1 %2 \u00b7 in %3", "Aser 14:45 \u00b7 in 1 h"},
+        {"%3 :%1 %2", "1 h :Aser 14:45"}, // a language that puts the time left first
+        {"%2%2", "14:4514:45"},
+        {"100% %1", "100% Aser"},        // a % before no place stays
+        {"%4 %0 %", "%4 %0 %"},         // places with no value stay as written
+        {"", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FillPattern(row.pattern, {"Aser", "14:45", "1 h"}), row.text) << row.pattern;
+}
+
+TEST(NextPrayerTest, TheWordsGivenMakeTheTipAndTheReminder)
+{
+    GlanceWords words;
+    words.names[kAser] = "ASR";
+    words.names[kShuroq] = "SUNRISE";
+    words.nextLine = "[%3] %1 %2";
+    words.hoursAndMinutes = "%1:%2";
+    words.hoursOnly = "%1H";
+    words.minutesOnly = "%1M";
+    words.reminderTitle = "%2 to %1";
+    const struct {
+        const GlanceWords* words;
+        std::int32_t now, remindLeft;
+        const char *line, *times, *reminder;
+    } rows[] = {
+        {&words, At(13, 33, 20), 10, "[1:12] ASR 14:45", "Fajer 05:47\nSUNRISE 07:19\nDhohur 12:18\nASR 14:45",
+         "10M to ASR"},
+        {&words, At(12, 45), 90, "[2H] ASR 14:45", nullptr, "90M to ASR"},
+        {&words, At(14, 0), 1, "[45M] ASR 14:45", nullptr, "1M to ASR"},
+        // English, as it always read: the reminder counts minutes even past an hour.
+        {nullptr, At(14, 0), 90, "Aser 14:45 \u00b7 in 45 min", "Fajer 05:47\nShuroq 07:19\nDhohur 12:18\nAser 14:45",
+         "Aser in 90 min"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        const GlanceWords& w = row.words ? *row.words : GlanceWords{};
+        const TrayTip tip = MakeTrayTip("NURO :)!", kTunis, "", row.now, w);
+        EXPECT_EQ(tip.nextLine, row.line);
+        if (row.times) {
+            EXPECT_EQ(tip.body.substr(0, tip.body.find("\nMaghereb")), std::string(row.line) + "\n\n" + row.times);
+        }
+        const ReminderText reminder = MakeReminderText(kAser, "14:45", row.remindLeft, w);
+        EXPECT_EQ(reminder.title, row.reminder);
+        EXPECT_EQ(reminder.body, w.names[kAser] + " 14:45");
+    }
+}
+
 TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
 {
     const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12};
