@@ -13,6 +13,11 @@ std::string HoursMinutes(std::string_view text) { return std::string(text.substr
 
 std::int32_t MinutesUp(std::int32_t seconds) { return (seconds + 59) / 60; }
 
+bool SameDay(const LocalDate& a, const LocalDate& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
 } // namespace
 
 std::optional<std::int32_t> TimeTextSeconds(std::string_view text)
@@ -119,24 +124,60 @@ TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_
 }
 
 std::optional<ReminderClock::Due> ReminderClock::Check(const TimeTable& table, const LocalDate& date,
-                                                       std::int32_t minutes, std::int32_t nowSeconds)
+                                                       std::int32_t minutes, std::int32_t nowSeconds,
+                                                       const TimeTable* tomorrow)
 {
     if (minutes <= 0)
         return std::nullopt;
     if (minutes > kMaxRemindMinutes)
         minutes = kMaxRemindMinutes;
-    if (date.year != firedDate_.year || date.month != firedDate_.month || date.day != firedDate_.day) {
-        firedDate_ = date;
-        firedSlots_ = 0;
+    // Half a day back on the same date is the clock passing midnight ahead of the table's date; half
+    // a day forward again (a clock set back over midnight) ends it.
+    if (SameDay(date, seenDate_) && seenSecond_ >= 0) {
+        if (nowSeconds + kDaySeconds / 2 < seenSecond_)
+            pastMidnight_ = true;
+        else if (nowSeconds > seenSecond_ + kDaySeconds / 2)
+            pastMidnight_ = false;
+    } else {
+        pastMidnight_ = false;
     }
+    seenDate_ = date;
+    seenSecond_ = nowSeconds;
+    if (pastMidnight_ && tomorrow)
+        return CheckDay(*tomorrow, NextDay(date), minutes, nowSeconds, nullptr);
+    return CheckDay(table, date, minutes, nowSeconds, tomorrow);
+}
+
+std::optional<ReminderClock::Due> ReminderClock::CheckDay(const TimeTable& table, const LocalDate& date,
+                                                          std::int32_t minutes, std::int32_t nowSeconds,
+                                                          const TimeTable* tomorrow)
+{
+    const LocalDate next = NextDay(date);
+    if (!SameDay(date, today_.date))
+        today_ = SameDay(date, tomorrow_.date) ? tomorrow_ : Fired{date, 0};
+    if (!SameDay(next, tomorrow_.date))
+        tomorrow_ = Fired{next, 0};
+    const std::int32_t window = minutes * 60;
     for (const NoticeEntry& entry : kNoticeTable) {
         const unsigned bit = 1u << entry.slot;
         const std::string text = SlotText(table[entry.slot]);
         const std::optional<std::int32_t> at = TimeTextSeconds(text);
-        if ((firedSlots_ & bit) || !at || nowSeconds >= *at || nowSeconds < *at - minutes * 60)
+        if ((today_.prayers & bit) || !at || nowSeconds >= *at || nowSeconds < *at - window)
             continue;
-        firedSlots_ |= bit;
+        today_.prayers |= bit;
         return Due{entry.slot, HoursMinutes(text), MinutesUp(*at - nowSeconds)};
+    }
+    if (!tomorrow)
+        return std::nullopt;
+    // Tomorrow's prayers whose window opens before midnight: their evening part is today's.
+    for (const NoticeEntry& entry : kNoticeTable) {
+        const unsigned bit = 1u << entry.slot;
+        const std::string text = SlotText((*tomorrow)[entry.slot]);
+        const std::optional<std::int32_t> at = TimeTextSeconds(text);
+        if ((tomorrow_.prayers & bit) || !at || *at - window >= 0 || nowSeconds < *at - window + kDaySeconds)
+            continue;
+        tomorrow_.prayers |= bit;
+        return Due{entry.slot, HoursMinutes(text), MinutesUp(kDaySeconds - nowSeconds + *at)};
     }
     return std::nullopt;
 }

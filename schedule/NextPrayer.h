@@ -83,7 +83,8 @@ TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_
 
 // The reminder REMIND minutes before each alerted prayer. Fed the clock, it answers each prayer of
 // each day once: in the window [prayer - minutes, prayer), so a reminder whose exact second passed
-// while the monitor waited on a notice still comes. The window does not reach back over midnight.
+// while the monitor waited on a notice still comes. Given tomorrow's table, a window that begins
+// before midnight (Fajer at 00:30 with 60 minutes) is served from today's evening.
 class ReminderClock {
 public:
     struct Due {
@@ -92,11 +93,22 @@ public:
         std::int32_t minutesLeft;
     };
     std::optional<Due> Check(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
-                             std::int32_t nowSeconds);
+                             std::int32_t nowSeconds, const TimeTable* tomorrow = nullptr);
 
 private:
-    LocalDate firedDate_{};
-    unsigned firedSlots_ = 0; // bit per TimeSlotIndex, for firedDate_
+    struct Fired {
+        LocalDate date{};
+        unsigned prayers = 0; // bit per TimeSlotIndex
+    };
+    std::optional<Due> CheckDay(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
+                                std::int32_t nowSeconds, const TimeTable* tomorrow);
+
+    Fired today_, tomorrow_;
+    // The clock passes midnight seconds before the refresh turns the table to the new day; until
+    // then the old day's table is not today's, and tomorrow's table is.
+    LocalDate seenDate_{};
+    std::int32_t seenSecond_ = -1;
+    bool pastMidnight_ = false;
 };
 
 inline constexpr std::int32_t kMaxRemindMinutes = 999;
