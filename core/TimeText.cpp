@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 
@@ -76,6 +77,18 @@ LocalDate ReadLocalDate()
     date.year = local.tm_year + 1900;
     date.day = static_cast<std::int8_t>(local.tm_mday);
     date.month = static_cast<std::int8_t>(local.tm_mon + 1);
+    return date;
+}
+
+LocalDate NextDay(const LocalDate& d)
+{
+    const std::chrono::year_month_day day{std::chrono::year{d.year}, std::chrono::month{static_cast<unsigned>(d.month)},
+                                          std::chrono::day{static_cast<unsigned>(d.day)}};
+    const std::chrono::year_month_day next{std::chrono::sys_days{day} + std::chrono::days{1}};
+    LocalDate date;
+    date.year = static_cast<int>(next.year());
+    date.month = static_cast<std::int8_t>(static_cast<unsigned>(next.month()));
+    date.day = static_cast<std::int8_t>(static_cast<unsigned>(next.day()));
     return date;
 }
 

@@ -27,4 +27,7 @@ std::string ShiftTimeText(std::string_view time, std::int32_t minutes);
 
 LocalDate ReadLocalDate();
 
+// The calendar day after `date`, across months, years and leap days.
+LocalDate NextDay(const LocalDate& date);
+
 } // namespace nuro

@@ -104,6 +104,23 @@ constexpr MarkedText kMarked[] = {
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sound")},
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)")},
 
+    // The tray tooltip and the reminder, put together by code: the prayer names, then the patterns,
+    // where %1, %2, %3 stand for what the comment before each says and may move. The next prayer:
+    // %1 its name, %2 its time HH:MM, %3 the time left.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Fajer")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Shuroq")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Dhohur")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Aser")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Maghereb")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Isha")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 %2 · in %3")},
+    // Time left, kept short: %1 hours, %2 minutes.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 h %2 min")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 h")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 min")},
+    // The reminder's title: %1 the prayer's name, %2 the minutes left as "%1 min" gives them.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 in %2")},
+
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
     {"Message", QT_TRANSLATE_NOOP("Message", "DATE")},

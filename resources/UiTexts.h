@@ -14,6 +14,8 @@ std::string TemplateContext(int templateId);
 std::string MenuContext(int menuId);
 inline constexpr const char* kAccessibleContext = "Accessible";
 inline constexpr const char* kMessageContext = "Message";
+// The tray tooltip's and the reminder's words (prayer names, units, line patterns).
+inline constexpr const char* kGlanceContext = "Glance";
 
 struct AccessibleText {
     int templateId;

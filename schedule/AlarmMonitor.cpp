@@ -163,14 +163,23 @@ void AlarmMonitor::RunDuties(milliseconds steady)
 
 void AlarmMonitor::CheckReminder(const std::string& clock)
 {
-    if (remindMinutes_ > 0) {
-        const TimeTable table = w_.schedule.Table();
-        const std::optional<std::int32_t> now = TimeTextSeconds(clock);
-        if (now) {
-            if (auto due = reminders_.Check(table, w_.schedule.Date(), remindMinutes_, *now))
-                w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
-        }
+    if (remindMinutes_ <= 0)
+        return;
+    const std::optional<std::int32_t> now = TimeTextSeconds(clock);
+    if (!now)
+        return;
+    const TimeTable table = w_.schedule.Table();
+    const LocalDate date = w_.schedule.Date();
+    const bool newDay =
+        date.year != tomorrowOf_.year || date.month != tomorrowOf_.month || date.day != tomorrowOf_.day;
+    // Not before the first refresh has given the day.
+    if (w_.tableOn && date.year > 0 && (newDay || table != tomorrowFrom_)) {
+        tomorrowOf_ = date;
+        tomorrowFrom_ = table;
+        tomorrow_ = w_.tableOn(NextDay(date));
     }
+    if (auto due = reminders_.Check(table, date, remindMinutes_, *now, tomorrow_ ? &*tomorrow_ : nullptr))
+        w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
 }
 
 std::int32_t AlarmMonitor::NewSeconds(std::int32_t second, milliseconds steady, milliseconds epoch)
@@ -227,7 +236,15 @@ void StartAlarmMonitor(MonitorHost& host)
         // Never destroyed: the thread outlives every static and the process ends under it.
         static MonitorClock* clock = new SystemMonitorClock(&Schedule());
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
-                                          MonitorStop, [] { return SnapshotSettings().extra.REMIND; }});
+                                          MonitorStop, [] { return SnapshotSettings().extra.REMIND; },
+                                          [](const LocalDate& day) -> std::optional<TimeTable> {
+                                              // A schedule of its own for that day, over the same
+                                              // library and settings; the library's text is per thread.
+                                              Scheduler other(Calc(), [day] { return day; });
+                                              if (!other.Refresh(nullptr))
+                                                  return std::nullopt;
+                                              return other.Table();
+                                          }});
         try {
             std::thread([monitor] { monitor->Run(); }).detach();
         } catch (const std::system_error&) {

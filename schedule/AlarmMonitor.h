@@ -128,6 +128,9 @@ public:
         const std::atomic<bool>& stop;
         // REMIND, read with each refresh; empty: no reminders.
         std::function<std::int32_t()> remindMinutes = {};
+        // A day's table (tomorrow's, for reminders that reach back over midnight), computed on the
+        // monitor thread; empty or nullopt: none reach back.
+        std::function<std::optional<TimeTable>(const LocalDate&)> tableOn = {};
     };
 
     explicit AlarmMonitor(Wiring wiring);
@@ -163,11 +166,16 @@ private:
     std::deque<NoticeEntry> pending_;
     std::int32_t remindMinutes_ = 0;
     ReminderClock reminders_;
+    // Tomorrow's table, asked for again only when the day or today's table changes; the monitor's own.
+    LocalDate tomorrowOf_{};
+    TimeTable tomorrowFrom_{};
+    std::optional<TimeTable> tomorrow_;
 };
 
 // Titles the main frame with PlaceName and starts the process's monitor on its own detached thread,
-// over the system clock, Schedule(), RefreshSchedule(), NoticeOffset and MonitorStop. Only the first
-// call does anything; `host` must outlive the process. Nothing ever waits for the thread.
+// over the system clock, Schedule(), RefreshSchedule(), NoticeOffset, MonitorStop, REMIND and the
+// next day's table by Calc(). Only the first call does anything; `host` must outlive the process.
+// Nothing ever waits for the thread.
 void StartAlarmMonitor(MonitorHost& host);
 
 } // namespace nuro

@@ -2,8 +2,6 @@
 
 #include "schedule/AlarmMonitor.h"
 
-#include <cstdio>
-
 namespace nuro {
 namespace {
 
@@ -14,6 +12,11 @@ int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 std::string HoursMinutes(std::string_view text) { return std::string(text.substr(0, 5)); }
 
 std::int32_t MinutesUp(std::int32_t seconds) { return (seconds + 59) / 60; }
+
+bool SameDay(const LocalDate& a, const LocalDate& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
 
 } // namespace
 
@@ -59,65 +62,122 @@ std::optional<NextPrayer> FindNextPrayer(const TimeTable& today, std::string_vie
     return NextPrayer{kFajer, HoursMinutes(fajer), MinutesUp(kDaySeconds - nowSeconds + *at), true};
 }
 
-std::string NextPrayerLine(const NextPrayer& next)
+std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values)
 {
-    const std::int32_t hours = next.minutesLeft / 60, minutes = next.minutesLeft % 60;
-    std::string left;
-    if (hours == 0)
-        left = std::to_string(minutes) + " min";
-    else if (minutes == 0)
-        left = std::to_string(hours) + " h";
-    else
-        left = std::to_string(hours) + " h " + std::to_string(minutes) + " min";
-    return std::string(kPrayerNames[next.slot]) + " " + next.time + " \u00b7 in " + left;
+    std::string out;
+    out.reserve(pattern.size() + 16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const int place = i + 1 < pattern.size() && pattern[i] == '%' ? Digit(pattern[i + 1]) : -1;
+        if (place >= 1 && static_cast<std::size_t>(place) <= values.size()) {
+            out.append(values.begin()[place - 1]);
+            ++i;
+        } else {
+            out.push_back(pattern[i]);
+        }
+    }
+    return out;
 }
 
-std::string DayTimesText(const TimeTable& today)
+std::string NextPrayerLine(const NextPrayer& next, const GlanceWords& words)
+{
+    const std::string hours = std::to_string(next.minutesLeft / 60), minutes = std::to_string(next.minutesLeft % 60);
+    const std::string left = next.minutesLeft < 60       ? FillPattern(words.minutesOnly, {minutes})
+                             : next.minutesLeft % 60 == 0 ? FillPattern(words.hoursOnly, {hours})
+                                                          : FillPattern(words.hoursAndMinutes, {hours, minutes});
+    return FillPattern(words.nextLine, {words.names[next.slot], next.time, left});
+}
+
+std::string DayTimesText(const TimeTable& today, const GlanceWords& words)
 {
     std::string text;
-    char line[48];
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const std::string time = SlotText(today[i]);
         if (!TimeTextSeconds(time))
             return {};
-        std::snprintf(line, sizeof line, "%s%s %s", i ? "\n" : "", kPrayerNames[i], HoursMinutes(time).c_str());
-        text += line;
+        if (i)
+            text += '\n';
+        text.append(words.names[i]).append(" ").append(HoursMinutes(time));
     }
     return text;
 }
 
+ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::int32_t minutesLeft,
+                              const GlanceWords& words)
+{
+    const std::string& name = words.names[slot];
+    return {FillPattern(words.reminderTitle, {name, FillPattern(words.minutesOnly, {std::to_string(minutesLeft)})}),
+            std::string(name).append(" ").append(HoursMinutes(time))};
+}
+
 std::string TrayTip::PlainText() const { return nextLine.empty() ? title : title + "\n" + nextLine; }
 
-TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds)
+TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
+                    const GlanceWords& words)
 {
     TrayTip tip;
     tip.title = title;
     if (const std::optional<NextPrayer> next = FindNextPrayer(today, tomorrowFajer, nowSeconds))
-        tip.nextLine = NextPrayerLine(*next);
-    const std::string times = DayTimesText(today);
+        tip.nextLine = NextPrayerLine(*next, words);
+    const std::string times = DayTimesText(today, words);
     tip.body = tip.nextLine.empty() || times.empty() ? tip.nextLine + times : tip.nextLine + "\n\n" + times;
     return tip;
 }
 
 std::optional<ReminderClock::Due> ReminderClock::Check(const TimeTable& table, const LocalDate& date,
-                                                       std::int32_t minutes, std::int32_t nowSeconds)
+                                                       std::int32_t minutes, std::int32_t nowSeconds,
+                                                       const TimeTable* tomorrow)
 {
     if (minutes <= 0)
         return std::nullopt;
     if (minutes > kMaxRemindMinutes)
         minutes = kMaxRemindMinutes;
-    if (date.year != firedDate_.year || date.month != firedDate_.month || date.day != firedDate_.day) {
-        firedDate_ = date;
-        firedSlots_ = 0;
+    // Half a day back on the same date is the clock passing midnight ahead of the table's date; half
+    // a day forward again (a clock set back over midnight) ends it.
+    if (SameDay(date, seenDate_) && seenSecond_ >= 0) {
+        if (nowSeconds + kDaySeconds / 2 < seenSecond_)
+            pastMidnight_ = true;
+        else if (nowSeconds > seenSecond_ + kDaySeconds / 2)
+            pastMidnight_ = false;
+    } else {
+        pastMidnight_ = false;
     }
+    seenDate_ = date;
+    seenSecond_ = nowSeconds;
+    if (pastMidnight_ && tomorrow)
+        return CheckDay(*tomorrow, NextDay(date), minutes, nowSeconds, nullptr);
+    return CheckDay(table, date, minutes, nowSeconds, tomorrow);
+}
+
+std::optional<ReminderClock::Due> ReminderClock::CheckDay(const TimeTable& table, const LocalDate& date,
+                                                          std::int32_t minutes, std::int32_t nowSeconds,
+                                                          const TimeTable* tomorrow)
+{
+    const LocalDate next = NextDay(date);
+    if (!SameDay(date, today_.date))
+        today_ = SameDay(date, tomorrow_.date) ? tomorrow_ : Fired{date, 0};
+    if (!SameDay(next, tomorrow_.date))
+        tomorrow_ = Fired{next, 0};
+    const std::int32_t window = minutes * 60;
     for (const NoticeEntry& entry : kNoticeTable) {
         const unsigned bit = 1u << entry.slot;
         const std::string text = SlotText(table[entry.slot]);
         const std::optional<std::int32_t> at = TimeTextSeconds(text);
-        if ((firedSlots_ & bit) || !at || nowSeconds >= *at || nowSeconds < *at - minutes * 60)
+        if ((today_.prayers & bit) || !at || nowSeconds >= *at || nowSeconds < *at - window)
             continue;
-        firedSlots_ |= bit;
+        today_.prayers |= bit;
         return Due{entry.slot, HoursMinutes(text), MinutesUp(*at - nowSeconds)};
+    }
+    if (!tomorrow)
+        return std::nullopt;
+    // Tomorrow's prayers whose window opens before midnight: their evening part is today's.
+    for (const NoticeEntry& entry : kNoticeTable) {
+        const unsigned bit = 1u << entry.slot;
+        const std::string text = SlotText((*tomorrow)[entry.slot]);
+        const std::optional<std::int32_t> at = TimeTextSeconds(text);
+        if ((tomorrow_.prayers & bit) || !at || *at - window >= 0 || nowSeconds < *at - window + kDaySeconds)
+            continue;
+        tomorrow_.prayers |= bit;
+        return Due{entry.slot, HoursMinutes(text), MinutesUp(kDaySeconds - nowSeconds + *at)};
     }
     return std::nullopt;
 }

@@ -4,7 +4,9 @@
 
 #include "schedule/Schedule.h"
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,11 +30,44 @@ struct NextPrayer {
 std::optional<NextPrayer> FindNextPrayer(const TimeTable& today, std::string_view tomorrowFajer,
                                          std::int32_t nowSeconds);
 
+// The words of the tooltip and the reminder, English by default; the shell passes those of the
+// interface language. In a pattern %1, %2, %3 stand for the values named beside it, in any order.
+struct GlanceWords {
+    std::array<std::string, kSlotCount> names{kPrayerNames[0], kPrayerNames[1], kPrayerNames[2],
+                                              kPrayerNames[3], kPrayerNames[4], kPrayerNames[5]};
+    std::string nextLine = "%1 %2 \u00b7 in %3"; // name, "HH:MM", time left
+    std::string hoursAndMinutes = "%1 h %2 min";
+    std::string hoursOnly = "%1 h";
+    std::string minutesOnly = "%1 min";
+    std::string reminderTitle = "%1 in %2";     // name, minutesOnly of the minutes left
+
+    // Every translatable text, for the translation of them all and the catalogue's check.
+    template <typename Visit>
+    void ForEachText(Visit&& visit)
+    {
+        for (std::string& name : names)
+            visit(name);
+        for (std::string* pattern : {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle})
+            visit(*pattern);
+    }
+};
+
+// `pattern` with each %1..%9 replaced by the value at that place; a % not followed by one stays.
+std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values);
+
 // "Aser 14:45 · in 1 h 12 min", "Isha 18:35 · in 7 min", "Fajer 05:47 · in 2 h".
-std::string NextPrayerLine(const NextPrayer& next);
+std::string NextPrayerLine(const NextPrayer& next, const GlanceWords& words = {});
 
 // The six times of the day, one "Name HH:MM" a line.
-std::string DayTimesText(const TimeTable& today);
+std::string DayTimesText(const TimeTable& today, const GlanceWords& words = {});
+
+// The reminder's notification: "Aser in 10 min" over "Aser 14:45".
+struct ReminderText {
+    std::string title;
+    std::string body;
+};
+ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::int32_t minutesLeft,
+                              const GlanceWords& words = {});
 
 // The tray item's tooltip: the fixed title, the next prayer under it, and the day's times for the
 // trays that show a body (StatusNotifier).
@@ -43,11 +78,13 @@ struct TrayTip {
     // Title and next line on two lines, for trays whose tooltip is one plain text.
     std::string PlainText() const;
 };
-TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds);
+TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
+                    const GlanceWords& words = {});
 
 // The reminder REMIND minutes before each alerted prayer. Fed the clock, it answers each prayer of
 // each day once: in the window [prayer - minutes, prayer), so a reminder whose exact second passed
-// while the monitor waited on a notice still comes. The window does not reach back over midnight.
+// while the monitor waited on a notice still comes. Given tomorrow's table, a window that begins
+// before midnight (Fajer at 00:30 with 60 minutes) is served from today's evening.
 class ReminderClock {
 public:
     struct Due {
@@ -56,11 +93,22 @@ public:
         std::int32_t minutesLeft;
     };
     std::optional<Due> Check(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
-                             std::int32_t nowSeconds);
+                             std::int32_t nowSeconds, const TimeTable* tomorrow = nullptr);
 
 private:
-    LocalDate firedDate_{};
-    unsigned firedSlots_ = 0; // bit per TimeSlotIndex, for firedDate_
+    struct Fired {
+        LocalDate date{};
+        unsigned prayers = 0; // bit per TimeSlotIndex
+    };
+    std::optional<Due> CheckDay(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
+                                std::int32_t nowSeconds, const TimeTable* tomorrow);
+
+    Fired today_, tomorrow_;
+    // The clock passes midnight seconds before the refresh turns the table to the new day; until
+    // then the old day's table is not today's, and tomorrow's table is.
+    LocalDate seenDate_{};
+    std::int32_t seenSecond_ = -1;
+    bool pastMidnight_ = false;
 };
 
 inline constexpr std::int32_t kMaxRemindMinutes = 999;

@@ -5,6 +5,7 @@
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/cli/TimesReport.h"
+#include "shell/TrayCompanion.h"
 #include "shell/TrayRules.h"
 
 #include <QPointer>
@@ -64,7 +65,7 @@ void PrayerGlance::Update()
         tomorrowFajer_ = w_.fajerOn(times::NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
-    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now);
+    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
@@ -89,6 +90,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.showTip = std::move(showTip);
     w.markTimeBox = std::move(markTimeBox);
     w.showHijri = std::move(showHijri);
+    w.words = InterfaceGlanceWords;
     return w;
 }
 

@@ -25,6 +25,7 @@ public:
         std::function<void(const TrayTip&)> showTip;
         std::function<void(int boxId)> markTimeBox;          // 0: no box marked
         std::function<void(const std::string&)> showHijri;
+        std::function<GlanceWords()> words = {};             // empty: English
     };
     explicit PrayerGlance(Wiring wiring);
 

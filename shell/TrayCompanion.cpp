@@ -63,10 +63,19 @@ void StartPrayerGlance(TrayHost* host)
     glance->Start();
 }
 
+GlanceWords InterfaceGlanceWords()
+{
+    GlanceWords words;
+    words.ForEachText([](std::string& text) {
+        text = TranslateData(TextLanguage::Interface, kGlanceContext, text.c_str()).toStdString();
+    });
+    return words;
+}
+
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft)
 {
-    const std::string name = kPrayerNames[slot];
-    ShowDesktopNotification(name + " in " + std::to_string(minutesLeft) + " min", name + " " + time);
+    const ReminderText text = MakeReminderText(slot, time, minutesLeft, InterfaceGlanceWords());
+    ShowDesktopNotification(text.title, text.body);
 }
 
 } // namespace nuro

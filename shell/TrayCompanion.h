@@ -3,6 +3,7 @@
 // apart from TrayHost so a tray of another kind can call the same pieces.
 #pragma once
 
+#include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
 #include <cstdint>
@@ -24,7 +25,11 @@ void SyncStopSoundItem(QMenu* menu, const std::function<void()>& chosen);
 // Starts the process's glance over `host` (its tooltip) and the main dialog (mark, Hijri strip).
 void StartPrayerGlance(TrayHost* host);
 
-// The reminder's silent desktop notification: "Aser in 10 min" over "Aser 14:45". Returns at once.
+// The tooltip's and the reminder's words in the interface language, the tray menu's; from any thread.
+GlanceWords InterfaceGlanceWords();
+
+// The reminder's silent desktop notification: "Aser in 10 min" over "Aser 14:45", in the interface
+// language. Returns at once.
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft);
 
 } // namespace nuro

@@ -585,6 +585,53 @@
     </message>
 </context>
 <context>
+    <name>Glance</name>
+    <message>
+        <source>Fajer</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Shuroq</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Dhohur</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Aser</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghereb</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>%1 %2 · in %3</source>
+        <translation>%1 %2 · بعد %3</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 س %2 د</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 س</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 د</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 بعد %2</translation>
+    </message>
+</context>
+<context>
     <name>Menu103</name>
     <message>
         <source>&amp;Tray</source>

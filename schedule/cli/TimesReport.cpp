@@ -70,16 +70,6 @@ std::optional<LocalDate> ParseDate(std::string_view text)
     return date;
 }
 
-LocalDate NextDay(const LocalDate& d)
-{
-    const std::chrono::year_month_day next{std::chrono::sys_days{ToCalendar(d)} + std::chrono::days{1}};
-    LocalDate date;
-    date.year = static_cast<int>(next.year());
-    date.month = static_cast<std::int8_t>(static_cast<unsigned>(next.month()));
-    date.day = static_cast<std::int8_t>(static_cast<unsigned>(next.day()));
-    return date;
-}
-
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string* error)
 {
     Options options;

@@ -32,7 +32,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 // "YYYY-MM-DD" of a real calendar day.
 std::optional<LocalDate> ParseDate(std::string_view text);
-LocalDate NextDay(const LocalDate& date);
+using nuro::NextDay;
 
 // A database row (nom, d1, m1, s1, card1, d2, m2, s2, card2, t_zone, p, t, h) taken into the settings
 // as the Config dialog takes a chosen place: the name, the place's additions, the row's values

@@ -172,7 +172,7 @@ TEST_F(ConfigDialogTest, PlaceListSeesOnlyTheFirst11999Characters)
     // 1199 names of 9 characters and a '*' fill 11990 characters; the next name's '*' is the 12000th.
     std::string t1;
     for (int i = 0; i < 1199; ++i)
-        t1 += "n" + std::to_string(10000000 + i) + "*";
+        t1.append("n").append(std::to_string(10000000 + i)).append("*");
     WriteSettingsFile(t1 + "lastplace*");
     QWidget* list = PlaceList(Open());
     EXPECT_EQ(ListGetCount(list), 1199);

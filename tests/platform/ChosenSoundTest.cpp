@@ -1,9 +1,10 @@
-// A prayer's own sound: the fallback to um.wav with its reason, WAV and OGG through SDL2_mixer on the
-// dummy driver, and "Stop sound" ending a long sound at once.
+// A prayer's own sound: the fallback to um.wav with its reason, WAV, OGG and MP3 through SDL2_mixer
+// on the dummy driver, and "Stop sound" ending a long sound at once.
 #include "platform/Sound.h"
 
 #include <gtest/gtest.h>
 
+#include <lame.h>
 #include <vorbis/vorbisenc.h>
 
 #include <atomic>
@@ -117,6 +118,28 @@ void WriteOgg(const fs::path& path, double seconds, int rate = 22050)
     vorbis_info_clear(&info);
 }
 
+// An MP3 file made here with LAME's encoding library, as the OGG one is with libvorbisenc.
+void WriteMp3(const fs::path& path, double seconds, int rate = 22050)
+{
+    lame_t lame = lame_init();
+    ASSERT_NE(lame, nullptr);
+    lame_set_in_samplerate(lame, rate);
+    lame_set_num_channels(lame, 1);
+    lame_set_mode(lame, MONO);
+    lame_set_brate(lame, 32);
+    ASSERT_GE(lame_init_params(lame), 0);
+    std::vector<float> tone = Tone(seconds, rate);
+    // LAME's own bound for the worst case: 1.25 bytes a sample and 7200 more.
+    std::vector<unsigned char> mp3(tone.size() * 5 / 4 + 7200);
+    const int encoded = lame_encode_buffer_ieee_float(lame, tone.data(), tone.data(), static_cast<int>(tone.size()),
+                                                      mp3.data(), static_cast<int>(mp3.size()));
+    ASSERT_GE(encoded, 0);
+    const int flushed = lame_encode_flush(lame, mp3.data() + encoded, static_cast<int>(mp3.size()) - encoded);
+    ASSERT_GE(flushed, 0);
+    lame_close(lame);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(mp3.data()), encoded + flushed);
+}
+
 class ScopedDriver {
 public:
     explicit ScopedDriver(const char* driver) { setenv("SDL_AUDIODRIVER", driver, 1); }
@@ -196,16 +219,18 @@ TEST_F(ChosenSoundTest, AMissingOrUndecodableChoiceFallsBackToUmWavAndSaysWhy)
     }
 }
 
-TEST_F(ChosenSoundTest, WavAndOggPlayThroughTheMixerAndBrokenFilesFallBack)
+TEST_F(ChosenSoundTest, WavOggAndMp3PlayThroughTheMixerAndBrokenFilesFallBack)
 {
     ScopedDriver driver("dummy");
     WriteWav(dir / "chime.wav", 0.6);
     WriteOgg(dir / "adhan.ogg", 0.6);
+    WriteMp3(dir / "adhan.mp3", 0.6);
     std::ofstream(dir / "broken.ogg") << "OggS but not really";
+    std::ofstream(dir / "broken.mp3") << "ID3 but not really";
     const struct {
         const char* file;
         bool fallsBack;
-    } rows[] = {{"chime.wav", false}, {"adhan.ogg", false}, {"broken.ogg", true}};
+    } rows[] = {{"chime.wav", false}, {"adhan.ogg", false}, {"adhan.mp3", false}, {"broken.ogg", true}, {"broken.mp3", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
         std::ostringstream log;

@@ -1,12 +1,16 @@
 // The Arabic catalogue as the program embeds it: every menu text, every marked template text and
-// every accessible text has a translation in Arabic script, keeping a menu's mnemonic.
+// every accessible text has a translation in Arabic script, keeping a menu's mnemonic and a
+// pattern's places; every word of the tooltip and the reminder is in it.
 #include "resources/Pictures.h"
 #include "resources/UiTexts.h"
+#include "schedule/NextPrayer.h"
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <string>
 
 using namespace nuro;
@@ -27,6 +31,16 @@ bool HasArabicLetter(const QString& s)
         if (c.isLetter() && c.script() == QChar::Script_Arabic)
             return true;
     return false;
+}
+
+// The %1..%9 places of a pattern, sorted: a translation may move them but not lose or add one.
+std::string Places(const QString& s)
+{
+    QStringList places;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("%[1-9]")).globalMatch(s))
+        places << m.captured();
+    places.sort();
+    return places.join(QLatin1Char(' ')).toStdString();
 }
 
 struct Catalogue {
@@ -71,6 +85,18 @@ TEST(ArabicCatalogue, TranslatesEveryMenuMarkedAndAccessibleText)
         // A menu's Alt key: one mnemonic in the translation where the source has one.
         EXPECT_EQ(source.count(QLatin1Char('&')), arabic.count(QLatin1Char('&')))
             << r.context << " \"" << r.source << '"';
+        EXPECT_EQ(Places(source), Places(arabic)) << r.context << " \"" << r.source << '"';
+    }
+
+    // The tooltip's and the reminder's words are looked up by their English text: each must be a
+    // marked text of their context, or it would stay English in every language.
+    std::vector<std::string> glance;
+    GlanceWords{}.ForEachText([&](std::string& text) { glance.push_back(text); });
+    for (const std::string& word : glance) {
+        const bool marked = std::any_of(MarkedTexts().begin(), MarkedTexts().end(), [&](const MarkedText& m) {
+            return std::string(m.context) == kGlanceContext && word == m.source;
+        });
+        EXPECT_TRUE(marked) << kGlanceContext << " \"" << word << '"';
     }
     EXPECT_EQ(ar.translator.translate("QGuiApplication", "QT_LAYOUT_DIRECTION"), QStringLiteral("RTL"));
 }

@@ -67,7 +67,7 @@ public:
 // One monitor over a fake library answering `times`, from `start` to `end` of simulated time.
 struct Rig {
     Rig(const std::string& times, std::int64_t start, std::int64_t end)
-        : calc(test::MakeFakeCalc()), schedule(*calc, [] { return LocalDate{2025, 14, 6}; }, [] { return AppSettings{}; }),
+        : calc(test::MakeFakeCalc()), schedule(*calc, [this] { return Today(); }, [] { return AppSettings{}; }),
           clock(start, end, stop), host(clock)
     {
         FakeLibrary::Instance().Reset();
@@ -79,7 +79,14 @@ struct Rig {
                                   refreshes.push_back(clock.Millis());
                                   schedule.Refresh(&display);
                               },
-                              offset, stop, [this] { return remind; }});
+                              offset, stop, [this] { return remind; },
+                              [this](const LocalDate& day) -> std::optional<TimeTable> {
+                                  tablesAsked.push_back(day);
+                                  Scheduler other(*calc, [day] { return day; }, [] { return AppSettings{}; });
+                                  if (!other.Refresh(nullptr))
+                                      return std::nullopt;
+                                  return other.Table();
+                              }});
         monitor.Run();
         wakeUps = monitor.WakeUps();
     }
@@ -92,6 +99,17 @@ struct Rig {
         return -1;
     }
 
+    // 14 June 2025, or with `datesFollowClock` the day the simulated clock has reached (the clock is
+    // then read on the monitor's thread only).
+    LocalDate Today() const
+    {
+        if (!datesFollowClock)
+            return {2025, 14, 6};
+        const std::int64_t days = clock.Millis() >= 0 ? clock.Millis() / kDay : -1;
+        return {2025, static_cast<std::int8_t>(14 + days), 6};
+    }
+
+    bool datesFollowClock = false;
     std::unique_ptr<CalcLibrary> calc;
     Scheduler schedule;
     std::atomic<bool> stop{false};
@@ -101,6 +119,7 @@ struct Rig {
     RecordingHost host;
     NullDisplay display;
     std::vector<std::int64_t> refreshes;
+    std::vector<LocalDate> tablesAsked;
     std::int64_t wakeUps = 0;
 };
 
@@ -365,25 +384,39 @@ TEST(AlarmMonitorTest, TheReminderComesOncePerPrayerBeforeItAndNeverDelaysTheNot
         std::int32_t remind, offset;
         std::int64_t openFor; // a notice left open holds the monitor past the reminder's second
         std::vector<std::string> reminders;
+        std::int64_t start = 0, end = kDay;
+        std::size_t notices = 5;
+        std::vector<int> tomorrowsAsked = {}; // days of June whose table the monitor computed
     } rows[] = {
         {0, 0, 0, {}},
         {10, 0, 0,
          {"04:21:00 Fajer 04:31 in 10", "12:30:00 Dhohur 12:40 in 10", "15:55:00 Aser 16:05 in 10",
-          "19:05:00 Maghereb 19:15 in 10", "20:35:00 Isha 20:45 in 10"}},
+          "19:05:00 Maghereb 19:15 in 10", "20:35:00 Isha 20:45 in 10"},
+         0, kDay, 5, {15}},
         // Notices 15 minutes early, open 8 minutes: each reminder comes late but once, when it can.
         {10, -15, 8 * 60 * kSecond,
          {"04:24:01 Fajer 04:31 in 7", "12:33:01 Dhohur 12:40 in 7", "15:58:01 Aser 16:05 in 7",
-          "19:08:01 Maghereb 19:15 in 7", "20:38:01 Isha 20:45 in 7"}},
+          "19:08:01 Maghereb 19:15 in 7", "20:38:01 Isha 20:45 in 7"},
+         0, kDay, 5, {15}},
+        // Five hours before: Fajer at 04:31 is reminded at 23:31 the evening before, from the next
+        // day's table, and not again once the date has turned; tomorrow's table is computed once a day.
+        {300, 0, 0, {"20:00:00 Isha 20:45 in 45", "23:31:00 Fajer 04:31 in 300"}, At(20, 0, 0),
+         kDay + At(6, 0, 0), 2, {15, 16}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "remind " << row.remind << ", offset " << row.offset);
-        Rig rig(kTimes, 0, kDay);
+        Rig rig(kTimes, row.start, row.end);
+        rig.datesFollowClock = true;
         rig.remind = row.remind;
         rig.offset = row.offset;
         rig.host.openFor = row.openFor;
         rig.Run();
         EXPECT_EQ(rig.host.reminders, row.reminders);
-        EXPECT_EQ(rig.host.notices.size(), 5u);
+        EXPECT_EQ(rig.host.notices.size(), row.notices);
+        std::vector<int> asked;
+        for (const LocalDate& day : rig.tablesAsked)
+            asked.push_back(day.month == 6 ? day.day : -1);
+        EXPECT_EQ(asked, row.tomorrowsAsked);
     }
 }
 

@@ -69,15 +69,75 @@ TEST(NextPrayerTest, AnEmptyOrBrokenTableLeavesTheFixedTipAlone)
     EXPECT_EQ(broken.body, broken.nextLine);
 }
 
+TEST(NextPrayerTest, PatternsTakeTheirValuesByPlaceInAnyOrder)
+{
+    const struct {
+        const char* pattern;
+        const char* text;
+    } rows[] = {
+        {"%1 %2 \u00b7 in %3", "Aser 14:45 \u00b7 in 1 h"},
+        {"%3 :%1 %2", "1 h :Aser 14:45"}, // a language that puts the time left first
+        {"%2%2", "14:4514:45"},
+        {"100% %1", "100% Aser"},        // a % before no place stays
+        {"%4 %0 %", "%4 %0 %"},         // places with no value stay as written
+        {"", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FillPattern(row.pattern, {"Aser", "14:45", "1 h"}), row.text) << row.pattern;
+}
+
+TEST(NextPrayerTest, TheWordsGivenMakeTheTipAndTheReminder)
+{
+    GlanceWords words;
+    words.names[kAser] = "ASR";
+    words.names[kShuroq] = "SUNRISE";
+    words.nextLine = "[%3] %1 %2";
+    words.hoursAndMinutes = "%1:%2";
+    words.hoursOnly = "%1H";
+    words.minutesOnly = "%1M";
+    words.reminderTitle = "%2 to %1";
+    const struct {
+        const GlanceWords* words;
+        std::int32_t now, remindLeft;
+        const char *line, *times, *reminder;
+    } rows[] = {
+        {&words, At(13, 33, 20), 10, "[1:12] ASR 14:45", "Fajer 05:47\nSUNRISE 07:19\nDhohur 12:18\nASR 14:45",
+         "10M to ASR"},
+        {&words, At(12, 45), 90, "[2H] ASR 14:45", nullptr, "90M to ASR"},
+        {&words, At(14, 0), 1, "[45M] ASR 14:45", nullptr, "1M to ASR"},
+        // English, as it always read: the reminder counts minutes even past an hour.
+        {nullptr, At(14, 0), 90, "Aser 14:45 \u00b7 in 45 min", "Fajer 05:47\nShuroq 07:19\nDhohur 12:18\nAser 14:45",
+         "Aser in 90 min"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        const GlanceWords& w = row.words ? *row.words : GlanceWords{};
+        const TrayTip tip = MakeTrayTip("NURO :)!", kTunis, "", row.now, w);
+        EXPECT_EQ(tip.nextLine, row.line);
+        if (row.times) {
+            EXPECT_EQ(tip.body.substr(0, tip.body.find("\nMaghereb")), std::string(row.line) + "\n\n" + row.times);
+        }
+        const ReminderText reminder = MakeReminderText(kAser, "14:45", row.remindLeft, w);
+        EXPECT_EQ(reminder.title, row.reminder);
+        EXPECT_EQ(reminder.body, w.names[kAser] + " 14:45");
+    }
+}
+
 TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
 {
-    const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12};
+    const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12}, june20{2026, 20, 6}, june21{2026, 21, 6},
+        dec31{2026, 31, 12};
+    // Far north in summer: Fajer just after midnight, and a table whose Isha falls after it.
+    const TimeTable fajerAfterMidnight = Table("00:30:00", "03:00:00", "13:20:00", "17:40:00", "22:10:00", "23:45:00");
+    const TimeTable ishaAfterMidnight = Table("02:10:00", "03:30:00", "13:20:00", "17:50:00", "22:40:00", "00:20:00");
     struct Step {
         LocalDate date;
         std::int32_t minutes;
         std::int32_t now;
         const char* due; // "" when nothing is due
         std::int32_t left;
+        const TimeTable* today = &kTunis;
+        const TimeTable* tomorrow = nullptr;
     } steps[] = {
         {day1, 0, At(14, 40), "", 0},         // 0: no reminders at all
         {day1, 10, At(14, 34, 59), "", 0},    // before the window
@@ -89,13 +149,34 @@ TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
         {day1, 10, At(17, 5), "", 0},         // the prayer itself ends the window
         {day1, 10, At(18, 25), "Isha", 10},
         {day2, 10, At(14, 36), "Aser", 9},    // the next day's Aser at the same time: a new reminder
+
+        // Over midnight: tomorrow's Fajer at 00:30 is reminded at 23:30 today, from tomorrow's table.
+        {june20, 60, At(22, 45), "Isha", 60, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june20, 60, At(23, 29, 59), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june20, 60, At(23, 30), "Fajer", 60, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june20, 60, At(23, 30, 1), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
+        // Past midnight, the table not turned yet (the refresh comes within seconds): not again.
+        {june20, 60, At(0, 0, 3), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june21, 60, At(0, 0, 10), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june21, 60, At(0, 29), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june21, 60, At(21, 10), "Maghereb", 60, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june21, 60, At(23, 31), "Isha", 14, &fajerAfterMidnight, &fajerAfterMidnight},
+        {june21, 60, At(23, 31, 1), "Fajer", 59, &fajerAfterMidnight, &fajerAfterMidnight}, // the next day's: each day once
+        // A late Isha the table shows at 00:20, over the year's end; a window within the day stays today's.
+        {dec31, 60, At(23, 19, 59), "", 0, &kTunis, &ishaAfterMidnight},
+        {dec31, 60, At(23, 20), "Isha", 60, &kTunis, &ishaAfterMidnight},
+        {LocalDate{2027, 1, 1}, 60, At(0, 5), "", 0, &ishaAfterMidnight, &kTunis},
+        {LocalDate{2027, 1, 1}, 60, At(1, 10), "Fajer", 60, &ishaAfterMidnight, &kTunis},
+        // Without tomorrow's table the window stops at midnight, as before.
+        {LocalDate{2027, 2, 1}, 60, At(23, 40), "", 0, &kTunis, nullptr},
     };
     ReminderClock clock;
     for (const Step& s : steps) {
-        SCOPED_TRACE(s.now);
-        const auto due = clock.Check(kTunis, s.date, s.minutes, s.now);
+        SCOPED_TRACE(::testing::Message() << s.date.year << '-' << int(s.date.month) << '-' << int(s.date.day) << ' '
+                                          << s.now);
+        const auto due = clock.Check(*s.today, s.date, s.minutes, s.now, s.tomorrow);
         if (!*s.due) {
-            EXPECT_FALSE(due.has_value());
+            EXPECT_FALSE(due.has_value()) << kPrayerNames[due->slot];
             continue;
         }
         ASSERT_TRUE(due.has_value());

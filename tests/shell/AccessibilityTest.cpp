@@ -13,6 +13,7 @@
 #include "schedule/Schedule.h"
 #include "shell/MainWindowRules.h"
 #include "shell/ShellTemplates.h"
+#include "shell/TrayCompanion.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace nuro;
 using namespace nuro::test;
@@ -250,4 +252,44 @@ TEST(ArabicInterface, CatalogueTurnsDialogsAndMenusArabicAndRightToLeft)
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     std::unique_ptr<DialogWindow> again(BuildDialog(config, nullptr, false));
     EXPECT_EQ(again->windowTitle(), QString::fromUtf8(config.caption)) << "English is the source and the default";
+}
+
+// The tooltip and the reminder speak the tray menu's language: English without a catalogue, exactly
+// as before; Arabic under the Arabic catalogue, the clock digits kept and the line read right to left.
+TEST(ArabicInterface, TooltipAndReminderSpeakTheInterfaceLanguage)
+{
+    TimeTable table{};
+    const char* times[] = {"05:47:00", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "18:35:00"};
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        std::strncpy(table[i].data(), times[i], kSlotSize - 1);
+    QTranslator arabic;
+    ASSERT_TRUE(arabic.load(QStringLiteral(":/i18n/nuro_ar.qm")));
+    const struct {
+        bool catalogue;
+        std::int32_t now;
+        const char *line, *firstTime, *reminderTitle, *reminderBody;
+    } rows[] = {
+        {false, 13 * 3600 + 33 * 60 + 20, "Aser 14:45 \u00b7 in 1 h 12 min", "Fajer 05:47", "Aser in 10 min", "Aser 14:45"},
+        {true, 13 * 3600 + 33 * 60 + 20, "العصر 14:45 · بعد 1 س 12 د", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
+        {true, 12 * 3600 + 45 * 60, "العصر 14:45 · بعد 2 س", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
+        {true, 14 * 3600 + 40 * 60, "العصر 14:45 · بعد 5 د", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        if (row.catalogue)
+            QCoreApplication::installTranslator(&arabic);
+        const GlanceWords words = InterfaceGlanceWords();
+        const TrayTip tip = MakeTrayTip("NURO :)!", table, "05:48:00", row.now, words);
+        EXPECT_EQ(tip.title, "NURO :)!");
+        EXPECT_EQ(tip.nextLine, row.line);
+        EXPECT_EQ(tip.body.substr(0, tip.body.find('\n', tip.nextLine.size() + 2)),
+                  std::string(row.line) + "\n\n" + row.firstTime);
+        const ReminderText reminder = MakeReminderText(kAser, "14:45", 10, words);
+        EXPECT_EQ(reminder.title, row.reminderTitle);
+        EXPECT_EQ(reminder.body, row.reminderBody);
+        // Right to left: the line's first strong letter is Arabic, so a tooltip laid out by its
+        // text's own direction reads it from the right.
+        EXPECT_EQ(QString::fromStdString(tip.nextLine).isRightToLeft(), row.catalogue);
+        QCoreApplication::removeTranslator(&arabic);
+    }
 }
