@@ -140,7 +140,7 @@ protected:
             number += xvfb.readAllStandardOutput();
         }
         ASSERT_TRUE(number.contains('\n')) << "Xvfb gave no display number";
-        displayName = ":" + number.trimmed().toStdString();
+        displayName = std::string(":").append(number.trimmed().toStdString());
         display = XOpenDisplay(displayName.c_str());
         ASSERT_NE(display, nullptr);
     }
@@ -179,7 +179,7 @@ protected:
             env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
             p->setProcessEnvironment(env);
             args.prepend(exe);
-            args = QStringList{"-m", "-f", QString::fromStdString("@" + std::string(kDate) + " " + fakedStart)} + args;
+            args = QStringList{"-m", "-f", QString::fromStdString(std::string("@").append(kDate).append(" ").append(fakedStart))} + args;
             p->start("faketime", args);
         }
         EXPECT_TRUE(p->waitForStarted(kWaitMs));
