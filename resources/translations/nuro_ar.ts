@@ -616,15 +616,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 س %2 د</translation>
+        <translation>%1 س %2 د</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 س</translation>
+        <translation>%1 س</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 د</translation>
+        <translation>%1 د</translation>
     </message>
     <message>
         <source>%1 in %2</source>

@@ -255,7 +255,8 @@ TEST(ArabicInterface, CatalogueTurnsDialogsAndMenusArabicAndRightToLeft)
 }
 
 // The tooltip and the reminder speak the tray menu's language: English without a catalogue, exactly
-// as before; Arabic under the Arabic catalogue, the clock digits kept and the line read right to left.
+// as before; Arabic under the Arabic catalogue, the clock digits kept and the line read right to left,
+// each number bound to its unit by a no-break space so that a host's tooltip never wraps between them.
 TEST(ArabicInterface, TooltipAndReminderSpeakTheInterfaceLanguage)
 {
     TimeTable table{};
@@ -270,9 +271,9 @@ TEST(ArabicInterface, TooltipAndReminderSpeakTheInterfaceLanguage)
         const char *line, *firstTime, *reminderTitle, *reminderBody;
     } rows[] = {
         {false, 13 * 3600 + 33 * 60 + 20, "Aser 14:45 \u00b7 in 1 h 12 min", "Fajer 05:47", "Aser in 10 min", "Aser 14:45"},
-        {true, 13 * 3600 + 33 * 60 + 20, "العصر 14:45 · بعد 1 س 12 د", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
-        {true, 12 * 3600 + 45 * 60, "العصر 14:45 · بعد 2 س", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
-        {true, 14 * 3600 + 40 * 60, "العصر 14:45 · بعد 5 د", "الفجر 05:47", "العصر بعد 10 د", "العصر 14:45"},
+        {true, 13 * 3600 + 33 * 60 + 20, "العصر 14:45 · بعد 1\u00a0س\u00a012\u00a0د", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
+        {true, 12 * 3600 + 45 * 60, "العصر 14:45 · بعد 2\u00a0س", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
+        {true, 14 * 3600 + 40 * 60, "العصر 14:45 · بعد 5\u00a0د", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
