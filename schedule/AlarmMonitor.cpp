@@ -168,8 +168,7 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
     const std::optional<std::int32_t> now = TimeTextSeconds(clock);
     if (!now)
         return;
-    const TimeTable table = w_.schedule.Table();
-    const LocalDate date = w_.schedule.Date();
+    const auto [date, table] = w_.schedule.DatedTable();
     const bool newDay =
         date.year != tomorrowOf_.year || date.month != tomorrowOf_.month || date.day != tomorrowOf_.day;
     // Not before the first refresh has given the day.

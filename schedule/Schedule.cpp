@@ -230,6 +230,12 @@ LocalDate Scheduler::Date() const
     return date_;
 }
 
+std::pair<LocalDate, TimeTable> Scheduler::DatedTable() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return {date_, table_};
+}
+
 ZoneInForce Scheduler::Zone() const
 {
     std::lock_guard<std::mutex> guard(zoneLock_);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <utility>
 #include <string>
 
 namespace nuro {
@@ -98,6 +99,8 @@ public:
     TimeTable Table() const;
     std::string ResultText() const;
     LocalDate Date() const;
+    // The date and its table from the same refresh (two calls could straddle the midnight one).
+    std::pair<LocalDate, TimeTable> DatedTable() const;
     ZoneInForce Zone() const;
 
     // The clock the table is in: the place's in automatic mode, the computer's otherwise.
