@@ -11,6 +11,7 @@ struct LocalDate {
     std::int32_t year = 0;
     std::int8_t day = 0;
     std::int8_t month = 0;
+    bool operator==(const LocalDate&) const = default;
 };
 
 // What a shifted text that is no time text turns into: it can never equal a clock text.

@@ -169,10 +169,8 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
     if (!now)
         return;
     const auto [date, table] = w_.schedule.DatedTable();
-    const bool newDay =
-        date.year != tomorrowOf_.year || date.month != tomorrowOf_.month || date.day != tomorrowOf_.day;
     // Not before the first refresh has given the day.
-    if (w_.tableOn && date.year > 0 && (newDay || table != tomorrowFrom_)) {
+    if (w_.tableOn && date.year > 0 && (date != tomorrowOf_ || table != tomorrowFrom_)) {
         tomorrowOf_ = date;
         tomorrowFrom_ = table;
         tomorrow_ = w_.tableOn(NextDay(date));
@@ -236,13 +234,9 @@ void StartAlarmMonitor(MonitorHost& host)
         static MonitorClock* clock = new SystemMonitorClock(&Schedule());
         auto* monitor = new AlarmMonitor({host, *clock, Schedule(), [] { RefreshSchedule(); }, NoticeOffset,
                                           MonitorStop, [] { return SnapshotSettings().extra.REMIND; },
-                                          [](const LocalDate& day) -> std::optional<TimeTable> {
-                                              // A schedule of its own for that day, over the same
-                                              // library and settings; the library's text is per thread.
-                                              Scheduler other(Calc(), [day] { return day; });
-                                              if (!other.Refresh(nullptr))
-                                                  return std::nullopt;
-                                              return other.Table();
+                                          [](const LocalDate& day) {
+                                              // The library's text is per thread: safe on this one.
+                                              return TimesFor(Calc(), SnapshotSettings(), day);
                                           }});
         try {
             std::thread([monitor] { monitor->Run(); }).detach();

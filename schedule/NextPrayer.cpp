@@ -13,11 +13,6 @@ std::string HoursMinutes(std::string_view text) { return std::string(text.substr
 
 std::int32_t MinutesUp(std::int32_t seconds) { return (seconds + 59) / 60; }
 
-bool SameDay(const LocalDate& a, const LocalDate& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
 } // namespace
 
 std::optional<std::int32_t> TimeTextSeconds(std::string_view text)
@@ -133,7 +128,7 @@ std::optional<ReminderClock::Due> ReminderClock::Check(const TimeTable& table, c
         minutes = kMaxRemindMinutes;
     // Half a day back on the same date is the clock passing midnight ahead of the table's date; half
     // a day forward again (a clock set back over midnight) ends it.
-    if (SameDay(date, seenDate_) && seenSecond_ >= 0) {
+    if (date == seenDate_ && seenSecond_ >= 0) {
         if (nowSeconds + kDaySeconds / 2 < seenSecond_)
             pastMidnight_ = true;
         else if (nowSeconds > seenSecond_ + kDaySeconds / 2)
@@ -153,9 +148,9 @@ std::optional<ReminderClock::Due> ReminderClock::CheckDay(const TimeTable& table
                                                           const TimeTable* tomorrow)
 {
     const LocalDate next = NextDay(date);
-    if (!SameDay(date, today_.date))
-        today_ = SameDay(date, tomorrow_.date) ? tomorrow_ : Fired{date, 0};
-    if (!SameDay(next, tomorrow_.date))
+    if (date != today_.date)
+        today_ = date == tomorrow_.date ? tomorrow_ : Fired{date, 0};
+    if (next != tomorrow_.date)
         tomorrow_ = Fired{next, 0};
     const std::int32_t window = minutes * 60;
     for (const NoticeEntry& entry : kNoticeTable) {

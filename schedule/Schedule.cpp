@@ -236,6 +236,18 @@ std::pair<LocalDate, TimeTable> Scheduler::DatedTable() const
     return {date_, table_};
 }
 
+std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
+                                  ZoneInForce* zone, const ZoneRules& zones)
+{
+    Scheduler scheduler(calc, [date] { return date; }, [&settings] { return settings; }, zones);
+    const bool done = scheduler.Refresh(nullptr);
+    if (zone)
+        *zone = scheduler.Zone();
+    if (!done)
+        return std::nullopt;
+    return scheduler.Table();
+}
+
 ZoneInForce Scheduler::Zone() const
 {
     std::lock_guard<std::mutex> guard(zoneLock_);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <utility>
 #include <string>
 
@@ -133,6 +134,11 @@ private:
 
 // The process's schedule over Calc(); never destroyed.
 Scheduler& Schedule();
+
+// The six times of `date` through a refresh of their own (another day, another place's settings), or
+// nullopt when the library gave no text. `zone`, when given, receives the zone the refresh used.
+std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
+                                  ZoneInForce* zone = nullptr, const ZoneRules& zones = SystemZoneRules());
 
 // The main window's boxes, registered by the shell once they exist; nullptr until then.
 void SetTimeDisplay(TimeDisplay* display);

@@ -4,7 +4,6 @@
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
-#include "schedule/cli/TimesReport.h"
 #include "shell/TrayCompanion.h"
 #include "shell/TrayRules.h"
 
@@ -17,11 +16,6 @@ namespace nuro {
 namespace {
 
 QPointer<PrayerGlance> processGlance; // only touched on the user-interface thread
-
-bool SameDay(const LocalDate& a, const LocalDate& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
 
 // The place's clock in automatic mode, the computer's otherwise: the same clock the alerts follow.
 std::int32_t LocalSecondsNow()
@@ -59,10 +53,10 @@ void PrayerGlance::Update()
     const TimeTable table = w_.table();
     const LocalDate today = w_.today();
     // A new day or new settings (the table changed): tomorrow's Fajer is asked for again.
-    if (!SameDay(today, tomorrowOf_) || table != lastTable_) {
+    if (today != tomorrowOf_ || table != lastTable_) {
         tomorrowOf_ = today;
         lastTable_ = table;
-        tomorrowFajer_ = w_.fajerOn(times::NextDay(today));
+        tomorrowFajer_ = w_.fajerOn(NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
     const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
@@ -82,7 +76,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     PrayerGlance::Wiring w;
     w.table = [] { return Schedule().Table(); };
     w.fajerOn = [](const LocalDate& day) {
-        const std::optional<TimeTable> table = times::TimesFor(Calc(), SnapshotSettings(), day);
+        const std::optional<TimeTable> table = TimesFor(Calc(), SnapshotSettings(), day);
         return table ? SlotText((*table)[kFajer]) : std::string();
     };
     w.today = [] { return Schedule().Date(); };

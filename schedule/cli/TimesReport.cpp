@@ -154,18 +154,6 @@ void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
     s.H = real(12);
 }
 
-std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
-                                  ZoneInForce* zone, const ZoneRules& zones)
-{
-    Scheduler scheduler(calc, [date] { return date; }, [&settings] { return settings; }, zones);
-    const bool done = scheduler.Refresh(nullptr);
-    if (zone)
-        *zone = scheduler.Zone();
-    if (!done)
-        return std::nullopt;
-    return scheduler.Table();
-}
-
 std::string HijriFor(const LocalDate& date, std::int32_t adjustDays)
 {
     const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);

@@ -56,10 +56,7 @@ private:
     std::string offset_;
 };
 
-// The six times of `date` through the refresh, or nullopt when the library gave no text. `zone`, when
-// given, receives the zone the refresh used.
-std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
-                                  ZoneInForce* zone = nullptr, const ZoneRules& zones = SystemZoneRules());
+using nuro::TimesFor;
 
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
 // asked for, the one it fell back to, and why.
