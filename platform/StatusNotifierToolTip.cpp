@@ -124,6 +124,14 @@ QList<QDBusConnection> ItemConnections()
 
 } // namespace
 
+bool StatusNotifierItemRegistered()
+{
+    for (const QDBusConnection& bus : ItemConnections())
+        if (bus.isConnected() && bus.objectRegisteredAt(kItemPath))
+            return true;
+    return false;
+}
+
 StatusNotifierToolTip::StatusNotifierToolTip(QObject* parent) : QDBusVirtualObject(parent)
 {
     RegisterTypes();

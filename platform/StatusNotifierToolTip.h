@@ -10,6 +10,9 @@
 
 namespace nuro {
 
+// Whether this process's icon is registered as a StatusNotifier item.
+bool StatusNotifierItemRegistered();
+
 class StatusNotifierToolTip : public QDBusVirtualObject {
     Q_OBJECT
 public:

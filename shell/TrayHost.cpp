@@ -17,7 +17,6 @@
 #include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -66,22 +65,6 @@ bool StatusNotifierHostPresent()
         return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
     }();
     return present;
-}
-
-bool IconIsStatusNotifierItem()
-{
-    // Qt serves its item at this path, on the session bus connection or on a connection of its own
-    // named after the item ("org.kde.StatusNotifierItem-<pid>-<n>", n counting the process's icons).
-    const QString path = QStringLiteral("/StatusNotifierItem");
-    if (QDBusConnection bus = QDBusConnection::sessionBus(); bus.isConnected() && bus.objectRegisteredAt(path))
-        return true;
-    const qint64 pid = QCoreApplication::applicationPid();
-    for (int n = 1; n <= 8; ++n) {
-        QDBusConnection own(QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(pid).arg(n));
-        if (own.isConnected() && own.objectRegisteredAt(path))
-            return true;
-    }
-    return false;
 }
 
 TrayHost::TrayHost(Wiring wiring) : w_(std::move(wiring))
@@ -376,7 +359,7 @@ void HideToTray()
         wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
         wiring.trayAvailable = TrayAvailable;
         wiring.statusNotifierHost = StatusNotifierHostPresent;
-        wiring.isStatusNotifierItem = IconIsStatusNotifierItem;
+        wiring.isStatusNotifierItem = StatusNotifierItemRegistered;
         theTrayHost = new TrayHost(std::move(wiring));
         theTrayHost->Open();
         StartPrayerGlance(theTrayHost);

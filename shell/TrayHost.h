@@ -104,8 +104,6 @@ private:
 
 // Whether the session bus has a StatusNotifier host, so that Qt makes the icon a StatusNotifier item.
 bool StatusNotifierHostPresent();
-// Whether this process's icon is registered as a StatusNotifier item.
-bool IconIsStatusNotifierItem();
 
 // Whether the desktop offers a notification area now.
 bool TrayAvailable();
