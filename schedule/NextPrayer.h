@@ -77,6 +77,7 @@ struct TrayTip {
     std::string body;     // nextLine, then the six times
     // Title and next line on two lines, for trays whose tooltip is one plain text.
     std::string PlainText() const;
+    bool operator==(const TrayTip&) const = default;
 };
 TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
                     const GlanceWords& words = {});

@@ -287,7 +287,7 @@ void TrayHost::SetTip(const TrayTip& tip)
 {
     // The table is refreshed every few seconds; a host told of a tooltip that did not change would
     // fetch it again each time.
-    if (tip.title == tip_.title && tip.nextLine == tip_.nextLine && tip.body == tip_.body)
+    if (tip == tip_)
         return;
     tip_ = tip;
     UpdateTip();

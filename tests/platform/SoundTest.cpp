@@ -1,6 +1,7 @@
 // The sound service: where a bare name is looked for, the fallback to the default sound, and the
 // real backend's waiting (SDL's dummy driver plays in real time) and quick failure without a device.
 #include "platform/Sound.h"
+#include "WaveFile.h"
 
 #include <gtest/gtest.h>
 
@@ -63,30 +64,6 @@ fs::path MakeTempDir()
 {
     std::string pattern = (fs::temp_directory_path() / "nuro-sound-XXXXXX").string();
     return fs::path(mkdtemp(pattern.data()));
-}
-
-// A mono 16-bit PCM wave of silence-free tone, seconds long.
-void WriteWav(const fs::path& path, double seconds, int rate = 22050)
-{
-    const auto samples = static_cast<std::uint32_t>(seconds * rate);
-    const std::uint32_t dataBytes = samples * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);  // PCM
-    u16(1);  // mono
-    u32(static_cast<std::uint32_t>(rate));
-    u32(static_cast<std::uint32_t>(rate) * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    for (std::uint32_t i = 0; i < samples; ++i)
-        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>((i % 20 < 10) ? 3000 : -3000)));
 }
 
 // The three places in the order they are searched, each a fresh folder except the installation's.
