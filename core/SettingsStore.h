@@ -48,6 +48,23 @@ public:
     virtual bool English() const = 0;
 };
 
+// The settings controls of the main window held as plain values, where there is no window.
+class HeldControls : public ControlSettings {
+public:
+    void SetSoundOn(bool on) override { sound_ = on; }
+    bool SoundOn() const override { return sound_; }
+    void SetPlusChecked(bool plus) override { plus_ = plus; }
+    bool PlusChecked() const override { return plus_; }
+    void SetOffsetText(const std::string& text) override { offset_ = text; }
+    std::string OffsetText() const override { return offset_; }
+    void ApplyLanguage(bool english) override { english_ = english; }
+    bool English() const override { return english_; }
+
+private:
+    bool sound_ = false, plus_ = false, english_ = false;
+    std::string offset_;
+};
+
 // Reads STARTUP only, before anything else exists.
 std::int32_t LoadStartupSwitch(ProfileService& profile);
 

@@ -39,23 +39,6 @@ using nuro::NextDay;
 // normalised as the dialog's fields are ("%.2f" reals, "%d" integers), the Aser method kept.
 void ApplyPlaceRow(AppSettings& settings, std::string_view name, std::string_view row);
 
-// The settings controls of the main window, held as plain values.
-class HeldControls : public ControlSettings {
-public:
-    void SetSoundOn(bool on) override { sound_ = on; }
-    bool SoundOn() const override { return sound_; }
-    void SetPlusChecked(bool plus) override { plus_ = plus; }
-    bool PlusChecked() const override { return plus_; }
-    void SetOffsetText(const std::string& text) override { offset_ = text; }
-    std::string OffsetText() const override { return offset_; }
-    void ApplyLanguage(bool english) override { english_ = english; }
-    bool English() const override { return english_; }
-
-private:
-    bool sound_ = false, plus_ = false, english_ = false;
-    std::string offset_;
-};
-
 using nuro::TimesFor;
 
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule

@@ -124,18 +124,7 @@ TEST(CharacterCuts, SettingsFileReadsAndWritesCutBetweenCharacters)
     // The place list still sees 1199 whole names of 9 Arabic letters, as 11999 characters hold.
     EXPECT_EQ(PlaceListNames(rows[1].expected).size(), 1199u);
 
-    class Controls : public ControlSettings {
-    public:
-        void SetSoundOn(bool) override {}
-        bool SoundOn() const override { return false; }
-        void SetPlusChecked(bool) override {}
-        bool PlusChecked() const override { return false; }
-        void SetOffsetText(const std::string& t) override { offset = t; }
-        std::string OffsetText() const override { return offset; }
-        void ApplyLanguage(bool) override {}
-        bool English() const override { return false; }
-        std::string offset;
-    } controls;
+    HeldControls controls;
     AppSettings s;
     LoadAllSettings(profile, controls, s);
     EXPECT_TRUE(ValidUtf8(s.PlaceName.data()));

@@ -21,20 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class HeldControls : public ControlSettings {
-public:
-    void SetSoundOn(bool on) override { sound = on; }
-    bool SoundOn() const override { return sound; }
-    void SetPlusChecked(bool p) override { plus = p; }
-    bool PlusChecked() const override { return plus; }
-    void SetOffsetText(const std::string& t) override { offset = t; }
-    std::string OffsetText() const override { return offset; }
-    void ApplyLanguage(bool e) override { english = e; }
-    bool English() const override { return english; }
-    bool sound = false, plus = false, english = false;
-    std::string offset;
-};
-
 std::string ReadFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
