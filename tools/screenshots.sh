@@ -8,15 +8,8 @@ for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-trap 'kill "${nuro_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/config" "$work/runtime" && chmod 700 "$work/runtime"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+trap 'kill "${nuro_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "${work:-}"' EXIT
+. "$top/tools/private-display.sh" 1024x768
 
 "$bin/nuro" >/dev/null 2>&1 &
 nuro_pid=$!

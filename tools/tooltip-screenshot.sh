@@ -12,16 +12,9 @@ for tool in Xvfb dbus-run-session xfce4-panel xdotool faketime import; do
   command -v "$tool" >/dev/null || { echo "tooltip-screenshot: $tool is missing" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -p "$work/config" "$work/runtime" && chmod 700 "$work/runtime"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "${work:-}"' EXIT
+. "$top/tools/private-display.sh" 800x600
 export NURO_BIN="$bin/nuro" SHOT="$work/root.png"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Everything that needs the bus runs inside its session; the panel's first-start question takes its
 # default (Return), the program starts hidden as at log-on (S).
