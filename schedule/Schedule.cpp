@@ -1,6 +1,7 @@
 #include "schedule/Schedule.h"
 
 #include "core/FieldList.h"
+#include "schedule/Methods.h"
 
 #include <algorithm>
 #include <atomic>
@@ -181,9 +182,20 @@ bool Scheduler::Refresh(TimeDisplay* display)
         zone.zone = std::move(resolved.name);
         zone.error = std::move(resolved.error);
         date_ = today_ ? today_() : ZoneDate(zones_, zone.zone, now_());
-        text = ZonedTrt(settings, zone);
     } else {
         date_ = today_ ? today_() : ReadLocalDate();
+    }
+    // Without a method in force (no METHOD, whole-degree custom values) the calls are trt's as ever.
+    if (const std::optional<nuro_method> method = MethodInForce(calc_, settings)) {
+        if (const std::optional<MethodDay> day = MethodTimesFor(calc_, settings, *method, date_, zone.zone, zones_)) {
+            text = day->times.text;
+            zone.dayOffset = day->dayOffset;
+            zone.firstOffset = day->offsets[kFajer];
+            zone.lastOffset = day->offsets[kIsha];
+        }
+    } else if (zone.automatic) {
+        text = ZonedTrt(settings, zone);
+    } else {
         text = calc_.Trt(BuildTrtArguments(settings, date_));
     }
     {
