@@ -78,8 +78,13 @@ TrtArguments BuildTrtArguments(const AppSettings& s, const LocalDate& date)
     const std::int32_t extra = (summer ? 60 : 0) + ZoneRemainderMinutes(s.T_ZONE);
     for (std::size_t i = 0; i < kSlotCount; ++i)
         a.additions[i] = AddMinutes(s.corrections[i], extra);
-    a.angleFajer = s.corrections[kAngleFaj];
-    a.angleIsha = s.corrections[kAngleIch];
+    // A whole value in ANGLE_FAJ/ANGLE_ICH is trt's to take; a file without them gives a_faj/a_ich.
+    auto angle = [](const std::string& real, std::int32_t whole) {
+        const double value = CustomAngle(real, whole);
+        return std::fabs(value) < 1e6 && value == std::trunc(value) ? static_cast<std::int32_t>(value) : whole;
+    };
+    a.angleFajer = angle(s.extra.ANGLE_FAJ, s.corrections[kAngleFaj]);
+    a.angleIsha = angle(s.extra.ANGLE_ICH, s.corrections[kAngleIch]);
     a.precision = s.PRECISION;
     a.highLatRule = ReadHighLatitudeRule(s.extra.HIGH_LAT);
     return a;
