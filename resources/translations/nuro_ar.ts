@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>High latitudes</source>
-        <translation>خطوط العرض العليا</translation>
+        <translation>العروض العليا</translation>
     </message>
     <message>
         <source>middle of the night</source>

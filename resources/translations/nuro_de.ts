@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Hanfai</source>
-        <translation>Hanafitisch</translation>
+        <translation>Hanafi</translation>
     </message>
     <message>
         <source>&amp;MODIF</source>
@@ -984,7 +984,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Abspielen</translation>
+        <translation>Hören</translation>
     </message>
     <message>
         <source>Reminder (minutes before, 0 = none)</source>

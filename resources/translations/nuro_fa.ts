@@ -748,27 +748,28 @@
     </message>
     <message>
         <source>Longitude</source>
-        <translation>طول جغرافیایی</translation>
+        <translation>طول</translation>
     </message>
     <message>
         <source>E</source>
-        <translation>شرق</translation>
+        <translatorcomment>نشانه‌های کوتاه جهت چنان‌که در نقشه‌های عربی‌نویس می‌آید: ق شرق، غ غرب، ش شمال، ج جنوب؛ جای نام کامل در این دکمه‌ها نیست.</translatorcomment>
+        <translation>ق</translation>
     </message>
     <message>
         <source>W</source>
-        <translation>غرب</translation>
+        <translation>غ</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation>عرض جغرافیایی</translation>
+        <translation>عرض</translation>
     </message>
     <message>
         <source>N</source>
-        <translation>شمال</translation>
+        <translation>ش</translation>
     </message>
     <message>
         <source>S</source>
-        <translation>جنوب</translation>
+        <translation>ج</translation>
     </message>
     <message>
         <source>Refraction</source>

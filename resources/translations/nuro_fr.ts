@@ -784,7 +784,7 @@
     </message>
     <message>
         <source>Time Zone</source>
-        <translation>Fuseau horaire</translation>
+        <translation>Fuseau</translation>
     </message>
     <message>
         <source>Elevation</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Place not found: no place library</source>
-        <translation>Lieu introuvable : pas de bibliothèque des lieux</translation>
+        <translation>Lieu introuvable : bibliothèque absente</translation>
     </message>
     <message>
         <source>Place not found: unreadable database</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Place not found: not in the database</source>
-        <translation>Lieu introuvable : absent de la base de données</translation>
+        <translation>Lieu introuvable : absent de la base</translation>
     </message>
 </context>
 <context>
@@ -871,7 +871,7 @@
     </message>
     <message>
         <source>High latitudes</source>
-        <translation>Hautes latitudes</translation>
+        <translation>Hautes lat.</translation>
     </message>
     <message>
         <source>middle of the night</source>

@@ -812,15 +812,15 @@
     </message>
     <message>
         <source>Place not found: no place library</source>
-        <translation>Tempat tidak ditemukan: pustaka tempat tidak ada</translation>
+        <translation>Tempat tak ditemukan: pustaka tak ada</translation>
     </message>
     <message>
         <source>Place not found: unreadable database</source>
-        <translation>Tempat tidak ditemukan: basis data tak terbaca</translation>
+        <translation>Tempat tak ditemukan: data tak terbaca</translation>
     </message>
     <message>
         <source>Place not found: not in the database</source>
-        <translation>Tempat tidak ditemukan: tidak ada di basis data</translation>
+        <translation>Tempat tak ada di basis data</translation>
     </message>
 </context>
 <context>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>&amp;RESET</source>
-        <translation>&amp;Atur ulang</translation>
+        <translation>&amp;Bawaan</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>Day</source>
-        <translation>Tanggal</translation>
+        <translation>Tgl.</translation>
     </message>
     <message>
         <source>To</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Enable Summer Time</source>
-        <translation>Aktifkan waktu musim panas</translation>
+        <translation>Pakai waktu musim panas</translation>
     </message>
     <message>
         <source>Automatic (from the place&apos;s time zone)</source>
@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>&amp;RESET</source>
-        <translation>&amp;Atur ulang</translation>
+        <translation>&amp;Bawaan</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -812,15 +812,15 @@
     </message>
     <message>
         <source>Place not found: no place library</source>
-        <translation>Tempat tidak dijumpai: tiada pustaka tempat</translation>
+        <translation>Tak dijumpai: tiada pustaka tempat</translation>
     </message>
     <message>
         <source>Place not found: unreadable database</source>
-        <translation>Tempat tidak dijumpai: pangkalan data tidak boleh dibaca</translation>
+        <translation>Tak dijumpai: pangkalan data tak terbaca</translation>
     </message>
     <message>
         <source>Place not found: not in the database</source>
-        <translation>Tempat tidak dijumpai: tiada dalam pangkalan data</translation>
+        <translation>Tak dijumpai: tiada dalam pangkalan data</translation>
     </message>
 </context>
 <context>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>&amp;RESET</source>
-        <translation>&amp;Set semula</translation>
+        <translation>&amp;Semula</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>&amp;RESET</source>
-        <translation>&amp;Set semula</translation>
+        <translation>&amp;Semula</translation>
     </message>
     <message>
         <source>&amp;OK</source>
