@@ -102,11 +102,11 @@ enum { NURO_FAJER = 0, NURO_SHUROQ = 1, NURO_DHOHUR = 2, NURO_ASER = 3, NURO_MAG
 /* A method. Angles are real degrees of the sun's centre below the horizon, geometric (no refraction,
  * no dip), as every authority states them. trt's angle a of 90..180 (a zenith distance) is a - 90 here. */
 typedef struct nuro_method {
-    double fajr_angle;     /* NURO_FAJR_ANGLE: the depression, 0 < a < 90; NURO_FAJR_MOONSIGHTING: the angle
+    double fajr_angle;     /* NURO_FAJR_ANGLE: the depression, 0 <= a <= 90; NURO_FAJR_MOONSIGHTING: the angle
                               compared with the seasonal time (the committee's 18) */
-    double isha_angle;     /* NURO_ISHA_ANGLE: the depression, 0 < a < 90; NURO_ISHA_MOONSIGHTING*: the angle
+    double isha_angle;     /* NURO_ISHA_ANGLE: the depression, 0 <= a <= 90; NURO_ISHA_MOONSIGHTING*: the angle
                               compared with the seasonal time (18) */
-    double shuroq_angle;   /* NURO_HORIZON_ANGLE: depression of the sun's centre at Shuroq, 0 <= a < 90 */
+    double shuroq_angle;   /* NURO_HORIZON_ANGLE: depression of the sun's centre at Shuroq, 0 <= a <= 90 */
     double maghreb_angle;  /* NURO_HORIZON_ANGLE: depression at Maghreb (Tehran 4.5, Kemenag 1) */
     int32_t fajr_rule;     /* NURO_FAJR_*: Fajer at fajr_angle; or the committee's: the later of the angle's
                               time (from 55 degrees of latitude: sunrise - 1/7 of the night) and its seasonal
@@ -127,7 +127,7 @@ typedef struct nuro_method {
                               into the night, Fajer and Isha are held as trt_hl does (the night is sunset to
                               the next sunrise); NURO_HIGHLAT_SEVENTH_FROM_55: from 55 degrees of latitude
                               (north or south) the angle times are sunrise - and sunset + 1/7 of the night,
-                              below it as NURO_HIGHLAT_MIDDLE. A Maghreb by angle is held like Isha. */
+                              below it as NURO_HIGHLAT_MIDDLE. */
     int32_t midnight;      /* NURO_MIDNIGHT_*: the night for the sunnah times runs from sunset to the next
                               sunrise (standard) or to the next Fajer (Jafari) */
 } nuro_method;
@@ -167,10 +167,12 @@ typedef struct nuro_result {
  *
  * A time is missing (NURO_MISSING and "--:--"):
  * - all six and the sunnah times: an impossible date, place, zone or atmosphere as for trt;
- * - Fajer: fajr_angle not a number in 0 < a < 90, an unknown fajr_rule, or no sunrise that day (outside the
+ * - Fajer: fajr_angle not a number in 0 <= a <= 90, an unknown fajr_rule, or no sunrise that day (outside the
  *   polar night, as trt); Isha: the same for isha_*, no sunset, or, for an interval, no Maghreb;
- * - Shuroq and Maghreb: as trt for the standard horizon; by angle, when the sun does not reach it (a Maghreb
- *   by angle is then held by high_lat) or the angle is outside 0 <= a < 90;
+ * - Shuroq and Maghreb: as trt for the standard horizon; by angle, without that day's standard sunrise or
+ *   sunset or with the angle outside 0 <= a <= 90. A time by angle is never further from the standard
+ *   sunrise or sunset than the angle's share of the night (angle / 60), and is that where the sun does not
+ *   reach the angle;
  * - Dhohur and Aser: as trt;
  * - a time whose method minutes are outside -1440..1440 or whose addition is outside +-1000000;
  * - midnight and last_third: no sunset this evening or no end of the night (next sunrise or Fajer).
