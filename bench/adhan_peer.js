@@ -57,7 +57,8 @@ function accuracy(file) {
 // methodId: one of ours, run with adhan's own method of that name (rounded to the minute, as ours).
 const NAMED = { UMM_AL_QURA: 'UmmAlQura', MOONSIGHTING: 'MoonsightingCommittee', MWL: 'MuslimWorldLeague',
                 QATAR: 'Qatar', SINGAPORE: 'Singapore', DIYANET: 'Turkey', TEHRAN: 'Tehran', DUBAI: 'Dubai' };
-function speed(methodId) {
+// sunnah: SunnahTimes too (the night's middle and last third), as nuro_times gives them.
+function speed(methodId, sunnah) {
   const speedPlaces = [];
   for (let p = 0; p < 100; ++p) {
     const lat = -50 + p + 15 / 60;
@@ -83,13 +84,14 @@ function speed(methodId) {
           if (m === 2 && d > 28) continue;
           const t = new adhan.PrayerTimes(place.coordinates, new Date(2025, m - 1, d), place.params);
           checksum = (checksum + ((t.asr.getTime() / 1000) % 997)) | 0;
+          if (sunnah) checksum = (checksum + ((new adhan.SunnahTimes(t).middleOfTheNight.getTime() / 1000) % 997)) | 0;
           ++calls;
         }
     best = Math.min(best, Number(process.hrtime.bigint() - start) / 1e9);
   }
-  console.log(`speed: ${calls} place-dates in ${best.toFixed(3)} s = ${(calls / best).toFixed(0)} adhan days per second${methodId ? ' with ' + NAMED[methodId] : ''} (checksum ${checksum})`);
+  console.log(`speed: ${calls} place-dates in ${best.toFixed(3)} s = ${(calls / best).toFixed(0)} adhan days per second${methodId ? ' with ' + NAMED[methodId] : ''}${sunnah ? ' and SunnahTimes' : ''} (checksum ${checksum})`);
 }
 
 if (process.argv[2] === '--speed') speed();
-else if (process.argv[2] === '--speed-method') speed(process.argv[3]);
+else if (process.argv[2] === '--speed-method') speed(process.argv[3], process.argv[4] === '--sunnah');
 else accuracy(process.argv[2]);

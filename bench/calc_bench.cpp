@@ -43,9 +43,9 @@ int speed() {
     return 0;
 }
 
-// The same place-dates through "nuro_times" with a named method, to the minute the method's way, the
-// night's midnight and last third included.
-int speedMethod(const char* id) {
+// The same place-dates through "nuro_times" with a named method, to the minute the method's way; with
+// sunnah, the night's midnight and last third too (without, no result is asked for and none is computed).
+int speedMethod(const char* id, bool sunnah) {
     nuro_method method{};
     if (nuro_method_get(id, &method) != 1) {
         std::fprintf(stderr, "calc_bench: unknown method %s\n", id);
@@ -74,25 +74,26 @@ int speedMethod(const char* id) {
                 for (int d = 1; d <= 30; ++d) {
                     if (m == 2 && d > 28) continue;
                     q.month = m, q.day = d;
-                    const char* r = nuro_times(&q, &result);
+                    const char* r = nuro_times(&q, sunnah ? &result : nullptr);
                     checksum += static_cast<unsigned char>(r[1]) + static_cast<unsigned>(result.midnight);
                     ++calls;
                 }
         }
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    std::printf("speed: %ld place-dates in %.3f s = %.0f nuro_times calls per second with %s (checksum %u)\n", calls,
-                best, calls / best, id, checksum);
+    std::printf("speed: %ld place-dates in %.3f s = %.0f nuro_times calls per second with %s%s (checksum %u)\n",
+                calls, best, calls / best, id, sunnah ? " and the sunnah times" : "", checksum);
     return 0;
 }
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: calc_bench reference.csv | calc_bench --speed | calc_bench --speed-method ID\n");
+        std::fprintf(stderr, "usage: calc_bench reference.csv | calc_bench --speed | calc_bench --speed-method ID [--sunnah]\n");
         return 2;
     }
     if (std::string(argv[1]) == "--speed") return speed();
-    if (std::string(argv[1]) == "--speed-method" && argc > 2) return speedMethod(argv[2]);
+    if (std::string(argv[1]) == "--speed-method" && argc > 2)
+        return speedMethod(argv[2], argc > 3 && std::string(argv[3]) == "--sunnah");
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
     const char* bands[] = {"|lat| <= 55", "55 < |lat| <= 65", "polar, |lat| > 65"};
     std::vector<double> diffs[3][6];
