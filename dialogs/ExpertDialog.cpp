@@ -14,12 +14,19 @@
 #include "platform/Translation.h"
 #include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
+#include "schedule/Methods.h"
 #include "schedule/Schedule.h"
 
 #include <QWidget>
 
+#include <cmath>
+
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <mutex>
+#include <string>
+#include <vector>
 
 namespace nuro {
 namespace {
@@ -37,9 +44,19 @@ constexpr int kReset = 132, kOk = 155;
 constexpr int kHighLatitudes = 137; // drop-down of the rules, in HIGH_LAT's order
 constexpr int kHijriAdjust = 141;
 constexpr int kFieldRoom = 11;
+constexpr int kMethod = 143;        // drop-down: the place's country's, the named methods, then Custom
+constexpr int kMethodText = 144;    // what the chosen method is, in one line
+constexpr int kIshaByInterval = 145; // Isha minutes after Maghereb instead of its angle
+constexpr int kIshaInterval = 146;
+constexpr int kMethodMinutes = 147; // the named method's own minutes
+constexpr std::int32_t kMaxIshaInterval = 1440;
 
 struct ExpertState {
     QWidget* dlg = nullptr;
+    // The drop-down's entries after the first (the place's country's): the named methods' ids, then ""
+    // for Custom.
+    std::vector<std::string> methods;
+    int shown = -1; // the entry the fields show
 };
 
 ExpertState& State()
@@ -48,13 +65,209 @@ ExpertState& State()
     return state;
 }
 
+QString Tr(const char* text)
+{
+    return TranslateData(TextLanguage::Interface, TemplateContext(kExpertTemplateId), text);
+}
+
+std::string Fill(const char* pattern, std::initializer_list<std::string> values)
+{
+    QString text = Tr(pattern);
+    for (const std::string& v : values)
+        text = text.arg(QString::fromStdString(v));
+    return text.toStdString();
+}
+
+// "18.5", "18", "17.25": an angle as the user would write it.
+std::string AngleText(double value)
+{
+    if (!std::isfinite(value))
+        return std::string();
+    std::string text = FormatFixed(value, 2);
+    while (!text.empty() && text.back() == '0')
+        text.pop_back();
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+// The drop-down's entry for METHOD: 0 the place's country's, then the named methods, Custom last.
+int MethodEntry(const ExpertState& st, const std::string& method)
+{
+    const int custom = static_cast<int>(st.methods.size());
+    if (method.empty())
+        return custom;
+    for (int i = 0; i + 1 < custom; ++i)
+        if (st.methods[i] == method)
+            return i + 1;
+    return 0; // AUTO, and an id this library lacks, which computes as AUTO does
+}
+
+bool IsCustom(const ExpertState& st, int entry) { return entry == static_cast<int>(st.methods.size()); }
+
+// The method of an entry: AUTO's is the one the place's country has.
+std::string EntryMethod(const ExpertState& st, int entry, const AppSettings& s)
+{
+    if (entry == 0) {
+        AppSettings copy = s;
+        if (copy.extra.methodInForce.empty() || copy.extra.METHOD != kAutoMethod) {
+            copy.extra.METHOD = kAutoMethod;
+            ResolvePlaceMethod(Calc(), copy);
+        }
+        return copy.extra.methodInForce;
+    }
+    return IsCustom(st, entry) ? std::string() : st.methods[entry - 1];
+}
+
+// The method in one line, in the interface's language: "Umm al-Qura, Makkah: Fajr 18.5°, Isha 90 min
+// after Maghreb, 120 in Ramadan".
+std::string DescribeMethod(const std::string& id, const nuro_method& m)
+{
+    std::string text = Tr(Calc().MethodName(id).c_str()).toStdString() + ": ";
+    text += m.fajr_rule == NURO_FAJR_MOONSIGHTING ? Tr("Fajr by the season").toStdString()
+                                                  : Fill("Fajr %1\u00b0", {AngleText(m.fajr_angle)});
+    text += ", ";
+    if (m.isha_rule == NURO_ISHA_INTERVAL) {
+        text += Fill("Isha %1 min after Maghreb", {std::to_string(m.isha_minutes)});
+        if (m.isha_minutes_ramadan > 0)
+            text += ", " + Fill("%1 in Ramadan", {std::to_string(m.isha_minutes_ramadan)});
+    } else if (m.isha_rule == NURO_ISHA_ANGLE) {
+        text += Fill("Isha %1\u00b0", {AngleText(m.isha_angle)});
+    } else {
+        text += Tr("Isha by the season").toStdString();
+    }
+    if (m.maghreb_rule == NURO_HORIZON_ANGLE)
+        text += ", " + Fill("Maghreb %1\u00b0 below the horizon", {AngleText(m.maghreb_angle)});
+    if (m.rounding == NURO_ROUND_UP)
+        text += ", " + Tr("minutes rounded up").toStdString();
+    return text;
+}
+
+std::string MethodMinutesText(const nuro_method& m)
+{
+    std::string list;
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (m.minutes[i] == 0)
+            continue;
+        if (!list.empty())
+            list += ", ";
+        list += Tr(kPrayerNames[i]).toStdString() + " " + (m.minutes[i] > 0 ? "+" : "") + std::to_string(m.minutes[i]);
+    }
+    return Fill("Method's minutes: %1", {list.empty() ? Tr("none").toStdString() : list});
+}
+
+void SetMethodFieldsEditable(QWidget* dlg, bool editable)
+{
+    for (int id : {kAngleFajer, kAngleIsha, kIshaInterval})
+        SetDlgItemReadOnly(dlg, id, !editable);
+    EnableDlgItem(dlg, kIshaByInterval, editable);
+}
+
+// The custom values as the settings hold them: the angles in a_faj's convention, decimals from ANGLE_*.
+void ShowCustomFields(QWidget* dlg, const AppSettings& s)
+{
+    AppSettings copy = s;
+    SetDlgItemText(dlg, kAngleFajer, s.extra.ANGLE_FAJ.empty() ? ShowAngle(copy.a_faj()) : s.extra.ANGLE_FAJ);
+    SetDlgItemText(dlg, kAngleIsha, s.extra.ANGLE_ICH.empty() ? ShowAngle(copy.a_ich()) : s.extra.ANGLE_ICH);
+    Check(dlg, kIshaByInterval, s.extra.ISHA_INTERVAL > 0);
+    SetDlgItemText(dlg, kIshaInterval, s.extra.ISHA_INTERVAL > 0 ? std::to_string(s.extra.ISHA_INTERVAL) : "");
+    SetDlgItemText(dlg, kMethodText, Tr("Custom: your own angles, Isha interval and minutes").toStdString());
+    SetDlgItemText(dlg, kMethodMinutes, "");
+}
+
+// Shows an entry: a named method's parameters read-only, or the custom values to edit. Turning from a
+// named method to Custom by hand starts the custom values from that method, its minutes added to the
+// user's, so the times stay where they were until the user changes them.
+void ShowMethodEntry(QWidget* dlg, int entry, bool byUser)
+{
+    ExpertState& st = State();
+    const AppSettings s = SnapshotSettings();
+    const int previous = st.shown;
+    st.shown = entry;
+    ListSetCurSel(GetDlgItem(dlg, kMethod), entry);
+    if (IsCustom(st, entry)) {
+        const std::string from = previous >= 0 && !IsCustom(st, previous) ? EntryMethod(st, previous, s) : "";
+        const std::optional<nuro_method> m = from.empty() ? std::nullopt : Calc().Method(from);
+        if (byUser && m) {
+            SetDlgItemText(dlg, kAngleFajer, AngleText(m->fajr_angle));
+            SetDlgItemText(dlg, kAngleIsha, m->isha_rule == NURO_ISHA_ANGLE ? AngleText(m->isha_angle) : "18");
+            Check(dlg, kIshaByInterval, m->isha_rule == NURO_ISHA_INTERVAL);
+            SetDlgItemText(dlg, kIshaInterval, m->isha_rule == NURO_ISHA_INTERVAL ? std::to_string(m->isha_minutes) : "");
+            for (std::size_t i = 0; i < kAdditions.size(); ++i) {
+                const std::int32_t mine = ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom),
+                                                       Checked(dlg, kAdditions[i].minus));
+                const AdditionView view = ShowAddition(mine + m->minutes[i]);
+                SetDlgItemText(dlg, kAdditions[i].field, view.magnitude);
+                Check(dlg, kAdditions[i].minus, view.minus);
+                Check(dlg, kAdditions[i].plus, !view.minus);
+            }
+            SetDlgItemText(dlg, kMethodText, Tr("Custom: your own angles, Isha interval and minutes").toStdString());
+            SetDlgItemText(dlg, kMethodMinutes, "");
+        } else {
+            ShowCustomFields(dlg, s);
+        }
+        SetMethodFieldsEditable(dlg, true);
+        return;
+    }
+    const std::string id = EntryMethod(st, entry, s);
+    const std::optional<nuro_method> m = Calc().Method(id);
+    SetMethodFieldsEditable(dlg, false);
+    if (!m) {
+        ShowCustomFields(dlg, s);
+        return;
+    }
+    const bool seasonalFajr = m->fajr_rule == NURO_FAJR_MOONSIGHTING;
+    SetDlgItemText(dlg, kAngleFajer, AngleText(m->fajr_angle) + (seasonalFajr ? "*" : ""));
+    SetDlgItemText(dlg, kAngleIsha, m->isha_rule == NURO_ISHA_INTERVAL ? std::string() : AngleText(m->isha_angle));
+    Check(dlg, kIshaByInterval, m->isha_rule == NURO_ISHA_INTERVAL);
+    SetDlgItemText(dlg, kIshaInterval, m->isha_rule == NURO_ISHA_INTERVAL ? std::to_string(m->isha_minutes) : "");
+    std::string line = DescribeMethod(id, *m);
+    if (entry == 0)
+        line = Tr("From the place's country").toStdString() + " \u2014 " + line;
+    SetDlgItemText(dlg, kMethodText, line);
+    SetDlgItemText(dlg, kMethodMinutes, MethodMinutesText(*m));
+}
+
+// A custom angle as typed: whole degrees stay in a_faj/a_ich as ever, decimals go to ANGLE_*.
+void ReadCustomAngle(const std::string& text, std::int32_t& whole, std::string& real)
+{
+    if (text.find('.') == std::string::npos) {
+        whole = ReadAngle(text);
+        real.clear();
+        return;
+    }
+    const double value = ParseReal(text);
+    if (!std::isfinite(value) || std::fabs(value) > 180.0 || value == std::trunc(value)) {
+        whole = std::isfinite(value) && std::fabs(value) <= 180.0 ? static_cast<std::int32_t>(value) : 0;
+        real.clear();
+        return;
+    }
+    real = AngleText(value);
+    // Older versions read a_faj alone: the nearest whole degree keeps them close.
+    whole = static_cast<std::int32_t>(std::lround(value));
+}
+
 void ApplyExpertFields(QWidget* dlg)
 {
     std::array<std::int32_t, 6> additions{};
     for (std::size_t i = 0; i < kAdditions.size(); ++i)
         additions[i] = ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom), Checked(dlg, kAdditions[i].minus));
-    const std::int32_t angleFajer = ReadAngle(GetDlgItemText(dlg, kAngleFajer, kFieldRoom));
-    const std::int32_t angleIsha = ReadAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom));
+    const ExpertState& st = State();
+    const int entry = st.shown;
+    const bool custom = entry < 0 || IsCustom(st, entry);
+    std::int32_t angleFajer = 0, angleIsha = 0;
+    std::string realFajer, realIsha;
+    ReadCustomAngle(GetDlgItemText(dlg, kAngleFajer, kFieldRoom), angleFajer, realFajer);
+    ReadCustomAngle(GetDlgItemText(dlg, kAngleIsha, kFieldRoom), angleIsha, realIsha);
+    const std::int32_t interval =
+        Checked(dlg, kIshaByInterval)
+            ? std::clamp<std::int32_t>(ReadAngle(GetDlgItemText(dlg, kIshaInterval, kFieldRoom)), 0, kMaxIshaInterval)
+            : 0;
+    const std::string method = custom ? std::string() : entry == 0 ? std::string(kAutoMethod) : st.methods[entry - 1];
+    // What METHOD means at the place in force, asked before the settings are locked.
+    AppSettings resolved = SnapshotSettings();
+    resolved.extra.METHOD = method;
+    ResolvePlaceMethod(Calc(), resolved);
     const bool startup = Checked(dlg, kStartup);
     const int rule = ListGetCurSel(GetDlgItem(dlg, kHighLatitudes));
 
@@ -63,8 +276,17 @@ void ApplyExpertFields(QWidget* dlg)
     AppSettings& s = Settings();
     for (std::size_t i = 0; i < additions.size(); ++i)
         s.corrections[i] = additions[i];
-    s.a_faj() = angleFajer;
-    s.a_ich() = angleIsha;
+    // A named method leaves the custom values as they were, for a return to Custom.
+    if (custom) {
+        s.a_faj() = angleFajer;
+        s.a_ich() = angleIsha;
+        s.extra.ANGLE_FAJ = realFajer;
+        s.extra.ANGLE_ICH = realIsha;
+        s.extra.ISHA_INTERVAL = interval;
+    }
+    s.extra.METHOD = method;
+    s.extra.methodInForce = resolved.extra.methodInForce;
+    s.extra.country = resolved.extra.country;
     s.STARTUP = startup ? 0 : 1;
     // -1 only before the initialisation filled the list: the value stays as it was.
     if (rule >= 0)
@@ -77,8 +299,12 @@ void ResetExpertFields(QWidget* dlg)
 {
     for (const AdditionControls& c : kAdditions)
         SetDlgItemText(dlg, c.field, "0");
-    SetDlgItemText(dlg, kAngleFajer, "108");
-    SetDlgItemText(dlg, kAngleIsha, "108");
+    if (IsCustom(State(), State().shown)) {
+        SetDlgItemText(dlg, kAngleFajer, "108");
+        SetDlgItemText(dlg, kAngleIsha, "108");
+        Check(dlg, kIshaByInterval, false);
+        SetDlgItemText(dlg, kIshaInterval, "");
+    }
     for (const AdditionControls& c : kAdditions) {
         Check(dlg, c.minus, true);
         Check(dlg, c.plus, false);
@@ -116,7 +342,25 @@ bool ExpertCommand(QWidget* dlg, int id)
         TogglePrecision(dlg);
         return true;
     }
+    if (id == kMethod) {
+        const int entry = ListGetCurSel(GetDlgItem(dlg, kMethod));
+        if (entry >= 0 && entry != State().shown)
+            ShowMethodEntry(dlg, entry, true);
+        return true;
+    }
     return false;
+}
+
+void FillMethodList(QWidget* dlg)
+{
+    ExpertState& st = State();
+    st.methods = Calc().MethodIds();
+    QWidget* box = GetDlgItem(dlg, kMethod);
+    ListAddString(box, Tr("From the place's country").toStdString());
+    for (const std::string& id : st.methods)
+        ListAddString(box, Tr(Calc().MethodName(id).c_str()).toStdString());
+    st.methods.emplace_back();
+    ListAddString(box, Tr("Custom").toStdString());
 }
 
 bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
@@ -130,6 +374,7 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
             const QString shown = TranslateData(TextLanguage::Interface, TemplateContext(kExpertTemplateId), rule);
             ListAddString(GetDlgItem(dlg, kHighLatitudes), shown.toStdString());
         }
+        FillMethodList(dlg);
         ShowExpertFields();
         return true;
     case DialogMessage::Command:
@@ -156,8 +401,7 @@ void ShowExpertFields()
         Check(dlg, kAdditions[i].minus, view.minus);
         Check(dlg, kAdditions[i].plus, !view.minus);
     }
-    SetDlgItemText(dlg, kAngleFajer, ShowAngle(s.corrections[kAngleFaj]));
-    SetDlgItemText(dlg, kAngleIsha, ShowAngle(s.corrections[kAngleIch]));
+    ShowMethodEntry(dlg, MethodEntry(State(), s.extra.METHOD), false);
     ListSetCurSel(GetDlgItem(dlg, kHighLatitudes), ReadHighLatitudeRule(s.extra.HIGH_LAT));
     SetDlgItemText(dlg, kHijriAdjust, std::to_string(ClampHijriAdjustment(s.extra.HIJRI_ADJ)));
 }

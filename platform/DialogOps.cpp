@@ -165,6 +165,22 @@ bool IsDlgItemEnabled(QWidget* dlg, int id)
     });
 }
 
+void SetDlgItemReadOnly(QWidget* dlg, int id, bool readOnly)
+{
+    RunOnUiThread([&] {
+        if (auto* e = qobject_cast<QLineEdit*>(GetDlgItem(dlg, id)))
+            e->setReadOnly(readOnly);
+    });
+}
+
+bool IsDlgItemReadOnly(QWidget* dlg, int id)
+{
+    return CallOnUiThread([&] {
+        auto* e = qobject_cast<QLineEdit*>(GetDlgItem(dlg, id));
+        return e && e->isReadOnly();
+    });
+}
+
 void SetButtonImage(QWidget* dlg, int id, const QImage& image, const QImage& twin2x)
 {
     RunOnUiThread([&] {

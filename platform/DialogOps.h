@@ -36,6 +36,9 @@ void EnableDlgItem(QWidget* dlg, int id, bool enable);
 // The control's own visible flag (not whether its window is on screen).
 bool IsDlgItemVisible(QWidget* dlg, int id);
 bool IsDlgItemEnabled(QWidget* dlg, int id);
+// An edit that shows its text but takes no typing (still focusable, so a screen reader reads it).
+void SetDlgItemReadOnly(QWidget* dlg, int id, bool readOnly);
+bool IsDlgItemReadOnly(QWidget* dlg, int id);
 
 // The picture of a bitmap push button; it takes the place of the caption.
 void SetButtonImage(QWidget* dlg, int id, const QImage& image, const QImage& twin2x = QImage());

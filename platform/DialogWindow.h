@@ -15,6 +15,7 @@ namespace nuro {
 // Notification codes carried with a command, as the controls send them.
 inline constexpr unsigned BN_CLICKED = 0;
 inline constexpr unsigned LBN_DBLCLK = 2;
+inline constexpr unsigned CBN_SELCHANGE = 1;
 inline constexpr unsigned EN_CHANGE = 0x300;
 
 inline constexpr int IDOK = 1;

@@ -86,6 +86,9 @@ QWidget* MakeStatic(const ControlTemplate& c, const QRect& r, QWidget* parent)
     l->setAlignment((TextAlignment(c.style) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
     if (c.style & CS_Border)
         l->setFrameShape(QFrame::Box);
+    // A text longer than its line goes on in the lines below, within the control.
+    if (c.style & CS_MultiLine)
+        l->setWordWrap(true);
     return l;
 }
 
@@ -176,8 +179,14 @@ QWidget* MakeControl(const ControlTemplate& c, const QRect& r, DialogWindow* dlg
         g->setAttribute(Qt::WA_TransparentForMouseEvents);
         return g;
     }
-    case ControlKind::ComboBox:
-        return MakeCombo(c, r, dlg);
+    case ControlKind::ComboBox: {
+        QWidget* box = MakeCombo(c, r, dlg);
+        // The user's choice only, as CBN_SELCHANGE: a selection set by code sends nothing.
+        const int id = c.id;
+        QObject::connect(static_cast<QComboBox*>(box), &QComboBox::activated, dlg,
+                         [dlg, id] { dlg->SendCommand(id, CBN_SELCHANGE); });
+        return box;
+    }
     case ControlKind::ListBox:
         return MakeList(c.style, c.id, dlg);
     case ControlKind::PictureStatic:

@@ -583,6 +583,22 @@
         <source>Keeps the sounds and closes the dialog</source>
         <translation>يحفظ الأصوات ويغلق النافذة</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>طريقة الحساب</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>الطريقة التي تعطي زواياها وفاصلها ودقائقها الأوقات</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>دقائق العشاء بعد المغرب</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>يأتي العشاء بعد المغرب بهذا العدد من الدقائق</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -629,6 +645,14 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 بعد %2</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>الثلث الأخير</translation>
     </message>
 </context>
 <context>
@@ -894,6 +918,154 @@
     <message>
         <source>Hijri date (days)</source>
         <translation>التاريخ الهجري (أيام)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>طريقة الحساب</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>العشاء: دقائق بعد المغرب</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>حسب بلد المكان</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصّصة</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>مخصّصة: زواياك وفاصل العشاء ودقائقك</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>الفجر حسب الفصل</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>الفجر %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>العشاء %1 دقيقة بعد المغرب</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 في رمضان</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>العشاء %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>العشاء حسب الفصل</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>المغرب %1° تحت الأفق</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>الدقائق مقرّبة إلى الأعلى</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>دقائق الطريقة: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطة العالم الإسلامي</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>الجمعية الإسلامية لأمريكا الشمالية</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>الهيئة المصرية العامة للمساحة</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>جامعة العلوم الإسلامية، كراتشي</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>أم القرى، مكة المكرمة</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>منطقة الخليج</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>الإمارات العربية المتحدة، الأوقاف (دبي)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>الكويت، وزارة الأوقاف</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>قطر، وزارة الأوقاف</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>المجلس الإسلامي في سنغافورة</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>جاكيم، ماليزيا</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>وزارة الشؤون الدينية، إندونيسيا</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>رئاسة الشؤون الدينية، تركيا</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>معهد الجيوفيزياء، جامعة طهران</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>الشيعة الإثنا عشرية، مؤسسة ليفا، قم</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>مسلمو فرنسا (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>الإدارة الدينية لمسلمي روسيا</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>لجنة رؤية الهلال العالمية</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>تونس، وزارة الشؤون الدينية</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>الجزائر، وزارة الشؤون الدينية</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>المغرب، وزارة الأوقاف والشؤون الإسلامية</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>الأردن، وزارة الأوقاف</translation>
     </message>
 </context>
 <context>

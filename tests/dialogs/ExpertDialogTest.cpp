@@ -239,3 +239,75 @@ TEST_F(ExpertDialogTest, FieldRefreshBeforeCreationDoesNothing)
 }
 
 } // namespace
+
+// A named method shows its parameters read-only and says what it is; Custom makes the angles and the
+// Isha interval editable, starting from the method left, and keeps decimals apart from a_faj/a_ich.
+TEST_F(ExpertDialogTest, AMethodShowsItsParametersReadOnlyAndCustomMakesThemEditable)
+{
+    constexpr int kMethod = 143, kLine = 144, kByInterval = 145, kInterval = 146, kMinutes = 147;
+    EditSettings([](AppSettings& s) {
+        s.extra.METHOD = s.extra.methodInForce = "UMM_AL_QURA";
+        s.corrections = {0, 0, 0, 0, 0, 0, 108, 108};
+    });
+    QWidget* dlg = Open();
+    QWidget* box = GetDlgItem(dlg, kMethod);
+    const int entries = ListGetCount(box);
+    ASSERT_GT(entries, 20);
+    EXPECT_EQ(ListGetText(box, 0), "From the place's country");
+    EXPECT_EQ(ListGetText(box, entries - 1), "Custom");
+    EXPECT_EQ(ListGetText(box, ListGetCurSel(box)), "Umm al-Qura, Makkah");
+
+    const struct Row {
+        const char* entry;
+        bool editable;
+        const char* fajr;
+        const char* isha;
+        bool byInterval;
+        const char* interval;
+        const char* line;    // the beginning of the method's line
+        const char* minutes; // the method's own minutes
+    } rows[] = {
+        {"Umm al-Qura, Makkah", false, "18.5", "", true, "90",
+         "Umm al-Qura, Makkah: Fajr 18.5\u00b0, Isha 90 min after Maghreb, 120 in Ramadan", "Method's minutes: none"},
+        {"Custom", true, "18.5", "18", true, "90", "Custom: ", ""},
+        {"Tunisia, Ministry of Religious Affairs", false, "18", "18", false, "",
+         "Tunisia, Ministry of Religious Affairs: Fajr 18\u00b0, Isha 18\u00b0", "Method's minutes: Dhohur +7, Maghereb +2"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.entry);
+        int index = -1;
+        for (int i = 0; i < entries; ++i)
+            if (ListGetText(box, i) == row.entry)
+                index = i;
+        ASSERT_GE(index, 0);
+        ListSetCurSel(box, index);
+        Command(dlg, kMethod);
+        EXPECT_EQ(Text(dlg, kAngleFajer), row.fajr);
+        EXPECT_EQ(Text(dlg, kAngleIsha), row.isha);
+        EXPECT_EQ(On(dlg, kByInterval), row.byInterval);
+        EXPECT_EQ(Text(dlg, kInterval), row.interval);
+        for (int id : {kAngleFajer, kAngleIsha, kInterval})
+            EXPECT_EQ(IsDlgItemReadOnly(dlg, id), !row.editable) << id;
+        EXPECT_EQ(IsDlgItemEnabled(dlg, kByInterval), row.editable);
+        EXPECT_EQ(GetDlgItemText(dlg, kLine, 200).rfind(row.line, 0), 0u) << GetDlgItemText(dlg, kLine, 200);
+        EXPECT_EQ(GetDlgItemText(dlg, kMinutes, 200), row.minutes);
+    }
+
+    // Custom again, a decimal Fajr angle: it lives in ANGLE_FAJ, a_faj keeps the nearest whole degree.
+    ListSetCurSel(box, entries - 1);
+    Command(dlg, kMethod);
+    EXPECT_EQ(Text(dlg, kPrayers[2].field), "7") << "the method's minutes become the user's";
+    SetDlgItemText(dlg, kAngleFajer, "17.5");
+    SetDlgItemText(dlg, kAngleIsha, "17");
+    Command(dlg, kOk);
+    const AppSettings s = SnapshotSettings();
+    EXPECT_EQ(s.extra.METHOD, "");
+    EXPECT_EQ(s.extra.methodInForce, "");
+    EXPECT_EQ(s.extra.ANGLE_FAJ, "17.5");
+    EXPECT_EQ(s.extra.ANGLE_ICH, "");
+    EXPECT_EQ(s.corrections[kAngleFaj], 18);
+    EXPECT_EQ(s.corrections[kAngleIch], 17);
+    EXPECT_EQ(s.corrections[kDho], 7);
+    EXPECT_EQ(s.corrections[kMag], 2);
+    EXPECT_EQ(s.extra.ISHA_INTERVAL, 0);
+}
