@@ -118,6 +118,9 @@ constexpr MarkedText kMarked[] = {
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 h %2 min")},
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 h")},
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 min")},
+    // The night's sunnah times under the day's six.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Midnight")},
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Last third")},
     // The reminder's title: %1 the prayer's name, %2 the minutes left as "%1 min" gives them.
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 in %2")},
 

@@ -96,6 +96,21 @@ std::string DayTimesText(const TimeTable& today, const GlanceWords& words)
     return text;
 }
 
+std::string NightTimesText(const std::string& midnight, const std::string& lastThird, const GlanceWords& words)
+{
+    std::string text;
+    const std::pair<const std::string*, const std::string*> lines[] = {{&words.midnight, &midnight},
+                                                                       {&words.lastThird, &lastThird}};
+    for (const auto& [name, time] : lines) {
+        if (!TimeTextSeconds(*time))
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text.append(*name).append(" ").append(HoursMinutes(*time));
+    }
+    return text;
+}
+
 ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::int32_t minutesLeft,
                               const GlanceWords& words)
 {

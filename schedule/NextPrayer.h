@@ -40,6 +40,8 @@ struct GlanceWords {
     std::string hoursOnly = "%1 h";
     std::string minutesOnly = "%1 min";
     std::string reminderTitle = "%1 in %2";     // name, minutesOnly of the minutes left
+    std::string midnight = "Midnight";          // the night's middle, after the six times
+    std::string lastThird = "Last third";       // the beginning of its last third
 
     // Every translatable text, for the translation of them all and the catalogue's check.
     template <typename Visit>
@@ -47,7 +49,8 @@ struct GlanceWords {
     {
         for (std::string& name : names)
             visit(name);
-        for (std::string* pattern : {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle})
+        for (std::string* pattern :
+             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &midnight, &lastThird})
             visit(*pattern);
     }
 };
@@ -60,6 +63,10 @@ std::string NextPrayerLine(const NextPrayer& next, const GlanceWords& words = {}
 
 // The six times of the day, one "Name HH:MM" a line.
 std::string DayTimesText(const TimeTable& today, const GlanceWords& words = {});
+
+// The night's two sunnah times under the day's: "Midnight 00:34" and "Last third 02:39", one a line;
+// empty when neither is known. Their "HH:MM:SS" texts, "" where missing.
+std::string NightTimesText(const std::string& midnight, const std::string& lastThird, const GlanceWords& words = {});
 
 // The reminder's notification: "Aser in 10 min" over "Aser 14:45".
 struct ReminderText {

@@ -57,9 +57,15 @@ void PrayerGlance::Update()
         tomorrowOf_ = today;
         lastTable_ = table;
         tomorrowFajer_ = w_.fajerOn(NextDay(today));
+        night_ = w_.sunnahOn ? w_.sunnahOn(today) : SunnahTimes{};
     }
     const std::int32_t now = w_.nowSeconds();
-    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
+    const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words);
+    // The night's sunnah times close the body, under the day's six.
+    if (const std::string night = NightTimesText(night_.midnight, night_.lastThird, words);
+        !night.empty() && !tip.body.empty())
+        tip.body += "\n" + night;
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
@@ -85,6 +91,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.markTimeBox = std::move(markTimeBox);
     w.showHijri = std::move(showHijri);
     w.words = InterfaceGlanceWords;
+    w.sunnahOn = [](const LocalDate& day) { return SunnahFor(Calc(), SnapshotSettings(), day); };
     return w;
 }
 

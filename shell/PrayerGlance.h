@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/TimeText.h"
+#include "schedule/Methods.h"
 #include "schedule/NextPrayer.h"
 
 #include <QObject>
@@ -26,6 +27,7 @@ public:
         std::function<void(int boxId)> markTimeBox;          // 0: no box marked
         std::function<void(const std::string&)> showHijri;
         std::function<GlanceWords()> words = {};             // empty: English
+        std::function<SunnahTimes(const LocalDate&)> sunnahOn = {}; // the night after a day; empty: none
     };
     explicit PrayerGlance(Wiring wiring);
 
@@ -41,6 +43,7 @@ private:
     LocalDate tomorrowOf_{};
     TimeTable lastTable_{};
     std::string tomorrowFajer_; // cached for tomorrowOf_'s next day
+    SunnahTimes night_;         // the night after tomorrowOf_, asked with it
 };
 
 // The program's own wiring: Schedule(), Calc() for tomorrow's Fajer, the wall clock, the settings'

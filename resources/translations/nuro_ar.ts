@@ -630,6 +630,14 @@
         <source>%1 in %2</source>
         <translation>%1 بعد %2</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>الثلث الأخير</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>

@@ -632,6 +632,14 @@
         <source>%1 in %2</source>
         <translation>%2 পর %1</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>মধ্যরাত</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>শেষ তৃতীয়াংশ</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>

@@ -632,6 +632,14 @@
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Letztes Drittel</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>

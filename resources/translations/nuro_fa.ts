@@ -632,6 +632,14 @@
         <source>%1 in %2</source>
         <translation>%1، %2 دیگر</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>نیمه‌شب</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>ثلث آخر</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>

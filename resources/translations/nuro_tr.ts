@@ -632,6 +632,14 @@
         <source>%1 in %2</source>
         <translation>%1 vaktine %2 kaldı</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Son üçte bir</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>

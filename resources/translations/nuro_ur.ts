@@ -632,6 +632,14 @@
         <source>%1 in %2</source>
         <translation>%1 %2 میں</translation>
     </message>
+    <message>
+        <source>Midnight</source>
+        <translation>آدھی رات</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>آخری تہائی</translation>
+    </message>
 </context>
 <context>
     <name>Menu103</name>
