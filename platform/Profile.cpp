@@ -562,9 +562,15 @@ bool IniProfile::KeepUnsavedNote(std::string_view reason, std::string_view file)
     if (!MakeDirs(DirOf(note)))
         return false;
     // Small and written in place: when the disk is too full for the settings it may still take this.
-    int fd = open(note.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Never through a link, and never into a FIFO or a device standing there.
+    int fd = open(note.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return false;
+    }
     const std::string text(reason);
     bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     written = close(fd) == 0 && written;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
@@ -41,6 +42,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("NURO_DEFAULTS_DIR", defaults.c_str(), 1); // nothing to seed from
     g_file = config + "/nuro/nuro.ini";
+    static const std::string made = dir;
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(made, ec);
+    });
     return 0;
 }
 
