@@ -128,6 +128,13 @@ constexpr MarkedText kMarked[] = {
     {"Message", QT_TRANSLATE_NOOP("Message", "The settings file cannot be used. NURO runs without it and leaves it as it is:")},
     // Shown at the start, followed on its own line by the socket's path and the reason.
     {"Message", QT_TRANSLATE_NOOP("Message", "Later starts of NURO cannot reach this one: they will not show its window.")},
+
+    // The message boxes' buttons are Qt's own; for a language Qt ships no catalogue for, ours
+    // carries them (Qt's catalogue, installed after ours, is asked first where it exists).
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "OK")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "&No")},
 };
 
 // Main window (13): what each picture says or does, for a listener who cannot see it. The Arabic
