@@ -61,7 +61,8 @@ std::string Flag(bool on) { return on ? "1" : "0"; }
 
 constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
-    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH"};
+    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
+    "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN"};
 
 // A file path or zone name is ours and is kept whole, however long (the file's own limit bounds it).
 constexpr std::size_t kWholeValue = std::string::npos;
@@ -83,6 +84,11 @@ void LoadExtraSettings(KeyReader& read, ExtraSettings& e)
         case kHighLat: e.HIGH_LAT = read.IntOf(key, value); break;
         case kHijriAdj: e.HIJRI_ADJ = read.IntOf(key, value); break;
         case kRemind: e.REMIND = read.IntOf(key, value); break;
+        case kMethod: e.METHOD = value; break;
+        case kRealAngleFaj: e.ANGLE_FAJ = value; break;
+        case kRealAngleIch: e.ANGLE_ICH = value; break;
+        case kIshaInterval: e.ISHA_INTERVAL = read.IntOf(key, value); break;
+        case kAserOwn: e.ASER_OWN = read.IntOf(key, value); break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -106,6 +112,11 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     put(kRemind, FormatInt(e.REMIND), e.REMIND == 0);
     for (unsigned i = 0; i < e.SOUND.size(); ++i)
         put(static_cast<ExtraKey>(kSoundFaj + i), e.SOUND[i], e.SOUND[i].empty());
+    put(kMethod, e.METHOD, e.METHOD.empty());
+    put(kRealAngleFaj, e.ANGLE_FAJ, e.ANGLE_FAJ.empty());
+    put(kRealAngleIch, e.ANGLE_ICH, e.ANGLE_ICH.empty());
+    put(kIshaInterval, FormatInt(e.ISHA_INTERVAL), e.ISHA_INTERVAL == 0);
+    put(kAserOwn, FormatInt(e.ASER_OWN), e.ASER_OWN == 0);
     return kv;
 }
 

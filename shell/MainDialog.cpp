@@ -11,6 +11,7 @@
 #include "resources/UiTexts.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Methods.h"
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
@@ -160,6 +161,8 @@ void TDial::SetupMainWindow()
     SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
     const LoadReport loaded = LoadAllSettings(SettingsProfile(), *this, Settings());
+    // Once here, not at every refresh: AUTO becomes the place's country's method.
+    ResolvePlaceMethod(Calc(), Settings());
     if (!StartedAtLogon)
         ShowWindow(mainFrame_, true);
     else if (!hooks_.trayAvailable())
