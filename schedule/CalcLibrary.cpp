@@ -5,6 +5,7 @@
 #include "calc/nuro_api.h"
 #include "platform/SharedLibrary.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace nuro {
@@ -99,12 +100,17 @@ std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
 
 std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
 {
+    return PlaceColumn(name, "zone");
+}
+
+std::optional<std::string> CalcLibrary::PlaceColumn(std::string_view name, const std::string& column)
+{
     auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
     if (!connect5)
         return std::nullopt;
-    const std::string sql = "select zone" + PlaceQuery(name).substr(std::string_view("select *").size());
+    const std::string sql = "select " + column + PlaceQuery(name).substr(std::string_view("select *").size());
     std::lock_guard<std::mutex> guard(queryLock_);
-    const char* const columns[] = {"2", "zone", workArea_.data()};
+    const char* const columns[] = {"2", column.c_str(), workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
     return GetField(row ? row : "", '*', 0);
 }
@@ -127,6 +133,15 @@ std::string PlaceQuery(std::string_view name)
     }
     sql += "'";
     return sql;
+}
+
+std::string PlaceNameIn(CalcLibrary& calc, std::string_view name, std::string_view language)
+{
+    static constexpr std::string_view kNamedLanguages[] = {"ar", "ur", "fa", "tr"};
+    if (name.empty() || std::find(std::begin(kNamedLanguages), std::end(kNamedLanguages), language) == std::end(kNamedLanguages))
+        return std::string(name);
+    const std::optional<std::string> local = calc.PlaceColumn(name, "name_" + std::string(language));
+    return local && !local->empty() ? *local : std::string(name);
 }
 
 } // namespace nuro
