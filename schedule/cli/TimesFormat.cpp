@@ -15,33 +15,45 @@ namespace {
 // The prayers that raise a notice: all but Shuroq.
 constexpr std::array<std::size_t, 5> kAlerted = {kFajer, kDhohur, kAser, kMaghereb, kIsha};
 
-// A table line: the first column, then each cell two spaces on and eight wide, no trailing blanks.
-template <typename Cells>
-std::string TableLine(std::string line, const Cells& cells)
+// `text` followed by blanks up to `width` columns of a terminal.
+std::string Padded(std::string_view text, std::size_t width)
 {
-    char cell[32];
-    for (const auto& text : cells) {
-        std::snprintf(cell, sizeof cell, "  %-8s", &text[0]);
-        line += cell;
-    }
+    std::string out(text);
+    out.append(width - std::min(width, DisplayWidth(text)), ' ');
+    return out;
+}
+
+// The cells' width: eight (a time text), or the longest prayer name of the language.
+std::size_t CellWidth(const TimesWords& words)
+{
+    std::size_t width = 8;
+    for (const char* name : words.prayers)
+        width = std::max(width, DisplayWidth(name));
+    return width;
+}
+
+// A table line: the first column, then each cell two spaces on and `width` wide, no trailing blanks.
+template <typename Cells>
+std::string TableLine(std::string line, const Cells& cells, std::size_t width)
+{
+    for (const auto& text : cells)
+        line += "  " + Padded(&text[0], width);
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
     return line + "\n";
 }
 
-std::string FormatDay(const std::string& place, const DayTimes& day)
+std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words)
 {
     std::string out = place + "  " + FormatDate(day.date) + "\n";
     if (!day.zone.empty())
         out += day.zone + "\n";
-    char line[64];
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
-        std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], day.times[i].data());
-        out += line;
-    }
+    const std::size_t width = CellWidth(words) + 2;
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        out += Padded(words.prayers[i], width) + day.times[i].data() + "\n";
     // Last, so readers of the times are not disturbed.
     if (!day.hijri.empty())
-        out += "Hijri     " + day.hijri + "\n";
+        out += Padded(words.hijri, width) + day.hijri + "\n";
     return out;
 }
 
@@ -55,21 +67,27 @@ std::string Table(const Report& r)
         zoneWidth = std::max(zoneWidth, day.zone.size());
         hijri = hijri || !day.hijri.empty();
     }
-    // The date and six cells of ten: a short last time ("--:--") must not pull the columns left.
-    constexpr std::size_t kTimesWidth = 10 + kSlotCount * 10;
+    const TimesWords& words = *r.words;
+    const std::size_t cell = CellWidth(words);
+    const std::size_t first = std::max<std::size_t>(10, DisplayWidth(words.date));
+    zoneWidth = zoneWidth ? std::max(zoneWidth, DisplayWidth(words.zone)) : 0;
+    // The date and six cells: a short last time ("--:--") must not pull the columns left.
+    const std::size_t timesWidth = first + kSlotCount * (cell + 2);
     auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
         line.pop_back(); // the line's end
         if (zoneWidth || hijri)
-            line.resize(std::max(line.size(), kTimesWidth), ' ');
+            line = Padded(line, timesWidth);
         if (zoneWidth)
-            line += "  " + (hijri ? zone + std::string(zoneWidth - std::min(zoneWidth, zone.size()), ' ') : zone);
+            line += "  " + (hijri ? Padded(zone, zoneWidth) : zone);
         if (hijri)
             line += "  " + hijriText;
         return line + "\n";
     };
-    std::string out = r.place + "\n" + tail(TableLine("Date      ", kPrayerNames), zoneWidth ? "Zone" : "", "Hijri");
+    std::string out = r.place + "\n" +
+                      tail(TableLine(Padded(words.date, first), words.prayers, cell), zoneWidth ? words.zone : "",
+                           words.hijri);
     for (const DayTimes& day : r.days)
-        out += tail(TableLine(FormatDate(day.date), day.times), day.zone, day.hijri);
+        out += tail(TableLine(Padded(FormatDate(day.date), first), day.times, cell), day.zone, day.hijri);
     return out;
 }
 
@@ -339,7 +357,7 @@ std::string Render(Format format, const Report& report)
     case Format::Day: {
         std::string out;
         for (const DayTimes& day : report.days)
-            out += FormatDay(report.place, day);
+            out += FormatDay(report.place, day, *report.words);
         return out + report.note;
     }
     case Format::Table: return Table(report) + report.note;

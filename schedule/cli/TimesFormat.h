@@ -3,6 +3,7 @@
 
 #include "core/TimeText.h"
 #include "schedule/Schedule.h"
+#include "schedule/cli/TimesWords.h"
 
 #include <cstdint>
 #include <optional>
@@ -47,6 +48,8 @@ struct Report {
     CalendarZone zone;
     std::int64_t now = 0; // DTSTAMP, seconds since 1970 UTC
     std::string note;     // a closing line of the day text and the table (the high-latitude rule)
+    // The day text's and the table's words; CSV, JSON and iCalendar are the same in every language.
+    const TimesWords* words = &EnglishTimesWords();
 };
 
 std::string FormatDate(const LocalDate& date);

@@ -118,6 +118,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.zone = *value;
             continue;
         }
+        if (auto value = OptionValue(args, i, "--lang", matched); matched) {
+            if (!value || !FindTimesWords(*value)) {
+                *error = "--lang wants en, ar, ur, fa, tr, id, ms, fr, bn or de";
+                return std::nullopt;
+            }
+            options.lang = *value;
+            continue;
+        }
         if (auto value = OptionValue(args, i, "--format", matched); matched) {
             options.format = value ? ParseFormat(*value) : std::nullopt;
             if (!options.format) {
@@ -154,10 +162,11 @@ void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
     s.H = real(12);
 }
 
-std::string HijriFor(const LocalDate& date, std::int32_t adjustDays)
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays, std::string_view language)
 {
     const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);
-    return hijri ? HijriText(*hijri) : std::string();
+    // ASCII digits in every language: scripts read the table too.
+    return hijri ? HijriText(*hijri, language, false) : std::string();
 }
 
 namespace {
@@ -216,16 +225,16 @@ PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
     return match;
 }
 
-std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce)
+std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce, const TimesWords& words)
 {
-    std::string line = std::string("High latitudes: ") + kHighLatitudeRuleNames[inForce];
+    std::string line = std::string(words.highLatitudes) + ": " + words.rules[inForce];
     if (requested != inForce)
         line += std::string(" (") + kHighLatitudeRuleNames[requested] + " needs a newer " + kCalcLibraryName + ")";
     return line + "\n";
 }
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
-        std::string& err, const ZoneRules& zones)
+        std::string& err, const ZoneRules& zones, std::string_view environmentLocale)
 {
     std::string error;
     const std::optional<Options> options = ParseOptions(args, &error);
@@ -287,7 +296,12 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     }
 
     Report report;
-    report.place = settings.PlaceName.data();
+    const TimesWords* words = FindTimesWords(options->lang.value_or(std::string(environmentLocale)));
+    report.words = words ? words : &EnglishTimesWords();
+    const std::string language = report.words->language;
+    // The settings keep the database's name; the reader sees the place in the language where the
+    // database has it.
+    report.place = PlaceNameIn(calc, settings.PlaceName.data(), language);
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
                                    : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
@@ -300,11 +314,11 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return kExitFailure;
         }
         report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
-                               HijriFor(date, settings.extra.HIJRI_ADJ)});
+                               HijriFor(date, settings.extra.HIJRI_ADJ, language)});
     }
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
-    report.note = FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
+    report.note = FormatHighLatitudeLine(rule, calc.RuleInForce(rule), *report.words);
     // In automatic mode the times are the place's own clock; otherwise another place's times are not
     // the computer's, and without a zone of their own they stay floating.
     const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name

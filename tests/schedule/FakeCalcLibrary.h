@@ -25,6 +25,7 @@ struct FakeLibraryState {
     std::vector<std::string> trtExports;  // which of the two each call went to
     std::string connect5Text;
     std::string zoneText; // the answer to the place zone query
+    std::string localNameText; // the answer to a query of a name_xx column
     std::vector<std::string> queries;
     std::vector<std::vector<std::string>> columnTables; // the texts of each query's column table (14 for a place row)
     std::vector<const void*> workAreas;
