@@ -42,7 +42,7 @@ bool InstallTranslations()
         if (own->load(locale, QStringLiteral("nuro"), QStringLiteral("_"), kCatalogues) && !own->isEmpty()) {
             QCoreApplication::installTranslator(own);
             installed = true;
-            InstalledLanguage() = own->language().toStdString();
+            InstalledLanguage() = own->language().section(QLatin1Char('_'), 0, 0).toStdString();
         } else {
             delete own;
         }
@@ -61,6 +61,11 @@ bool InstallTranslations()
 std::string InterfaceLanguage()
 {
     return InstalledLanguage();
+}
+
+void SetInterfaceLanguage(const std::string& language)
+{
+    InstalledLanguage() = language;
 }
 
 std::string InterfaceLocale()

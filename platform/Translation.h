@@ -23,6 +23,8 @@ bool InstallTranslations();
 
 // The language of the installed program catalogue ("tr"); "en" when none is installed.
 std::string InterfaceLanguage();
+// Set by InstallTranslations; a test that installs a catalogue of its own says so here.
+void SetInterfaceLanguage(const std::string& language);
 
 // The locale the interface reads in ("fa_IR", "tr"): its language is InterfaceLanguage(), its
 // country the system locale's where that speaks the same language. For dates and digits shown in

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="bn_BD">
+<TS version="2.1" language="bn">
 <context>
     <name>Accessible</name>
     <message>

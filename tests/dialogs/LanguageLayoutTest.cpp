@@ -10,6 +10,7 @@
 #include "platform/DialogWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/TemplateBuilder.h"
+#include "platform/Translation.h"
 #include "resources/UiTexts.h"
 #include "schedule/CalcLibrary.h"
 #include "resources/templates/SettingsTemplates.h"
@@ -51,6 +52,7 @@ class InterfaceLanguage {
 public:
     explicit InterfaceLanguage(const std::string& lang)
     {
+        SetInterfaceLanguage(lang);
         if (lang == "en")
             return;
         loaded_ = own_.load(QString::fromStdString(":/i18n/nuro_" + lang + ".qm"));
@@ -65,6 +67,7 @@ public:
         QCoreApplication::removeTranslator(&qt_);
         QCoreApplication::removeTranslator(&own_);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        SetInterfaceLanguage("en");
     }
     bool Loaded(const std::string& lang) const { return lang == "en" || loaded_; }
 
