@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 ঘণ্টা %2 মিনিট</translation>
+        <translation>%1&#xa0;ঘণ্টা&#xa0;%2&#xa0;মিনিট</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 ঘণ্টা</translation>
+        <translation>%1&#xa0;ঘণ্টা</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 মিনিট</translation>
+        <translation>%1&#xa0;মিনিট</translation>
     </message>
     <message>
         <source>%1 in %2</source>

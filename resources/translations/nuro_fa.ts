@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 ساعت و %2 دقیقه</translation>
+        <translation>%1&#xa0;ساعت&#xa0;و&#xa0;%2&#xa0;دقیقه</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 ساعت</translation>
+        <translation>%1&#xa0;ساعت</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 دقیقه</translation>
+        <translation>%1&#xa0;دقیقه</translation>
     </message>
     <message>
         <source>%1 in %2</source>

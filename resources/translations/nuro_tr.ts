@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 sa %2 dk</translation>
+        <translation>%1&#xa0;sa&#xa0;%2&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 sa</translation>
+        <translation>%1&#xa0;sa</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 dk</translation>
+        <translation>%1&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 in %2</source>

@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 گھنٹے %2 منٹ</translation>
+        <translation>%1&#xa0;گھنٹے&#xa0;%2&#xa0;منٹ</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 گھنٹے</translation>
+        <translation>%1&#xa0;گھنٹے</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 منٹ</translation>
+        <translation>%1&#xa0;منٹ</translation>
     </message>
     <message>
         <source>%1 in %2</source>

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #ifndef NURO_VERSION
 #define NURO_VERSION "0"
@@ -23,12 +24,15 @@ std::string Padded(std::string_view text, std::size_t width)
     return out;
 }
 
-// The cells' width: eight (a time text), or the longest prayer name of the language.
-std::size_t CellWidth(const TimesWords& words)
+// The cells' width: eight (a time text), or the longest name of the language that is shown.
+std::size_t CellWidth(const TimesWords& words, bool sunnah)
 {
     std::size_t width = 8;
     for (const char* name : words.prayers)
         width = std::max(width, DisplayWidth(name));
+    if (sunnah)
+        for (const char* name : words.sunnah)
+            width = std::max(width, DisplayWidth(name));
     return width;
 }
 
@@ -43,14 +47,21 @@ std::string TableLine(std::string line, const Cells& cells, std::size_t width)
     return line + "\n";
 }
 
-std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words)
+std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
+
+std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words, bool sunnah)
 {
     std::string out = place + "  " + FormatDate(day.date) + "\n";
     if (!day.zone.empty())
         out += day.zone + "\n";
-    const std::size_t width = CellWidth(words) + 2;
+    const std::size_t width = CellWidth(words, sunnah) + 2;
     for (std::size_t i = 0; i < kSlotCount; ++i)
         out += Padded(words.prayers[i], width) + day.times[i].data() + "\n";
+    // The night's two sunnah times, after Isha.
+    if (sunnah) {
+        out += Padded(words.sunnah[0], width) + Missing(day.midnight) + "\n";
+        out += Padded(words.sunnah[1], width) + Missing(day.lastThird) + "\n";
+    }
     // Last, so readers of the times are not disturbed.
     if (!day.hijri.empty())
         out += Padded(words.hijri, width) + day.hijri + "\n";
@@ -68,11 +79,24 @@ std::string Table(const Report& r)
         hijri = hijri || !day.hijri.empty();
     }
     const TimesWords& words = *r.words;
-    const std::size_t cell = CellWidth(words);
+    const std::size_t cell = CellWidth(words, r.sunnah);
     const std::size_t first = std::max<std::size_t>(10, DisplayWidth(words.date));
     zoneWidth = zoneWidth ? std::max(zoneWidth, DisplayWidth(words.zone)) : 0;
-    // The date and six cells: a short last time ("--:--") must not pull the columns left.
-    const std::size_t timesWidth = first + kSlotCount * (cell + 2);
+    std::vector<std::string> names(words.prayers.begin(), words.prayers.end());
+    if (r.sunnah)
+        names.insert(names.end(), words.sunnah.begin(), words.sunnah.end());
+    // The date and the cells: a short last time ("--:--") must not pull the columns left.
+    const std::size_t timesWidth = first + names.size() * (cell + 2);
+    auto cells = [&](const DayTimes& day) {
+        std::vector<std::string> texts;
+        for (const TimeSlot& slot : day.times)
+            texts.push_back(SlotText(slot));
+        if (r.sunnah) {
+            texts.push_back(Missing(day.midnight));
+            texts.push_back(Missing(day.lastThird));
+        }
+        return texts;
+    };
     auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
         line.pop_back(); // the line's end
         if (zoneWidth || hijri)
@@ -84,10 +108,9 @@ std::string Table(const Report& r)
         return line + "\n";
     };
     std::string out = r.place + "\n" +
-                      tail(TableLine(Padded(words.date, first), words.prayers, cell), zoneWidth ? words.zone : "",
-                           words.hijri);
+                      tail(TableLine(Padded(words.date, first), names, cell), zoneWidth ? words.zone : "", words.hijri);
     for (const DayTimes& day : r.days)
-        out += tail(TableLine(Padded(FormatDate(day.date), first), day.times, cell), day.zone, day.hijri);
+        out += tail(TableLine(Padded(FormatDate(day.date), first), cells(day), cell), day.zone, day.hijri);
     return out;
 }
 
@@ -111,11 +134,20 @@ std::string Csv(const Report& r)
     std::string out = "Place,Date";
     for (const char* name : kPrayerNames)
         out.append(",").append(name);
+    // New columns after Isha, so readers of the first eight are not disturbed.
+    if (r.sunnah)
+        out += ",Midnight,Last third";
+    if (!r.method.empty())
+        out += ",Method";
     out += "\r\n";
     for (const DayTimes& day : r.days) {
         out += CsvField(r.place) + "," + FormatDate(day.date);
         for (const TimeSlot& slot : day.times)
             out.append(1, ',').append(CsvField(SlotText(slot)));
+        if (r.sunnah)
+            out += "," + CsvField(day.midnight) + "," + CsvField(day.lastThird);
+        if (!r.method.empty())
+            out += "," + CsvField(r.method);
         out += "\r\n";
     }
     return out;
@@ -145,12 +177,18 @@ std::string Json(const Report& r)
 {
     std::string out = "{\n  \"place\": " + JsonString(r.place) + ",\n  \"zone\": ";
     out += r.zone.id.empty() ? std::string("null") : JsonString(r.zone.id);
+    if (!r.method.empty())
+        out += ",\n  \"method\": " + JsonString(r.method);
     out += ",\n  \"days\": [";
     for (std::size_t d = 0; d < r.days.size(); ++d) {
         out += d ? ",\n    {" : "\n    {";
         out += "\"date\": " + JsonString(FormatDate(r.days[d].date));
         for (std::size_t i = 0; i < kSlotCount; ++i)
             out += ", " + JsonString(kPrayerNames[i]) + ": " + JsonString(SlotText(r.days[d].times[i]));
+        if (r.sunnah) {
+            auto time = [](const std::string& t) { return t.empty() ? std::string("null") : JsonString(t); };
+            out += ", \"Midnight\": " + time(r.days[d].midnight) + ", \"Last third\": " + time(r.days[d].lastThird);
+        }
         out += "}";
     }
     out += r.days.empty() ? "]\n}\n" : "\n  ]\n}\n";
@@ -283,6 +321,8 @@ std::string Ics(const Report& r)
             line(start + IcsDateTime(CivilOf(*at[i])));
             line("SUMMARY:" + IcsEscape(name));
             line("LOCATION:" + IcsEscape(r.place));
+            if (!r.method.empty())
+                line("DESCRIPTION:" + IcsEscape("Method: " + r.method));
             line("TRANSP:TRANSPARENT");
             line("END:VEVENT");
         }
@@ -357,7 +397,7 @@ std::string Render(Format format, const Report& report)
     case Format::Day: {
         std::string out;
         for (const DayTimes& day : report.days)
-            out += FormatDay(report.place, day, *report.words);
+            out += FormatDay(report.place, day, *report.words, report.sunnah);
         return out + report.note;
     }
     case Format::Table: return Table(report) + report.note;

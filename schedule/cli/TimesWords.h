@@ -18,6 +18,7 @@ struct TimesWords {
     const char* hijri;
     const char* highLatitudes;
     std::array<const char*, 3> rules; // as the Expert dialog's list names them
+    std::array<const char*, 2> sunnah; // the night's middle and its last third
 };
 
 // English first, then every catalogue language.

@@ -219,3 +219,40 @@ TEST(Countries, CoverThePlaceDatabase) {
 }
 
 }  // namespace
+
+namespace {
+
+// A year of days: to the minute, a rounded-up method gives the next whole minute of its time to the second
+// and keeps a time that falls on a whole minute; the others the nearest minute. The user's minutes come
+// on top of the method's before the rounding.
+TEST(Methods, RoundingUpKeepsAWholeMinute) {
+    const std::pair<const char*, bool> methods[] = {{"SINGAPORE", true}, {"KEMENAG", true}, {"JAKIM", true},
+                                                    {"ALGERIA", true},   {"MWL", false},    {"QATAR", false}};
+    int wholeMinutes = 0;
+    for (const auto& [id, up] : methods) {
+        nuro_query q = query(2026, 1, 1, 1.3521, 103.8198, 8, id);
+        ASSERT_EQ(q.method.rounding == NURO_ROUND_UP, up) << id;
+        for (int day = 0; day < 365; ++day) {
+            q.month = 1, q.day = 1 + day;
+            static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+            while (q.day > kDays[q.month - 1]) q.day -= kDays[q.month++ - 1];
+            q.additions[2] = day % 5 - 2;
+            q.precision = 1;
+            const Answer exact = times(q);
+            q.precision = 0;
+            const Answer minute = times(q);
+            for (int e = 0; e < 6; ++e) {
+                const int32_t s = exact.numbers.seconds[e];
+                const int32_t expected = up ? 60 * static_cast<int32_t>(std::ceil(s / 60.0))
+                                            : 60 * static_cast<int32_t>(std::floor(s / 60.0 + 0.5));
+                // A nearest-minute time half a minute past, to the second, may go either way.
+                if (!up && s % 60 == 30) continue;
+                EXPECT_EQ(minute.numbers.seconds[e], expected) << id << " day " << day << " event " << e;
+                if (up && s % 60 == 0) ++wholeMinutes;
+            }
+        }
+    }
+    EXPECT_GT(wholeMinutes, 10) << "too few times on a whole minute to show that they stay";
+}
+
+}  // namespace
