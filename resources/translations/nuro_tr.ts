@@ -711,7 +711,7 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>NURO'nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
+        <translation>NURO&apos;nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
     </message>
 </context>
 <context>
