@@ -122,7 +122,7 @@ typedef struct nuro_method {
                               the earlier of the angle's time (from 55 degrees: sunset + 1/7 of the night) and
                               its seasonal time after sunset for the shafaq named */
     int32_t isha_minutes;  /* NURO_ISHA_INTERVAL: minutes after Maghreb as the method publishes it (the
-                              method's Maghreb minutes included, the user's not), 1..1440 */
+                              method's Maghreb minutes included, the user's not), 0..1440 */
     int32_t isha_minutes_ramadan; /* the interval while the query's hijri_month is 9; 0: isha_minutes */
     int32_t shuroq_rule;   /* NURO_HORIZON_STANDARD: the sun's centre 50' down corrected for the atmosphere and
                               lowered by the elevation's dip as in trt; NURO_HORIZON_ANGLE: shuroq_angle */
@@ -175,7 +175,8 @@ typedef struct nuro_result {
  * A time is missing (NURO_MISSING and "--:--"):
  * - all six and the sunnah times: an impossible date, place, zone or atmosphere as for trt;
  * - Fajer: fajr_angle not a number in 0 <= a <= 90, an unknown fajr_rule, or no sunrise that day (outside the
- *   polar night, as trt); Isha: the same for isha_*, no sunset, or, for an interval, no Maghreb;
+ *   polar night, as trt; the committee's rule always needs it); Isha: the same for isha_*, no sunset, or,
+ *   for an interval, no Maghreb or an interval outside 0..1440;
  * - Shuroq and Maghreb: as trt for the standard horizon; by angle, without that day's standard sunrise or
  *   sunset or with the angle outside 0 <= a <= 90. A time by angle is never further from the standard
  *   sunrise or sunset than the angle's share of the night (angle / 60), and is that where the sun does not
@@ -191,7 +192,7 @@ NURO_EXPORT const char* nuro_times(const nuro_query* query, nuro_result* result)
 NURO_EXPORT const char* nuro_method_id(int32_t index);
 /* Fills *out with a named method's parameters: 1, or 0 (out untouched) for an unknown id. */
 NURO_EXPORT int32_t nuro_method_get(const char* id, nuro_method* out);
-/* The method's full English name ("Umm al-Qura University, Makkah") and a one-line English description
+/* The method's full English name ("Umm al-Qura, Makkah") and a one-line English description
  * of its parameters ("Fajr 18.5°, Isha 90 min after Maghreb, 120 in Ramadan"), UTF-8, static; NULL for an
  * unknown id. */
 NURO_EXPORT const char* nuro_method_name(const char* id);

@@ -127,7 +127,7 @@ struct Computed {
     std::optional<double> midnight, lastThird;
 };
 
-Computed compute(const nuro_query& in) {
+Computed compute(const nuro_query& in, bool night) {
     Computed c{};
     const nuro_method& m = in.method;
     const bool placeOk = validDate(in.year, in.month, in.day) && std::isfinite(in.latitude) &&
@@ -163,8 +163,10 @@ Computed compute(const nuro_query& in) {
         maghrebOk = true;
     }
     NightEdges edges;
-    edges.nextFajerWanted = m.midnight == NURO_MIDNIGHT_JAFARI;
-    DayEvents e = computeDay(q, &edges);
+    edges.nextSunriseWanted = night;
+    edges.nextFajerWanted = night && m.midnight == NURO_MIDNIGHT_JAFARI;
+    // The next sunrise only the sunnah times need: a caller without room for them does not pay for it.
+    DayEvents e = computeDay(q, night || seasonalFajr || seasonalIsha ? &edges : nullptr);
     if (!shuroqOk) e[Shuroq].reset();
     if (!maghrebOk) e[Maghereb].reset();
 
@@ -245,7 +247,8 @@ extern "C" NURO_EXPORT const char* nuro_times(const nuro_query* query, nuro_resu
     if (query && query->size >= kQueryVersion1) {
         nuro_query q{};
         std::memcpy(&q, query, sizeof q);
-        const Computed c = compute(q);
+        const bool night = result && result->size >= offsetof(nuro_result, last_third) + sizeof result->last_third;
+        const Computed c = compute(q, night);
         std::array<std::optional<double>, 6> fields{};
         for (int i = 0; i < 6; ++i) {
             out.seconds[i] = asSeconds(c.present[i], c.seconds[i]);

@@ -341,7 +341,7 @@ DayEvents computeDay(const DayQuery& q, NightEdges* edges) {
     if (edges) {
         edges->sunrise = localOf(rise);
         edges->sunset = localOf(set);
-        edges->nextSunrise = localOf(nextSunrise());
+        edges->nextSunrise = edges->nextSunriseWanted ? localOf(nextSunrise()) : std::nullopt;
         edges->nextFajer = std::nullopt;
         if (edges->nextFajerWanted && q.fajerAltitude && nextRise) {
             const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);

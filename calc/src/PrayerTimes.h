@@ -37,6 +37,7 @@ using DayEvents = std::array<std::optional<double>, EventCount>;
 // The horizon events around the day's night, in the same seconds: today's sunrise and sunset at the
 // standard horizon, the next sunrise and the next Fajer (held as Fajer is).
 struct NightEdges {
+    bool nextSunriseWanted = true;
     bool nextFajerWanted = false;  // the one search that only a night ending at Fajer needs
     std::optional<double> sunrise, sunset, nextSunrise, nextFajer;
 };
