@@ -925,6 +925,14 @@
         <translation>নুরো সংস্করণ ২.০</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>স্থান: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, পরিবর্তিত</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ঠিক আছে</translation>
     </message>

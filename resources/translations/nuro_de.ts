@@ -925,6 +925,14 @@
         <translation>NURO Version 2.0</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Orte: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, verändert</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -926,6 +926,14 @@
         <translation>نورو، نگارش ۲٫۰</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مکان‌ها: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، با تغییر</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>تأیید</translation>
     </message>

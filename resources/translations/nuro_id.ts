@@ -925,6 +925,14 @@
         <translation>NURO Versi 2.0</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -925,6 +925,14 @@
         <translation>NURO Sürüm 2.0</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Yerler: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, değiştirilmiş</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>Tamam</translation>
     </message>

@@ -925,6 +925,14 @@
         <translation>نورو، ورژن 2.0</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مقامات: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، ترمیم شدہ</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
     </message>
