@@ -28,6 +28,8 @@ public:
         std::function<void(const std::string&)> showHijri;
         std::function<GlanceWords()> words = {};             // empty: English
         std::function<SunnahTimes(const LocalDate&)> sunnahOn = {}; // the night after a day; empty: none
+        // The locale the tooltip and the Hijri strip read in ("fa_IR"); empty: English.
+        std::function<std::string()> readingLocale = {};
     };
     explicit PrayerGlance(Wiring wiring);
 

@@ -727,6 +727,14 @@
         <source>DATE</source>
         <translation>التاريخ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>تعذّر استعمال ملف الإعدادات. يعمل NURO من دونه ويتركه كما هو:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>لا يستطيع تشغيل NURO لاحقًا الوصول إلى هذه النسخة: لن يُظهر نافذتها.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -1077,6 +1085,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO الإصدار 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>الأماكن: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، بتعديل</translation>
     </message>
     <message>
         <source>OK</source>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Accessible</name>
     <message>
@@ -618,19 +618,27 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 Std. %2 Min.</translation>
+        <translation>%1&#xa0;Std.&#xa0;%2&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 Std.</translation>
+        <translation>%1&#xa0;Std.</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 Min.</translation>
+        <translation>%1&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Letztes Drittel</translation>
     </message>
 </context>
 <context>
@@ -704,6 +712,14 @@
     <message>
         <source>DATE</source>
         <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Die Einstellungsdatei kann nicht verwendet werden. NURO läuft ohne sie und lässt sie unverändert:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Spätere Starts von NURO erreichen dieses nicht: Sie zeigen sein Fenster nicht an.</translation>
     </message>
 </context>
 <context>
@@ -907,6 +923,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO Version 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Orte: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, verändert</translation>
     </message>
     <message>
         <source>OK</source>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="tr_TR">
+<TS version="2.1" language="tr">
 <context>
     <name>Accessible</name>
     <message>
@@ -618,19 +618,27 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 sa %2 dk</translation>
+        <translation>%1&#xa0;sa&#xa0;%2&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 sa</translation>
+        <translation>%1&#xa0;sa</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 dk</translation>
+        <translation>%1&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 in %2</source>
         <translation>%1 vaktine %2 kaldı</translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation>Gece yarısı</translation>
+    </message>
+    <message>
+        <source>Last third</source>
+        <translation>Son üçte bir</translation>
     </message>
 </context>
 <context>
@@ -704,6 +712,14 @@
     <message>
         <source>DATE</source>
         <translation>TARİH</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Ayar dosyası kullanılamıyor. NURO onsuz çalışır ve dosyayı olduğu gibi bırakır:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>NURO&apos;nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
     </message>
 </context>
 <context>
@@ -907,6 +923,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO Sürüm 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Yerler: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, değiştirilmiş</translation>
     </message>
     <message>
         <source>OK</source>

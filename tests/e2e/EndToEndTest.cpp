@@ -830,19 +830,25 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     QThread::msleep(500);
     EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
 
-    // The tooltip: the fixed tip as its title; the next prayer, then the day's six times, as its body.
+    // The tooltip: the fixed tip as its title; the next prayer, the day's six times and the night's two,
+    // as its body.
     QString iconName, title, body;
     int tipImages = 0;
     ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
     EXPECT_EQ(title.toStdString(), "NURO :)!");
     const QStringList bodyLines = body.split(QLatin1Char('\n'));
-    ASSERT_EQ(bodyLines.size(), 8) << body.toStdString();
+    ASSERT_EQ(bodyLines.size(), 10) << body.toStdString();
     EXPECT_TRUE(bodyLines[0].contains(QStringLiteral(" \u00b7 in "))) << body.toStdString();
     EXPECT_EQ(bodyLines[1], "");
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1 \\d\\d:\\d\\d$").arg(names[i])).match(bodyLines[2 + i]).hasMatch())
             << bodyLines[2 + i].toStdString();
+    // Then the night's middle and the beginning of its last third.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Midnight \\d\\d:\\d\\d$")).match(bodyLines[8]).hasMatch())
+        << bodyLines[8].toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Last third \\d\\d:\\d\\d$")).match(bodyLines[9]).hasMatch())
+        << bodyLines[9].toStdString();
     // Everything else is still Qt's item: its pictures, in the tooltip too, and all its properties.
     EXPECT_GT(tipImages, 0) << "the tooltip carries the icon's pictures";
     QDBusMessage all = bus->call(QDBusMessage::createMethodCall(itemService, itemPath, "org.freedesktop.DBus.Properties",

@@ -187,3 +187,33 @@ TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
 
 } // namespace
 } // namespace nuro
+
+namespace nuro {
+namespace {
+
+// The night's two times under the day's in the tooltip: HH:MM, a missing one left out, no line at all
+// when neither is known; the words come translated.
+TEST(NightTimesTextTest, ShowsTheKnownSunnahTimesOneALine)
+{
+    GlanceWords arabic;
+    arabic.midnight = "\u0645\u0646\u062a\u0635\u0641 \u0627\u0644\u0644\u064a\u0644";
+    const struct {
+        const char* midnight;
+        const char* lastThird;
+        const GlanceWords* words;
+        const char* expected;
+    } rows[] = {
+        {"00:34:00", "02:39:00", nullptr, "Midnight 00:34\nLast third 02:39"},
+        {"23:58:30", "", nullptr, "Midnight 23:58"},
+        {"", "03:10:00", nullptr, "Last third 03:10"},
+        {"", "", nullptr, ""},
+        {"--:--", "bad", nullptr, ""},
+        {"00:34:00", "02:39:00", &arabic, "\u0645\u0646\u062a\u0635\u0641 \u0627\u0644\u0644\u064a\u0644 00:34\nLast third 02:39"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(NightTimesText(row.midnight, row.lastThird, row.words ? *row.words : GlanceWords{}), row.expected)
+            << row.midnight << " " << row.lastThird;
+}
+
+} // namespace
+} // namespace nuro
