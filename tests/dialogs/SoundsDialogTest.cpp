@@ -8,11 +8,11 @@
 #include "platform/FileChooser.h"
 #include "platform/Sound.h"
 
-#include <chrono>
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <thread>
 
 using namespace nuro;
 using namespace nuro::test;
@@ -88,26 +88,21 @@ TEST_F(SoundsDialogTest, PlayTriesTheFieldsFileWithoutHoldingTheDialog)
 {
     RecordingBackend backend;
     SetSoundBackend(&backend);
-    const std::string file = (std::filesystem::temp_directory_path() / "nuro-sounds-dialog-test.wav").string();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string file = (dir.path() + "/chime.wav").toStdString();
     { std::ofstream(file) << "RIFF"; }
     OpenSoundsDialog();
     QWidget* dlg = SoundsDialogWindow();
     SetDlgItemText(dlg, kFirstFile + 1, file);
     Command(dlg, kFirstPlay + 1);
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    for (;;) {
-        {
-            std::lock_guard<std::mutex> guard(backend.lock);
-            if (!backend.played.empty() || std::chrono::steady_clock::now() > until)
-                break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    while (SoundPlaying())
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(WaitFor([&] {
+        std::lock_guard<std::mutex> guard(backend.lock);
+        return !backend.played.empty();
+    }));
+    EXPECT_TRUE(WaitFor([] { return !SoundPlaying(); }));
     std::lock_guard<std::mutex> guard(backend.lock);
     EXPECT_EQ(backend.played, std::vector<std::string>{file});
-    std::filesystem::remove(file);
 }
 
 } // namespace
