@@ -36,6 +36,7 @@
 #include <functional>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -226,6 +227,30 @@ protected:
     {
         return WaitUntil([&] { return FindWindow(name) == 0; });
     }
+    // Whether a window by that name shows up within `ms`: for what must not happen.
+    bool AppearsWithin(const std::string& name, int ms) { return WaitUntil([&] { return FindWindow(name) != 0; }, ms); }
+    // A menu is a mapped override-redirect window at the top of the tree.
+    bool MenuShown()
+    {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+            return false;
+        bool shown = false;
+        for (unsigned i = 0; i < count && !shown; ++i) {
+            XWindowAttributes a = {};
+            shown = XGetWindowAttributes(display, children[i], &a) && a.override_redirect && a.map_state == IsViewable;
+        }
+        if (children)
+            XFree(children);
+        return shown;
+    }
+    // The event of `type` for window `w` has come (the window's events were selected beforehand).
+    bool EventCame(Window w, int type)
+    {
+        XEvent ev;
+        return WaitUntil([&] { return XCheckTypedWindowEvent(display, w, type, &ev) == True; });
+    }
     void Xdotool(QStringList args)
     {
         QProcess x;
@@ -265,6 +290,18 @@ protected:
         XSendEvent(display, root, False, StructureNotifyMask, &ev);
         XFlush(display);
     }
+    // The program's icon asks our tray to dock it: the program has seen the tray.
+    bool WaitUntilDockRequested()
+    {
+        const Atom opcode = XInternAtom(display, "_NET_SYSTEM_TRAY_OPCODE", False);
+        return WaitUntil([&] {
+            XEvent ev;
+            while (XCheckTypedWindowEvent(display, trayOwner, ClientMessage, &ev))
+                if (ev.xclient.message_type == opcode && ev.xclient.data.l[1] == 0) // SYSTEM_TRAY_REQUEST_DOCK
+                    return true;
+            return false;
+        });
+    }
     // The OK picture at the bottom middle of the main window.
     // The Hijri date's strip below the pictures: 10 dialog units.
     static constexpr int kHijriStrip = 20;
@@ -291,6 +328,29 @@ protected:
                 pixels.push_back(XGetPixel(image, x, y));
         XDestroyImage(image);
         return pixels;
+    }
+    // Each of the six time boxes shows text: its inside (31 x 12 dialog units less the frame) has more
+    // colours than an empty box's ground and text cursor.
+    bool TimeBoxesFilled(Window frame)
+    {
+        XWindowAttributes a = {};
+        if (!XGetWindowAttributes(display, frame, &a) || a.height < 250 || a.width < 180)
+            return false;
+        const int top = a.height - 250 - kHijriStrip;
+        const int boxes[][2] = {{13, 16}, {57, 16}, {57, 31}, {57, 46}, {57, 61}, {57, 76}};
+        for (const auto& box : boxes) {
+            XImage* image = XGetImage(display, frame, 2 * box[0] + 4, top + 2 * box[1] + 4, 62 - 8, 24 - 8, AllPlanes, ZPixmap);
+            if (!image)
+                return false;
+            std::set<unsigned long> colours;
+            for (int y = 0; y < image->height; ++y)
+                for (int x = 0; x < image->width; ++x)
+                    colours.insert(XGetPixel(image, x, y));
+            XDestroyImage(image);
+            if (colours.size() <= 4)
+                return false;
+        }
+        return true;
     }
     // A click at a point given relative to a window's top-left corner.
     void ClickAt(Window w, int dx, int dy, int repeat = 1)
@@ -534,7 +594,7 @@ TEST_F(EndToEnd, SecondStartShowsTheFirstAndEndsWithZero)
     ASSERT_TRUE(WaitUntilListening());
     // The tray comes after the program; once the icon is in it the OK picture really hides.
     StartTray();
-    QThread::msleep(3000);
+    ASSERT_TRUE(WaitUntilDockRequested()) << "the program's icon asks the tray to dock it";
     ClickOk(frame);
     ASSERT_TRUE(WaitUntilGone("Tunis, Tunisia")) << "OK hides the main frame";
 
@@ -553,13 +613,13 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
     QProcess* p = Run({});
     Window frame = WaitForWindow("Tunis, Tunisia");
     ASSERT_NE(frame, 0u);
-    QThread::msleep(1000);  // the first refresh has filled the time boxes
+    ASSERT_TRUE(WaitUntil([&] { return TimeBoxesFilled(frame); })) << "the first refresh fills the time boxes";
     const auto tunis = TimeBoxPixels(frame);
     ASSERT_FALSE(tunis.empty());
 
     // "&Options" is the first entry of the menu bar; "&Config" its first item.
     ClickAt(frame, 20, 10);
-    QThread::msleep(500);
+    ASSERT_TRUE(WaitUntil([&] { return MenuShown(); })) << "the Options menu opens";
     Xdotool({"key", "Down", "Return"});
     Window config = WaitForWindow("       Config");
     ASSERT_NE(config, 0u) << "Options / Config opens the Config dialog";
@@ -788,7 +848,8 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
     ASSERT_NE(frame, 0u);
     Window notice = WaitForWindow("INFO", (kLeadSeconds + 10) * 1000);
     ASSERT_NE(notice, 0u) << "the Dhohur notice";
-    QThread::msleep(300); // the window manager has set its states
+    // Managed: the window manager has set its states.
+    EXPECT_TRUE(WaitUntil([&] { return Contains(AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS"), "_NET_WM_ACTION_CLOSE"); }));
 
     EXPECT_TRUE(Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"))
         << "above the main frame and the screen's normal windows";
@@ -798,8 +859,9 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
     EXPECT_FALSE(Contains(actions, "_NET_WM_ACTION_MAXIMIZE_VERT"));
 
     // Minimized by the window manager (what its title bar's button does): back at once.
+    XSelectInput(display, notice, StructureNotifyMask);
     Xdotool({"windowminimize", QString::number(notice)});
-    QThread::msleep(300);
+    EXPECT_TRUE(EventCame(notice, UnmapNotify)) << "minimized";
     EXPECT_TRUE(WaitUntil([&] {
         XWindowAttributes a = {};
         return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
@@ -827,13 +889,16 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     WriteSettings(Settings("0"));
     QProcess* p = Run({"S"}); // as at log-on: the main frame stays hidden
     ASSERT_TRUE(WaitForItem()) << "the tray icon never registered as a StatusNotifier item";
-    QThread::msleep(500);
-    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
 
     // The tooltip: the fixed tip as its title; the next prayer, then the day's six times, as its body.
+    // Once it holds the times the start is complete, and the main frame stayed hidden.
     QString iconName, title, body;
     int tipImages = 0;
-    ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
+    EXPECT_TRUE(WaitUntil([&] {
+        ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
+        return body.count(QLatin1Char('\n')) == 7;
+    }));
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
     EXPECT_EQ(title.toStdString(), "NURO :)!");
     const QStringList bodyLines = body.split(QLatin1Char('\n'));
     ASSERT_EQ(bodyLines.size(), 8) << body.toStdString();
@@ -869,8 +934,7 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     ASSERT_TRUE(MenuAboutToShow(menuPath));
     ASSERT_TRUE(MenuEvent(menuPath, 0, "opened"));
     ASSERT_TRUE(CallItem("Activate"));
-    QThread::msleep(700);
-    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "Activate while the menu is open is ignored";
+    EXPECT_FALSE(AppearsWithin("Tunis, Tunisia", 700)) << "Activate while the menu is open is ignored";
     ASSERT_TRUE(MenuEvent(menuPath, 0, "closed"));
 
     ASSERT_TRUE(CallItem("Activate"));
