@@ -4,6 +4,7 @@
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
+#include "shell/MainWindowRules.h"
 #include "shell/TrayCompanion.h"
 #include "shell/TrayRules.h"
 

@@ -9,13 +9,13 @@
 #include "platform/TemplateBuilder.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
+#include "resources/templates/ShellTemplates.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainDialog.h"
-#include "shell/TrayCompanion.h"
-#include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
+#include "shell/TrayCompanion.h"
 
 #include <QCursor>
 #include <QDBusConnection>
