@@ -15,14 +15,15 @@ if [ "${1:-}" = --fix ]; then
 fi
 differ=0 lines=0
 for f in "${files[@]}"; do
-  n=$("$format" --style=file "$f" | diff "$f" - | grep -c '^[<>]' || true)
-  if [ "$n" -gt 0 ]; then
-    echo "$f: $n line(s) differ"
+  out=$("$format" --style=file "$f" | diff "$f" - || true)
+  if [ -n "$out" ]; then
+    n=$(grep -c '^<' <<<"$out" || true)
+    echo "$f: $n line(s) to change"
     differ=$((differ + 1)) lines=$((lines + n))
   fi
 done
 if [ "$differ" -gt 0 ]; then
-  echo "format-check: $differ file(s), $lines line(s) differ from .clang-format; tools/format-check.sh --fix rewrites them"
+  echo "format-check: $differ file(s), $lines line(s) to change for .clang-format; tools/format-check.sh --fix rewrites them"
   exit 1
 fi
 echo "format-check: ${#files[@]} files as .clang-format says"
