@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Accessible</name>
     <message>
@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 Std. %2 Min.</translation>
+        <translation>%1&#xa0;Std.&#xa0;%2&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 Std.</translation>
+        <translation>%1&#xa0;Std.</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 Min.</translation>
+        <translation>%1&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -704,6 +704,14 @@
     <message>
         <source>DATE</source>
         <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Die Einstellungsdatei kann nicht verwendet werden. NURO läuft ohne sie und lässt sie unverändert:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Spätere Starts von NURO erreichen dieses nicht: Sie zeigen sein Fenster nicht an.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="id_ID">
+<TS version="2.1" language="id">
 <context>
     <name>Accessible</name>
     <message>
@@ -618,15 +618,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 j %2 mnt</translation>
+        <translation>%1&#xa0;j&#xa0;%2&#xa0;mnt</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 j</translation>
+        <translation>%1&#xa0;j</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 mnt</translation>
+        <translation>%1&#xa0;mnt</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -704,6 +704,14 @@
     <message>
         <source>DATE</source>
         <translation>TANGGAL</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Berkas pengaturan tidak dapat digunakan. NURO berjalan tanpanya dan membiarkannya apa adanya:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Menjalankan NURO lagi tidak dapat mencapai yang ini: jendelanya tidak akan ditampilkan.</translation>
     </message>
 </context>
 <context>
