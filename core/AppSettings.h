@@ -24,6 +24,8 @@ enum ExtraKey : unsigned {
     kSoundAse,
     kSoundMag,
     kSoundIch,
+    kTrayLabel,    // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
+    kAlertNotify,  // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
     kExtraKeyCount
 };
 
@@ -35,6 +37,9 @@ struct ExtraSettings {
     std::int32_t REMIND = 0;
     // Fajer, Dhohur, Aser, Maghereb, Isha: the five alerted prayers.
     std::array<std::string, 5> SOUND;
+    std::int32_t TRAY_LABEL = 0;
+    // -1 while the file has no ALERT_NOTIFY: the session decides (see AlertNotificationsOn).
+    std::int32_t ALERT_NOTIFY = -1;
     // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
     // that did not is written only once its value leaves the default.
     unsigned present = 0;

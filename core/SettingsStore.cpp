@@ -30,7 +30,8 @@ std::string Flag(bool on) { return on ? "1" : "0"; }
 
 constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
-    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH"};
+    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
+    "TRAY_LABEL", "ALERT_NOTIFY"};
 
 // A file path or zone name may be longer than the 50 characters of the other keys.
 constexpr std::size_t kLongValueLimit = 4096;
@@ -52,6 +53,8 @@ void LoadExtraSettings(ProfileService& profile, ExtraSettings& e)
         case kHighLat: e.HIGH_LAT = ParseInt(value); break;
         case kHijriAdj: e.HIJRI_ADJ = ParseInt(value); break;
         case kRemind: e.REMIND = ParseInt(value); break;
+        case kTrayLabel: e.TRAY_LABEL = ParseInt(value); break;
+        case kAlertNotify: e.ALERT_NOTIFY = ParseInt(value) != 0 ? 1 : 0; break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -75,6 +78,8 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     put(kRemind, FormatInt(e.REMIND), e.REMIND == 0);
     for (unsigned i = 0; i < e.SOUND.size(); ++i)
         put(static_cast<ExtraKey>(kSoundFaj + i), e.SOUND[i], e.SOUND[i].empty());
+    put(kTrayLabel, FormatInt(e.TRAY_LABEL), e.TRAY_LABEL == 0);
+    put(kAlertNotify, FormatInt(e.ALERT_NOTIFY < 0 ? 0 : e.ALERT_NOTIFY), e.ALERT_NOTIFY < 0);
     return kv;
 }
 

@@ -259,7 +259,7 @@ void Initialise(QWidget* dlg)
 
 bool ConfigCommand(QWidget* dlg, int id, unsigned code)
 {
-    if (id == kOk || IsNoticeCommand(id)) {
+    if (ActsAsOk(id, kOk)) {
         NormalizeConfigFields(dlg);
         ApplyConfigFields(dlg);
         ShowWindow(dlg, false);
@@ -288,7 +288,7 @@ bool ConfigProc(QWidget* dlg, DialogMessage msg, int id, unsigned code)
     case DialogMessage::Command:
         return ConfigCommand(dlg, id & 0xFFFF, code);
     case DialogMessage::Close:
-        return IgnoreCloseRequest();
+        return CloseActsAsOk();
     }
     return false;
 }

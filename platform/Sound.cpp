@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace nuro {
@@ -121,6 +122,22 @@ bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName,
             return false;
     }
     return PlaySoundSync(fallbackName);
+}
+
+SoundFileCheck CheckSoundFile(const std::string& chosen)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const bool named = chosen.find('/') != std::string::npos;
+    const std::string path = FindSoundFile(chosen);
+    if (path.empty())
+        return {named && fs::exists(chosen, ec) ? SoundFileFault::NotAFile : SoundFileFault::Missing, {}};
+    if (!std::ifstream(path, std::ios::binary).good())
+        return {SoundFileFault::Unreadable, {}};
+    SoundBackend& backend = Backend();
+    if (backend.Probe(path) == SoundResult::Failed)
+        return {SoundFileFault::Undecodable, backend.FailureReason()};
+    return {};
 }
 
 bool SoundPlaying() { return playingNow.load() > 0; }

@@ -103,6 +103,20 @@ constexpr MarkedText kMarked[] = {
     // The file chooser the code opens: its caption and its filter (the patterns stay as they are).
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sound")},
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Beside the tray icon")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Nothing")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Next prayer and its time")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Time left")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Desktop notification at each alert")},
+    // The check of a chosen sound file on OK: a line per file, %1 the prayer, %2 the file, %3 why.
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "These sound files were not kept:")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "%1 sound, %2: %3")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "no such file")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "not a file")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be read")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be decoded")},
+    // %1 the decoder's own words.
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be decoded (%1)")},
 
     // The tray tooltip and the reminder, put together by code: the prayer names, then the patterns,
     // where %1, %2, %3 stand for what the comment before each says and may move. The next prayer:
@@ -287,6 +301,10 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
     {6, 241, QT_TRANSLATE_NOOP("Accessible", "Reminder minutes"),
      QT_TRANSLATE_NOOP("Accessible", "Minutes before each prayer for a reminder; 0 for none")},
+    {6, 243, QT_TRANSLATE_NOOP("Accessible", "Tray label"),
+     QT_TRANSLATE_NOOP("Accessible", "What the panel shows beside the tray icon, where it shows labels")},
+    {6, 244, QT_TRANSLATE_NOOP("Accessible", "Alert notification"),
+     QT_TRANSLATE_NOOP("Accessible", "Each alert also raises a desktop notification that stays until dismissed")},
     {6, 255, QT_TRANSLATE_NOOP("Accessible", "OK"),
      QT_TRANSLATE_NOOP("Accessible", "Keeps the sounds and closes the dialog")},
 

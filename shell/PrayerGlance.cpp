@@ -59,12 +59,13 @@ void PrayerGlance::Update()
         tomorrowFajer_ = w_.fajerOn(NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
-    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
+    const AppSettings s = SnapshotSettings();
+    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{},
+                                    TrayLabelModeOf(s.extra.TRAY_LABEL));
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
     w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
-    const AppSettings s = SnapshotSettings();
     const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
     w_.showHijri(hijri ? HijriText(*hijri, !s.English) : std::string());
 }

@@ -583,6 +583,22 @@
         <source>Keeps the sounds and closes the dialog</source>
         <translation>يحفظ الأصوات ويغلق النافذة</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>تسمية الأيقونة</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>ما تعرضه اللوحة بجانب أيقونة الصينية، حيث تعرض التسميات</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>إشعار التنبيه</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>كل تنبيه يرفع أيضًا إشعارًا على سطح المكتب يبقى حتى يُغلق</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -980,6 +996,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>الأصوات (*.wav *.ogg *.mp3 *.flac *.opus);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>بجانب أيقونة الصينية</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>الصلاة القادمة ووقتها</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>إشعار سطح المكتب عند كل تنبيه</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>لم تُحفظ ملفات الصوت هذه:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>صوت %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ليس ملفًا</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>لا يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>لا يمكن فك ترميزه</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>لا يمكن فك ترميزه (%1)</translation>
     </message>
 </context>
 </TS>
