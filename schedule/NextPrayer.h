@@ -95,7 +95,7 @@ struct TrayTip {
     std::string title;    // the fixed tip, "NURO :)!"
     std::string nextLine; // "" while the table is empty
     std::string body;     // nextLine, then the six times
-    TrayLabel label;      // beside the icon, where the panel shows one
+    TrayLabel label{};    // beside the icon, where the panel shows one
     // Title and next line on two lines, for trays whose tooltip is one plain text.
     std::string PlainText() const;
     bool operator==(const TrayTip&) const = default;

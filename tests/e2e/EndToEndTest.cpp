@@ -495,6 +495,15 @@ protected:
         call << id << QString::fromLatin1(event) << QVariant::fromValue(QDBusVariant(0)) << 0u;
         return bus->call(call).type() == QDBusMessage::ReplyMessage;
     }
+    // Exit from the item's exported menu, as the user chooses it in the panel.
+    bool ExitThroughMenu()
+    {
+        const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+        for (const MenuEntry& e : MenuLayout(menuPath))
+            if (e.label == "Exit")
+                return MenuEvent(menuPath, e.id, "clicked");
+        return false;
+    }
     // Waits for the program's item to register with the watcher; with `anew`, an item of another
     // connection than the last one found (the program started again).
     bool WaitForItem(bool anew = false)
@@ -1008,18 +1017,18 @@ TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
     ASSERT_TRUE(WaitForItem());
     const fs::path state = top / "state" / "nuro" / "reminders";
     ASSERT_TRUE(WaitUntil([&] { return fs::exists(state); }));
-    first->kill(); // no exit path at all: the state is already kept
-    first->waitForFinished(kWaitMs);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(first), 1);
 
     // Started again a minute later, and again after garbage was added to the state file.
     for (const char* garbage : {"", "\x01\xff not a date\n2024-13-99 7\n"}) {
         SCOPED_TRACE(garbage);
         std::ofstream(state, std::ios::app | std::ios::binary) << garbage;
         QProcess* again = Run({"S"}, SecondsBefore(dhohur, 240));
-        ASSERT_TRUE(WaitForItem(true));
+        ASSERT_TRUE(WaitForItem(true)) << again->readAllStandardError().toStdString();
         EXPECT_FALSE(ReadNotification(4000)) << "raised once only";
-        again->kill();
-        again->waitForFinished(kWaitMs);
+        ASSERT_TRUE(ExitThroughMenu());
+        EXPECT_EQ(Finish(again), 1);
     }
     EXPECT_EQ(ReadWholeFile(SettingsPath()), before) << "nothing of it in the settings";
 }
@@ -1061,6 +1070,7 @@ TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNoti
         env.insert("WAYLAND_DISPLAY", socket);
         env.insert("WAYLAND_DEBUG", "client"); // the protocol the program speaks, on its stderr
     });
+    ASSERT_TRUE(WaitForItem());
     const auto alert = ReadNotification((kLeadSeconds + 15) * 1000);
     EXPECT_TRUE(alert) << "no notification at the alert";
     if (alert) {
@@ -1068,14 +1078,22 @@ TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNoti
         EXPECT_EQ(alert->urgency, 2);
     }
     EXPECT_EQ(p->state(), QProcess::Running);
-    p->kill();
-    p->waitForFinished(kWaitMs);
-    const QString protocol = QString::fromLocal8Bit(p->readAllStandardError());
+    // The notice follows the notification; the protocol says when its window is there.
+    QString protocol;
+    const QRegularExpression noticeTitle(R"(xdg_toplevel@\d+\.set_title\("INFO"\))");
+    p->setReadChannel(QProcess::StandardError);
+    WaitUntil([&] {
+        p->waitForReadyRead(100);
+        protocol += QString::fromLocal8Bit(p->readAllStandardError());
+        return protocol.contains(noticeTitle);
+    }, 10000);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(p), 1);
+    protocol += QString::fromLocal8Bit(p->readAllStandardError());
     stopWeston();
     EXPECT_TRUE(protocol.contains(QRegularExpression(R"(xdg_toplevel@\d+\.set_title\("Tunis, Tunisia"\))")))
         << "the main window is a Wayland toplevel";
-    EXPECT_TRUE(protocol.contains(QRegularExpression(R"(xdg_toplevel@\d+\.set_title\("INFO"\))")))
-        << "and so is the notice";
+    EXPECT_TRUE(protocol.contains(noticeTitle)) << "and so is the notice";
     EXPECT_TRUE(protocol.contains(QRegularExpression(R"(wl_surface@\d+\.attach\(wl_buffer@\d+)")))
         << "with pictures drawn into its surfaces";
 }
