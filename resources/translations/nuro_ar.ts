@@ -632,15 +632,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 س %2 د</translation>
+        <translation>%1&#xa0;س&#xa0;%2&#xa0;د</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 س</translation>
+        <translation>%1&#xa0;س</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 د</translation>
+        <translation>%1&#xa0;د</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خ&amp;روج</translation>
     </message>
     <message>
         <source>Stop sound</source>
@@ -706,7 +706,7 @@
     </message>
     <message>
         <source>S&amp;ounds</source>
-        <translation>الأ&amp;صوات</translation>
+        <translation>الأصوا&amp;ت</translation>
     </message>
 </context>
 <context>
@@ -733,6 +733,25 @@
         <source></source>
         <comment>&quot;RTL&quot; for a language written from right to left, else &quot;LTR&quot;.</comment>
         <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
     </message>
 </context>
 <context>
@@ -874,7 +893,7 @@
     </message>
     <message>
         <source>High latitudes</source>
-        <translation>خطوط العرض العليا</translation>
+        <translation>العروض العليا</translation>
     </message>
     <message>
         <source>middle of the night</source>
