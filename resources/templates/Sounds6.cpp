@@ -33,14 +33,14 @@ constexpr ControlTemplate kControls[] = {
     {235, ControlKind::PushButton, "Play", 162, 80, 28, 12, kButton, ""},
     {240, ControlKind::Static, "Reminder (minutes before, 0 = none)", 6, 101, 130, 8, CS_None, ""},
     {241, ControlKind::Edit, "", 138, 98, 20, 12, CS_TabStop | CS_Right | CS_Border | CS_Digits, ""},
-    {242, ControlKind::Static, "Beside the tray icon", 6, 117, 70, 8, CS_None, ""},
-    {243, ControlKind::ComboBox, "", 78, 114, 112, 60, CS_TabStop, ""},
-    {244, ControlKind::CheckBox, "Desktop notification at each alert", 6, 131, 184, 10, CS_TabStop, ""},
-    {255, ControlKind::PushButton, "&OK", 84, 146, 28, 16, kButton, ""},
+    {242, ControlKind::Static, "Beside the tray icon", 6, 116, 184, 8, CS_None, ""},
+    {243, ControlKind::ComboBox, "", 6, 126, 184, 60, CS_TabStop, ""},
+    {244, ControlKind::CheckBox, "Desktop notification at each alert", 6, 142, 184, 10, CS_TabStop, ""},
+    {255, ControlKind::PushButton, "&OK", 84, 156, 28, 16, kButton, ""},
 };
 
 constexpr DialogTemplate kTemplate{
-    kSoundsTemplateId, "       Sounds", "System", 10, 100, 29, 196, 168,
+    kSoundsTemplateId, "       Sounds", "System", 10, 100, 29, 196, 178,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace

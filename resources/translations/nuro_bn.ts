@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>সতর্কবার্তা বন্ধ করে</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>ট্রে লেবেল</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>প্যানেল ট্রে আইকনের পাশে যা দেখায়, যেখানে এটি লেবেল দেখায়</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>সতর্কতা বিজ্ঞপ্তি</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>প্রতিটি সতর্কতা একটি ডেস্কটপ বিজ্ঞপ্তিও দেখায় যা বন্ধ না করা পর্যন্ত থাকে</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>শব্দ (*.wav *.ogg *.mp3 *.flac *.opus);;সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>ট্রে আইকনের পাশে</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>কিছু না</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>পরবর্তী নামাজ ও তার সময়</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>বাকি সময়</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>প্রতিটি সতর্কতায় ডেস্কটপ বিজ্ঞপ্তি</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>এই শব্দ ফাইলগুলি রাখা হয়নি:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 এর শব্দ, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>এমন কোনো ফাইল নেই</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>এটি পড়া যায় না</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>এটি ডিকোড করা যায় না</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>এটি ডিকোড করা যায় না (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>Schließt die Meldung</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Beschriftung im Systembereich</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Was die Leiste neben dem Symbol zeigt, wo sie Beschriftungen zeigt</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Alarmbenachrichtigung</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Jeder Alarm zeigt auch eine Desktop-Benachrichtigung, die bleibt, bis sie geschlossen wird</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Töne (*.wav *.ogg *.mp3 *.flac *.opus);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Neben dem Symbol</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Nächstes Gebet und seine Zeit</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Desktop-Benachrichtigung bei jedem Alarm</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Diese Klangdateien wurden nicht übernommen:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Klang für %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>sie kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>sie kann nicht dekodiert werden (%1)</translation>
     </message>
 </context>
 </TS>

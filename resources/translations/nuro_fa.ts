@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>هشدار را می‌بندد</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>برچسب سینی</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>آنچه پنل کنار نماد سینی نشان می‌دهد، جایی که برچسب نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>اعلان هشدار</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>هر هشدار یک اعلان میزکار نیز نشان می‌دهد که تا بسته شدن می‌ماند</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1002,6 +1018,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>صداها (*.wav *.ogg *.mp3 *.flac *.opus);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>کنار نماد سینی</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>نماز بعدی و وقت آن</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>زمان باقی‌مانده</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>اعلان میزکار در هر هشدار</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>این پرونده‌های صوتی نگه داشته نشدند:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>صدای %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>چنین پرونده‌ای نیست</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>پرونده نیست</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>خوانده نمی‌شود</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>رمزگشایی نمی‌شود</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>رمزگشایی نمی‌شود (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>Ferme l&apos;avis</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Étiquette de la barre</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Ce que le tableau de bord affiche à côté de l&apos;icône, là où il affiche des étiquettes</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Notification d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Chaque alerte affiche aussi une notification du bureau qui reste jusqu&apos;à sa fermeture</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Sons (*.wav *.ogg *.mp3 *.flac *.opus);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>À côté de l&apos;icône de la barre</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Prochaine prière et son heure</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Notification du bureau à chaque alerte</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Ces fichiers son n&apos;ont pas été gardés :</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Son de %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>il ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>il ne peut pas être décodé (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>Menutup pemberitahuan</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Label baki</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Yang ditampilkan panel di samping ikon baki, jika panel menampilkan label</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Notifikasi peringatan</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Setiap peringatan juga memunculkan notifikasi desktop yang tetap ada sampai ditutup</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Suara (*.wav *.ogg *.mp3 *.flac *.opus);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Di samping ikon baki</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Salat berikutnya dan waktunya</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Sisa waktu</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Notifikasi desktop pada setiap peringatan</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Berkas suara ini tidak disimpan:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Suara %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>berkas tidak ada</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bukan berkas</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>tidak dapat didekode</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>tidak dapat didekode (%1)</translation>
     </message>
 </context>
 </TS>

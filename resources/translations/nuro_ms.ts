@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>Menutup peringatan</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Label dulang</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Apa yang dipaparkan panel di sebelah ikon dulang, jika ia memaparkan label</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Pemberitahuan amaran</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Setiap amaran juga memaparkan pemberitahuan desktop yang kekal sehingga ditutup</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Bunyi (*.wav *.ogg *.mp3 *.flac *.opus);;Semua fail (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Di sebelah ikon dulang</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Tiada</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Solat seterusnya dan waktunya</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Baki masa</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Pemberitahuan desktop pada setiap amaran</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Fail bunyi ini tidak disimpan:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Bunyi %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>tiada fail sedemikian</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bukan fail</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>tidak dapat dinyahkod</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>tidak dapat dinyahkod (%1)</translation>
     </message>
 </context>
 </TS>

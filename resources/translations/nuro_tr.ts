@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>Uyarıyı kapatır</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Tepsi etiketi</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Panelin tepsi simgesinin yanında gösterdiği, etiket gösterdiği yerlerde</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Uyarı bildirimi</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Her uyarı ayrıca kapatılana kadar kalan bir masaüstü bildirimi gösterir</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Sesler (*.wav *.ogg *.mp3 *.flac *.opus);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Tepsi simgesinin yanında</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Hiçbir şey</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Sonraki namaz ve vakti</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Kalan süre</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Her uyarıda masaüstü bildirimi</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Bu ses dosyaları kaydedilmedi:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 sesi, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>böyle bir dosya yok</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bir dosya değil</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>okunamıyor</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>çözülemiyor</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>çözülemiyor (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,22 @@
         <source>Closes the notice</source>
         <translation>اطلاع بند کرتا ہے</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>ٹرے لیبل</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>پینل ٹرے آئکن کے ساتھ کیا دکھاتا ہے، جہاں وہ لیبل دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>الرٹ کی اطلاع</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>ہر الرٹ ڈیسک ٹاپ اطلاع بھی دکھاتا ہے جو بند کرنے تک رہتی ہے</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -1001,6 +1017,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>آوازیں (*.wav *.ogg *.mp3 *.flac *.opus);;تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>ٹرے آئکن کے ساتھ</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>کچھ نہیں</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>اگلی نماز اور اس کا وقت</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>باقی وقت</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>ہر الرٹ پر ڈیسک ٹاپ اطلاع</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>یہ آواز کی فائلیں محفوظ نہیں کی گئیں:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 کی آواز، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ایسی کوئی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>فائل نہیں ہے</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>اسے پڑھا نہیں جا سکتا</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>اسے ڈی کوڈ نہیں کیا جا سکتا</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>اسے ڈی کوڈ نہیں کیا جا سکتا (%1)</translation>
     </message>
 </context>
 </TS>
