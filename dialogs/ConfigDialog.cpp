@@ -19,6 +19,7 @@
 #include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Methods.h"
 #include "schedule/Schedule.h"
 
 #include <QWidget>
@@ -153,6 +154,27 @@ void ApplyPlaceZone(const std::string& name)
     Settings().extra.ZONE = zone;
 }
 
+// Under METHOD the chosen place brings its country: AUTO's method and, until the user chose one, its
+// Aser school. Without METHOD nothing changes.
+void ApplyPlaceMethod(const std::string& name)
+{
+    AppSettings s = SnapshotSettings();
+    if (s.extra.METHOD.empty())
+        return;
+    SetPlaceName(s, name.c_str());
+    ResolvePlaceMethod(Calc(), s);
+    const std::optional<CountryDefault> country = Calc().CountryMethod(s.extra.country);
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        AppSettings& live = Settings();
+        live.extra.country = s.extra.country;
+        live.extra.methodInForce = s.extra.methodInForce;
+        if (country && live.extra.ASER_OWN == 0)
+            live.ASER = country->aser;
+    }
+    ShowExpertFields();
+}
+
 void NormalizeConfigFields(QWidget* dlg)
 {
     for (int id : {kLonSec, kLatSec, kPressure, kTemperature, kZone, kElevation})
@@ -180,6 +202,9 @@ void ApplyConfigFields(QWidget* dlg)
         s.D1 = d1; s.M1 = m1; s.S1 = s1; s.CARD1 = card1;
         s.D2 = d2; s.M2 = m2; s.S2 = s2; s.CARD2 = card2;
         s.P = p; s.T = t; s.T_ZONE = zone; s.H = h;
+        // Under a method the school follows the place's country until the user picks one.
+        if (aser != s.ASER && !s.extra.METHOD.empty())
+            s.extra.ASER_OWN = 1;
         s.ASER = aser;
         title = s.PlaceName.data();
     }
@@ -193,7 +218,7 @@ void ApplyPlaceAdditions()
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
         AppSettings& s = Settings();
-        const auto additions = PlaceAdditions(s.PlaceName.data());
+        const auto additions = PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
         for (std::size_t i = 0; i < additions.size(); ++i)
             s.corrections[i] = additions[i];
     }
@@ -241,8 +266,9 @@ void ChoosePlace(QWidget* dlg)
         SetPlaceName(Settings(), name.c_str());
     }
     ApplyPlaceAdditions();
-    LoadPlaceRow(dlg, false);
     ApplyPlaceZone(CurrentPlaceName());
+    ApplyPlaceMethod(CurrentPlaceName());
+    LoadPlaceRow(dlg, false);
     ApplyConfigFields(dlg);
 }
 

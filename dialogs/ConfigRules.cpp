@@ -118,4 +118,11 @@ std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName)
     return {0, 0, 0, 0, 0, 0};
 }
 
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method)
+{
+    if (!method.empty())
+        return {0, 0, 0, 0, 0, 0};
+    return PlaceAdditions(placeName);
+}
+
 } // namespace nuro

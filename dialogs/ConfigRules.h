@@ -54,5 +54,8 @@ const char* PlaceLookupText(PlaceLookup lookup);
 // The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
 // Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.
 std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName);
+// With METHOD set the method carries its authority's minutes (Tunisia's 7 and 2 among them): a chosen
+// place starts with no additions of the user's.
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method);
 
 } // namespace nuro

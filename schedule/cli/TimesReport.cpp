@@ -5,6 +5,8 @@
 #include "core/NumberText.h"
 #include "dialogs/ConfigRules.h"
 #include "schedule/cli/CalendarZone.h"
+#include "schedule/cli/MethodOptions.h"
+#include "schedule/Methods.h"
 
 #include <algorithm>
 #include <array>
@@ -126,7 +128,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             }
             continue;
         }
+        const OptionParse calculation = ParseMethodOption(args, i, options.calculation, error);
+        if (calculation == OptionParse::Wrong)
+            return std::nullopt;
+        if (calculation == OptionParse::Taken)
+            continue;
         *error = "unknown argument '" + arg + "'";
+        return std::nullopt;
+    }
+    if (options.place && options.calculation.at) {
+        *error = "--place and --at each name the place; give one of them";
         return std::nullopt;
     }
     return options;
@@ -135,7 +146,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
 {
     SetPlaceName(s, std::string(name).c_str());
-    const auto additions = PlaceAdditions(s.PlaceName.data());
+    const auto additions = PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
     std::copy(additions.begin(), additions.end(), s.corrections.begin());
     auto field = [&](int index) { return GetField(row, '*', index); };
     auto integer = [&](int index) { return ParseInt(NormalizeIntField(field(index))); };
@@ -224,6 +235,13 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
     return line + "\n";
 }
 
+std::string MethodHighLatitudeLine(std::int32_t rule)
+{
+    static constexpr const char* kNames[] = {"middle of the night", "one seventh of the night", "twilight angle",
+                                             "one seventh of the night from 55\u00b0 of latitude"};
+    return std::string("High latitudes: ") + kNames[rule >= 0 && rule <= 3 ? rule : 0] + "\n";
+}
+
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
         std::string& err, const ZoneRules& zones)
 {
@@ -244,10 +262,25 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
 
     const std::string noLibrary =
         "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " is not available\n";
+    const MethodOptions& calculation = options->calculation;
+    if (calculation.list) {
+        const std::string listing = MethodListing(calc);
+        if (listing.empty()) {
+            err += "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " offers no named methods\n";
+            return kExitFailure;
+        }
+        out += listing;
+        return kExitOk;
+    }
     HeldControls controls;
     AppSettings settings;
     LoadAllSettings(profile, controls, settings);
     calc.Load();
+    // Before the place: a place taken under a method starts without the Tunisian additions.
+    if (calculation.method)
+        settings.extra.METHOD = *calculation.method;
+    if (calculation.at)
+        ApplyCoordinates(*calculation.at, settings);
     if (options->place) {
         const PlaceMatch match = FindPlace(calc, *options->place);
         if (match.libraryMissing) {
@@ -285,6 +318,9 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         err += "nuro-times: unknown time zone '" + settings.extra.ZONE + "'\n";
         return kExitFailure;
     }
+    if (const int status = ApplyMethodChoice(calculation, options->place || calculation.at, settings, calc, zones, err);
+        status >= 0)
+        return status;
 
     Report report;
     report.place = settings.PlaceName.data();
@@ -300,11 +336,22 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return kExitFailure;
         }
         report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
-                               HijriFor(date, settings.extra.HIJRI_ADJ)});
+                               HijriFor(date, settings.extra.HIJRI_ADJ), {}, {}});
+        if (calculation.sunnah) {
+            const SunnahTimes sunnah = SunnahFor(calc, settings, date, zones);
+            report.days.back().midnight = sunnah.midnight;
+            report.days.back().lastThird = sunnah.lastThird;
+        }
     }
+    report.sunnah = calculation.sunnah;
+    const std::string methodLine = MethodLine(calc, settings);
+    if (!methodLine.empty())
+        report.method = MethodInForceText(calc, settings);
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
-    report.note = FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
+    const std::optional<nuro_method> method = MethodInForce(calc, settings);
+    report.note = methodLine + (method ? MethodHighLatitudeLine(method->high_lat)
+                                       : FormatHighLatitudeLine(rule, calc.RuleInForce(rule)));
     // In automatic mode the times are the place's own clock; otherwise another place's times are not
     // the computer's, and without a zone of their own they stay floating.
     const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name
