@@ -77,7 +77,7 @@ bool ApplySounds(QWidget* dlg)
         files[i] = GetDlgItemText(dlg, kFirstFile + i, kPathRoom);
         if (files[i].empty() || files[i] == before.extra.SOUND[i])
             continue;
-        const SoundFileCheck check = CheckSoundFile(files[i]);
+        const SoundFileCheck check = CheckChosenSound(files[i]);
         if (check.fault == SoundFileFault::None)
             continue;
         faults << DialogText("%1 sound, %2: %3")

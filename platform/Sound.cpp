@@ -1,5 +1,7 @@
 #include "platform/Sound.h"
 
+#include "platform/SoundCheck.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -124,7 +126,7 @@ bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName,
     return PlaySoundSync(fallbackName);
 }
 
-SoundFileCheck CheckSoundFile(const std::string& chosen)
+SoundFileCheck CheckChosenSound(const std::string& chosen)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -134,6 +136,8 @@ SoundFileCheck CheckSoundFile(const std::string& chosen)
         return {named && fs::exists(chosen, ec) ? SoundFileFault::NotAFile : SoundFileFault::Missing, {}};
     if (!std::ifstream(path, std::ios::binary).good())
         return {SoundFileFault::Unreadable, {}};
+    if (std::string why = CheckSoundFile(path); !why.empty())
+        return {SoundFileFault::Undecodable, why};
     SoundBackend& backend = Backend();
     if (backend.Probe(path) == SoundResult::Failed)
         return {SoundFileFault::Undecodable, backend.FailureReason()};

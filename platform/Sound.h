@@ -49,14 +49,15 @@ bool PlaySoundSync(const std::string& bareName);
 bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName, std::ostream& log);
 
 // What is wrong with a sound file chosen by the user, checked as it is chosen: it must be found (a
-// bare name in SoundSearchDirs), be a file that can be read, and its start must decode.
+// bare name in SoundSearchDirs), be a file that can be read, pass CheckSoundFile (SoundCheck.h) and
+// its start must decode.
 enum class SoundFileFault { None, Missing, NotAFile, Unreadable, Undecodable };
 struct SoundFileCheck {
     SoundFileFault fault = SoundFileFault::None;
     std::string detail; // the decoder's words, for Undecodable
 };
 // Never plays anything; where the decoder cannot be asked now only the file itself is checked.
-SoundFileCheck CheckSoundFile(const std::string& chosen);
+SoundFileCheck CheckChosenSound(const std::string& chosen);
 
 // True while one of the calls above is playing (the tray then offers "Stop sound").
 bool SoundPlaying();

@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>DATUM</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Die Einstellungsdatei kann nicht verwendet werden. NURO läuft ohne sie und lässt sie unverändert:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Spätere Starts von NURO erreichen dieses nicht: Sie zeigen sein Fenster nicht an.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

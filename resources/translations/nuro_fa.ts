@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>تاریخ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>پرونده تنظیمات قابل استفاده نیست. NURO بدون آن اجرا می‌شود و آن را همان‌طور که هست رها می‌کند:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>اجراهای بعدی NURO به این نسخه دسترسی ندارند: پنجره آن را نشان نخواهند داد.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>DATE</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel :</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci : ils n’afficheront pas sa fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

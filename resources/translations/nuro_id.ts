@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>TANGGAL</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Berkas pengaturan tidak dapat digunakan. NURO berjalan tanpanya dan membiarkannya apa adanya:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Menjalankan NURO lagi tidak dapat mencapai yang ini: jendelanya tidak akan ditampilkan.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>TARIKH</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Fail tetapan tidak dapat digunakan. NURO berjalan tanpanya dan membiarkannya seperti sedia ada:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Permulaan NURO seterusnya tidak dapat mencapai yang ini: tetingkapnya tidak akan ditunjukkan.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

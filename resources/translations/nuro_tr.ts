@@ -721,6 +721,14 @@
         <source>DATE</source>
         <translation>TARİH</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Ayar dosyası kullanılamıyor. NURO onsuz çalışır ve dosyayı olduğu gibi bırakır:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>NURO'nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -9,6 +9,7 @@
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "tests/platform/WaveFile.h"
 
 #include <QApplication>
 #include <QTest>
@@ -74,8 +75,8 @@ TEST_F(SoundsDialogTest, FilesAndReminderShowFromTheSettingsAndOkKeepsWhatWasCho
     // The chooser opens at the current file; a cancelled chooser leaves the field alone.
     RecordingBackend backend;
     SetSoundBackend(&backend);
-    const std::string aser = (std::filesystem::path(::testing::TempDir()) / "nuro-sounds-aser.ogg").string();
-    { std::ofstream(aser) << "OggS"; }
+    const std::string aser = (std::filesystem::path(::testing::TempDir()) / "nuro-sounds-aser.wav").string();
+    WriteWav(aser, 0.1);
     std::string openedAt;
     SetFileChooser([&](const std::string& start) {
         openedAt = start;
@@ -111,11 +112,12 @@ TEST_F(SoundsDialogTest, ChosenFilesAreCheckedOnOkAndOnlyThoseThatPlayAreKept)
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(::testing::TempDir()) / ("nuro-sounds-check-" + std::to_string(getpid()));
     fs::create_directories(dir / "folder.wav");
-    { std::ofstream(dir / "good.wav") << "RIFF"; }
+    WriteWav(dir / "good.wav", 0.1);
     { std::ofstream(dir / "bad.mp3") << "26"; }
-    { std::ofstream(dir / "locked.ogg") << "OggS"; }
-    fs::permissions(dir / "locked.ogg", fs::perms::none);
-    const bool canLock = !std::ifstream(dir / "locked.ogg").good(); // root reads it all the same
+    WriteWav(dir / "bad-inside.wav", 0.1); // a sound header the decoder still refuses
+    WriteWav(dir / "locked.wav", 0.1);
+    fs::permissions(dir / "locked.wav", fs::perms::none);
+    const bool canLock = !std::ifstream(dir / "locked.wav").good(); // root reads it all the same
     struct Row {
         std::string chosen;
         std::string says; // "" when it is kept
@@ -124,9 +126,9 @@ TEST_F(SoundsDialogTest, ChosenFilesAreCheckedOnOkAndOnlyThoseThatPlayAreKept)
         {(dir / "good.wav").string(), ""},
         {"26", "Dhohur sound, 26: no such file"},
         {(dir / "folder.wav").string(), "Aser sound, " + (dir / "folder.wav").string() + ": not a file"},
-        {(dir / "bad.mp3").string(), "Maghereb sound, " + (dir / "bad.mp3").string() +
-                                        ": it cannot be decoded (Unrecognized audio format)"},
-        {(dir / "locked.ogg").string(), canLock ? "Isha sound, " + (dir / "locked.ogg").string() + ": it cannot be read" : std::string()},
+        {(dir / "bad-inside.wav").string(), "Maghereb sound, " + (dir / "bad-inside.wav").string() +
+                                               ": it cannot be decoded (Unrecognized audio format)"},
+        {(dir / "locked.wav").string(), canLock ? "Isha sound, " + (dir / "locked.wav").string() + ": it cannot be read" : std::string()},
     };
     EditSettings([](AppSettings& s) { s.extra.SOUND = {"", "", "", "old.ogg", ""}; });
     OpenSoundsDialog();
@@ -155,7 +157,9 @@ TEST_F(SoundsDialogTest, ChosenFilesAreCheckedOnOkAndOnlyThoseThatPlayAreKept)
     Command(dlg, kOk);
     EXPECT_FALSE(LastAskedMessage().has_value());
     EXPECT_FALSE(IsWindowVisible(dlg));
-    fs::permissions(dir / "locked.ogg", fs::perms::owner_all);
+    // A file no header check takes never reaches the decoder: its reason is the check's own.
+    EXPECT_EQ(CheckChosenSound((dir / "bad.mp3").string()).fault, SoundFileFault::Undecodable);
+    fs::permissions(dir / "locked.wav", fs::perms::owner_all);
     fs::remove_all(dir);
 }
 
