@@ -1,6 +1,7 @@
 #include "shell/PrayerGlance.h"
 
 #include "core/HijriDate.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
@@ -60,14 +61,26 @@ void PrayerGlance::Update()
     }
     const std::int32_t now = w_.nowSeconds();
     const AppSettings s = SnapshotSettings();
-    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{},
-                                    TrayLabelModeOf(s.extra.TRAY_LABEL));
+    const std::string locale = w_.readingLocale ? w_.readingLocale() : std::string();
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{},
+                              TrayLabelModeOf(s.extra.TRAY_LABEL));
+    tip.nextLine = ReadingDigits(tip.nextLine, locale);
+    tip.body = ReadingDigits(tip.body, locale);
+    tip.label.text = ReadingDigits(tip.label.text, locale);
+    tip.label.guide = ReadingDigits(tip.label.guide, locale);
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
     w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
     const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
-    w_.showHijri(hijri ? HijriText(*hijri, !s.English) : std::string());
+    // The Arabic labels read the date in Arabic; the English ones in the interface's language,
+    // which under an Arabic interface stays English as the labels are.
+    std::string hijriText;
+    if (hijri && !s.English)
+        hijriText = HijriText(*hijri, true);
+    else if (hijri)
+        hijriText = locale.rfind("ar", 0) == 0 ? HijriText(*hijri) : HijriText(*hijri, locale, true);
+    w_.showHijri(hijriText);
 }
 
 PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> showTip,
@@ -86,6 +99,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.markTimeBox = std::move(markTimeBox);
     w.showHijri = std::move(showHijri);
     w.words = InterfaceGlanceWords;
+    w.readingLocale = InterfaceLocale;
     return w;
 }
 

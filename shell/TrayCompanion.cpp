@@ -1,5 +1,6 @@
 #include "shell/TrayCompanion.h"
 
+#include "core/HijriDate.h"
 #include "platform/DesktopNotification.h"
 #include "platform/Session.h"
 #include "schedule/AlarmMonitor.h"
@@ -130,7 +131,8 @@ void PrayerAlertEnded(NotificationHandle alert)
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft)
 {
     const ReminderText text = MakeReminderText(slot, time, minutesLeft, InterfaceGlanceWords());
-    ShowDesktopNotification(text.title, text.body);
+    const std::string locale = InterfaceLocale();
+    ShowDesktopNotification(ReadingDigits(text.title, locale), ReadingDigits(text.body, locale));
 }
 
 } // namespace nuro
