@@ -8,6 +8,7 @@
 #include "core/FieldList.h"
 #include "core/NumberText.h"
 #include "core/SettingsStore.h"
+#include "places/Places.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "platform/DialogWindow.h"
@@ -32,6 +33,11 @@
 
 namespace nuro {
 namespace {
+
+using places::ClassifyPlaceLookup;
+using places::kPlaceDatabaseProbe;
+using places::PlaceLookup;
+using places::PlaceLookupText;
 
 constexpr int kPlaceName = 101;
 constexpr int kLonDeg = 106, kLonMin = 111, kLonSec = 110, kEast = 103, kWest = 104;
@@ -193,7 +199,7 @@ void ApplyPlaceAdditions()
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
         AppSettings& s = Settings();
-        const auto additions = PlaceAdditions(s.PlaceName.data());
+        const auto additions = places::PlaceAdditions(s.PlaceName.data());
         for (std::size_t i = 0; i < additions.size(); ++i)
             s.corrections[i] = additions[i];
     }

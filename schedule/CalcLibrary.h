@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nuro {
 
@@ -79,6 +80,11 @@ public:
     // the place row keeps its 13 fields; empty when the place or the column (an older database) is
     // missing.
     std::optional<std::string> PlaceZone(std::string_view name);
+    // Up to maxRows rows of any read of the place database, each its fields in the order of `columns`
+    // (a column the database lacks gives an empty field); none when the statement is refused. Through
+    // "connect5_rows"; a library without it answers the first row only, through "connect5".
+    std::optional<std::vector<std::string>> Rows(const std::string& sql, const std::vector<std::string>& columns,
+                                                 int maxRows);
 
 private:
     void* Export(const char* name);

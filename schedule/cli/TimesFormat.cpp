@@ -29,9 +29,11 @@ std::string TableLine(std::string line, const Cells& cells)
     return line + "\n";
 }
 
-std::string FormatDay(const std::string& place, const DayTimes& day)
+std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
+
+std::string FormatDay(const Report& r, const DayTimes& day)
 {
-    std::string out = place + "  " + FormatDate(day.date) + "\n";
+    std::string out = r.place + "  " + FormatDate(day.date) + "\n";
     if (!day.zone.empty())
         out += day.zone + "\n";
     char line[64];
@@ -67,7 +69,7 @@ std::string Table(const Report& r)
             line += "  " + hijriText;
         return line + "\n";
     };
-    std::string out = r.place + "\n" + tail(TableLine("Date      ", kPrayerNames), zoneWidth ? "Zone" : "", "Hijri");
+    std::string out = r.place + "\n" + QiblaLine(r) + tail(TableLine("Date      ", kPrayerNames), zoneWidth ? "Zone" : "", "Hijri");
     for (const DayTimes& day : r.days)
         out += tail(TableLine(FormatDate(day.date), day.times), day.zone, day.hijri);
     return out;
@@ -339,7 +341,7 @@ std::string Render(Format format, const Report& report)
     case Format::Day: {
         std::string out;
         for (const DayTimes& day : report.days)
-            out += FormatDay(report.place, day);
+            out += FormatDay(report, day);
         return out + report.note;
     }
     case Format::Table: return Table(report) + report.note;
