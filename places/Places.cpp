@@ -6,6 +6,7 @@
 #include "dialogs/ConfigRules.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -387,12 +388,26 @@ Qibla QiblaOf(const AppSettings& s)
     return QiblaFrom(s.CARD2 == 'S' ? -lat : lat, s.CARD1 == 'W' ? -lon : lon);
 }
 
-std::string QiblaText(const Qibla& q)
+QiblaFigures Figures(const Qibla& q)
 {
     double tenths = std::round(q.bearing * 10.0) / 10.0;
     if (tenths >= 360.0)
         tenths -= 360.0;
-    return FormatFixed(tenths, 1) + "\u00b0 from true north, " + WithThousands(std::llround(q.kilometres)) + " km";
+    return {FormatFixed(tenths, 1), WithThousands(std::llround(q.kilometres))};
 }
+
+std::string QiblaText(const Qibla& q)
+{
+    const QiblaFigures f = Figures(q);
+    return f.degrees + "\u00b0 from true north, " + f.kilometres + " km";
+}
+
+namespace {
+std::atomic<bool> notChosen{false};
+} // namespace
+
+void MarkPlaceNotChosen() { notChosen.store(true); }
+void MarkPlaceChosen() { notChosen.store(false); }
+bool PlaceNotChosen() { return notChosen.load(); }
 
 } // namespace nuro::places

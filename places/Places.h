@@ -115,8 +115,19 @@ struct Qibla {
 };
 Qibla QiblaFrom(double latitude, double longitude);
 Qibla QiblaOf(const AppSettings& settings);
+// The bearing to a tenth of a degree ("292.5") and the whole kilometres with thousands ("6,974").
+struct QiblaFigures {
+    std::string degrees, kilometres;
+};
+QiblaFigures Figures(const Qibla& qibla);
 // "292.5° from true north, 6,974 km".
 std::string QiblaText(const Qibla& qibla);
+
+// Whether the place in use is still the shipped default that a first start (no settings file yet)
+// began with, until the user chooses one. For this run of the program; any thread.
+void MarkPlaceNotChosen();
+void MarkPlaceChosen();
+bool PlaceNotChosen();
 
 } // namespace places
 } // namespace nuro

@@ -40,6 +40,7 @@ struct GlanceWords {
     std::string hoursOnly = "%1 h";
     std::string minutesOnly = "%1 min";
     std::string reminderTitle = "%1 in %2";     // name, minutesOnly of the minutes left
+    std::string placeNotChosen = "Place not chosen yet: %1"; // the shipped default place in use
 
     // Every translatable text, for the translation of them all and the catalogue's check.
     template <typename Visit>
@@ -47,7 +48,8 @@ struct GlanceWords {
     {
         for (std::string& name : names)
             visit(name);
-        for (std::string* pattern : {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle})
+        for (std::string* pattern :
+             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &placeNotChosen})
             visit(*pattern);
     }
 };

@@ -1,5 +1,7 @@
 #include "shell/PrayerGlance.h"
 
+#include "places/Places.h"
+
 #include "core/HijriDate.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
@@ -59,7 +61,14 @@ void PrayerGlance::Update()
         tomorrowFajer_ = w_.fajerOn(NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
-    const TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
+    const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words);
+    // Until the user chooses a place, the tip says whose times these are.
+    if (places::PlaceNotChosen()) {
+        const std::string notChosen = FillPattern(words.placeNotChosen, {SnapshotSettings().PlaceName.data()});
+        tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
+        tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
+    }
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
