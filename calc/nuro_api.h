@@ -71,6 +71,13 @@ NURO_EXPORT const char* trt_hl(int32_t year, int32_t month, int32_t day,
 NURO_EXPORT const char* connect5(const char* database, const char* user, const char* password,
                                  const char* sql, const char* const* columns);
 
+/* Up to maxRows (1..100) rows of a query or search on the place database, each a '*'-ended field list
+ * followed by '\n' ("" when there is none or the query is refused); no field holds '*' or '\n'. The
+ * arguments and the lifetime rule are connect5's. data/README.md lists the tables and the statements
+ * admitted. */
+NURO_EXPORT const char* connect5_rows(const char* database, const char* user, const char* password,
+                                      const char* sql, const char* const* columns, int32_t maxRows);
+
 typedef const char* (*nuro_trt_fn)(int32_t, int32_t, int32_t, int32_t, int32_t, float, int32_t, int32_t,
                                    int32_t, float, int32_t, int32_t, float, float, float, int32_t, int32_t,
                                    int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t);
@@ -80,6 +87,8 @@ typedef const char* (*nuro_trt_hl_fn)(int32_t, int32_t, int32_t, int32_t, int32_
                                       int32_t);
 typedef const char* (*nuro_connect5_fn)(const char*, const char*, const char*, const char*,
                                         const char* const*);
+typedef const char* (*nuro_connect5_rows_fn)(const char*, const char*, const char*, const char*,
+                                             const char* const*, int32_t);
 
 #ifdef __cplusplus
 }

@@ -82,6 +82,8 @@ constexpr MarkedText kMarked[] = {
 
     {"Template4", QT_TRANSLATE_NOOP("Template4", "About")},
     {"Template4", QT_TRANSLATE_NOOP("Template4", "NURO V2.0")},
+    {"Template4", QT_TRANSLATE_NOOP("Template4", "Places: GeoNames.org")},
+    {"Template4", QT_TRANSLATE_NOOP("Template4", "CC BY 4.0, modified")},
     {"Template4", QT_TRANSLATE_NOOP("Template4", "OK")},
 
     {"Template5", QT_TRANSLATE_NOOP("Template5", "Summer Time")},

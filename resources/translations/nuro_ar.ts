@@ -936,6 +936,14 @@
         <translation>NURO الإصدار 2.0</translation>
     </message>
     <message>
+        <source>Places: GeoNames.org</source>
+        <translation>الأماكن: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، بتعديل</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
