@@ -56,7 +56,7 @@ constexpr int kSearch = 140, kMatches = 142, kQibla = 143, kLocate = 144;
 constexpr int kSearchRoom = 201; // what a person types to find a place
 constexpr const char* kQiblaPattern = "Qibla: %1\u00b0 from true north, %2 km";
 // In pixels: right of the fields, which are wide enough for their values, and under the place search.
-constexpr int kPlaceListX = 330, kPlaceListY = 200;
+constexpr int kPlaceListX = 330, kPlaceListY = 46;
 
 // Room the dialog reads its fields with: 10 characters, the name 53.
 constexpr int kFieldRoom = static_cast<int>(kFieldReadChars) + 1;
@@ -193,6 +193,7 @@ void ShowMatches(QWidget* dlg, std::vector<places::Place> matches)
         lines.push_back(places::ListLabel(p));
     State().matches = std::move(matches);
     ListReplaceAll(GetDlgItem(dlg, kMatches), lines);
+    ShowOnTop(dlg, kMatches, !lines.empty());
 }
 
 void SearchPlaces(QWidget* dlg)
@@ -261,6 +262,9 @@ void ChooseMatch(QWidget* dlg, int index)
         SetWindowText(frame, place.label);
     ShowQibla(dlg);
     AddToUserList(place.label);
+    // Done: the list of the user's places shows again, the new one selected.
+    SetDlgItemText(dlg, kSearch, "");
+    ShowMatches(dlg, {});
 }
 
 void NormalizeConfigFields(QWidget* dlg)

@@ -5,6 +5,7 @@
 
 #include "core/FieldList.h"
 #include "core/NumberText.h"
+#include "core/Utf8Text.h"
 #include "schedule/CalcLibrary.h"
 
 #include <algorithm>
@@ -157,9 +158,11 @@ std::optional<std::vector<Place>> Search(CalcLibrary& calc, std::string_view typ
                                 pool))
             AddNew(found, seen, std::move(*words));
     }
-    // A label typed with its region or country ("London, Canada"), and an older database that has no
-    // word search: the labels that begin with the text.
-    if (typed.find(',') != std::string_view::npos || found.empty()) {
+    // The labels that begin with the text: one typed with its region or country ("London, Canada"), a
+    // label kept from an earlier release whose name differs ("New Taipei" for Taipei), and an older
+    // database without the word search. Not for one letter, whose range would be most of a letter's
+    // places to sort.
+    if (typed.find(',') != std::string_view::npos || found.empty() || Utf8Length(folded) >= 2) {
         if (auto labels = Places(calc, "select * from nuro where nom like '" + LikeLiteral(typed) +
                                            "%' escape '\\' order by rowid" + Limit(pool), pool))
             AddNew(found, seen, std::move(*labels));

@@ -226,9 +226,11 @@ void Rank(std::vector<Place>& places, std::string_view typed)
 
 std::string ListLabel(const Place& place)
 {
+    // Region and country where the label does not already say them.
     std::string details;
+    const std::string_view rest = std::string_view(place.label).substr(std::min(place.label.size(), place.name.size()));
     for (const std::string* part : {&place.region, &place.country})
-        if (!part->empty())
+        if (!part->empty() && rest.find(*part) == std::string_view::npos)
             details += (details.empty() ? "" : ", ") + *part;
     if (place.population > 0)
         details += (details.empty() ? "" : ", ") + WithThousands(place.population) + " people";

@@ -71,6 +71,18 @@ void ListReplaceAll(QWidget* box, const std::vector<std::string>& texts)
     });
 }
 
+void ShowOnTop(QWidget* dlg, int id, bool show)
+{
+    RunOnUiThread([&] {
+        QWidget* w = GetDlgItem(dlg, id);
+        if (!w)
+            return;
+        w->setVisible(show);
+        if (show)
+            w->raise();
+    });
+}
+
 void FocusDlgItem(QWidget* dlg, int id)
 {
     RunOnUiThread([&] {

@@ -15,6 +15,9 @@ void LinkSearchList(QWidget* dlg, int editId, int listId);
 // Replaces every entry of the list with `texts`, in their order, the first one current.
 void ListReplaceAll(QWidget* box, const std::vector<std::string>& texts);
 
+// Shows the control above the controls it overlaps, or hides it.
+void ShowOnTop(QWidget* dlg, int id, bool show);
+
 // Gives the keyboard focus to the control.
 void FocusDlgItem(QWidget* dlg, int id);
 // The id of the control that has the focus in the dialog, 0 when none has.

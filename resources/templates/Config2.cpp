@@ -48,12 +48,13 @@ constexpr ControlTemplate kControls[] = {
     {136, ControlKind::Static, "", 4, 118, 84, 23, CS_Etched, ""},
     {134, ControlKind::RadioButton, "Standard", 6, 119, 42, 12, CS_TabStop | CS_Group, ""},
     {135, ControlKind::RadioButton, "Hanfai", 6, 129, 36, 12, CS_None, ""},
-    // The place search stands above the place list: each keystroke fills the matches, the arrows move
-    // through them and Enter takes one. "Locate me" shows only where the desktop can tell the position.
+    // The place search stands above the place list; while it has matches they show over the list, the
+    // arrows move through them and Enter takes one. "Locate me" shows only where the desktop can tell
+    // the position.
     {141, ControlKind::Static, "Find a place", 165, 0, 90, 9, CS_None, ""},
     {140, ControlKind::Edit, "", 165, 9, 90, 12, CS_TabStop | CS_Border, ""},
-    {142, ControlKind::ListBox, "", 165, 22, 90, 62, CS_TabStop | CS_Border | CS_VScroll, ""},
-    {144, ControlKind::PushButton, "Locate me", 165, 86, 90, 12, CS_TabStop | CS_Hidden, ""},
+    {142, ControlKind::ListBox, "", 165, 23, 90, 98, CS_TabStop | CS_Border | CS_VScroll | CS_Hidden, ""},
+    {144, ControlKind::PushButton, "Locate me", 165, 144, 90, 12, CS_TabStop | CS_Hidden, ""},
     // The direction of the Kaaba from the place shown, and how far it is.
     {143, ControlKind::Static, "", 4, 144, 158, 9, CS_None, ""},
     // Why the place has no row in the database; empty while it has one.
@@ -65,7 +66,7 @@ constexpr ControlTemplate kControls[] = {
 
 // No system menu: the dialog has no close box and leaves the screen only through OK.
 constexpr DialogTemplate kTemplate{
-    kConfigTemplateId, "       Config", "System", 10, 67, 31, 259, 200,
+    kConfigTemplateId, "       Config", "System", 10, 67, 31, 259, 158,
     WS_Visible | WS_Caption | WS_ModalFrame | WS_Centered | WS_3DLook, "", 0, kControls};
 
 } // namespace
