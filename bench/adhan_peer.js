@@ -54,18 +54,24 @@ function accuracy(file) {
 
 // Speed on the same 35,800 place-dates as calc_bench's speed loop: one year of days for 100 places,
 // best of five passes (the machine is shared; the best pass is the least disturbed).
-function speed() {
+// methodId: one of ours, run with adhan's own method of that name (rounded to the minute, as ours).
+const NAMED = { UMM_AL_QURA: 'UmmAlQura', MOONSIGHTING: 'MoonsightingCommittee', MWL: 'MuslimWorldLeague',
+                QATAR: 'Qatar', SINGAPORE: 'Singapore', DIYANET: 'Turkey', TEHRAN: 'Tehran', DUBAI: 'Dubai' };
+// sunnah: SunnahTimes too (the night's middle and last third), as nuro_times gives them.
+function speed(methodId, sunnah) {
   const speedPlaces = [];
   for (let p = 0; p < 100; ++p) {
     const lat = -50 + p + 15 / 60;
     const lonDeg = -170 + 3 * p;
     const lon = lonDeg < 0 ? lonDeg - 7.5 / 60 : lonDeg + 7.5 / 60;
-    const params = adhan.CalculationMethod.Other();
-    params.fajrAngle = 18;
-    params.ishaAngle = 18;
+    const params = methodId ? adhan.CalculationMethod[NAMED[methodId]]() : adhan.CalculationMethod.Other();
+    if (!methodId) {
+      params.fajrAngle = 18;
+      params.ishaAngle = 18;
+      params.rounding = adhan.Rounding.None;
+    }
     params.madhab = 1 + (p % 2) === 2 ? adhan.Madhab.Hanafi : adhan.Madhab.Shafi;
     params.highLatitudeRule = adhan.HighLatitudeRule.MiddleOfTheNight;
-    params.rounding = adhan.Rounding.None;
     speedPlaces.push({ coordinates: new adhan.Coordinates(lat, lon), params });
   }
   let best = Infinity, calls = 0, checksum = 0;
@@ -78,12 +84,14 @@ function speed() {
           if (m === 2 && d > 28) continue;
           const t = new adhan.PrayerTimes(place.coordinates, new Date(2025, m - 1, d), place.params);
           checksum = (checksum + ((t.asr.getTime() / 1000) % 997)) | 0;
+          if (sunnah) checksum = (checksum + ((new adhan.SunnahTimes(t).middleOfTheNight.getTime() / 1000) % 997)) | 0;
           ++calls;
         }
     best = Math.min(best, Number(process.hrtime.bigint() - start) / 1e9);
   }
-  console.log(`speed: ${calls} place-dates in ${best.toFixed(3)} s = ${(calls / best).toFixed(0)} adhan days per second (checksum ${checksum})`);
+  console.log(`speed: ${calls} place-dates in ${best.toFixed(3)} s = ${(calls / best).toFixed(0)} adhan days per second${methodId ? ' with ' + NAMED[methodId] : ''}${sunnah ? ' and SunnahTimes' : ''} (checksum ${checksum})`);
 }
 
 if (process.argv[2] === '--speed') speed();
+else if (process.argv[2] === '--speed-method') speed(process.argv[3], process.argv[4] === '--sunnah');
 else accuracy(process.argv[2]);

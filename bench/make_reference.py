@@ -19,6 +19,7 @@ from datetime import datetime, timedelta, timezone
 import ephem
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "calc", "reference.csv")
+METHOD_OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "calc", "method_reference.csv")
 ZONE_OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "schedule", "zone_reference.csv")
 PLACES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "places.csv")
 
@@ -201,7 +202,169 @@ def zone_table():
     print(f"{len(out)} place-dates in their own clock written to {os.path.relpath(ZONE_OUT)}")
 
 
+# The named methods as their authorities state them (see the method table of the library for the sources):
+# Fajr and Isha angles or Isha's interval after Maghreb (Ramadan's), Shuroq and Maghreb angles, the method's
+# minutes on the six, its rounding, its high-latitude rule and its night.
+def method(fajr, isha=None, interval=None, ramadan=None, shuroq=None, maghreb=None, minutes=(0,) * 6,
+           up=False, seasonal=False, seventh55=False, jafari=False):
+    return dict(fajr=fajr, isha=isha, interval=interval, ramadan=ramadan, shuroq=shuroq, maghreb=maghreb,
+                minutes=minutes, up=up, seasonal=seasonal, seventh55=seventh55, jafari=jafari)
+
+
+METHODS = {
+    "MWL": method(18, 17), "ISNA": method(15, 15), "EGYPT": method(19.5, 17.5), "KARACHI": method(18, 18),
+    "UMM_AL_QURA": method(18.5, interval=90, ramadan=120), "GULF": method(19.5, interval=90),
+    "DUBAI": method(18.2, 18.2, minutes=(0, -3, 3, 3, 3, 0)), "KUWAIT": method(18, 17.5),
+    "QATAR": method(18, interval=90, ramadan=120, minutes=(-1, 0, 0, 0, 2, 0)),
+    "SINGAPORE": method(20, 18, minutes=(0, 0, 1, 0, 0, 0), up=True),
+    "JAKIM": method(18, 18, minutes=(0, -1, 1, 0, 0, 0), up=True),
+    "KEMENAG": method(20, 18, shuroq=1, maghreb=1, minutes=(2, -3, 3, 2, 2, 2), up=True),
+    "DIYANET": method(18, 17, minutes=(0, -7, 5, 4, 7, 0)),
+    "TEHRAN": method(17.7, 14, maghreb=4.5, jafari=True), "JAFARI": method(16, 14, maghreb=4, jafari=True),
+    "FRANCE_UOIF": method(12, 12), "RUSSIA": method(16, 15),
+    "MOONSIGHTING": method(18, 18, minutes=(0, 0, 5, 0, 3, 0), seasonal=True, seventh55=True),
+    "TUNISIA": method(18, 18, minutes=(0, 0, 7, 0, 2, 0)), "ALGERIA": method(18, 17, minutes=(0, 0, 0, 0, 3, 0), up=True),
+    "MOROCCO": method(19, 17, minutes=(0, -3, 5, 0, 5, 0)), "JORDAN": method(18, 18, minutes=(0, 0, 0, 0, 5, 0)),
+}
+
+
+def seasonal_minutes(morning, lat, y, m, d):
+    """The Moonsighting Committee's minutes before sunrise (Fajr) or after sunset (Isha, general shafaq),
+    piecewise linear between its four values in the days since the local winter solstice."""
+    l = abs(lat) / 55.0
+    if morning:
+        a, b, c, dd = 75 + 28.65 * l, 75 + 19.44 * l, 75 + 32.74 * l, 75 + 48.1 * l
+    else:
+        a, b, c, dd = 75 + 25.6 * l, 75 + 2.05 * l, 75 - 9.21 * l, 75 + 6.14 * l
+    leap = (y % 4 == 0 and y % 100 != 0) or y % 400 == 0
+    length = 366 if leap else 365
+    n = (datetime(y, m, d) - datetime(y, 1, 1)).days + 1
+    if lat >= 0:
+        n = (n + 10) % length
+    else:
+        n -= 173 if leap else 172
+        n += length if n < 0 else 0
+    for start, span, p, q in [(0, 91, a, b), (91, 46, b, c), (137, 46, c, dd), (183, 46, dd, c), (229, 46, c, b)]:
+        if n < start + span:
+            return p + (q - p) / span * (n - start)
+    return b + (a - b) / 91.0 * (n - 275)
+
+
+def method_events(name, lat, lon, zone_seconds, elevation, y, m, d, aser, hijri):
+    k = METHODS[name]
+    obs = ephem.Observer()
+    obs.lat, obs.lon = math.radians(lat), math.radians(lon)
+    obs.elevation = elevation
+    obs.pressure = 0
+    sun = ephem.Sun()
+    midnight = ephem.Date(datetime(y, m, d) - timedelta(seconds=zone_seconds))
+    local = lambda t: None if t is None else (float(t) - float(midnight)) * 86400.0
+
+    def cross(alt, start, rising, forward):
+        obs.horizon = math.radians(alt)
+        f = {(True, True): obs.next_rising, (True, False): obs.previous_rising,
+             (False, True): obs.next_setting, (False, False): obs.previous_setting}[(rising, forward)]
+        try:
+            t = f(sun, start=start, use_center=True)
+        except (ephem.AlwaysUpError, ephem.NeverUpError):
+            return None
+        return float(t) if abs(float(t) - float(start)) < 1.0 else None
+
+    obs.horizon = 0
+    transit = obs.next_transit(sun, start=midnight)
+    obs.date = transit
+    sun.compute(obs)
+    noon = float(sun.alt)
+    factor = 2 if aser == 2 else 1
+    out = [None] * 6
+    out[2] = float(transit)
+    out[3] = cross(math.degrees(math.atan2(math.sin(noon), factor * math.sin(noon) + math.cos(noon))),
+                   transit, False, True)
+    h0 = horizon_deg(1010.0, 10.0, elevation)
+    rise, sset = cross(h0, transit, True, False), cross(h0, transit, False, True)
+    prev_set, next_rise = cross(h0, rise, False, False), cross(h0, sset, True, True)
+    night_before, night_after = rise - prev_set, next_rise - sset
+    high = k["seventh55"] and abs(lat) >= 55
+
+    def held(t, edge, night, sign, share):
+        bound = edge + sign * share * night
+        if t is None or high:
+            return bound
+        return max(t, bound) if sign < 0 else min(t, bound)
+
+    share = 1 / 7 if high else 0.5
+    out[0] = held(cross(-k["fajr"], transit, True, False), rise, night_before, -1, share)
+    out[1] = rise if k["shuroq"] is None else \
+        held(cross(-k["shuroq"], transit, True, False), rise, night_before, -1, k["shuroq"] / 60)
+    out[4] = sset if k["maghreb"] is None else \
+        min(x for x in [cross(-k["maghreb"], transit, False, True), sset + k["maghreb"] / 60 * night_after] if x)
+    if k["isha"] is not None:
+        out[5] = held(cross(-k["isha"], transit, False, True), sset, night_after, 1, share)
+    if k["seasonal"]:
+        out[0] = max(out[0], rise - round(60 * seasonal_minutes(True, lat, y, m, d)) / 86400)
+        out[5] = min(out[5], sset + round(60 * seasonal_minutes(False, lat, y, m, d)) / 86400)
+    secs = [local(t) for t in out]
+    for i in range(6):
+        if secs[i] is not None:
+            secs[i] += 60 * k["minutes"][i]
+    if k["interval"] is not None:
+        minutes = k["ramadan"] if hijri == 9 and k["ramadan"] else k["interval"]
+        secs[5] = secs[4] + 60 * (minutes + k["minutes"][5])
+    end = next_rise
+    if k["jafari"]:
+        transit2 = obs.next_transit(sun, start=ephem.Date(transit + 0.5))
+        end = held(cross(-k["fajr"], transit2, True, False), next_rise, night_after, -1, share)
+    night = end - sset
+    return secs + [local(sset + night / 2), local(sset + night * 2 / 3)]
+
+
+METHOD_PLACES = {  # name: latitude, longitude, zone offset in seconds, elevation
+    "Makkah": (21.4225, 39.8262, 10800, 0), "Tehran": (35.6892, 51.389, 12600, 1190), "Qom": (34.64, 50.876, 12600, 0),
+    "London": (51.5072, -0.1276, 0, 0), "Edinburgh": (55.9533, -3.1883, 0, 0), "Oslo": (59.9139, 10.7522, 3600, 0),
+    "Jakarta": (-6.2, 106.8167, 25200, 0), "Kuala Lumpur": (3.139, 101.6869, 28800, 0),
+    "Doha": (25.2854, 51.531, 10800, 0), "Algiers": (36.7538, 3.0588, 3600, 0), "Rabat": (34.0209, -6.8416, 3600, 0),
+    "Istanbul": (41.0082, 28.9784, 10800, 0), "Tunis": (36.8064, 10.1815, 3600, 4), "Chicago": (41.8781, -87.6298, -21600, 180),
+    "Karachi": (24.8607, 67.0011, 18000, 0), "Cairo": (30.0444, 31.2357, 7200, 0), "Singapore": (1.3521, 103.8198, 28800, 0),
+    "Dubai": (25.2048, 55.2708, 14400, 0), "Kuwait": (29.3759, 47.9774, 10800, 0), "Paris": (48.8566, 2.3522, 3600, 0),
+    "Moscow": (55.7558, 37.6173, 10800, 0), "Amman": (31.9454, 35.9284, 10800, 800), "Manama": (26.2285, 50.586, 10800, 0),
+}
+HOME = {"MWL": "Paris", "ISNA": "Chicago", "EGYPT": "Cairo", "KARACHI": "Karachi", "UMM_AL_QURA": "Makkah",
+        "GULF": "Manama", "DUBAI": "Dubai", "KUWAIT": "Kuwait", "QATAR": "Doha", "SINGAPORE": "Singapore",
+        "JAKIM": "Kuala Lumpur", "KEMENAG": "Jakarta", "DIYANET": "Istanbul", "TEHRAN": "Tehran", "JAFARI": "Qom",
+        "FRANCE_UOIF": "Paris", "RUSSIA": "Moscow", "MOONSIGHTING": "London", "TUNISIA": "Tunis",
+        "ALGERIA": "Algiers", "MOROCCO": "Rabat", "JORDAN": "Amman"}
+SEASONS = [(2026, 3, 20), (2026, 6, 21), (2026, 9, 23), (2026, 12, 21)]
+
+
+def method_table():
+    cases = []  # method, place, date, aser, Hijri month
+    for name, home in HOME.items():
+        for date in SEASONS:
+            cases.append((name, home, date, 2 if name == "KARACHI" else 1, 0))
+        # Every method at a high and a temperate place, where the rules of the night matter.
+        for place, date in [("Oslo", (2026, 6, 21)), ("Oslo", (2026, 12, 21)), ("Tunis", (2026, 6, 21))]:
+            cases.append((name, place, date, 1, 0))
+    for place in ["Edinburgh", "Oslo"]:
+        for date in SEASONS:
+            cases.append(("MOONSIGHTING", place, date, 2, 0))
+    # Ramadan 1447 and the days around it by the Umm al-Qura calendar.
+    for name, place in [("UMM_AL_QURA", "Makkah"), ("QATAR", "Doha")]:
+        for date, hijri in [((2026, 2, 17), 8), ((2026, 2, 20), 9), ((2026, 3, 19), 9), ((2026, 3, 20), 10)]:
+            cases.append((name, place, date, 1, hijri))
+    names = ["fajer", "shuroq", "dhohur", "aser", "maghereb", "isha", "midnight", "last_third"]
+    with open(METHOD_OUT, "w", newline="") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(["method", "place", "year", "month", "day", "latitude", "longitude", "zone_seconds",
+                    "elevation", "aser", "hijri_month"] + names)
+        for name, place, (y, m, d), aser, hijri in cases:
+            lat, lon, zone, elevation = METHOD_PLACES[place]
+            e = method_events(name, lat, lon, zone, elevation, y, m, d, aser, hijri)
+            w.writerow([name, place, y, m, d, lat, lon, zone, elevation, aser, hijri] + [f"{v:.2f}" for v in e])
+    print(f"{len(cases)} method place-dates written to {os.path.relpath(METHOD_OUT)}")
+
+
 def main():
+    method_table()
     zone_table()
     rng = random.Random(20240613)
     rows = random_rows(rng, 320)

@@ -24,6 +24,11 @@ enum ExtraKey : unsigned {
     kSoundAse,
     kSoundMag,
     kSoundIch,
+    kMethod,       // METHOD: a named method's id, AUTO (the place's country default), empty = custom
+    kRealAngleFaj, // ANGLE_FAJ, ANGLE_ICH: custom twilight angles with decimals, same convention as
+    kRealAngleIch, //   a_faj/a_ich; empty = the whole degrees of a_faj/a_ich
+    kIshaInterval, // ISHA_INTERVAL: custom Isha in minutes after Maghereb, 0 = by its angle
+    kAserOwn,      // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
     kExtraKeyCount
 };
 
@@ -35,6 +40,15 @@ struct ExtraSettings {
     std::int32_t REMIND = 0;
     // Fajer, Dhohur, Aser, Maghereb, Isha: the five alerted prayers.
     std::array<std::string, 5> SOUND;
+    std::string METHOD;
+    std::string ANGLE_FAJ, ANGLE_ICH;
+    std::int32_t ISHA_INTERVAL = 0;
+    std::int32_t ASER_OWN = 0;
+    // Not keys: what METHOD means for the place in force, resolved when the settings are loaded and when
+    // a place is chosen (never by the monitor's refresh). Empty methodInForce: the custom values.
+    std::string methodInForce;
+    std::string country;          // the place's ISO 3166-1 code, empty when unknown
+    std::int32_t highLatOverride = -1; // a high-latitude rule for one run of nuro-times, -1 = none
     // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
     // that did not is written only once its value leaves the default.
     unsigned present = 0;

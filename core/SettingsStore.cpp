@@ -30,7 +30,8 @@ std::string Flag(bool on) { return on ? "1" : "0"; }
 
 constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
-    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH"};
+    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
+    "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN"};
 
 // A file path or zone name may be longer than the 50 characters of the other keys.
 constexpr std::size_t kLongValueLimit = 4096;
@@ -52,6 +53,11 @@ void LoadExtraSettings(ProfileService& profile, ExtraSettings& e)
         case kHighLat: e.HIGH_LAT = ParseInt(value); break;
         case kHijriAdj: e.HIJRI_ADJ = ParseInt(value); break;
         case kRemind: e.REMIND = ParseInt(value); break;
+        case kMethod: e.METHOD = value; break;
+        case kRealAngleFaj: e.ANGLE_FAJ = value; break;
+        case kRealAngleIch: e.ANGLE_ICH = value; break;
+        case kIshaInterval: e.ISHA_INTERVAL = ParseInt(value); break;
+        case kAserOwn: e.ASER_OWN = ParseInt(value); break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -75,6 +81,11 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     put(kRemind, FormatInt(e.REMIND), e.REMIND == 0);
     for (unsigned i = 0; i < e.SOUND.size(); ++i)
         put(static_cast<ExtraKey>(kSoundFaj + i), e.SOUND[i], e.SOUND[i].empty());
+    put(kMethod, e.METHOD, e.METHOD.empty());
+    put(kRealAngleFaj, e.ANGLE_FAJ, e.ANGLE_FAJ.empty());
+    put(kRealAngleIch, e.ANGLE_ICH, e.ANGLE_ICH.empty());
+    put(kIshaInterval, FormatInt(e.ISHA_INTERVAL), e.ISHA_INTERVAL == 0);
+    put(kAserOwn, FormatInt(e.ASER_OWN), e.ASER_OWN == 0);
     return kv;
 }
 

@@ -21,6 +21,7 @@
 #include "resources/UiTexts.h"
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Methods.h"
 #include "schedule/NextPrayer.h"
 #include "schedule/ZoneRules.h"
 #include "schedule/Schedule.h"
@@ -240,11 +241,20 @@ void ChooseMatch(QWidget* dlg, int index)
     // The user's own changes to the place come first, as for a place of the list.
     if (std::optional<places::Place> own = places::ByLabel(Calc(), place.label))
         place = std::move(*own);
+    // The new record is made aside (the method of the place's country asks the library) and put in
+    // place at once; this thread is the only one that writes the settings.
+    AppSettings next = SnapshotSettings();
+    places::ApplyPlace(next, place);
+    ResolvePlaceMethod(Calc(), next);
+    if (const std::optional<CountryDefault> country = Calc().CountryMethod(next.extra.country);
+        country && next.extra.ASER_OWN == 0)
+        next.ASER = country->aser;
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
-        places::ApplyPlace(Settings(), place);
+        Settings() = next;
     }
     places::MarkPlaceChosen();
+    CheckPair(dlg, kStandard, kHanfai, next.ASER != 2);
     SetDlgItemText(dlg, kPlaceName, place.label);
     SetDlgItemText(dlg, kNotFound, "");
     const struct { int id; int field; } columns[] = {
@@ -265,6 +275,27 @@ void ChooseMatch(QWidget* dlg, int index)
     // Done: the list of the user's places shows again, the new one selected.
     SetDlgItemText(dlg, kSearch, "");
     ShowMatches(dlg, {});
+}
+
+// Under METHOD the chosen place brings its country: AUTO's method and, until the user chose one, its
+// Aser school. Without METHOD nothing changes.
+void ApplyPlaceMethod(const std::string& name)
+{
+    AppSettings s = SnapshotSettings();
+    if (s.extra.METHOD.empty())
+        return;
+    SetPlaceName(s, name.c_str());
+    ResolvePlaceMethod(Calc(), s);
+    const std::optional<CountryDefault> country = Calc().CountryMethod(s.extra.country);
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        AppSettings& live = Settings();
+        live.extra.country = s.extra.country;
+        live.extra.methodInForce = s.extra.methodInForce;
+        if (country && live.extra.ASER_OWN == 0)
+            live.ASER = country->aser;
+    }
+    ShowExpertFields();
 }
 
 void NormalizeConfigFields(QWidget* dlg)
@@ -294,6 +325,9 @@ void ApplyConfigFields(QWidget* dlg)
         s.D1 = d1; s.M1 = m1; s.S1 = s1; s.CARD1 = card1;
         s.D2 = d2; s.M2 = m2; s.S2 = s2; s.CARD2 = card2;
         s.P = p; s.T = t; s.T_ZONE = zone; s.H = h;
+        // Under a method the school follows the place's country until the user picks one.
+        if (aser != s.ASER && !s.extra.METHOD.empty())
+            s.extra.ASER_OWN = 1;
         s.ASER = aser;
         title = s.PlaceName.data();
     }
@@ -308,7 +342,7 @@ void ApplyPlaceAdditions()
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
         AppSettings& s = Settings();
-        const auto additions = places::PlaceAdditions(s.PlaceName.data());
+        const auto additions = places::PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
         for (std::size_t i = 0; i < additions.size(); ++i)
             s.corrections[i] = additions[i];
     }
@@ -356,8 +390,9 @@ void ChoosePlace(QWidget* dlg)
         SetPlaceName(Settings(), name.c_str());
     }
     ApplyPlaceAdditions();
-    LoadPlaceRow(dlg, false);
     ApplyPlaceZone(CurrentPlaceName());
+    ApplyPlaceMethod(CurrentPlaceName());
+    LoadPlaceRow(dlg, false);
     ApplyConfigFields(dlg);
 }
 

@@ -284,10 +284,17 @@ std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName)
     return {0, 0, 0, 0, 0, 0};
 }
 
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method)
+{
+    if (!method.empty())
+        return {0, 0, 0, 0, 0, 0};
+    return PlaceAdditions(placeName);
+}
+
 void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
 {
     SetPlaceName(s, std::string(name).c_str());
-    const auto additions = PlaceAdditions(s.PlaceName.data());
+    const auto additions = PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
     std::copy(additions.begin(), additions.end(), s.corrections.begin());
     auto field = [&](int index) { return GetField(row, '*', index); };
     auto integer = [&](int index) { return ParseInt(NormalizeIntField(field(index))); };
@@ -308,10 +315,11 @@ void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
 
 void ApplyPlace(AppSettings& s, const Place& place)
 {
+    // The method first: under it the place takes no additions of its own.
+    s.extra.METHOD = kAutomaticMethod;
+    s.extra.country = place.cc;
     ApplyPlaceRow(s, place.label, place.row);
     s.extra.ZONE = place.zone;
-    // The calculation method follows the place's country (METHOD=AUTO) once the settings have the
-    // METHOD key; until then the method is the one the settings hold.
 }
 
 PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std::optional<std::string>& probe)

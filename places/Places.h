@@ -82,13 +82,19 @@ std::optional<std::size_t> ClearChoice(const std::vector<Place>& ranked, std::st
 // The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
 // Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.
 std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName);
+// With METHOD set the method carries its authority's minutes (Tunisia's 7 and 2 among them): a chosen
+// place starts with no additions of the user's.
+std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method);
 
-// A database row taken into the settings as a chosen place: the name, its additions, the row's values
+// A database row taken into the settings as a chosen place: the name, its additions (none under a
+// METHOD), the row's values
 // normalised as the Config dialog's fields are ("%.2f" reals, "%d" integers), the Aser method and the
 // zone kept.
 void ApplyPlaceRow(AppSettings& settings, std::string_view name, std::string_view row);
 // The same for a place found by a search, with its zone (empty, from an older database: the computer's
-// own) and the calculation method chosen for the place's country.
+// own), its country and METHOD=AUTO: the calculation method of the place's country (which method that
+// is, the caller asks the library).
+inline constexpr const char* kAutomaticMethod = "AUTO";
 void ApplyPlace(AppSettings& settings, const Place& place);
 
 // Why a place has no row: the library could not be reached, the database gave nothing at all (missing

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QLocale>
 #include <QTimeZone>
 
 namespace nuro {
@@ -28,6 +29,16 @@ public:
         if (!tz.isValid())
             return 0;
         return tz.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+    }
+
+    std::string Country(const std::string& zone) const override
+    {
+        if (zone.empty())
+            return {};
+        const QTimeZone tz(QByteArray::fromStdString(zone));
+        if (!tz.isValid() || tz.territory() == QLocale::AnyTerritory)
+            return {};
+        return QLocale::territoryToCode(tz.territory()).toStdString();
     }
 };
 

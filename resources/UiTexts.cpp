@@ -132,6 +132,13 @@ constexpr MarkedText kMarked[] = {
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
     {"Message", QT_TRANSLATE_NOOP("Message", "DATE")},
+
+    // The message boxes' buttons are Qt's own; for a language Qt ships no catalogue for, ours
+    // carries them (Qt's catalogue, installed after ours, is asked first where it exists).
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "OK")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes")},
+    {"QPlatformTheme", QT_TRANSLATE_NOOP("QPlatformTheme", "&No")},
 };
 
 // Main window (13): what each picture says or does, for a listener who cannot see it. The Arabic

@@ -5,14 +5,13 @@
 #include "calc/nuro_api.h"
 #include "platform/SharedLibrary.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace nuro {
 namespace {
 
-// "connect5_rows": connect5's arguments and up to maxRows rows, each ended by a line feed.
-using Connect5RowsFn = const char* (*)(const char*, const char*, const char*, const char*, const char* const*,
-                                       std::int32_t);
 
 class SystemLibraryLoader : public LibraryLoader {
 public:
@@ -101,14 +100,15 @@ std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
     return std::string(row ? row : "");
 }
 
-std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
+std::optional<std::string> CalcLibrary::PlaceColumn(const char* column, std::string_view name)
 {
     auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
     if (!connect5)
         return std::nullopt;
-    const std::string sql = "select zone" + PlaceQuery(name).substr(std::string_view("select *").size());
+    const std::string sql =
+        std::string("select ") + column + PlaceQuery(name).substr(std::string_view("select *").size());
     std::lock_guard<std::mutex> guard(queryLock_);
-    const char* const columns[] = {"2", "zone", workArea_.data()};
+    const char* const columns[] = {"2", column, workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
     return GetField(row ? row : "", '*', 0);
 }
@@ -119,7 +119,7 @@ std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql
     auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
     if (!connect5)
         return std::nullopt;
-    auto connect5Rows = reinterpret_cast<Connect5RowsFn>(OptionalExport("connect5_rows"));
+    auto connect5Rows = reinterpret_cast<nuro_connect5_rows_fn>(OptionalExport("connect5_rows"));
     const std::string count = std::to_string(columns.size() + 1);
     std::vector<const char*> table;
     table.reserve(columns.size() + 2);
@@ -149,6 +149,77 @@ std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
     return rows;
+}
+
+std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name) { return PlaceColumn("zone", name); }
+
+std::optional<std::string> CalcLibrary::PlaceCountry(std::string_view name) { return PlaceColumn("cc", name); }
+
+bool CalcLibrary::HasMethodExport() { return OptionalExport("nuro_times") != nullptr; }
+
+std::optional<MethodTimes> CalcLibrary::Times(const nuro_query& query)
+{
+    auto times = reinterpret_cast<nuro_times_fn>(Export("nuro_times"));
+    if (!times)
+        return std::nullopt;
+    nuro_result result{};
+    result.size = sizeof result;
+    const char* text = times(&query, &result);
+    MethodTimes out;
+    out.text = text ? text : "";
+    std::copy(std::begin(result.seconds), std::end(result.seconds), out.seconds.begin());
+    out.midnight = result.midnight;
+    out.lastThird = result.last_third;
+    return out;
+}
+
+std::vector<std::string> CalcLibrary::MethodIds()
+{
+    std::vector<std::string> ids;
+    auto id = reinterpret_cast<nuro_method_id_fn>(OptionalExport("nuro_method_id"));
+    // A bound, so a library that never ends its list cannot hang the program.
+    for (std::int32_t i = 0; id && i < 1000; ++i) {
+        const char* text = id(i);
+        if (!text)
+            break;
+        ids.emplace_back(text);
+    }
+    return ids;
+}
+
+std::optional<nuro_method> CalcLibrary::Method(std::string_view id)
+{
+    auto get = reinterpret_cast<nuro_method_get_fn>(OptionalExport("nuro_method_get"));
+    nuro_method method{};
+    if (!get || get(std::string(id).c_str(), &method) != 1)
+        return std::nullopt;
+    return method;
+}
+
+std::string CalcLibrary::MethodName(std::string_view id)
+{
+    auto name = reinterpret_cast<nuro_method_text_fn>(OptionalExport("nuro_method_name"));
+    const char* text = name ? name(std::string(id).c_str()) : nullptr;
+    return text ? text : "";
+}
+
+std::string CalcLibrary::MethodDescription(std::string_view id)
+{
+    auto description = reinterpret_cast<nuro_method_text_fn>(OptionalExport("nuro_method_description"));
+    const char* text = description ? description(std::string(id).c_str()) : nullptr;
+    return text ? text : "";
+}
+
+std::optional<CountryDefault> CalcLibrary::CountryMethod(std::string_view countryCode)
+{
+    auto lookup = reinterpret_cast<nuro_country_method_fn>(OptionalExport("nuro_country_method"));
+    if (!lookup || countryCode.empty())
+        return std::nullopt;
+    std::int32_t aser = 1;
+    const char* method = lookup(std::string(countryCode).c_str(), &aser);
+    if (!method)
+        return std::nullopt;
+    return CountryDefault{method, aser == 2 ? 2 : 1};
 }
 
 CalcLibrary& Calc()

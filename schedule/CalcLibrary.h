@@ -1,6 +1,8 @@
 // The program's side of the calculation library: loaded once by name, exports resolved at each call.
 #pragma once
 
+#include "calc/nuro_api.h"
+
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -57,6 +59,20 @@ struct TrtArguments {
     bool operator==(const TrtArguments&) const = default;
 };
 
+// The times of "nuro_times": the field list, and the same as seconds of the local day.
+struct MethodTimes {
+    std::string text;
+    std::array<std::int32_t, 6> seconds{}; // NURO_MISSING for a time that does not exist
+    std::int32_t midnight = NURO_MISSING;  // the night that begins this evening
+    std::int32_t lastThird = NURO_MISSING;
+};
+
+// A country's default method and Aser school (1 standard, 2 Hanafi).
+struct CountryDefault {
+    std::string method;
+    std::int32_t aser = 1;
+};
+
 class CalcLibrary {
 public:
     explicit CalcLibrary(std::unique_ptr<LibraryLoader> loader);
@@ -82,13 +98,27 @@ public:
     std::optional<std::string> PlaceZone(std::string_view name);
     // Up to maxRows rows of any read of the place database, each its fields in the order of `columns`
     // (a column the database lacks gives an empty field); none when the statement is refused. Through
-    // "connect5_rows"; a library without it answers the first row only, through "connect5".
+    // "connect5_rows"; a library without it answers one row a call through "connect5".
     std::optional<std::vector<std::string>> Rows(const std::string& sql, const std::vector<std::string>& columns,
                                                  int maxRows);
+    // The place's country code (column `cc`) by a query of its own; empty when the place or the
+    // column is missing.
+    std::optional<std::string> PlaceCountry(std::string_view name);
+
+    // "nuro_times": nullopt, after "ERREUR\n", when the library or the export is missing.
+    std::optional<MethodTimes> Times(const nuro_query& query);
+    bool HasMethodExport();
+    // The named methods in the library's order; empty for a library without them.
+    std::vector<std::string> MethodIds();
+    std::optional<nuro_method> Method(std::string_view id);
+    std::string MethodName(std::string_view id);        // English; empty for an unknown id
+    std::string MethodDescription(std::string_view id); // English one-line parameters
+    std::optional<CountryDefault> CountryMethod(std::string_view countryCode);
 
 private:
     void* Export(const char* name);
     void* OptionalExport(const char* name); // nullptr, without a report, when it is missing
+    std::optional<std::string> PlaceColumn(const char* column, std::string_view name);
 
     std::unique_ptr<LibraryLoader> loader_;
     std::once_flag loadOnce_;

@@ -1,6 +1,7 @@
 #include "schedule/Schedule.h"
 
 #include "core/FieldList.h"
+#include "schedule/Methods.h"
 
 #include <algorithm>
 #include <atomic>
@@ -77,8 +78,13 @@ TrtArguments BuildTrtArguments(const AppSettings& s, const LocalDate& date)
     const std::int32_t extra = (summer ? 60 : 0) + ZoneRemainderMinutes(s.T_ZONE);
     for (std::size_t i = 0; i < kSlotCount; ++i)
         a.additions[i] = AddMinutes(s.corrections[i], extra);
-    a.angleFajer = s.corrections[kAngleFaj];
-    a.angleIsha = s.corrections[kAngleIch];
+    // A whole value in ANGLE_FAJ/ANGLE_ICH is trt's to take; a file without them gives a_faj/a_ich.
+    auto angle = [](const std::string& real, std::int32_t whole) {
+        const double value = CustomAngle(real, whole);
+        return std::fabs(value) < 1e6 && value == std::trunc(value) ? static_cast<std::int32_t>(value) : whole;
+    };
+    a.angleFajer = angle(s.extra.ANGLE_FAJ, s.corrections[kAngleFaj]);
+    a.angleIsha = angle(s.extra.ANGLE_ICH, s.corrections[kAngleIch]);
     a.precision = s.PRECISION;
     a.highLatRule = ReadHighLatitudeRule(s.extra.HIGH_LAT);
     return a;
@@ -181,9 +187,20 @@ bool Scheduler::Refresh(TimeDisplay* display)
         zone.zone = std::move(resolved.name);
         zone.error = std::move(resolved.error);
         date_ = today_ ? today_() : ZoneDate(zones_, zone.zone, now_());
-        text = ZonedTrt(settings, zone);
     } else {
         date_ = today_ ? today_() : ReadLocalDate();
+    }
+    // Without a method in force (no METHOD, whole-degree custom values) the calls are trt's as ever.
+    if (const std::optional<nuro_method> method = MethodInForce(calc_, settings)) {
+        if (const std::optional<MethodDay> day = MethodTimesFor(calc_, settings, *method, date_, zone.zone, zones_)) {
+            text = day->times.text;
+            zone.dayOffset = day->dayOffset;
+            zone.firstOffset = day->offsets[kFajer];
+            zone.lastOffset = day->offsets[kIsha];
+        }
+    } else if (zone.automatic) {
+        text = ZonedTrt(settings, zone);
+    } else {
         text = calc_.Trt(BuildTrtArguments(settings, date_));
     }
     {

@@ -18,6 +18,9 @@ public:
     virtual std::string SystemZone() const = 0;
     // Seconds east of UTC in force at `utcSeconds`, daylight saving included; 0 for an unknown zone.
     virtual std::int32_t OffsetAt(const std::string& zone, std::int64_t utcSeconds) const = 0;
+    // The ISO 3166-1 code of the country the zone belongs to ("TN" for Africa/Tunis); empty when the
+    // database does not say.
+    virtual std::string Country(const std::string& /*zone*/) const { return {}; }
 };
 
 // The system tz database (platform/SystemZoneRules.cpp); never destroyed.

@@ -10,6 +10,7 @@
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Methods.h"
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
@@ -150,6 +151,8 @@ void TDial::SetupMainWindow()
     SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
     LoadAllSettings(SettingsProfile(), *this, Settings());
+    // Once here, not at every refresh: AUTO becomes the place's country's method.
+    ResolvePlaceMethod(Calc(), Settings());
     if (!StartedAtLogon)
         ShowWindow(mainFrame_, true);
     else if (!hooks_.trayAvailable())

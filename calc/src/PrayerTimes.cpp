@@ -175,9 +175,12 @@ std::optional<double> crossing(const SunTrack& sun, Culmination from, Culminatio
     return 0.5 * (lo + hi);
 }
 
+bool boundOutright(const DayQuery& q) { return q.highLatRule == SeventhFrom55 && std::fabs(q.latitude) >= 55.0; }
+
 // The share of the night between the bound and sunrise or sunset under the query's rule.
 double boundShare(const DayQuery& q, double depressionDeg) {
     if (q.highLatRule == SeventhOfNight) return 1.0 / 7.0;
+    if (q.highLatRule == SeventhFrom55) return std::fabs(q.latitude) >= 55.0 ? 1.0 / 7.0 : 0.5;
     if (q.highLatRule == AngleShareOfNight) return depressionDeg / 60.0;
     return 0.5;
 }
@@ -189,7 +192,7 @@ std::optional<double> heldTwilight(std::optional<double> computed, double edge, 
                                    bool beforeEdge, const DayQuery& q, double depressionDeg) {
     if (!night || !(*night > 0.0)) return computed;
     const double bound = edge + (beforeEdge ? -1.0 : 1.0) * boundShare(q, depressionDeg) * *night;
-    if (!computed) return bound;
+    if (!computed || boundOutright(q)) return bound;
     return beforeEdge ? std::fmax(*computed, bound) : std::fmin(*computed, bound);
 }
 
@@ -214,7 +217,20 @@ std::optional<double> twilightAltitude(int angle) {
     return std::nullopt;
 }
 
-DayEvents computeDay(const DayQuery& q) {
+namespace {
+
+// Shuroq or Maghereb at an altitude of its own, held to the depression's share of the night.
+std::optional<double> horizonByAngle(std::optional<double> computed, double edge, std::optional<double> night,
+                                     bool beforeEdge, double depressionDeg) {
+    if (!night || !(*night > 0.0) || !(depressionDeg > 0.0)) return computed;
+    const double bound = edge + (beforeEdge ? -1.0 : 1.0) * depressionDeg / 60.0 * *night;
+    if (!computed) return bound;
+    return beforeEdge ? std::fmax(*computed, bound) : std::fmin(*computed, bound);
+}
+
+}  // namespace
+
+DayEvents computeDay(const DayQuery& q, NightEdges* edges) {
     DayEvents out{};
     const double midnight = julianDay0h(q.year, q.month, q.day) - q.zoneHours / 24.0;
     auto local = [&](double t) { return (t - midnight) * 86400.0; };
@@ -263,6 +279,16 @@ DayEvents computeDay(const DayQuery& q) {
     out[Maghereb] = localOf(set);
     // In the polar night twilight still comes and goes around noon.
     const bool polarNight = !rise && !set && noon < h0;
+    std::optional<double> nextRise;
+    bool nextRiseSought = false;
+    auto nextSunrise = [&]() {
+        if (!nextRiseSought) {
+            nextRiseSought = true;
+            const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
+            nextRise = crossing(sun, lowAfter, nextTransit, true, h0);
+        }
+        return nextRise;
+    };
 
     if (q.fajerAltitude) {
         const double depression = -*q.fajerAltitude;
@@ -272,7 +298,7 @@ DayEvents computeDay(const DayQuery& q) {
             // differs from last night's by minutes, far less than the hour kept in hand.
             std::optional<double> night;
             if (set) night = *rise - (*set - 1.0);
-            if (!t || !night || *t - (*rise - boundShare(q, depression) * *night) < 1.0 / 24) {
+            if (!t || !night || boundOutright(q) || *t - (*rise - boundShare(q, depression) * *night) < 1.0 / 24) {
                 const Culmination prevTransit = culmination(sun.hourAngleTime(transit - 1.0, 0.0), true);
                 if (const auto prevSet = crossing(sun, prevTransit, lowBefore, false, h0)) night = *rise - *prevSet;
             }
@@ -287,13 +313,42 @@ DayEvents computeDay(const DayQuery& q) {
         if (set) {
             std::optional<double> night;
             if (rise) night = *rise + 1.0 - *set;
-            if (!t || !night || (*set + boundShare(q, depression) * *night) - *t < 1.0 / 24) {
-                const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
-                if (const auto nextRise = crossing(sun, lowAfter, nextTransit, true, h0)) night = *nextRise - *set;
+            if (!t || !night || boundOutright(q) || (*set + boundShare(q, depression) * *night) - *t < 1.0 / 24) {
+                if (const auto next = nextSunrise()) night = *next - *set;
             }
             out[Isha] = localOf(heldTwilight(t, *set, night, false, q, depression));
         } else if (polarNight) {
             out[Isha] = localOf(t);
+        }
+    }
+    if (q.shuroqAltitude && rise) {
+        std::optional<double> night;
+        const Culmination prevTransit = culmination(sun.hourAngleTime(transit - 1.0, 0.0), true);
+        if (const auto prevSet = crossing(sun, prevTransit, lowBefore, false, h0)) night = *rise - *prevSet;
+        const auto t = crossing(sun, lowBefore, noonC, true, *q.shuroqAltitude * kDeg);
+        out[Shuroq] = localOf(horizonByAngle(t, *rise, night, true, -*q.shuroqAltitude));
+    } else if (q.shuroqAltitude) {
+        out[Shuroq] = std::nullopt;
+    }
+    if (q.maghrebAltitude && set) {
+        std::optional<double> night;
+        if (const auto next = nextSunrise()) night = *next - *set;
+        const auto t = crossing(sun, noonC, lowAfter, false, *q.maghrebAltitude * kDeg);
+        out[Maghereb] = localOf(horizonByAngle(t, *set, night, false, -*q.maghrebAltitude));
+    } else if (q.maghrebAltitude) {
+        out[Maghereb] = std::nullopt;
+    }
+    if (edges) {
+        edges->sunrise = localOf(rise);
+        edges->sunset = localOf(set);
+        edges->nextSunrise = edges->nextSunriseWanted ? localOf(nextSunrise()) : std::nullopt;
+        edges->nextFajer = std::nullopt;
+        if (edges->nextFajerWanted && q.fajerAltitude && nextRise) {
+            const Culmination nextTransit = culmination(sun.hourAngleTime(transit + 1.0, 0.0), true);
+            const auto t = crossing(sun, lowAfter, nextTransit, true, *q.fajerAltitude * kDeg);
+            std::optional<double> night;
+            if (set) night = *nextRise - *set;
+            edges->nextFajer = localOf(heldTwilight(t, *nextRise, night, true, q, -*q.fajerAltitude));
         }
     }
     return out;

@@ -38,7 +38,8 @@ const char* times(int32_t year, int32_t month, int32_t day, int32_t lonDeg, int3
         q.shadowFactor = aserMethod == 2 ? 2 : 1;
         q.fajerAltitude = twilightAltitude(angleFajer);
         q.ishaAltitude = twilightAltitude(angleIsha);
-        q.highLatRule = highLatRule;
+        // Rules added after trt_hl count as its middle of the night, as every value but 1 and 2 always did.
+        q.highLatRule = highLatRule == SeventhOfNight || highLatRule == AngleShareOfNight ? highLatRule : MiddleOfNight;
         events = computeDay(q);
     }
     formatFields(events, additions, precision == 1, result, sizeof result);

@@ -9,7 +9,7 @@ constexpr std::uint32_t kDigits = CS_TabStop | CS_Right | CS_Border | CS_Digits;
 constexpr ControlTemplate kControls[] = {
     {131, ControlKind::GroupBox, "Addition(Mn)", 7, 0, 135, 74, CS_None, ""},
     // Each prayer: right-aligned label up to its field, the field, "-" above "+".
-    {121, ControlKind::Static, "Fajer", 24, 11, 18, 8, CS_Right, ""},
+    {121, ControlKind::Static, "Fajer", 12, 11, 30, 8, CS_Right, ""},
     {103, ControlKind::Edit, "", 43, 8, 16, 12, kDigits, ""},
     {101, ControlKind::RadioButton, "-", 58, 7, 17, 7, CS_TabStop | CS_Group, ""},
     {102, ControlKind::RadioButton, "+", 58, 14, 17, 7, CS_None, ""},
@@ -42,10 +42,10 @@ constexpr ControlTemplate kControls[] = {
     {119, ControlKind::Edit, "", 77, 85, 16, 12, kDigits, ""},
     {134, ControlKind::Static, "\u00b0", 94, 85, 4, 8, CS_None, ""},
     {135, ControlKind::CheckBox, "Precision", 105, 80, 40, 12, CS_TabStop, ""},
-    {136, ControlKind::CheckBox, "Startup", 105, 93, 32, 12, CS_TabStop, ""},
+    {136, ControlKind::CheckBox, "Startup", 105, 93, 40, 12, CS_TabStop, ""},
     // The rule for Fajer and Isha where the sun does not reach the twilight angles (HIGH_LAT).
-    {138, ControlKind::Static, "High latitudes", 7, 112, 50, 8, CS_None, ""},
-    {137, ControlKind::ComboBox, "", 56, 110, 86, 48, CS_TabStop | CS_VScroll, ""},
+    {138, ControlKind::Static, "High latitudes", 7, 112, 41, 8, CS_None, ""},
+    {137, ControlKind::ComboBox, "", 49, 110, 96, 48, CS_TabStop | CS_VScroll, ""},
     // Days added to the Umm al-Qura date where the month is begun by local sighting (-2 .. 2).
     {140, ControlKind::Static, "Hijri date (days)", 7, 129, 62, 8, CS_None, ""},
     {141, ControlKind::Edit, "", 74, 126, 16, 12, CS_TabStop | CS_Right | CS_Border, ""},

@@ -648,15 +648,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 س %2 د</translation>
+        <translation>%1&#xa0;س&#xa0;%2&#xa0;د</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 س</translation>
+        <translation>%1&#xa0;س</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 د</translation>
+        <translation>%1&#xa0;د</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خ&amp;روج</translation>
     </message>
     <message>
         <source>Stop sound</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>S&amp;ounds</source>
-        <translation>الأ&amp;صوات</translation>
+        <translation>الأصوا&amp;ت</translation>
     </message>
 </context>
 <context>
@@ -753,6 +753,25 @@
         <source></source>
         <comment>&quot;RTL&quot; for a language written from right to left, else &quot;LTR&quot;.</comment>
         <translation></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
     </message>
 </context>
 <context>
@@ -906,7 +925,7 @@
     </message>
     <message>
         <source>High latitudes</source>
-        <translation>خطوط العرض العليا</translation>
+        <translation>العروض العليا</translation>
     </message>
     <message>
         <source>middle of the night</source>

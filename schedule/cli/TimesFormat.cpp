@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #ifndef NURO_VERSION
 #define NURO_VERSION "0"
@@ -31,14 +32,25 @@ std::string TableLine(std::string line, const Cells& cells)
 
 std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
 
-std::string FormatDay(const Report& r, const DayTimes& day)
+// The night's two sunnah times in the day text and the table, after Isha.
+constexpr std::array<const char*, 2> kSunnahNames = {"Midnight", "Last 1/3"};
+
+std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
+
+std::string FormatDay(const std::string& place, const DayTimes& day, bool sunnah)
 {
-    std::string out = r.place + "  " + FormatDate(day.date) + "\n";
+    std::string out = place + "  " + FormatDate(day.date) + "\n";
     if (!day.zone.empty())
         out += day.zone + "\n";
     char line[64];
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], day.times[i].data());
+        out += line;
+    }
+    if (sunnah) {
+        std::snprintf(line, sizeof line, "%-10s%s\n", kSunnahNames[0], Missing(day.midnight).c_str());
+        out += line;
+        std::snprintf(line, sizeof line, "%-10s%s\n", kSunnahNames[1], Missing(day.lastThird).c_str());
         out += line;
     }
     // Last, so readers of the times are not disturbed.
@@ -58,7 +70,20 @@ std::string Table(const Report& r)
         hijri = hijri || !day.hijri.empty();
     }
     // The date and six cells of ten: a short last time ("--:--") must not pull the columns left.
-    constexpr std::size_t kTimesWidth = 10 + kSlotCount * 10;
+    const std::size_t kTimesWidth = 10 + (kSlotCount + (r.sunnah ? kSunnahNames.size() : 0)) * 10;
+    std::vector<std::string> names(kPrayerNames.begin(), kPrayerNames.end());
+    if (r.sunnah)
+        names.insert(names.end(), kSunnahNames.begin(), kSunnahNames.end());
+    auto cells = [&](const DayTimes& day) {
+        std::vector<std::string> texts;
+        for (const TimeSlot& slot : day.times)
+            texts.push_back(SlotText(slot));
+        if (r.sunnah) {
+            texts.push_back(Missing(day.midnight));
+            texts.push_back(Missing(day.lastThird));
+        }
+        return texts;
+    };
     auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
         line.pop_back(); // the line's end
         if (zoneWidth || hijri)
@@ -69,9 +94,9 @@ std::string Table(const Report& r)
             line += "  " + hijriText;
         return line + "\n";
     };
-    std::string out = r.place + "\n" + QiblaLine(r) + tail(TableLine("Date      ", kPrayerNames), zoneWidth ? "Zone" : "", "Hijri");
+    std::string out = r.place + "\n" + QiblaLine(r) + tail(TableLine("Date      ", names), zoneWidth ? "Zone" : "", "Hijri");
     for (const DayTimes& day : r.days)
-        out += tail(TableLine(FormatDate(day.date), day.times), day.zone, day.hijri);
+        out += tail(TableLine(FormatDate(day.date), cells(day)), day.zone, day.hijri);
     return out;
 }
 
@@ -95,11 +120,20 @@ std::string Csv(const Report& r)
     std::string out = "Place,Date";
     for (const char* name : kPrayerNames)
         out.append(",").append(name);
+    // New columns after Isha, so readers of the first eight are not disturbed.
+    if (r.sunnah)
+        out += ",Midnight,Last third";
+    if (!r.method.empty())
+        out += ",Method";
     out += "\r\n";
     for (const DayTimes& day : r.days) {
         out += CsvField(r.place) + "," + FormatDate(day.date);
         for (const TimeSlot& slot : day.times)
             out.append(1, ',').append(CsvField(SlotText(slot)));
+        if (r.sunnah)
+            out += "," + CsvField(day.midnight) + "," + CsvField(day.lastThird);
+        if (!r.method.empty())
+            out += "," + CsvField(r.method);
         out += "\r\n";
     }
     return out;
@@ -129,12 +163,18 @@ std::string Json(const Report& r)
 {
     std::string out = "{\n  \"place\": " + JsonString(r.place) + ",\n  \"zone\": ";
     out += r.zone.id.empty() ? std::string("null") : JsonString(r.zone.id);
+    if (!r.method.empty())
+        out += ",\n  \"method\": " + JsonString(r.method);
     out += ",\n  \"days\": [";
     for (std::size_t d = 0; d < r.days.size(); ++d) {
         out += d ? ",\n    {" : "\n    {";
         out += "\"date\": " + JsonString(FormatDate(r.days[d].date));
         for (std::size_t i = 0; i < kSlotCount; ++i)
             out += ", " + JsonString(kPrayerNames[i]) + ": " + JsonString(SlotText(r.days[d].times[i]));
+        if (r.sunnah) {
+            auto time = [](const std::string& t) { return t.empty() ? std::string("null") : JsonString(t); };
+            out += ", \"Midnight\": " + time(r.days[d].midnight) + ", \"Last third\": " + time(r.days[d].lastThird);
+        }
         out += "}";
     }
     out += r.days.empty() ? "]\n}\n" : "\n  ]\n}\n";
@@ -267,6 +307,8 @@ std::string Ics(const Report& r)
             line(start + IcsDateTime(CivilOf(*at[i])));
             line("SUMMARY:" + IcsEscape(name));
             line("LOCATION:" + IcsEscape(r.place));
+            if (!r.method.empty())
+                line("DESCRIPTION:" + IcsEscape("Method: " + r.method));
             line("TRANSP:TRANSPARENT");
             line("END:VEVENT");
         }
@@ -341,7 +383,7 @@ std::string Render(Format format, const Report& report)
     case Format::Day: {
         std::string out;
         for (const DayTimes& day : report.days)
-            out += FormatDay(report, day);
+            out += FormatDay(report.place, day, report.sunnah);
         return out + report.note;
     }
     case Format::Table: return Table(report) + report.note;

@@ -39,6 +39,7 @@ struct DayTimes {
     TimeTable times{};
     std::string zone;  // "Europe/London, UTC+01:00" in the place's own clock; empty with a fixed T_ZONE
     std::string hijri; // the Umm al-Qura date, empty when ICU gave none
+    std::string midnight, lastThird; // the night's sunnah times (--sunnah), "" where there are none
 };
 
 struct Report {
@@ -48,6 +49,8 @@ struct Report {
     CalendarZone zone;
     std::int64_t now = 0; // DTSTAMP, seconds since 1970 UTC
     std::string note;     // a closing line of the day text and the table (the high-latitude rule)
+    std::string method;   // the method in force, empty for the custom values of "trt"
+    bool sunnah = false;  // the two sunnah columns after Isha
 };
 
 std::string FormatDate(const LocalDate& date);

@@ -4,6 +4,8 @@
 #include "core/HijriDate.h"
 #include "core/NumberText.h"
 #include "schedule/cli/CalendarZone.h"
+#include "schedule/cli/MethodOptions.h"
+#include "schedule/Methods.h"
 
 #include <algorithm>
 #include <array>
@@ -133,7 +135,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             }
             continue;
         }
+        const OptionParse calculation = ParseMethodOption(args, i, options.calculation, error);
+        if (calculation == OptionParse::Wrong)
+            return std::nullopt;
+        if (calculation == OptionParse::Taken)
+            continue;
         *error = "unknown argument '" + arg + "'";
+        return std::nullopt;
+    }
+    if (options.place && options.calculation.at) {
+        *error = "--place and --at each name the place; give one of them";
         return std::nullopt;
     }
     return options;
@@ -178,6 +189,13 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
     return line + "\n";
 }
 
+std::string MethodHighLatitudeLine(std::int32_t rule)
+{
+    static constexpr const char* kNames[] = {"middle of the night", "one seventh of the night", "twilight angle",
+                                             "one seventh of the night from 55\u00b0 of latitude"};
+    return std::string("High latitudes: ") + kNames[rule >= 0 && rule <= 3 ? rule : 0] + "\n";
+}
+
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
         std::string& err, const ZoneRules& zones)
 {
@@ -198,6 +216,16 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
 
     const std::string noLibrary =
         "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " is not available\n";
+    const MethodOptions& calculation = options->calculation;
+    if (calculation.list) {
+        const std::string listing = MethodListing(calc);
+        if (listing.empty()) {
+            err += "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " offers no named methods\n";
+            return kExitFailure;
+        }
+        out += listing;
+        return kExitOk;
+    }
     HeldControls controls;
     AppSettings settings;
     LoadAllSettings(profile, controls, settings);
@@ -216,6 +244,11 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             out += places::ListLabel(p) + "\n";
         return kExitOk;
     }
+    // Before the place: a place taken under a method starts without the Tunisian additions.
+    if (calculation.method)
+        settings.extra.METHOD = *calculation.method;
+    if (calculation.at)
+        ApplyCoordinates(*calculation.at, settings);
     if (options->place) {
         const PlaceMatch match = FindPlace(calc, *options->place);
         if (match.libraryMissing) {
@@ -251,6 +284,9 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         err += "nuro-times: unknown time zone '" + settings.extra.ZONE + "'\n";
         return kExitFailure;
     }
+    if (const int status = ApplyMethodChoice(calculation, options->place || calculation.at, settings, calc, zones, err);
+        status >= 0)
+        return status;
 
     Report report;
     report.place = settings.PlaceName.data();
@@ -267,11 +303,22 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return kExitFailure;
         }
         report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
-                               HijriFor(date, settings.extra.HIJRI_ADJ)});
+                               HijriFor(date, settings.extra.HIJRI_ADJ), {}, {}});
+        if (calculation.sunnah) {
+            const SunnahTimes sunnah = SunnahFor(calc, settings, date, zones);
+            report.days.back().midnight = sunnah.midnight;
+            report.days.back().lastThird = sunnah.lastThird;
+        }
     }
+    report.sunnah = calculation.sunnah;
+    const std::string methodLine = MethodLine(calc, settings);
+    if (!methodLine.empty())
+        report.method = MethodInForceText(calc, settings);
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
-    report.note = FormatHighLatitudeLine(rule, calc.RuleInForce(rule));
+    const std::optional<nuro_method> method = MethodInForce(calc, settings);
+    report.note = methodLine + (method ? MethodHighLatitudeLine(method->high_lat)
+                                       : FormatHighLatitudeLine(rule, calc.RuleInForce(rule)));
     // In automatic mode the times are the place's own clock; otherwise another place's times are not
     // the computer's, and without a zone of their own they stay floating.
     const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name

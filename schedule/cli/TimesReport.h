@@ -17,6 +17,26 @@ namespace nuro::times {
 
 inline constexpr int kMaxDays = 3660;
 
+// The calculation for one run: a named method, another place by its coordinates, the Aser school,
+// the high-latitude rule, and the night's sunnah times.
+struct MethodOptions {
+    std::optional<std::string> method;  // --method ID
+    bool list = false;                  // --methods
+    struct At {
+        double latitude = 0, longitude = 0, elevation = 0;
+    };
+    std::optional<At> at;               // --at LAT,LON[,H]
+    std::optional<std::int32_t> aser;   // --aser: 1 standard, 2 Hanafi
+    std::optional<std::int32_t> highLat; // --high-lat: a NURO_HIGHLAT_* rule
+    bool sunnah = false;                // --sunnah
+};
+
+// "LAT,LON[,H]": decimal degrees, north and east positive, H metres; nullopt for anything else.
+std::optional<MethodOptions::At> ParseCoordinates(std::string_view text);
+
+// The names --high-lat takes, in NURO_HIGHLAT_* order.
+inline constexpr const char* kHighLatOptionNames[] = {"middle", "seventh", "angle", "seventh-from-55"};
+
 struct Options {
     std::optional<LocalDate> date; // today when absent
     int days = 1;
@@ -27,6 +47,7 @@ struct Options {
     std::optional<Format> format; // the day text, or the table with --days, when absent
     bool help = false;
     bool version = false;
+    MethodOptions calculation;
 };
 
 // Parses the arguments after the program name; on a mistake returns nullopt with `error` set.
@@ -43,6 +64,8 @@ using nuro::TimesFor;
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
 // asked for, the one it fell back to, and why.
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce);
+// The same for a method's rule (NURO_HIGHLAT_*).
+std::string MethodHighLatitudeLine(std::int32_t rule);
 
 // A database place by its name: its exact label, else the place search's clear choice.
 struct PlaceMatch {
@@ -63,10 +86,11 @@ inline constexpr int kExitUsage = 2;
 std::string HijriFor(const LocalDate& date, std::int32_t adjustDays);
 
 inline constexpr const char* kUsage =
-    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME] [--zone ZONE]\n"
-    "                  [--format FORMAT]\n"
+    "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME | --at LAT,LON[,H]]\n"
+    "                  [--zone ZONE] [--method ID] [--aser standard|hanafi] [--high-lat RULE]\n"
+    "                  [--sunnah] [--format FORMAT]\n"
     "       nuro-times --search TEXT\n"
-    "       nuro-times --help | --version\n"
+    "       nuro-times --methods | --help | --version\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
     "for today or the given date; --days N prints N days from that date.\n"
     "  --place NAME     a place of the database, found as --search finds it; the best match is\n"
@@ -75,8 +99,15 @@ inline constexpr const char* kUsage =
     "  --search TEXT    prints the places matching TEXT, best first, one a line\n"
     "  --zone ZONE      the times in the IANA time zone ZONE (e.g. Europe/London), for this run\n"
     "  --format FORMAT  table, csv, json or ics (iCalendar: one event per alerted prayer and day)\n"
+    "  --at LAT,LON[,H] the place at these coordinates (decimal degrees, north and east positive,\n"
+    "                   H metres); its zone is --zone's, else the computer's\n"
+    "  --method ID      a named calculation method for this run (AUTO: the place's country's)\n"
+    "  --methods        lists the methods' ids, names and parameters\n"
+    "  --aser SCHOOL    standard or hanafi, for this run\n"
+    "  --high-lat RULE  middle, seventh, angle or seventh-from-55, for this run\n"
+    "  --sunnah         adds the night's midnight and the beginning of its last third\n"
     "Exit status: 0 success, 1 unknown or ambiguous place, unknown zone or no calculation\n"
-    "library, 2 wrong arguments.\n";
+    "library, 2 wrong arguments (an unknown method or bad coordinates among them).\n";
 
 // The whole tool; returns the exit status.
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,

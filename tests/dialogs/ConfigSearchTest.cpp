@@ -43,6 +43,7 @@ TEST_F(ConfigSearchTest, TypingArrowsAndEnterTakeAPlace)
     EditSettings([](AppSettings& s) {
         SetPlaceName(s, "Tunis, Tunisia");
         s.ASER = 2;
+        s.extra.ASER_OWN = 1; // the user's own school stays
     });
     OpenConfigDialogToChoosePlace("Africa/Tunis");
     QWidget* dlg = ConfigDialogWindow();
@@ -74,8 +75,11 @@ TEST_F(ConfigSearchTest, TypingArrowsAndEnterTakeAPlace)
     EXPECT_EQ(s.CARD1, 'W');
     EXPECT_EQ(s.CARD2, 'N');
     EXPECT_EQ(s.extra.ZONE, "Europe/London");
-    EXPECT_EQ(s.ASER, 2);                       // the program's setting, not the place's
-    EXPECT_EQ(s.corrections[kDho], 0);          // no Tunisian additions
+    EXPECT_EQ(s.ASER, 2);                       // the user's own school, not the country's
+    EXPECT_EQ(s.extra.METHOD, "AUTO");          // the method of the place's country
+    EXPECT_EQ(s.extra.country, "GB");
+    EXPECT_FALSE(s.extra.methodInForce.empty());
+    EXPECT_EQ(s.corrections[kDho], 0);          // no additions of the user's under a method
     EXPECT_FALSE(places::PlaceNotChosen());
     EXPECT_EQ(GetDlgItemText(dlg, kName, 100), "London, United Kingdom");
     EXPECT_EQ(GetDlgItemText(dlg, kLatDeg, 100), "51");

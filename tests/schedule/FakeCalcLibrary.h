@@ -4,6 +4,7 @@
 
 #include "schedule/CalcLibrary.h"
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -25,6 +26,13 @@ struct FakeLibraryState {
     std::vector<std::string> trtExports;  // which of the two each call went to
     std::string connect5Text;
     std::string zoneText; // the answer to the place zone query
+    std::string ccText;   // the answer to the place country query
+    // "nuro_times" answers trtText (its times also as seconds) and these two sunnah times.
+    bool timesPresent = true;
+    std::vector<nuro_query> timesCalls;
+    std::int32_t midnight = 86400 + 5 * 60, lastThird = 86400 + 3 * 3600;
+    std::map<std::string, nuro_method> methods;                          // by id, in id order
+    std::map<std::string, std::pair<std::string, std::int32_t>> countries; // code -> method, Aser school
     std::vector<std::string> queries;
     std::vector<std::vector<std::string>> columnTables; // the texts of each query's column table (14 for a place row)
     std::vector<const void*> workAreas;

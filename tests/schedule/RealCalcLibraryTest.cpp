@@ -1,11 +1,15 @@
 // The binding over the system loader and the real libnuro.so, found by its bare name from the build
 // tree as the program finds it.
 #include "core/FieldList.h"
+#include "core/SettingsStore.h"
 #include "schedule/CalcLibrary.h"
+#include "schedule/Methods.h"
 #include "schedule/cli/TimesReport.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +76,92 @@ TEST(RealCalcLibraryTest, PlaceNamesMatchRegardlessOfCaseAndByUniqueBeginning)
         } else if (!*row.found) {
             EXPECT_TRUE(match.candidates.empty());
         }
+    }
+}
+
+class FileKeys : public ProfileService {
+public:
+    explicit FileKeys(const std::string& file)
+    {
+        std::ifstream in(file);
+        std::string line;
+        while (std::getline(in, line))
+            if (const auto eq = line.find('='); eq != std::string::npos)
+                keys[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    std::string ReadKey(std::string_view, std::string_view key, std::string_view fallback, std::size_t maxChars,
+                        std::string_view) override
+    {
+        auto it = keys.find(std::string(key));
+        return it == keys.end() ? std::string(fallback) : it->second.substr(0, maxChars);
+    }
+    bool WriteKeys(std::string_view, const KeyValues&, std::string_view) override { return false; }
+    std::map<std::string, std::string> keys;
+};
+
+AppSettings LoadResolved(ProfileService& profile, CalcLibrary& calc)
+{
+    HeldControls controls;
+    AppSettings s;
+    LoadAllSettings(profile, controls, s);
+    ResolvePlaceMethod(calc, s);
+    return s;
+}
+
+// The shipped default names the country's method (Tunisia's, with its 7 and 2 minutes) instead of the
+// additions earlier versions shipped: every day of a year, to the minute and to the second, the same.
+TEST(RealCalcLibraryTest, TheShippedDefaultGivesTheTunisTimesOfEarlierVersions)
+{
+    CalcLibrary calc(MakeSystemLibraryLoader());
+    FileKeys shipped(NURO_SHIPPED_INI);
+    ASSERT_EQ(shipped.keys["METHOD"], "AUTO");
+    FileKeys earlier = shipped;
+    earlier.keys.erase("METHOD");
+    earlier.keys["p_dho"] = "7";
+    earlier.keys["p_mag"] = "2";
+    for (const char* precision : {"0", "1"}) {
+        shipped.keys["PRECISION"] = earlier.keys["PRECISION"] = precision;
+        const AppSettings now = LoadResolved(shipped, calc), before = LoadResolved(earlier, calc);
+        ASSERT_EQ(now.extra.methodInForce, "TUNISIA");
+        ASSERT_EQ(before.extra.methodInForce, "");
+        LocalDate day{2026, 1, 1};
+        for (int n = 0; n < 365; ++n, day = NextDay(day)) {
+            const auto a = TimesFor(calc, now, day), b = TimesFor(calc, before, day);
+            ASSERT_TRUE(a && b);
+            ASSERT_EQ(*a, *b) << times::FormatDate(day) << " precision " << precision;
+        }
+    }
+}
+
+std::int32_t Minutes(const std::string& out, const std::string& label)
+{
+    const std::size_t at = out.find("\n" + label);
+    if (at == std::string::npos)
+        return -1;
+    const std::string time = out.substr(at + 11, 5);
+    return std::stoi(time.substr(0, 2)) * 60 + std::stoi(time.substr(3, 2));
+}
+
+// Makkah by Umm al-Qura: Isha 120 minutes after Maghreb in Ramadan, 90 outside it, the method named.
+TEST(RealCalcLibraryTest, UmmAlQuraAtMakkahKeepsRamadansIsha)
+{
+    CalcLibrary calc(MakeSystemLibraryLoader());
+    FileKeys none("");
+    const struct {
+        const char* date;
+        std::int32_t interval;
+    } rows[] = {{"2026-02-20", 120}, {"2026-03-18", 120}, {"2026-01-20", 90}, {"2026-03-21", 90}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.date);
+        std::string out, err;
+        ASSERT_EQ(times::Run({"--at", "21.4225,39.8262", "--zone", "Asia/Riyadh", "--method", "UMM_AL_QURA",
+                              "--date", row.date},
+                             none, calc, out, err),
+                  0)
+            << err;
+        EXPECT_EQ(Minutes(out, "Isha") - Minutes(out, "Maghereb"), row.interval) << out;
+        EXPECT_NE(out.find("\nMethod: Umm al-Qura"), std::string::npos) << out;
+        EXPECT_NE(out.find("Asia/Riyadh, UTC+03:00"), std::string::npos) << out;
     }
 }
 
