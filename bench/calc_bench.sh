@@ -37,7 +37,7 @@ awk -v a="$ours" -v b="$peer" \
 # name: the six times alone, then with the night's midnight and last third (adhan's SunnahTimes).
 for run in "UMM_AL_QURA" "MOONSIGHTING" "UMM_AL_QURA --sunnah"; do
     ours=0 peer=0
-    for round in 1 2 3; do
+    for round in 1 2 3 4 5; do
         a=$("$bench" --speed-method $run | tee /dev/stderr | rate)
         b=$(TZ=UTC NODE_PATH="$nodedir/node_modules" node "$(dirname "$0")/adhan_peer.js" --speed-method $run |
             tee /dev/stderr | rate)

@@ -1,5 +1,8 @@
 #include "core/NumberText.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -35,6 +38,26 @@ std::int32_t ParseInt(std::string_view text)
     if (negative)
         value = 0u - value;
     return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ParseIntClamped(std::string_view text, bool* clamped)
+{
+    std::size_t i = SkipSpace(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr std::int64_t kBeyond = std::int64_t{1} << 32; // past either end, however many digits follow
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        magnitude = std::min(kBeyond, magnitude * 10 + (text[i] - '0'));
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    const std::int64_t lowest = std::numeric_limits<std::int32_t>::min(), highest = std::numeric_limits<std::int32_t>::max();
+    const std::int64_t kept = std::clamp(value, lowest, highest);
+    if (clamped)
+        *clamped = kept != value;
+    return static_cast<std::int32_t>(kept);
 }
 
 double ParseReal(std::string_view text)

@@ -11,6 +11,8 @@ namespace nuro {
 // Leading white space, one optional sign, then digits up to the first non-digit; no digits gives 0.
 // Values beyond 32 bits wrap instead of being undefined.
 std::int32_t ParseInt(std::string_view text);
+// The same digits, but a value beyond 32 bits gives the nearest 32-bit one, with `clamped` set.
+std::int32_t ParseIntClamped(std::string_view text, bool* clamped);
 
 // Leading white space, optional sign, digits with optional '.' and exponent (also inf/nan);
 // parsing stops at the first character that does not fit; no number gives 0.

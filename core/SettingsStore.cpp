@@ -11,17 +11,48 @@ namespace {
 constexpr std::array<const char*, 8> kCorrectionKeys = {"p_faj", "p_shu", "p_dho", "p_ase",
                                                         "p_mag", "p_ich", "a_faj", "a_ich"};
 
-std::string Read(ProfileService& profile, const char* key)
-{
-    return profile.ReadKey(kSettingsSection, key, "", kProfileReadLimit, kSettingsFile);
-}
+// Reads one load's keys, noting what it takes otherwise than written.
+class KeyReader {
+public:
+    KeyReader(ProfileService& profile, LoadReport* report) : profile_(profile), report_(report) {}
 
-std::int32_t ReadInt(ProfileService& profile, const char* key) { return ParseInt(Read(profile, key)); }
-float ReadFloat(ProfileService& profile, const char* key) { return static_cast<float>(ParseReal(Read(profile, key))); }
-char ReadChar(ProfileService& profile, const char* key)
+    std::string Read(const char* key, std::size_t maxChars = kProfileReadLimit)
+    {
+        return profile_.ReadKey(kSettingsSection, key, "", maxChars, kSettingsFile);
+    }
+    std::int32_t Int(const char* key) { return IntOf(key, Read(key)); }
+    std::int32_t IntOf(const char* key, const std::string& text)
+    {
+        bool clamped = false;
+        const std::int32_t value = ParseIntClamped(text, &clamped);
+        if (clamped)
+            Note(std::string(key) + "=" + text + " is beyond what NURO holds; " + FormatInt(value) + " is used");
+        return value;
+    }
+    float Float(const char* key) { return static_cast<float>(ParseReal(Read(key))); }
+    char Char(const char* key)
+    {
+        std::string value = Read(key);
+        return value.empty() ? '\0' : value[0];
+    }
+    void Note(std::string text)
+    {
+        if (report_)
+            report_->notes.push_back(std::move(text));
+    }
+    ProfileService& Profile() { return profile_; }
+
+private:
+    ProfileService& profile_;
+    LoadReport* report_;
+};
+
+// What loading makes of a COUNTRY value: the 50 characters of a read, within the record's capacity.
+std::array<char, kPlaceNameCapacity> LoadedPlaceName(const std::string& value)
 {
-    std::string value = Read(profile, key);
-    return value.empty() ? '\0' : value[0];
+    AppSettings s;
+    SetPlaceName(s, std::string(Utf8Head(value, kProfileReadLimit)).c_str());
+    return s.PlaceName;
 }
 
 std::string Real(float value) { return FormatFixed(value, 3); }
@@ -33,31 +64,31 @@ constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
     "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN"};
 
-// A file path or zone name may be longer than the 50 characters of the other keys.
-constexpr std::size_t kLongValueLimit = 4096;
+// A file path or zone name is ours and is kept whole, however long (the file's own limit bounds it).
+constexpr std::size_t kWholeValue = std::string::npos;
 // Never a value a file can hold (a line cannot carry a NUL), so it tells a missing key.
 constexpr std::string_view kAbsent{"\0absent", 7};
 
-void LoadExtraSettings(ProfileService& profile, ExtraSettings& e)
+void LoadExtraSettings(KeyReader& read, ExtraSettings& e)
 {
     e = ExtraSettings{};
     for (unsigned k = 0; k < kExtraKeyCount; ++k) {
-        std::string value = profile.ReadKey(kSettingsSection, kExtraKeyNames[k], kAbsent, kLongValueLimit,
-                                            kSettingsFile);
+        const char* key = kExtraKeyNames[k];
+        std::string value = read.Profile().ReadKey(kSettingsSection, key, kAbsent, kWholeValue, kSettingsFile);
         if (value == kAbsent)
             continue;
         e.present |= 1u << k;
         switch (k) {
-        case kAutoTz: e.AUTO_TZ = ParseInt(value); break;
+        case kAutoTz: e.AUTO_TZ = read.IntOf(key, value); break;
         case kZone: e.ZONE = value; break;
-        case kHighLat: e.HIGH_LAT = ParseInt(value); break;
-        case kHijriAdj: e.HIJRI_ADJ = ParseInt(value); break;
-        case kRemind: e.REMIND = ParseInt(value); break;
+        case kHighLat: e.HIGH_LAT = read.IntOf(key, value); break;
+        case kHijriAdj: e.HIJRI_ADJ = read.IntOf(key, value); break;
+        case kRemind: e.REMIND = read.IntOf(key, value); break;
         case kMethod: e.METHOD = value; break;
         case kRealAngleFaj: e.ANGLE_FAJ = value; break;
         case kRealAngleIch: e.ANGLE_ICH = value; break;
-        case kIshaInterval: e.ISHA_INTERVAL = ParseInt(value); break;
-        case kAserOwn: e.ASER_OWN = ParseInt(value); break;
+        case kIshaInterval: e.ISHA_INTERVAL = read.IntOf(key, value); break;
+        case kAserOwn: e.ASER_OWN = read.IntOf(key, value); break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -89,41 +120,54 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     return kv;
 }
 
-std::int32_t LoadStartupSwitch(ProfileService& profile) { return ReadInt(profile, "STARTUP"); }
-
-void LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSettings& s)
+std::int32_t LoadStartupSwitch(ProfileService& profile)
 {
-    controls.SetSoundOn(ReadInt(profile, "Sound") != 0);
-    controls.SetPlusChecked(ReadInt(profile, "Radio_inc") != 0);
+    ProfilePass pass(profile, kSettingsFile);
+    return KeyReader(profile, nullptr).Int("STARTUP");
+}
+
+LoadReport LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSettings& s)
+{
+    LoadReport report;
+    ProfilePass pass(profile, kSettingsFile);
+    report.fileProblem = profile.PassProblem();
+    KeyReader read(profile, &report);
+    controls.SetSoundOn(read.Int("Sound") != 0);
+    controls.SetPlusChecked(read.Int("Radio_inc") != 0);
     // Set after the radio: the edit's change recomputes the offset with the sign already loaded.
-    controls.SetOffsetText(Read(profile, "INC_DEC"));
-    SetPlaceName(s, Read(profile, "COUNTRY").c_str());
-    s.ASER = Read(profile, "ASER") == "HANFAI" ? 2 : 1;
-    s.English = Read(profile, "LANG") == "ENGLISH";
+    controls.SetOffsetText(read.Read("INC_DEC"));
+    const std::string country = read.Read("COUNTRY", kWholeValue);
+    SetPlaceName(s, std::string(Utf8Head(country, kProfileReadLimit)).c_str());
+    if (country != s.PlaceName.data())
+        read.Note("COUNTRY is longer than NURO holds; it uses \"" + std::string(s.PlaceName.data()) +
+                  "\" and keeps the whole name in the file");
+    s.ASER = read.Read("ASER") == "HANFAI" ? 2 : 1;
+    s.English = read.Read("LANG") == "ENGLISH";
     controls.ApplyLanguage(s.English);
-    s.D1 = ReadInt(profile, "D1");
-    s.M1 = ReadInt(profile, "M1");
-    s.S1 = ReadFloat(profile, "S1");
-    s.D2 = ReadInt(profile, "D2");
-    s.M2 = ReadInt(profile, "M2");
-    s.S2 = ReadFloat(profile, "S2");
-    s.CARD1 = ReadChar(profile, "CARD1");
-    s.CARD2 = ReadChar(profile, "CARD2");
-    s.T_ZONE = ReadFloat(profile, "T_ZONE");
-    s.P = ReadFloat(profile, "P");
-    s.T = ReadFloat(profile, "T");
-    s.H = ReadFloat(profile, "H");
+    s.D1 = read.Int("D1");
+    s.M1 = read.Int("M1");
+    s.S1 = read.Float("S1");
+    s.D2 = read.Int("D2");
+    s.M2 = read.Int("M2");
+    s.S2 = read.Float("S2");
+    s.CARD1 = read.Char("CARD1");
+    s.CARD2 = read.Char("CARD2");
+    s.T_ZONE = read.Float("T_ZONE");
+    s.P = read.Float("P");
+    s.T = read.Float("T");
+    s.H = read.Float("H");
     for (std::size_t i = 0; i < kCorrectionKeys.size(); ++i)
-        s.corrections[i] = ReadInt(profile, kCorrectionKeys[i]);
-    s.SUMMER = ReadInt(profile, "SUMMER");
-    s.month1 = ReadInt(profile, "month1");
-    s.day1 = ReadInt(profile, "day1");
-    s.month2 = ReadInt(profile, "month2");
-    s.day2 = ReadInt(profile, "day2");
-    s.val1 = ReadInt(profile, "val1");
-    s.val2 = ReadInt(profile, "val2");
-    s.PRECISION = ReadInt(profile, "PRECISION");
-    LoadExtraSettings(profile, s.extra);
+        s.corrections[i] = read.Int(kCorrectionKeys[i]);
+    s.SUMMER = read.Int("SUMMER");
+    s.month1 = read.Int("month1");
+    s.day1 = read.Int("day1");
+    s.month2 = read.Int("month2");
+    s.day2 = read.Int("day2");
+    s.val1 = read.Int("val1");
+    s.val2 = read.Int("val2");
+    s.PRECISION = read.Int("PRECISION");
+    LoadExtraSettings(read, s.extra);
+    return report;
 }
 
 KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& s)
@@ -165,6 +209,10 @@ KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& 
 bool SaveAllSettings(ProfileService& profile, const ControlSettings& controls, const AppSettings& settings)
 {
     KeyValues kv = SettingsKeyValues(controls, settings);
+    // A longer name than the record holds, unchanged since it was loaded, stays whole in the file.
+    const std::string stored = KeyReader(profile, nullptr).Read("COUNTRY", kWholeValue);
+    if (stored != settings.PlaceName.data() && LoadedPlaceName(stored) == settings.PlaceName)
+        std::erase_if(kv, [](const auto& entry) { return entry.first == "COUNTRY"; });
     for (auto& extra : ExtraKeyValues(settings.extra))
         kv.push_back(std::move(extra));
     return profile.WriteKeys(kSettingsSection, kv, kSettingsFile);

@@ -32,6 +32,35 @@ public:
     virtual bool KeepUnsavedNote(std::string_view /*reason*/, std::string_view /*file*/) { return false; }
     // The reason an earlier run kept, removed as it is taken; nothing when every save went well.
     virtual std::optional<std::string> TakeUnsavedNote(std::string_view /*file*/) { return std::nullopt; }
+    // A load reads many keys: between these the file is read and parsed once, and every ReadKey of
+    // that file answers from that reading.
+    virtual void BeginPass(std::string_view /*file*/) {}
+    virtual void EndPass() {}
+    // Why the file of the current or last pass could not be used (its keys then read as absent);
+    // empty when it could, or when it is missing.
+    virtual std::string PassProblem() const { return {}; }
+};
+
+// Holds a pass of `profile` over `file` for its lifetime.
+class ProfilePass {
+public:
+    ProfilePass(ProfileService& profile, std::string_view file) : profile_(profile) { profile_.BeginPass(file); }
+    ~ProfilePass() { profile_.EndPass(); }
+    ProfilePass(const ProfilePass&) = delete;
+    ProfilePass& operator=(const ProfilePass&) = delete;
+
+private:
+    ProfileService& profile_;
+};
+
+// What a load found besides the values.
+struct LoadReport {
+    // The settings file could not be used (not a regular file, unreadable, too large, empty): every
+    // key read as absent, and saves leave the file as it is.
+    std::string fileProblem;
+    // Values taken otherwise than written: integers clamped to 32 bits, owned texts longer than the
+    // record holds (the file keeps them whole).
+    std::vector<std::string> notes;
 };
 
 // The settings that live in main-window controls rather than in the record.
@@ -68,8 +97,8 @@ private:
 // Reads STARTUP only, before anything else exists.
 std::int32_t LoadStartupSwitch(ProfileService& profile);
 
-// Fills `settings` and the controls, in the load order.
-void LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSettings& settings);
+// Fills `settings` and the controls, in the load order, from one reading of the file.
+LoadReport LoadAllSettings(ProfileService& profile, ControlSettings& controls, AppSettings& settings);
 
 // The 35 keys in the save order, with their value texts.
 KeyValues SettingsKeyValues(const ControlSettings& controls, const AppSettings& settings);
@@ -80,6 +109,8 @@ const char* ExtraKeyName(ExtraKey key);
 KeyValues ExtraKeyValues(const ExtraSettings& extra);
 
 // Writes all 35 keys, then the extra keys of ExtraKeyValues, at once. False when the file could not be written (the old one is then intact).
+// COUNTRY is left out while it holds what loading made of a longer value in the file, which then
+// stays whole.
 bool SaveAllSettings(ProfileService& profile, const ControlSettings& controls, const AppSettings& settings);
 
 } // namespace nuro

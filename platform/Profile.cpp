@@ -82,31 +82,58 @@ std::string ValueOf(std::string_view line)
     return std::string(v);
 }
 
-// False with errno set when the file cannot be read (ENOENT: there is none).
-bool ReadWholeFile(const std::string& path, std::string& text)
+// Why a file cannot be taken as a settings file, or nothing when it can; ENOENT gives nothing with
+// `missing` set. Links are followed; what they lead to is looked at before it is opened, and opened
+// without waiting, so a FIFO or a device is refused without reading from it.
+std::optional<std::string> ReadSettingsText(const std::string& path, std::string& text, bool* missing = nullptr)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (missing)
+        *missing = false;
+    struct stat st{};
+    if (stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT && missing) {
+            *missing = true;
+            return std::nullopt;
+        }
+        return path + " cannot be read: " + std::strerror(errno);
+    }
+    if (!S_ISREG(st.st_mode))
+        return path + " is not a regular file";
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return path + " cannot be read: " + std::strerror(errno);
+    struct Closer {
+        int fd;
+        ~Closer() { close(fd); }
+    } closer{fd};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return path + " is not a regular file";
+    if (st.st_size > kSettingsFileLimit)
+        return path + " is larger than " + std::to_string(kSettingsFileLimit / 1024) + " KiB";
     std::string content;
     char buffer[1 << 14];
     for (;;) {
         ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            int saved = errno;
-            close(fd);
-            errno = saved;
-            return false;
-        }
+        if (n < 0)
+            return path + " cannot be read: " + std::strerror(errno);
         if (n == 0)
             break;
         content.append(buffer, static_cast<std::size_t>(n));
+        // It may have grown since fstat.
+        if (content.size() > static_cast<std::size_t>(kSettingsFileLimit))
+            return path + " is larger than " + std::to_string(kSettingsFileLimit / 1024) + " KiB";
     }
-    close(fd);
     text = std::move(content);
-    return true;
+    return std::nullopt;
+}
+
+// False when the file cannot be read (or is missing).
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    bool missing = false;
+    return !ReadSettingsText(path, text, &missing) && !missing;
 }
 
 std::string ExecutableDir()
@@ -449,17 +476,46 @@ std::vector<std::string> DefaultSettingsCandidates(std::string_view file)
     return candidates;
 }
 
+std::optional<std::string> IniProfile::Load(std::string_view file, IniDocument& doc)
+{
+    const std::string path = FollowLinks(ResolveSettingsPath(file));
+    SeedFromDefault(path, file);
+    std::string text;
+    bool missing = false;
+    std::optional<std::string> problem = ReadSettingsText(path, text, &missing);
+    if (!problem && !missing && text.find_first_not_of(" \t\r\n") == std::string::npos)
+        problem = path + " is empty";
+    doc = problem ? IniDocument() : IniDocument::Parse(text);
+    return problem;
+}
+
+void IniProfile::BeginPass(std::string_view file)
+{
+    std::lock_guard<std::mutex> guard(FileLock());
+    pass_.emplace();
+    pass_->file = std::string(file);
+    passProblem_ = Load(file, pass_->doc).value_or("");
+}
+
+void IniProfile::EndPass()
+{
+    std::lock_guard<std::mutex> guard(FileLock());
+    pass_.reset();
+}
+
 std::string IniProfile::ReadKey(std::string_view section, std::string_view key, std::string_view fallback,
                                 std::size_t maxChars, std::string_view file)
 {
     std::lock_guard<std::mutex> guard(FileLock());
-    const std::string path = FollowLinks(ResolveSettingsPath(file));
-    SeedFromDefault(path, file);
-    std::string text;
     std::string value(fallback);
-    if (ReadWholeFile(path, text)) {
-        if (auto found = IniDocument::Parse(text).Get(section, key))
+    if (pass_ && pass_->file == file) {
+        if (auto found = pass_->doc.Get(section, key))
             value = *found;
+    } else {
+        IniDocument doc;
+        if (!Load(file, doc))
+            if (auto found = doc.Get(section, key))
+                value = *found;
     }
     return std::string(Utf8Head(value, maxChars));
 }
@@ -479,13 +535,20 @@ bool IniProfile::WriteKeys(std::string_view section, const KeyValues& values, st
     FolderLock lock(DirOf(path), true);
     struct stat st{};
     if (stat(path.c_str(), &st) == 0) {
+        // Only a regular file is replaced: never a device, a FIFO or a folder a link leads to.
+        if (!S_ISREG(st.st_mode))
+            return fail(path + " is not a regular file; it was left as it was");
         // Root may write anything; a file without any write permission is still meant to stay as it is.
         if (access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
             return fail(path + " is read-only; it was left as it was");
     }
     std::string text;
-    if (!ReadWholeFile(path, text) && errno != ENOENT)
-        return fail("cannot read " + path + ": " + std::strerror(errno));
+    bool missing = false;
+    if (auto problem = ReadSettingsText(path, text, &missing))
+        return fail(*problem + "; it was left as it was");
+    // An empty file read as no settings at all: writing them would put zeros where the user's were.
+    if (!missing && text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return fail(path + " is empty; it was left as it was");
     IniDocument doc = IniDocument::Parse(text);
     for (const auto& [key, value] : values)
         doc.Set(section, key, value);
@@ -499,9 +562,15 @@ bool IniProfile::KeepUnsavedNote(std::string_view reason, std::string_view file)
     if (!MakeDirs(DirOf(note)))
         return false;
     // Small and written in place: when the disk is too full for the settings it may still take this.
-    int fd = open(note.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Never through a link, and never into a FIFO or a device standing there.
+    int fd = open(note.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return false;
+    }
     const std::string text(reason);
     bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     written = close(fd) == 0 && written;

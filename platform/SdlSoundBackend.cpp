@@ -1,6 +1,7 @@
 // The built-in sound backend: files through SDL2_mixer (WAV, OGG, MP3 and the others it decodes),
 // streamed rather than decoded whole, since an adhan lasts minutes; the default tone on SDL2's queue.
 #include "platform/Sound.h"
+#include "platform/SoundCheck.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -8,10 +9,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <memory>
 #include <fstream>
 #include <cmath>
 #include <cstdint>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -97,48 +101,51 @@ std::vector<std::int16_t> DefaultTone(int rate)
     return samples;
 }
 
+// One file's play on the thread that decodes it, as its caller sees it.
+struct FileJob {
+    enum State { Starting, Playing, Done };
+    std::mutex lock;
+    std::condition_variable changed;
+    State state = Starting;
+    SoundResult result = SoundResult::Failed;
+    std::string failure;
+    std::atomic<bool> abandoned{false}; // the caller stopped waiting for the decoder
+};
+
+// A decoder gets this long to open a file; one that takes longer is left to itself, so that no
+// file can keep a notice from opening.
+constexpr auto kDecodeLimit = std::chrono::seconds(5);
+// The chime waits this long for a decoder still holding the device, then gives up.
+constexpr auto kDeviceWait = std::chrono::seconds(1);
+
 class SdlSoundBackend : public SoundBackend {
 public:
     SoundResult PlayFile(const std::string& path) override
     {
-        std::lock_guard lock(playMutex_);
-        stopRequested = false;
         lastFailure.clear();
-        if (!std::ifstream(path, std::ios::binary).good()) {
-            lastFailure = "it cannot be opened for reading";
+        // Before any decoder sees it: SDL2 divides by the header's channels and rate.
+        if (std::string why = CheckSoundFile(path); !why.empty()) {
+            lastFailure = why;
             return SoundResult::Failed;
         }
-        AudioSession session;
-        if (!session.Ok())
-            return SoundResult::NoDevice;
-        static const int decoders = Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3);
-        (void)decoders; // a decoder that failed to start shows as a load error below
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
-            return SoundResult::NoDevice;
-        Mix_Music* music = Mix_LoadMUS(path.c_str());
-        if (!music) {
-            lastFailure = Mix_GetError();
-            Mix_CloseAudio();
+        stopRequested = false;
+        auto job = std::make_shared<FileJob>();
+        try {
+            std::thread([this, job, path] { RunFile(*job, path); }).detach();
+        } catch (const std::system_error&) {
+            lastFailure = "no thread could be started to decode it";
             return SoundResult::Failed;
         }
-        const double length = Mix_MusicDuration(music);
-        auto limit = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(length > 0 ? length : 0)) +
-                     kGrace;
-        if (limit > kLongest)
-            limit = kLongest;
-        const auto deadline = Clock::now() + limit;
-        SoundResult result = SoundResult::Played;
-        if (Mix_PlayMusic(music, 0) != 0) {
-            lastFailure = Mix_GetError();
-            result = SoundResult::Failed;
-        } else {
-            while (Mix_PlayingMusic() && Clock::now() < deadline && !stopRequested.load())
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            Mix_HaltMusic();
+        std::unique_lock lock(job->lock);
+        if (!job->changed.wait_for(lock, kDecodeLimit, [&] { return job->state != FileJob::Starting; })) {
+            job->abandoned = true;
+            lastFailure = "it was not decoded within 5 s";
+            return SoundResult::Failed;
         }
-        Mix_FreeMusic(music);
-        Mix_CloseAudio();
-        return result;
+        // The play's own deadline bounds this wait.
+        job->changed.wait(lock, [&] { return job->state == FileJob::Done; });
+        lastFailure = job->failure;
+        return job->result;
     }
 
     std::string FailureReason() const override { return lastFailure; }
@@ -147,7 +154,9 @@ public:
 
     SoundResult PlayDefault() override
     {
-        std::lock_guard lock(playMutex_);
+        std::unique_lock lock(playMutex_, std::defer_lock);
+        if (!lock.try_lock_for(kDeviceWait))
+            return SoundResult::NoDevice; // a decoder that never came back still holds the device
         stopRequested = false;
         AudioSession session;
         if (!session.Ok())
@@ -163,15 +172,69 @@ public:
     }
 
 private:
-    std::mutex playMutex_;  // one sound at a time; SDL's subsystem start and stop are not reentrant
+    void RunFile(FileJob& job, const std::string& path)
+    {
+        auto finish = [&job](SoundResult result, std::string failure) {
+            std::lock_guard lock(job.lock);
+            job.state = FileJob::Done;
+            job.result = result;
+            job.failure = std::move(failure);
+            job.changed.notify_all();
+        };
+        std::unique_lock device(playMutex_);
+        if (job.abandoned)
+            return finish(SoundResult::Failed, {});
+        AudioSession session;
+        if (!session.Ok())
+            return finish(SoundResult::NoDevice, {});
+        static const int decoders = Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3);
+        (void)decoders; // a decoder that failed to start shows as a load error below
+        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
+            return finish(SoundResult::NoDevice, {});
+        Mix_Music* music = Mix_LoadMUS(path.c_str());
+        if (!music) {
+            std::string why = Mix_GetError();
+            Mix_CloseAudio();
+            return finish(SoundResult::Failed, why);
+        }
+        const double length = Mix_MusicDuration(music);
+        auto limit = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(length > 0 ? length : 0)) +
+                     kGrace;
+        if (limit > kLongest)
+            limit = kLongest;
+        const auto deadline = Clock::now() + limit;
+        SoundResult result = SoundResult::Played;
+        std::string failure;
+        if (job.abandoned.load()) {
+            result = SoundResult::Failed;
+        } else if (Mix_PlayMusic(music, 0) != 0) {
+            failure = Mix_GetError();
+            result = SoundResult::Failed;
+        } else {
+            {
+                std::lock_guard lock(job.lock);
+                job.state = FileJob::Playing;
+                job.changed.notify_all();
+            }
+            while (Mix_PlayingMusic() && Clock::now() < deadline && !stopRequested.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Mix_HaltMusic();
+        }
+        Mix_FreeMusic(music);
+        Mix_CloseAudio();
+        finish(result, failure);
+    }
+
+    std::timed_mutex playMutex_;  // one sound at a time; SDL's subsystem start and stop are not reentrant
 };
 
 } // namespace
 
 SoundBackend& BuiltInSoundBackend()
 {
-    static SdlSoundBackend backend;
-    return backend;
+    // Never destroyed: a decoder's thread may outlive the statics.
+    static SdlSoundBackend* backend = new SdlSoundBackend;
+    return *backend;
 }
 
 } // namespace nuro

@@ -2,6 +2,8 @@
 // C++20 zones of std::chrono are missing from GCC 12's library.
 #include "schedule/ZoneRules.h"
 
+#include "core/ZoneNames.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
@@ -10,11 +12,15 @@
 namespace nuro {
 namespace {
 
+bool Usable(const std::string& zone) { return IsListedZoneName(zone) && ZoneFileIsRegular(zone); }
+
 class QtZoneRules final : public ZoneRules {
 public:
+    // Only names the tz database lists, and only when their file is a regular one: QTimeZone takes
+    // any other text as a path below the database, or as a POSIX rule ("Tunis" would be UTC).
     bool Known(const std::string& zone) const override
     {
-        return !zone.empty() && QTimeZone(QByteArray::fromStdString(zone)).isValid();
+        return Usable(zone) && QTimeZone(QByteArray::fromStdString(zone)).isValid();
     }
 
     std::string SystemZone() const override
@@ -25,6 +31,8 @@ public:
 
     std::int32_t OffsetAt(const std::string& zone, std::int64_t utcSeconds) const override
     {
+        if (!Usable(zone))
+            return 0;
         const QTimeZone tz(QByteArray::fromStdString(zone));
         if (!tz.isValid())
             return 0;
@@ -33,7 +41,7 @@ public:
 
     std::string Country(const std::string& zone) const override
     {
-        if (zone.empty())
+        if (!Usable(zone))
             return {};
         const QTimeZone tz(QByteArray::fromStdString(zone));
         if (!tz.isValid() || tz.territory() == QLocale::AnyTerritory)

@@ -132,6 +132,10 @@ constexpr MarkedText kMarked[] = {
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
     {"Message", QT_TRANSLATE_NOOP("Message", "DATE")},
+    // Shown at the start, followed on its own line by the file's name and what is wrong with it.
+    {"Message", QT_TRANSLATE_NOOP("Message", "The settings file cannot be used. NURO runs without it and leaves it as it is:")},
+    // Shown at the start, followed on its own line by the socket's path and the reason.
+    {"Message", QT_TRANSLATE_NOOP("Message", "Later starts of NURO cannot reach this one: they will not show its window.")},
 
     // The message boxes' buttons are Qt's own; for a language Qt ships no catalogue for, ours
     // carries them (Qt's catalogue, installed after ours, is asked first where it exists).

@@ -217,12 +217,20 @@ void AlarmMonitor::QueueDuePrayers(const std::string& clock, milliseconds steady
         return;
     comparedSecond_ = second;
     const std::int32_t offset = w_.offset.load();
-    const std::vector<NoticeEntry> due =
-        w_.schedule.ReadTable([&](const TimeTable& table) { return matcher_.Due(table, offset, second, count); });
-    // One notice at a time, each prayer once: a prayer already waiting is not queued twice.
-    for (const NoticeEntry& entry : due)
+    const auto [date, table] = w_.schedule.DatedTable();
+    const std::vector<NoticeEntry> due = matcher_.Due(table, offset, second, count);
+    // One notice at a time, each prayer once: a prayer already waiting is not queued twice, and one
+    // announced for its day is not announced again however the clock moved since.
+    for (const NoticeEntry& entry : due) {
+        const auto index = static_cast<std::size_t>(
+            std::find(kNoticeTable.begin(), kNoticeTable.end(), entry) - kNoticeTable.begin());
+        if (index < announced_.size() && announced_[index] == date)
+            continue;
+        if (index < announced_.size())
+            announced_[index] = date;
         if (std::find(pending_.begin(), pending_.end(), entry) == pending_.end())
             pending_.push_back(entry);
+    }
 }
 
 void StartAlarmMonitor(MonitorHost& host)

@@ -164,6 +164,8 @@ private:
     std::chrono::milliseconds seenSteady_{0}, seenEpoch_{0};
     // Prayers due but not shown yet: their second came while another notice was open.
     std::deque<NoticeEntry> pending_;
+    // The table's day each prayer was last announced for (kNoticeTable order).
+    std::array<std::optional<LocalDate>, kNoticeTable.size()> announced_{};
     std::int32_t remindMinutes_ = 0;
     ReminderClock reminders_;
     // Tomorrow's table, asked for again only when the day or today's table changes; the monitor's own.

@@ -8,6 +8,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "platform/TFrameWindow.h"
+#include "platform/Translation.h"
+#include "platform/UiThread.h"
+#include "resources/UiTexts.h"
 #include "resources/Pictures.h"
 #include "schedule/Notice.h"
 #include "shell/ExitSignals.h"
@@ -28,6 +31,9 @@
 
 namespace nuro {
 namespace {
+
+constexpr const char* kDeafInstance =
+    QT_TRANSLATE_NOOP("Message", "Later starts of NURO cannot reach this one: they will not show its window.");
 
 void ExitThroughMainDialog()
 {
@@ -152,7 +158,13 @@ int AppMain(int argc, char** argv)
     // ending with the session); the settings are saved on that way out too.
     std::atexit(ExitThroughMainDialog);
     // Last: a later start that finds the socket finds a program that saves on every way out.
-    ListenForLaterStarts(AnswerLaterStart);
+    if (std::string deaf; !ListenForLaterStarts(AnswerLaterStart, &deaf)) {
+        std::fprintf(stderr, "nuro: later starts cannot reach this one: %s\n", deaf.c_str());
+        PostToUiThread([deaf] {
+            MessageBox(nullptr, TranslateData(TextLanguage::Interface, kMessageContext, kDeafInstance).toStdString() +
+                                    "\n" + deaf, "NURO", MB_OK | MB_ICONWARNING);
+        });
+    }
     // A first start runs on the shipped default place until the user chooses one, which the Config
     // dialog offers at once, once the main window is up.
     if (firstStart) {

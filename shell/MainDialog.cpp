@@ -8,6 +8,7 @@
 #include "platform/Profile.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
+#include "resources/UiTexts.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/Methods.h"
@@ -37,6 +38,15 @@ TDial* theMainDialog = nullptr;
 
 constexpr int kWholeText = 1 << 12;
 constexpr const char* kMessageCaption = "NURO";
+constexpr const char* kUnusableSettings =
+    QT_TRANSLATE_NOOP("Message", "The settings file cannot be used. NURO runs without it and leaves it as it is:");
+
+// The fixed sentence in the interface's language, then the file's own reason.
+std::string UnusableSettingsText(const std::string& problem)
+{
+    return TranslateData(TextLanguage::Interface, kMessageContext, kUnusableSettings).toStdString() + "\n" + problem;
+}
+
 // A soft gold behind the next prayer's time: the text stays readable and the pictures are untouched.
 const QColor kNextPrayerColour(255, 226, 120);
 
@@ -150,7 +160,7 @@ void TDial::SetupMainWindow()
     SetDialogsMainFrame(mainFrame_);
     SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
-    LoadAllSettings(SettingsProfile(), *this, Settings());
+    const LoadReport loaded = LoadAllSettings(SettingsProfile(), *this, Settings());
     // Once here, not at every refresh: AUTO becomes the place's country's method.
     ResolvePlaceMethod(Calc(), Settings());
     if (!StartedAtLogon)
@@ -159,6 +169,20 @@ void TDial::SetupMainWindow()
         mainFrame_->showMinimized(); // without a tray a hidden window could never come back
     hooks_.hideToTray();
     TellUnsavedLastTime();
+    TellLoadReport(loaded);
+}
+
+void TDial::TellLoadReport(const LoadReport& loaded)
+{
+    for (const std::string& note : loaded.notes)
+        std::cerr << "nuro: " << note << '\n';
+    if (loaded.fileProblem.empty())
+        return;
+    std::cerr << "nuro: the settings file cannot be used: " << loaded.fileProblem
+              << "; NURO runs without it and leaves it as it is\n";
+    PostToUiThread([this, text = UnusableSettingsText(loaded.fileProblem)] {
+        MessageBox(mainFrame_, text, kMessageCaption, MB_OK | MB_ICONWARNING);
+    });
 }
 
 ProfileService& TDial::SettingsProfile() const

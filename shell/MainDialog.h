@@ -76,6 +76,8 @@ protected:
 private:
     ProfileService& SettingsProfile() const;
     void TellUnsavedLastTime();
+    // Notes of the load on standard error; a settings file that cannot be used in a message too.
+    void TellLoadReport(const LoadReport& loaded);
     class Steps;
     void ApplyColourRule();
     void CmHideToTray();

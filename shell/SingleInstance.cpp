@@ -202,15 +202,26 @@ StartClaim ClaimOrHandOver(const std::string& request, std::string& error, int w
     }
 }
 
-void ListenForLaterStarts(std::function<void(const std::string&)> onRequest)
+bool ListenForLaterStarts(std::function<void(const std::string&)> onRequest, std::string* error)
 {
     if (server || lockFd < 0)
-        return;
-    const QString path = QString::fromStdString(SocketPath(InstanceDirectory()));
+        return true;
+    const std::string socketPath = SocketPath(InstanceDirectory());
+    const QString path = QString::fromStdString(socketPath);
     server = new QLocalServer;
     server->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(path); // left by an ended instance; we hold the lock
-    server->listen(path);
+    if (!server->listen(path)) {
+        // A folder or a file of another kind there: removeServer takes only a socket.
+        struct stat st{};
+        const bool other = ::lstat(socketPath.c_str(), &st) == 0 && !S_ISSOCK(st.st_mode);
+        if (error)
+            *error = socketPath + (other ? " is taken by something that is not a socket" : " cannot be listened on") +
+                     " (" + server->errorString().toStdString() + ")";
+        delete server;
+        server = nullptr;
+        return false;
+    }
     listening = true;
     QObject::connect(server, &QLocalServer::newConnection, server, [onRequest] {
         while (QLocalSocket* socket = server->nextPendingConnection()) {
@@ -230,6 +241,7 @@ void ListenForLaterStarts(std::function<void(const std::string&)> onRequest)
             });
         }
     });
+    return true;
 }
 
 void StopListeningForLaterStarts()

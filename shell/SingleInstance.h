@@ -29,8 +29,9 @@ enum class StartClaim {
 StartClaim ClaimOrHandOver(const std::string& request, std::string& error, int waitMs = 15000);
 
 // Serves later starts: each request line reaches onRequest on the user-interface thread, and is
-// answered once carried out.
-void ListenForLaterStarts(std::function<void(const std::string&)> onRequest);
+// answered once carried out. False, with the reason, when the socket cannot be listened on (later
+// starts then find no answer).
+bool ListenForLaterStarts(std::function<void(const std::string&)> onRequest, std::string* error = nullptr);
 
 // The exit path's first step: later starts no longer reach this instance and wait for it to end.
 void StopListeningForLaterStarts();

@@ -13,6 +13,7 @@
 #include "DataPath.h"
 #include "PlaceTable.h"
 #include "StatementGuard.h"
+#include "UpdateCheck.h"
 
 namespace {
 
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
         statement += argv[i];
     }
     if (statement.find_first_not_of(" \t\r\n") == std::string::npos) return fail("usage: mod UPDATE-STATEMENT");
+    if (const auto why = nuro::updater::CheckUpdateStatement(statement)) return fail("refused: " + *why);
 
     const std::string userDir = nuro::paths::perUserDataDir();
     if (userDir.empty()) return fail("no per-user data directory (HOME is not set)");
@@ -166,6 +168,9 @@ int main(int argc, char** argv) {
     if (rc != SQLITE_DONE) return finish(2, std::string("update failed: ") + sqlite3_errmsg(db));
     // Reporting success for a statement that matched no place would hide a lost edit.
     if (sqlite3_changes(db) == 0) return finish(2, "no place matched the statement");
+    // One statement changes one place; more is undone before it is committed.
+    if (sqlite3_changes(db) > 1)
+        return finish(2, "the statement would change " + std::to_string(sqlite3_changes(db)) + " places; none was changed");
     if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         return finish(2, std::string("commit failed: ") + sqlite3_errmsg(db));
     return finish(0, {});

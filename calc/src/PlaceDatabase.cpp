@@ -4,7 +4,10 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -61,18 +64,37 @@ void appendRow(std::string& out, sqlite3_stmt* stmt, const std::vector<std::stri
     }
 }
 
+// A file that is no database, a damaged one or one without the place table: SQLite says so when the
+// statement is prepared (opening is lazy).
+bool damagedDatabase(sqlite3* db) {
+    const int code = sqlite3_errcode(db);
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT || code == SQLITE_IOERR || code == SQLITE_CANTOPEN) return true;
+    const char* message = sqlite3_errmsg(db);
+    return message && std::strstr(message, "no such table") != nullptr;
+}
+
+// Once per process: a damaged per-user copy would otherwise hide every place behind "no place named".
+void reportDamaged(const std::string& path, const std::string& why) {
+    static std::atomic<bool> told{false};
+    if (!told.exchange(true))
+        std::fprintf(stderr, "nuro: the place database %s cannot be used (%s); the installed one is used instead\n",
+                     path.c_str(), why.c_str());
+}
+
 // Up to maxRows rows, each ended by a line feed when several may come; false when the database cannot
 // be opened or refuses the statement.
 bool runOn(const std::string& path, const char* sql, const std::vector<std::string>& names, int maxRows,
-           std::string* out) {
+           std::string* out, std::string* damaged = nullptr) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (damaged) *damaged = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
         return false;
     }
     nuro::paths::limitConnection(db);
     std::string reason;
     sqlite3_stmt* stmt = nuro::paths::prepareGuarded(db, sql, nuro::paths::StatementKind::SelectPlaces, &reason);
+    if (!stmt && damaged && damagedDatabase(db)) *damaged = sqlite3_errmsg(db);
     for (int r = 0; stmt && r < std::max(maxRows, 1) && sqlite3_step(stmt) == SQLITE_ROW; ++r) {
         appendRow(*out, stmt, names);
         if (maxRows > 0) *out += '\n';
@@ -99,9 +121,12 @@ std::string runQuery(const char* database, const char* sql, const char* const* c
     const std::string user = userDir.empty() ? std::string() : userDir + "/" + name;
     const bool hasUser = !user.empty() && nuro::paths::fileExists(user);
     const std::string installed = nuro::paths::installedDataDir(libraryDir()) + "/" + name;
-    if (hasUser && nuro::paths::isPlaceLookup(sql) && runOn(user, sql, names, maxRows, &out) && !out.empty())
-        return out;
-    out.clear();
+    if (hasUser && nuro::paths::isPlaceLookup(sql)) {
+        std::string damaged;
+        if (runOn(user, sql, names, maxRows, &out, &damaged) && !out.empty()) return out;
+        if (!damaged.empty()) reportDamaged(user, damaged);
+        out.clear();
+    }
     if (!nuro::paths::fileExists(installed)) {
         if (hasUser) runOn(user, sql, names, maxRows, &out);
         return out;

@@ -739,6 +739,14 @@
         <source>DATE</source>
         <translation>التاريخ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>تعذّر استعمال ملف الإعدادات. يعمل NURO من دونه ويتركه كما هو:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>لا يستطيع تشغيل NURO لاحقًا الوصول إلى هذه النسخة: لن يُظهر نافذتها.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

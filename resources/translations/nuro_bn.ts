@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>তারিখ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>সেটিংস ফাইলটি ব্যবহার করা যাচ্ছে না। NURO এটি ছাড়াই চলে এবং এটিকে যেমন আছে তেমনই রাখে:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>NURO পরে চালু করলে এটির কাছে পৌঁছাতে পারবে না: সেগুলো এর জানালা দেখাবে না।</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>নুরো সংস্করণ ২.০</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>স্থান: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, পরিবর্তিত</translation>
     </message>
     <message>
         <source>OK</source>

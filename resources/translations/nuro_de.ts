@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>DATUM</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Die Einstellungsdatei kann nicht verwendet werden. NURO läuft ohne sie und lässt sie unverändert:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Spätere Starts von NURO erreichen dieses nicht: Sie zeigen sein Fenster nicht an.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO Version 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Orte: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, verändert</translation>
     </message>
     <message>
         <source>OK</source>

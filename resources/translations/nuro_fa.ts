@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>تاریخ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>پرونده تنظیمات قابل استفاده نیست. NURO بدون آن اجرا می‌شود و آن را همان‌طور که هست رها می‌کند:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>اجراهای بعدی NURO به این نسخه دسترسی ندارند: پنجره آن را نشان نخواهند داد.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -956,6 +964,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>نورو، نگارش ۲٫۰</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مکان‌ها: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، با تغییر</translation>
     </message>
     <message>
         <source>OK</source>

@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>DATE</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel :</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci : ils n’afficheront pas sa fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO version 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Lieux : GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, modifiés</translation>
     </message>
     <message>
         <source>OK</source>

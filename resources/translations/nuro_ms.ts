@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>TARIKH</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Fail tetapan tidak dapat digunakan. NURO berjalan tanpanya dan membiarkannya seperti sedia ada:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>Permulaan NURO seterusnya tidak dapat mencapai yang ini: tetingkapnya tidak akan ditunjukkan.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO Versi 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah suai</translation>
     </message>
     <message>
         <source>OK</source>

@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>TARİH</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>Ayar dosyası kullanılamıyor. NURO onsuz çalışır ve dosyayı olduğu gibi bırakır:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>NURO'nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>NURO Sürüm 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Yerler: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, değiştirilmiş</translation>
     </message>
     <message>
         <source>OK</source>

@@ -741,6 +741,14 @@
         <source>DATE</source>
         <translation>تاریخ</translation>
     </message>
+    <message>
+        <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
+        <translation>ترتیبات کی فائل استعمال نہیں ہو سکتی۔ NURO اس کے بغیر چلتا ہے اور اسے جوں کا توں چھوڑ دیتا ہے:</translation>
+    </message>
+    <message>
+        <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
+        <translation>NURO کو بعد میں چلانے سے یہ نسخہ نہیں ملتا: وہ اس کی کھڑکی نہیں دکھائیں گے۔</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -955,6 +963,14 @@
     <message>
         <source>NURO V2.0</source>
         <translation>نورو، ورژن 2.0</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مقامات: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، ترمیم شدہ</translation>
     </message>
     <message>
         <source>OK</source>

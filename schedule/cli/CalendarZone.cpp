@@ -1,5 +1,7 @@
 #include "schedule/cli/CalendarZone.h"
 
+#include "core/ZoneNames.h"
+
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -10,20 +12,9 @@
 namespace nuro::times {
 namespace {
 
-constexpr const char* kZoneInfo = "/usr/share/zoneinfo/";
 
-// A name of the database ("Africa/Tunis"), never a path out of it or a POSIX rule text.
-bool KnownZone(const std::string& name)
-{
-    if (name.empty() || name.front() == '/' || name.find("..") != std::string::npos)
-        return false;
-    for (char c : name)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == '_' ||
-              c == '-' || c == '+'))
-            return false;
-    struct stat st {};
-    return ::stat((kZoneInfo + name).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+// A name the database lists ("Africa/Tunis"), never a path out of it or a POSIX rule text.
+bool KnownZone(const std::string& name) { return IsListedZoneName(name) && ZoneFileIsRegular(name); }
 
 std::string AfterZoneInfo(const std::string& path)
 {

@@ -66,7 +66,8 @@ std::optional<LocalDate> ParseDate(std::string_view text)
     date.year = ParseInt(text.substr(0, 4));
     date.month = static_cast<std::int8_t>(ParseInt(text.substr(5, 2)));
     date.day = static_cast<std::int8_t>(ParseInt(text.substr(8, 2)));
-    if (!ToCalendar(date).ok()) // a real month and a day that month has
+    // A real month and a day that month has, in the years the calendars know (no year 0).
+    if (!ToCalendar(date).ok() || date.year < kFirstYear)
         return std::nullopt;
     return date;
 }
@@ -88,7 +89,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         if (auto value = OptionValue(args, i, "--date", matched); matched) {
             options.date = value ? ParseDate(*value) : std::nullopt;
             if (!options.date) {
-                *error = "--date wants a day written YYYY-MM-DD";
+                *error = "--date wants a day written YYYY-MM-DD, of the years 1 to 9999";
                 return std::nullopt;
             }
             continue;
@@ -142,6 +143,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             continue;
         *error = "unknown argument '" + arg + "'";
         return std::nullopt;
+    }
+    if (options.date) {
+        const auto last = std::chrono::sys_days{ToCalendar(*options.date)} + std::chrono::days{options.days - 1};
+        if (static_cast<int>(std::chrono::year_month_day{last}.year()) > kLastYear) {
+            *error = "the days asked for end after the year " + std::to_string(kLastYear);
+            return std::nullopt;
+        }
     }
     if (options.place && options.calculation.at) {
         *error = "--place and --at each name the place; give one of them";
@@ -228,7 +236,11 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     }
     HeldControls controls;
     AppSettings settings;
-    LoadAllSettings(profile, controls, settings);
+    const LoadReport loaded = LoadAllSettings(profile, controls, settings);
+    for (const std::string& note : loaded.notes)
+        err += "nuro-times: " + note + "\n";
+    if (!loaded.fileProblem.empty())
+        err += "nuro-times: the settings file cannot be used: " + loaded.fileProblem + "; its settings are not applied\n";
     calc.Load();
     if (options->search) {
         const std::optional<std::vector<places::Place>> found = places::Search(calc, *options->search);

@@ -85,6 +85,9 @@ inline constexpr int kExitUsage = 2;
 // The Hijri text of `date` for the settings' adjustment, "" when ICU could not give one.
 std::string HijriFor(const LocalDate& date, std::int32_t adjustDays);
 
+// The years a date may have: the Gregorian and Hijri calendars behind the report know no year 0.
+inline constexpr int kFirstYear = 1, kLastYear = 9999;
+
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME | --at LAT,LON[,H]]\n"
     "                  [--zone ZONE] [--method ID] [--aser standard|hanafi] [--high-lat RULE]\n"

@@ -304,7 +304,7 @@ TEST(AlarmMonitorTest, ClockJumpsRaiseNothingForSecondsPassedAsleepAndNothingTwi
         {"set back 10 min after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-10 * kMinute); },
          {{801, "12:40:00"}, {803, "16:05:00"}}},
         {"set back 3 h after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-3 * kHour); },
-         {{801, "12:40:00"}, {801, "12:40:00"}, {803, "16:05:00"}}},
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
         {"summer hour starts over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.ShiftZone(kHour); },
          {{803, "16:05:00"}}},
         {"summer hour ends after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.ShiftZone(-kHour); },
@@ -323,6 +323,51 @@ TEST(AlarmMonitorTest, ClockJumpsRaiseNothingForSecondsPassedAsleepAndNothingTwi
             }
         };
         rig.Run();
+        EXPECT_EQ(rig.host.notices, row.expected);
+    }
+}
+
+// Whatever the clock does between two wakes, and however often, a prayer is announced at most once
+// for its day; the next day's table announces it again.
+TEST(AlarmMonitorTest, APrayerIsAnnouncedAtMostOnceADayWhateverTheClockDoes)
+{
+    struct Step {
+        std::int64_t at; // local time of the change, at the first wake past it
+        std::int64_t jump;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<Notice> expected;
+        std::int64_t end = At(16, 10, 0);
+        bool datesFollowClock = false;
+    } rows[] = {
+        {"back 30 min after Dhohur, then forward 20 min", {{At(12, 40, 30), -30 * kMinute}, {At(12, 11, 0), 20 * kMinute}},
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"back 2 h, then forward 1 h", {{At(12, 40, 30), -2 * kHour}, {At(10, 41, 0), kHour}},
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"back 3 h after Dhohur, then back 3 h again", {{At(12, 40, 30), -3 * kHour}, {At(12, 41, 0), -3 * kHour}},
+         {{801, "12:40:00"}, {803, "16:05:00"}}},
+        {"back 2 h after Aser, then forward 5 min", {{At(16, 5, 30), -2 * kHour}, {At(14, 6, 0), 5 * kMinute}},
+         {{801, "12:40:00"}, {803, "16:05:00"}}, At(16, 20, 0)},
+        {"back 12 h after Dhohur, to the night before", {{At(12, 40, 30), -12 * kHour}},
+         {{801, "12:40:00"}, {800, "04:31:00"}, {803, "16:05:00"}}},
+        {"the next day the prayers come again", {},
+         {{801, "12:40:00"}, {803, "16:05:00"}, {804, "19:15:00"}, {805, "20:45:00"}, {800, "04:31:00"},
+          {801, "12:40:00"}},
+         kDay + At(12, 41, 0), true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Rig rig(kTimes, At(12, 30, 0), row.end);
+        rig.datesFollowClock = row.datesFollowClock;
+        std::size_t next = 0;
+        rig.clock.afterSleep = [&](SimulatedClock& c) {
+            if (next < row.steps.size() && c.Millis() >= row.steps[next].at)
+                c.Jump(row.steps[next++].jump);
+        };
+        rig.Run();
+        EXPECT_EQ(next, row.steps.size());
         EXPECT_EQ(rig.host.notices, row.expected);
     }
 }
