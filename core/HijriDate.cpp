@@ -1,7 +1,9 @@
 #include "core/HijriDate.h"
 
 #include <unicode/calendar.h>
+#include <unicode/dtfmtsym.h>
 #include <unicode/locid.h>
+#include <unicode/numsys.h>
 #include <unicode/timezone.h>
 
 #include <algorithm>
@@ -25,6 +27,34 @@ constexpr std::array<const char*, 12> kArabicMonthNames = {
     "\u0630\u0648 \u0627\u0644\u0642\u0639\u062f\u0629", "\u0630\u0648 \u0627\u0644\u062d\u062c\u0629"};
 
 constexpr double kMillisPerDay = 86400000.0;
+
+// The language part of a locale name: "fa" of "fa_IR.UTF-8".
+std::string Language(std::string_view locale)
+{
+    const std::size_t end = locale.find_first_of("_-.@");
+    return std::string(locale.substr(0, end));
+}
+
+// ICU's name of the month in the language (its root names, close to the English ones, for a
+// language it has no data for); empty when ICU answers nothing.
+std::string IcuMonthName(const std::string& language, std::int32_t month)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale((language + "@calendar=islamic-umalqura").c_str());
+    icu::DateFormatSymbols symbols(locale, "islamic-umalqura", status);
+    std::int32_t count = 0;
+    const icu::UnicodeString* months =
+        symbols.getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
+    if (U_FAILURE(status) || !months || month < 1 || month > count)
+        return {};
+    std::string name;
+    months[month - 1].toUTF8String(name);
+    // ICU 72 splits the Urdu ربیع ("ر بیع الاول").
+    if (language == "ur")
+        for (std::size_t at; (at = name.find("\u0631 \u0628")) != std::string::npos;)
+            name.erase(at + 2, 1);
+    return name;
+}
 
 } // namespace
 
@@ -66,6 +96,51 @@ std::string HijriText(const HijriDate& date, bool arabic)
         return std::to_string(date.day) + " " + kArabicMonthNames[m] + " " + std::to_string(date.year) +
                " \u0647\u0640";
     return std::to_string(date.day) + " " + kMonthNames[m] + " " + std::to_string(date.year);
+}
+
+} // namespace nuro
+
+namespace nuro {
+
+std::string ReadingDigits(std::string_view text, std::string_view locale)
+{
+    const std::string language = Language(locale);
+    if (language != "fa" && language != "bn")
+        return std::string(text);
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::NumberingSystem> numbers(
+        icu::NumberingSystem::createInstance(icu::Locale(std::string(locale.substr(0, locale.find('.'))).c_str()), status));
+    if (U_FAILURE(status) || !numbers || numbers->isAlgorithmic() || numbers->getRadix() != 10)
+        return std::string(text);
+    const icu::UnicodeString digits = numbers->getDescription();
+    if (digits.countChar32() != 10 || digits.char32At(0) == U'0')
+        return std::string(text);
+    std::string out;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            const icu::UnicodeString digit(digits.char32At(digits.moveIndex32(0, c - '0')));
+            digit.toUTF8String(out);
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string HijriText(const HijriDate& date, std::string_view locale, bool readingDigits)
+{
+    const std::string language = Language(locale);
+    if (language.empty() || language == "en" || language == "C" || language == "POSIX")
+        return HijriText(date);
+    if (language == "ar")
+        return HijriText(date, true);
+    const std::string month = IcuMonthName(language, std::clamp(date.month, 1, 12));
+    if (month.empty())
+        return HijriText(date);
+    // German writes the day as an ordinal: "1. Ramadan 1447".
+    const std::string day = std::to_string(date.day) + (language == "de" ? "." : "");
+    const std::string text = day + " " + month + " " + std::to_string(date.year);
+    return readingDigits ? ReadingDigits(text, locale) : text;
 }
 
 } // namespace nuro

@@ -332,8 +332,9 @@ void ApplyConfigFields(QWidget* dlg)
         title = s.PlaceName.data();
     }
     RefreshSchedule();
+    // The place as the reader's language writes it; the settings keep the database's name.
     if (QWidget* frame = DialogsMainFrame())
-        SetWindowText(frame, title);
+        SetWindowText(frame, PlaceNameIn(Calc(), title, InterfaceLanguage()));
     ShowQibla(dlg);
 }
 

@@ -1,5 +1,9 @@
 #include "platform/DialogUnits.h"
 
+#include "platform/Translation.h"
+
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -43,6 +47,11 @@ QFont FontForTemplate(const char* fontName, int points)
     // Sized to the character cell the units come from, so texts fit their rectangles as designed.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
+    // DejaVu Sans draws Urdu's own letters (ہ, ے) without their joined forms: Urdu reads in a Naskh
+    // that has them, Latin letters and digits still in DejaVu Sans. Nastaliq, Urdu's book hand, is
+    // too tall for the templates' line heights.
+    if (InterfaceLanguage() == "ur")
+        font.setFamilies(QStringList{QStringLiteral("Noto Naskh Arabic UI"), QStringLiteral("DejaVu Sans")});
     if (IsSystemFont(fontName)) {
         font.setPixelSize(12);
         font.setBold(true);

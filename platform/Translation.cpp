@@ -15,6 +15,12 @@ namespace {
 
 const QString kCatalogues = QStringLiteral(":/i18n");
 
+std::string& InstalledLanguage()
+{
+    static std::string language = "en";
+    return language;
+}
+
 // The Arabic catalogue on its own, for the main window's switch whatever the locale.
 const QTranslator* ArabicCatalogue()
 {
@@ -36,6 +42,7 @@ bool InstallTranslations()
         if (own->load(locale, QStringLiteral("nuro"), QStringLiteral("_"), kCatalogues) && !own->isEmpty()) {
             QCoreApplication::installTranslator(own);
             installed = true;
+            InstalledLanguage() = own->language().section(QLatin1Char('_'), 0, 0).toStdString();
         } else {
             delete own;
         }
@@ -49,6 +56,25 @@ bool InstallTranslations()
             delete qt;
     });
     return installed;
+}
+
+std::string InterfaceLanguage()
+{
+    return InstalledLanguage();
+}
+
+void SetInterfaceLanguage(const std::string& language)
+{
+    InstalledLanguage() = language;
+}
+
+std::string InterfaceLocale()
+{
+    const std::string language = InterfaceLanguage();
+    const QString system = QLocale().name();
+    if (system.section(QLatin1Char('_'), 0, 0).toStdString() == language)
+        return system.toStdString();
+    return language;
 }
 
 QString TranslateData(TextLanguage language, const std::string& context, const char* source)

@@ -21,6 +21,16 @@ enum class TextLanguage {
 // application; returns whether a program catalogue was installed.
 bool InstallTranslations();
 
+// The language of the installed program catalogue ("tr"); "en" when none is installed.
+std::string InterfaceLanguage();
+// Set by InstallTranslations; a test that installs a catalogue of its own says so here.
+void SetInterfaceLanguage(const std::string& language);
+
+// The locale the interface reads in ("fa_IR", "tr"): its language is InterfaceLanguage(), its
+// country the system locale's where that speaks the same language. For dates and digits shown in
+// the reader's own forms.
+std::string InterfaceLocale();
+
 // A data table's text in the language: the lookup ignores the spaces around the text and keeps
 // them in the answer; a text without a translation comes back as it is.
 QString TranslateData(TextLanguage language, const std::string& context, const char* source);

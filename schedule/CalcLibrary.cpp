@@ -242,4 +242,14 @@ std::string PlaceQuery(std::string_view name)
     return sql;
 }
 
+std::string PlaceNameIn(CalcLibrary& calc, std::string_view name, std::string_view language)
+{
+    static constexpr std::string_view kNamedLanguages[] = {"ar", "ur", "fa", "tr"};
+    if (name.empty() || std::find(std::begin(kNamedLanguages), std::end(kNamedLanguages), language) == std::end(kNamedLanguages))
+        return std::string(name);
+    const std::string column = "name_" + std::string(language);
+    const std::optional<std::string> local = calc.PlaceColumn(column.c_str(), name);
+    return local && !local->empty() ? *local : std::string(name);
+}
+
 } // namespace nuro

@@ -101,6 +101,9 @@ public:
     // "connect5_rows"; a library without it answers one row a call through "connect5".
     std::optional<std::vector<std::string>> Rows(const std::string& sql, const std::vector<std::string>& columns,
                                                  int maxRows);
+    // One text column of the database place `name` ("name_tr"), the same way; empty when the place
+    // or the column is missing.
+    std::optional<std::string> PlaceColumn(const char* column, std::string_view name);
     // The place's country code (column `cc`) by a query of its own; empty when the place or the
     // column is missing.
     std::optional<std::string> PlaceCountry(std::string_view name);
@@ -118,7 +121,6 @@ public:
 private:
     void* Export(const char* name);
     void* OptionalExport(const char* name); // nullptr, without a report, when it is missing
-    std::optional<std::string> PlaceColumn(const char* column, std::string_view name);
 
     std::unique_ptr<LibraryLoader> loader_;
     std::once_flag loadOnce_;
@@ -133,5 +135,10 @@ CalcLibrary& Calc();
 // "select * from nuro where nom='NAME'" with every single quote of the name doubled, so any name
 // stays one literal.
 std::string PlaceQuery(std::string_view name);
+
+// The place's name as the reader's language writes it, where the database has a column for the
+// language (name_ar, name_ur, name_fa, name_tr) and a text in it; otherwise `name`, the database's
+// own name, which the settings keep.
+std::string PlaceNameIn(CalcLibrary& calc, std::string_view name, std::string_view language);
 
 } // namespace nuro

@@ -3,6 +3,7 @@
 #include "places/Places.h"
 
 #include "core/HijriDate.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
@@ -61,6 +62,7 @@ void PrayerGlance::Update()
         tomorrowFajer_ = w_.fajerOn(NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
+    const std::string locale = w_.readingLocale ? w_.readingLocale() : std::string();
     const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
     TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words);
     // Until the user chooses a place, the tip says whose times these are.
@@ -69,13 +71,22 @@ void PrayerGlance::Update()
         tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
         tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
     }
+    tip.nextLine = ReadingDigits(tip.nextLine, locale);
+    tip.body = ReadingDigits(tip.body, locale);
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
     w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
     const AppSettings s = SnapshotSettings();
     const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
-    w_.showHijri(hijri ? HijriText(*hijri, !s.English) : std::string());
+    // The Arabic labels read the date in Arabic; the English ones in the interface's language,
+    // which under an Arabic interface stays English as the labels are.
+    std::string hijriText;
+    if (hijri && !s.English)
+        hijriText = HijriText(*hijri, true);
+    else if (hijri)
+        hijriText = locale.rfind("ar", 0) == 0 ? HijriText(*hijri) : HijriText(*hijri, locale, true);
+    w_.showHijri(hijriText);
 }
 
 PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> showTip,
@@ -94,6 +105,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.markTimeBox = std::move(markTimeBox);
     w.showHijri = std::move(showHijri);
     w.words = InterfaceGlanceWords;
+    w.readingLocale = InterfaceLocale;
     return w;
 }
 

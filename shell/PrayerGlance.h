@@ -26,6 +26,8 @@ public:
         std::function<void(int boxId)> markTimeBox;          // 0: no box marked
         std::function<void(const std::string&)> showHijri;
         std::function<GlanceWords()> words = {};             // empty: English
+        // The locale the tooltip and the Hijri strip read in ("fa_IR"); empty: English.
+        std::function<std::string()> readingLocale = {};
     };
     explicit PrayerGlance(Wiring wiring);
 

@@ -1,5 +1,6 @@
 #include "shell/TrayCompanion.h"
 
+#include "core/HijriDate.h"
 #include "platform/DesktopNotification.h"
 #include "platform/Sound.h"
 #include "platform/Translation.h"
@@ -75,7 +76,8 @@ GlanceWords InterfaceGlanceWords()
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft)
 {
     const ReminderText text = MakeReminderText(slot, time, minutesLeft, InterfaceGlanceWords());
-    ShowDesktopNotification(text.title, text.body);
+    const std::string locale = InterfaceLocale();
+    ShowDesktopNotification(ReadingDigits(text.title, locale), ReadingDigits(text.body, locale));
 }
 
 } // namespace nuro

@@ -7,9 +7,11 @@
 #include "platform/Sound.h"
 #include "platform/StatusNotifierToolTip.h"
 #include "platform/TemplateBuilder.h"
+#include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
 #include "schedule/AlarmMonitor.h"
+#include "schedule/CalcLibrary.h"
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainDialog.h"
@@ -305,9 +307,11 @@ class ShellMonitorHost : public NoticeMonitorHost {
 public:
     void SetMainFrameTitle(const std::string& title) override
     {
+        // The place as the reader's language writes it; the settings keep the database's name.
+        const std::string shown = PlaceNameIn(Calc(), title, InterfaceLanguage());
         RunOnUiThread([&] {
             if (TDial* dial = MainDialog(); dial && dial->MainFrame())
-                SetWindowText(dial->MainFrame(), title);
+                SetWindowText(dial->MainFrame(), shown);
         });
     }
     void HideTrayHost() override

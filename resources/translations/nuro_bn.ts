@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="bn_BD">
+<TS version="2.1" language="bn">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 ঘণ্টা %2 মিনিট</translation>
+        <translation>%1&#xa0;ঘণ্টা&#xa0;%2&#xa0;মিনিট</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 ঘণ্টা</translation>
+        <translation>%1&#xa0;ঘণ্টা</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 মিনিট</translation>
+        <translation>%1&#xa0;মিনিট</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
-        <translation>সেটিংস ফাইলটি ব্যবহার করা যাচ্ছে না। NURO এটি ছাড়াই চলে এবং এটিকে যেমন আছে তেমনই রাখে:</translation>
+        <translation>সেটিংস ফাইলটি ব্যবহার করা যাচ্ছে না। নুরো এটি ছাড়াই চলে এবং ফাইলটি যেমন আছে তেমনই রাখে:</translation>
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>NURO পরে চালু করলে এটির কাছে পৌঁছাতে পারবে না: সেগুলো এর জানালা দেখাবে না।</translation>
+        <translation>নুরো পরে আবার চালু করলে এটির কাছে পৌঁছাতে পারবে না: এর উইন্ডো দেখাবে না।</translation>
     </message>
 </context>
 <context>

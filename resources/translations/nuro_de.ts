@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 Std. %2 Min.</translation>
+        <translation>%1&#xa0;Std.&#xa0;%2&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 Std.</translation>
+        <translation>%1&#xa0;Std.</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 Min.</translation>
+        <translation>%1&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 in %2</source>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fa_IR">
+<TS version="2.1" language="fa">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 ساعت و %2 دقیقه</translation>
+        <translation>%1&#xa0;ساعت&#xa0;و&#xa0;%2&#xa0;دقیقه</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 ساعت</translation>
+        <translation>%1&#xa0;ساعت</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 دقیقه</translation>
+        <translation>%1&#xa0;دقیقه</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
-        <translation>پرونده تنظیمات قابل استفاده نیست. NURO بدون آن اجرا می‌شود و آن را همان‌طور که هست رها می‌کند:</translation>
+        <translation>پروندهٔ تنظیمات به کار نمی‌آید. نورو بدون آن اجرا می‌شود و آن را همان‌طور که هست رها می‌کند:</translation>
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>اجراهای بعدی NURO به این نسخه دسترسی ندارند: پنجره آن را نشان نخواهند داد.</translation>
+        <translation>اجراهای بعدی نورو به این نسخه دسترسی ندارند: پنجرهٔ آن را نشان نخواهند داد.</translation>
     </message>
 </context>
 <context>

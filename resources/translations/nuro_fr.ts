@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>Accessible</name>
     <message>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Fajer time</source>
-        <translatorcomment>Transcriptions les plus répandues dans les mosquées francophones ; on lit aussi Sobh, Dohr, Isha.</translatorcomment>
+        <translatorcomment>Transcriptions les plus répandues dans les mosquées francophones&#xa0;; on lit aussi Sobh, Dohr, Isha.</translatorcomment>
         <translation>Heure du Fajr</translation>
     </message>
     <message>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>File played at the prayer time; empty for the built-in chime</source>
-        <translation>Fichier joué à l&apos;heure de la prière ; vide pour le carillon intégré</translation>
+        <translation>Fichier joué à l&apos;heure de la prière&#xa0;; vide pour le carillon intégré</translation>
     </message>
     <message>
         <source>Dhohur sound file</source>
@@ -550,7 +550,7 @@
     </message>
     <message>
         <source>Minutes before each prayer for a reminder; 0 for none</source>
-        <translation>Minutes avant chaque prière pour un rappel ; 0 pour aucun</translation>
+        <translation>Minutes avant chaque prière pour un rappel&#xa0;; 0 pour aucun</translation>
     </message>
     <message>
         <source>Keeps the sounds and closes the dialog</source>
@@ -621,7 +621,7 @@
     <name>Glance</name>
     <message>
         <source>Fajer</source>
-        <translatorcomment>Transcriptions les plus répandues dans les mosquées francophones ; on lit aussi Sobh, Dohr, Isha.</translatorcomment>
+        <translatorcomment>Transcriptions les plus répandues dans les mosquées francophones&#xa0;; on lit aussi Sobh, Dohr, Isha.</translatorcomment>
         <translation>Fajr</translation>
     </message>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 h</translation>
+        <translation>%1&#xa0;h</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
-        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel :</translation>
+        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel :</translation>
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci : ils n’afficheront pas sa fenêtre.</translation>
+        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci : ils n’afficheront pas sa fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -856,15 +856,15 @@
     </message>
     <message>
         <source>Place not found: no place library</source>
-        <translation>Lieu introuvable : bibliothèque absente</translation>
+        <translation>Lieu introuvable&#xa0;: bibliothèque absente</translation>
     </message>
     <message>
         <source>Place not found: unreadable database</source>
-        <translation>Lieu introuvable : base de données illisible</translation>
+        <translation>Lieu introuvable&#xa0;: base de données illisible</translation>
     </message>
     <message>
         <source>Place not found: not in the database</source>
-        <translation>Lieu introuvable : absent de la base</translation>
+        <translation>Lieu introuvable&#xa0;: absent de la base</translation>
     </message>
     <message>
         <source>Find a place</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>Empty: the built-in chime (um.wav)</source>
-        <translation>Vide : le carillon intégré (um.wav)</translation>
+        <translation>Vide&#xa0;: le carillon intégré (um.wav)</translation>
     </message>
     <message>
         <source>Fajer</source>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ms_MY">
+<TS version="2.1" language="ms">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 j %2 min</translation>
+        <translation>%1&#xa0;j&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 j</translation>
+        <translation>%1&#xa0;j</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 in %2</source>

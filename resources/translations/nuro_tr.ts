@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="tr_TR">
+<TS version="2.1" language="tr">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 sa %2 dk</translation>
+        <translation>%1&#xa0;sa&#xa0;%2&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 sa</translation>
+        <translation>%1&#xa0;sa</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 dk</translation>
+        <translation>%1&#xa0;dk</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -747,7 +747,7 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>NURO'nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
+        <translation>NURO&apos;nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
     </message>
 </context>
 <context>

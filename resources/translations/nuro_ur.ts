@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ur_PK">
+<TS version="2.1" language="ur">
 <context>
     <name>Accessible</name>
     <message>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation>%1 گھنٹے %2 منٹ</translation>
+        <translation>%1&#xa0;گھنٹے&#xa0;%2&#xa0;منٹ</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 گھنٹے</translation>
+        <translation>%1&#xa0;گھنٹے</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation>%1 منٹ</translation>
+        <translation>%1&#xa0;منٹ</translation>
     </message>
     <message>
         <source>%1 in %2</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
-        <translation>ترتیبات کی فائل استعمال نہیں ہو سکتی۔ NURO اس کے بغیر چلتا ہے اور اسے جوں کا توں چھوڑ دیتا ہے:</translation>
+        <translation>ترتیبات کی فائل استعمال نہیں ہو سکتی۔ نورو اس کے بغیر چلتا ہے اور اسے جوں کا توں چھوڑ دیتا ہے:</translation>
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>NURO کو بعد میں چلانے سے یہ نسخہ نہیں ملتا: وہ اس کی کھڑکی نہیں دکھائیں گے۔</translation>
+        <translation>نورو کو بعد میں چلانے سے یہ نسخہ نہیں ملتا: وہ اس کی ونڈو نہیں دکھائیں گے۔</translation>
     </message>
 </context>
 <context>

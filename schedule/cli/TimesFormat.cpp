@@ -16,15 +16,32 @@ namespace {
 // The prayers that raise a notice: all but Shuroq.
 constexpr std::array<std::size_t, 5> kAlerted = {kFajer, kDhohur, kAser, kMaghereb, kIsha};
 
-// A table line: the first column, then each cell two spaces on and eight wide, no trailing blanks.
-template <typename Cells>
-std::string TableLine(std::string line, const Cells& cells)
+// `text` followed by blanks up to `width` columns of a terminal.
+std::string Padded(std::string_view text, std::size_t width)
 {
-    char cell[32];
-    for (const auto& text : cells) {
-        std::snprintf(cell, sizeof cell, "  %-8s", &text[0]);
-        line += cell;
-    }
+    std::string out(text);
+    out.append(width - std::min(width, DisplayWidth(text)), ' ');
+    return out;
+}
+
+// The cells' width: eight (a time text), or the longest name of the language that is shown.
+std::size_t CellWidth(const TimesWords& words, bool sunnah)
+{
+    std::size_t width = 8;
+    for (const char* name : words.prayers)
+        width = std::max(width, DisplayWidth(name));
+    if (sunnah)
+        for (const char* name : words.sunnah)
+            width = std::max(width, DisplayWidth(name));
+    return width;
+}
+
+// A table line: the first column, then each cell two spaces on and `width` wide, no trailing blanks.
+template <typename Cells>
+std::string TableLine(std::string line, const Cells& cells, std::size_t width)
+{
+    for (const auto& text : cells)
+        line += "  " + Padded(&text[0], width);
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
     return line + "\n";
@@ -32,30 +49,24 @@ std::string TableLine(std::string line, const Cells& cells)
 
 std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
 
-// The night's two sunnah times in the day text and the table, after Isha.
-constexpr std::array<const char*, 2> kSunnahNames = {"Midnight", "Last 1/3"};
-
 std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
 
-std::string FormatDay(const std::string& place, const DayTimes& day, bool sunnah)
+std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words, bool sunnah)
 {
     std::string out = place + "  " + FormatDate(day.date) + "\n";
     if (!day.zone.empty())
         out += day.zone + "\n";
-    char line[64];
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
-        std::snprintf(line, sizeof line, "%-10s%s\n", kPrayerNames[i], day.times[i].data());
-        out += line;
-    }
+    const std::size_t width = CellWidth(words, sunnah) + 2;
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        out += Padded(words.prayers[i], width) + day.times[i].data() + "\n";
+    // The night's two sunnah times, after Isha.
     if (sunnah) {
-        std::snprintf(line, sizeof line, "%-10s%s\n", kSunnahNames[0], Missing(day.midnight).c_str());
-        out += line;
-        std::snprintf(line, sizeof line, "%-10s%s\n", kSunnahNames[1], Missing(day.lastThird).c_str());
-        out += line;
+        out += Padded(words.sunnah[0], width) + Missing(day.midnight) + "\n";
+        out += Padded(words.sunnah[1], width) + Missing(day.lastThird) + "\n";
     }
     // Last, so readers of the times are not disturbed.
     if (!day.hijri.empty())
-        out += "Hijri     " + day.hijri + "\n";
+        out += Padded(words.hijri, width) + day.hijri + "\n";
     return out;
 }
 
@@ -69,11 +80,15 @@ std::string Table(const Report& r)
         zoneWidth = std::max(zoneWidth, day.zone.size());
         hijri = hijri || !day.hijri.empty();
     }
-    // The date and six cells of ten: a short last time ("--:--") must not pull the columns left.
-    const std::size_t kTimesWidth = 10 + (kSlotCount + (r.sunnah ? kSunnahNames.size() : 0)) * 10;
-    std::vector<std::string> names(kPrayerNames.begin(), kPrayerNames.end());
+    const TimesWords& words = *r.words;
+    const std::size_t cell = CellWidth(words, r.sunnah);
+    const std::size_t first = std::max<std::size_t>(10, DisplayWidth(words.date));
+    zoneWidth = zoneWidth ? std::max(zoneWidth, DisplayWidth(words.zone)) : 0;
+    std::vector<std::string> names(words.prayers.begin(), words.prayers.end());
     if (r.sunnah)
-        names.insert(names.end(), kSunnahNames.begin(), kSunnahNames.end());
+        names.insert(names.end(), words.sunnah.begin(), words.sunnah.end());
+    // The date and the cells: a short last time ("--:--") must not pull the columns left.
+    const std::size_t timesWidth = first + names.size() * (cell + 2);
     auto cells = [&](const DayTimes& day) {
         std::vector<std::string> texts;
         for (const TimeSlot& slot : day.times)
@@ -87,16 +102,17 @@ std::string Table(const Report& r)
     auto tail = [&](std::string line, const std::string& zone, const std::string& hijriText) {
         line.pop_back(); // the line's end
         if (zoneWidth || hijri)
-            line.resize(std::max(line.size(), kTimesWidth), ' ');
+            line = Padded(line, timesWidth);
         if (zoneWidth)
-            line += "  " + (hijri ? zone + std::string(zoneWidth - std::min(zoneWidth, zone.size()), ' ') : zone);
+            line += "  " + (hijri ? Padded(zone, zoneWidth) : zone);
         if (hijri)
             line += "  " + hijriText;
         return line + "\n";
     };
-    std::string out = r.place + "\n" + QiblaLine(r) + tail(TableLine("Date      ", names), zoneWidth ? "Zone" : "", "Hijri");
+    std::string out = r.place + "\n" + QiblaLine(r) +
+                      tail(TableLine(Padded(words.date, first), names, cell), zoneWidth ? words.zone : "", words.hijri);
     for (const DayTimes& day : r.days)
-        out += tail(TableLine(FormatDate(day.date), cells(day)), day.zone, day.hijri);
+        out += tail(TableLine(Padded(FormatDate(day.date), first), cells(day), cell), day.zone, day.hijri);
     return out;
 }
 
@@ -383,7 +399,7 @@ std::string Render(Format format, const Report& report)
     case Format::Day: {
         std::string out;
         for (const DayTimes& day : report.days)
-            out += FormatDay(report.place, day, report.sunnah);
+            out += FormatDay(report.place, day, *report.words, report.sunnah);
         return out + report.note;
     }
     case Format::Table: return Table(report) + report.note;

@@ -3,6 +3,7 @@
 
 #include "core/TimeText.h"
 #include "schedule/Schedule.h"
+#include "schedule/cli/TimesWords.h"
 
 #include <cstdint>
 #include <optional>
@@ -51,6 +52,8 @@ struct Report {
     std::string note;     // a closing line of the day text and the table (the high-latitude rule)
     std::string method;   // the method in force, empty for the custom values of "trt"
     bool sunnah = false;  // the two sunnah columns after Isha
+    // The day text's and the table's words; CSV, JSON and iCalendar are the same in every language.
+    const TimesWords* words = &EnglishTimesWords();
 };
 
 std::string FormatDate(const LocalDate& date);

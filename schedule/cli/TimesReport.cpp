@@ -128,6 +128,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.zone = *value;
             continue;
         }
+        if (auto value = OptionValue(args, i, "--lang", matched); matched) {
+            if (!value || !FindTimesWords(*value)) {
+                *error = "--lang wants en, ar, ur, fa, tr, id, ms, fr, bn or de";
+                return std::nullopt;
+            }
+            options.lang = *value;
+            continue;
+        }
         if (auto value = OptionValue(args, i, "--format", matched); matched) {
             options.format = value ? ParseFormat(*value) : std::nullopt;
             if (!options.format) {
@@ -158,10 +166,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     return options;
 }
 
-std::string HijriFor(const LocalDate& date, std::int32_t adjustDays)
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays, std::string_view language)
 {
     const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);
-    return hijri ? HijriText(*hijri) : std::string();
+    // ASCII digits in every language: scripts read the table too.
+    return hijri ? HijriText(*hijri, language, false) : std::string();
 }
 
 PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
@@ -189,23 +198,24 @@ PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
     return match;
 }
 
-std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce)
+std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce, const TimesWords& words)
 {
-    std::string line = std::string("High latitudes: ") + kHighLatitudeRuleNames[inForce];
+    std::string line = std::string(words.highLatitudes) + ": " + words.rules[inForce];
     if (requested != inForce)
         line += std::string(" (") + kHighLatitudeRuleNames[requested] + " needs a newer " + kCalcLibraryName + ")";
     return line + "\n";
 }
 
-std::string MethodHighLatitudeLine(std::int32_t rule)
+std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words)
 {
-    static constexpr const char* kNames[] = {"middle of the night", "one seventh of the night", "twilight angle",
-                                             "one seventh of the night from 55\u00b0 of latitude"};
-    return std::string("High latitudes: ") + kNames[rule >= 0 && rule <= 3 ? rule : 0] + "\n";
+    // The fourth rule is the library's own and has no words but English yet.
+    const char* name = rule == 3 ? "one seventh of the night from 55\u00b0 of latitude"
+                                 : words.rules[rule >= 0 && rule <= 2 ? rule : 0];
+    return std::string(words.highLatitudes) + ": " + name + "\n";
 }
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
-        std::string& err, const ZoneRules& zones)
+        std::string& err, const ZoneRules& zones, std::string_view environmentLocale)
 {
     std::string error;
     const std::optional<Options> options = ParseOptions(args, &error);
@@ -301,7 +311,12 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         return status;
 
     Report report;
-    report.place = settings.PlaceName.data();
+    const TimesWords* words = FindTimesWords(options->lang.value_or(std::string(environmentLocale)));
+    report.words = words ? words : &EnglishTimesWords();
+    const std::string language = report.words->language;
+    // The settings keep the database's name; the reader sees the place in the language where the
+    // database has it.
+    report.place = PlaceNameIn(calc, settings.PlaceName.data(), language);
     report.qibla = places::QiblaText(places::QiblaOf(settings));
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
@@ -315,7 +330,7 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return kExitFailure;
         }
         report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
-                               HijriFor(date, settings.extra.HIJRI_ADJ), {}, {}});
+                               HijriFor(date, settings.extra.HIJRI_ADJ, language), {}, {}});
         if (calculation.sunnah) {
             const SunnahTimes sunnah = SunnahFor(calc, settings, date, zones);
             report.days.back().midnight = sunnah.midnight;
@@ -329,8 +344,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);
     const HighLatitudeRule rule = ReadHighLatitudeRule(settings.extra.HIGH_LAT);
     const std::optional<nuro_method> method = MethodInForce(calc, settings);
-    report.note = methodLine + (method ? MethodHighLatitudeLine(method->high_lat)
-                                       : FormatHighLatitudeLine(rule, calc.RuleInForce(rule)));
+    report.note = methodLine + (method ? MethodHighLatitudeLine(method->high_lat, *report.words)
+                                       : FormatHighLatitudeLine(rule, calc.RuleInForce(rule), *report.words));
     // In automatic mode the times are the place's own clock; otherwise another place's times are not
     // the computer's, and without a zone of their own they stay floating.
     const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name

@@ -45,6 +45,7 @@ struct Options {
     std::optional<std::string> search; // --search: the matching places, best first, instead of times
     std::optional<std::string> zone; // --zone: automatic mode in this zone, for this run
     std::optional<Format> format; // the day text, or the table with --days, when absent
+    std::optional<std::string> lang; // --lang: the day text's and the table's language
     bool help = false;
     bool version = false;
     MethodOptions calculation;
@@ -63,9 +64,10 @@ using nuro::TimesFor;
 
 // "High latitudes: RULE", the rule the times were computed with; when the library lacks the rule
 // asked for, the one it fell back to, and why.
-std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce);
+std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce,
+                                   const TimesWords& words = EnglishTimesWords());
 // The same for a method's rule (NURO_HIGHLAT_*).
-std::string MethodHighLatitudeLine(std::int32_t rule);
+std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words = EnglishTimesWords());
 
 // A database place by its name: its exact label, else the place search's clear choice.
 struct PlaceMatch {
@@ -83,7 +85,7 @@ inline constexpr int kExitFailure = 1; // no such place, ambiguous place, no cal
 inline constexpr int kExitUsage = 2;
 
 // The Hijri text of `date` for the settings' adjustment, "" when ICU could not give one.
-std::string HijriFor(const LocalDate& date, std::int32_t adjustDays);
+std::string HijriFor(const LocalDate& date, std::int32_t adjustDays, std::string_view language = "en");
 
 // The years a date may have: the Gregorian and Hijri calendars behind the report know no year 0.
 inline constexpr int kFirstYear = 1, kLastYear = 9999;
@@ -91,7 +93,7 @@ inline constexpr int kFirstYear = 1, kLastYear = 9999;
 inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME | --at LAT,LON[,H]]\n"
     "                  [--zone ZONE] [--method ID] [--aser standard|hanafi] [--high-lat RULE]\n"
-    "                  [--sunnah] [--format FORMAT]\n"
+    "                  [--sunnah] [--format FORMAT] [--lang LANG]\n"
     "       nuro-times --search TEXT\n"
     "       nuro-times --methods | --help | --version\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
@@ -109,11 +111,14 @@ inline constexpr const char* kUsage =
     "  --aser SCHOOL    standard or hanafi, for this run\n"
     "  --high-lat RULE  middle, seventh, angle or seventh-from-55, for this run\n"
     "  --sunnah         adds the night's midnight and the beginning of its last third\n"
+    "  --lang LANG      the day text and the table in en, ar, ur, fa, tr, id, ms, fr, bn or de\n"
+    "                   (default: English, or the language LC_ALL, LC_MESSAGES or LANG names)\n"
     "Exit status: 0 success, 1 unknown or ambiguous place, unknown zone or no calculation\n"
     "library, 2 wrong arguments (an unknown method or bad coordinates among them).\n";
 
-// The whole tool; returns the exit status.
+// The whole tool; returns the exit status. `environmentLocale` is the locale the environment names
+// (EnvironmentLocale()), which chooses the language when --lang does not.
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
-        std::string& err, const ZoneRules& zones = SystemZoneRules());
+        std::string& err, const ZoneRules& zones = SystemZoneRules(), std::string_view environmentLocale = {});
 
 } // namespace nuro::times

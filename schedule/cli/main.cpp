@@ -11,7 +11,8 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string out, err;
-    const int status = nuro::times::Run(args, nuro::Profile(), nuro::Calc(), out, err);
+    const int status = nuro::times::Run(args, nuro::Profile(), nuro::Calc(), out, err, nuro::SystemZoneRules(),
+                                        nuro::times::EnvironmentLocale());
     std::fputs(out.c_str(), stdout);
     std::fflush(stdout);
     std::fputs(err.c_str(), stderr);

@@ -47,9 +47,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its display plugins at run time, so the library scan cannot see them: X11 (and XWayland)
 # through qt6-qpa-plugins, a Wayland session natively through qt6-wayland. The Arabic labels want a
-# font with Arabic letters. GNOME shows tray icons only with the AppIndicator extension.
+# font with Arabic letters; the Bengali interface Noto Sans Bengali and the Urdu one Noto Nastaliq
+# Urdu, both in fonts-noto-core. GNOME shows tray icons only with the AppIndicator extension.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-hosny-amiri | fonts-noto-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-core, fonts-hosny-amiri")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 # The package is made without debhelper, so its maintainer scripts call dpkg-maintscript-helper
 # themselves; lintian is told so.

@@ -54,5 +54,53 @@ TEST(HijriDateTest, NoDateForADayTheCalendarLacksAndArabicNamesForTheArabicLabel
     EXPECT_EQ(HijriText({1447, 9, 1}, true), "1 \u0631\u0645\u0636\u0627\u0646 1447 \u0647\u0640");
 }
 
+// The month in the reader's language as ICU names it, in the digits the locale writes for reading;
+// the settings' and the command line's numbers stay ASCII.
+TEST(HijriDateTest, MonthNamesAndDigitsOfEachLanguage)
+{
+    const struct {
+        const char* locale;
+        bool digits;
+        const char* text;
+    } rows[] = {
+        {"en_GB.UTF-8", true, "1 Ramadan 1447"},
+        {"C", true, "1 Ramadan 1447"},
+        {"ar_TN.UTF-8", true, "1 \u0631\u0645\u0636\u0627\u0646 1447 \u0647\u0640"},
+        {"tr_TR.UTF-8", true, "1 Ramazan 1447"},
+        {"de_DE.UTF-8", true, "1. Ramadan 1447"},
+        {"fr_FR.UTF-8", true, "1 ramadan 1447"},
+        {"id_ID.UTF-8", true, "1 Ramadan 1447"},
+        {"ur_PK.UTF-8", true, "1 \u0631\u0645\u0636\u0627\u0646 1447"},
+        {"fa_IR.UTF-8", true, "\u06f1 \u0631\u0645\u0636\u0627\u0646 \u06f1\u06f4\u06f4\u06f7"},
+        {"fa_IR.UTF-8", false, "1 \u0631\u0645\u0636\u0627\u0646 1447"},
+        {"bn_BD.UTF-8", true, "\u09e7 \u09b0\u09ae\u099c\u09be\u09a8 \u09e7\u09ea\u09ea\u09ed"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        EXPECT_EQ(HijriText({1447, 9, 1}, row.locale, row.digits), row.text);
+    }
+    // Urdu's third month as one word, not ICU's "ر بیع".
+    EXPECT_EQ(HijriText({1447, 3, 12}, "ur_PK", true), "12 \u0631\u0628\u06cc\u0639 \u0627\u0644\u0627\u0648\u0644 1447");
+}
+
+TEST(HijriDateTest, ReadingDigitsOnlyWhereTheLanguageWritesItsOwn)
+{
+    const struct {
+        const char* locale;
+        const char* text;
+    } rows[] = {
+        {"fa_IR.UTF-8", "\u0639\u0635\u0631 \u06f1\u06f4:\u06f4\u06f5"},
+        {"fa_AF", "\u0639\u0635\u0631 \u06f1\u06f4:\u06f4\u06f5"},
+        {"bn_BD.UTF-8", "\u0639\u0635\u0631 \u09e7\u09ea:\u09ea\u09eb"},
+        {"bn_IN", "\u0639\u0635\u0631 \u09e7\u09ea:\u09ea\u09eb"},
+        {"ur_PK.UTF-8", "\u0639\u0635\u0631 14:45"},
+        {"ar_EG.UTF-8", "\u0639\u0635\u0631 14:45"},
+        {"tr_TR.UTF-8", "\u0639\u0635\u0631 14:45"},
+        {"", "\u0639\u0635\u0631 14:45"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ReadingDigits("\u0639\u0635\u0631 14:45", row.locale), row.text) << row.locale;
+}
+
 } // namespace
 } // namespace nuro

@@ -11,7 +11,9 @@
 #include "platform/DialogWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/TemplateBuilder.h"
+#include "platform/Translation.h"
 #include "resources/UiTexts.h"
+#include "schedule/CalcLibrary.h"
 #include "resources/templates/SettingsTemplates.h"
 
 #include <QAbstractButton>
@@ -52,6 +54,7 @@ class InterfaceLanguage {
 public:
     explicit InterfaceLanguage(const std::string& lang)
     {
+        SetInterfaceLanguage(lang);
         if (lang == "en")
             return;
         loaded_ = own_.load(QString::fromStdString(":/i18n/nuro_" + lang + ".qm"));
@@ -66,6 +69,7 @@ public:
         QCoreApplication::removeTranslator(&qt_);
         QCoreApplication::removeTranslator(&own_);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        SetInterfaceLanguage("en");
     }
     bool Loaded(const std::string& lang) const { return lang == "en" || loaded_; }
 
@@ -224,6 +228,35 @@ TEST_P(DialogLanguageTest, EveryTextFitsItsControlAndRightToLeftMirrors)
     std::unique_ptr<DialogWindow> about(BuildDialog(AboutTemplate(), &mainFrame, false));
     ExpectTextsFit(lang, about.get());
     ExpectMirroring(about.get(), rtl);
+}
+
+// The title shows the place as the reader's language writes it, from the database's column for the
+// language; an older database without the column, an empty text or a language without a column
+// gives the database's own name, which the settings keep.
+TEST_F(DialogTest, PlaceNameInTheReadersLanguageWhereTheDatabaseHasIt)
+{
+    EXPECT_EQ(PlaceNameIn(Calc(), "Tunis, Tunisia", "tr"), "Tunis, Tunisia") << "a database without name_tr";
+    ChangeTestDatabase("alter table nuro add column name_tr text not null default ''");
+    ChangeTestDatabase("alter table nuro add column name_ar text not null default ''");
+    ChangeTestDatabase("update nuro set name_tr = 'Tunus', name_ar = 'تونس' where nom = 'Tunis, Tunisia'");
+    ChangeTestDatabase("update nuro set name_tr = 'Lima' where nom = 'Lima, Peru'");
+    const struct {
+        const char* place;
+        const char* language;
+        const char* shown;
+    } rows[] = {
+        {"Tunis, Tunisia", "tr", "Tunus"},
+        {"Tunis, Tunisia", "ar", "تونس"},
+        {"Tunis, Tunisia", "ur", "Tunis, Tunisia"}, // no name_ur column
+        {"Tunis, Tunisia", "de", "Tunis, Tunisia"}, // no column for German at all
+        {"Tunis, Tunisia", "en", "Tunis, Tunisia"},
+        {"N'Djamena, Chad", "tr", "N'Djamena, Chad"}, // an empty text
+        {"Lima, Peru", "tr", "Lima"},
+        {"Atlantis", "tr", "Atlantis"},
+        {"", "tr", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PlaceNameIn(Calc(), row.place, row.language), row.shown) << row.place << ' ' << row.language;
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DialogLanguageTest, ::testing::ValuesIn(Languages()),

@@ -5,6 +5,7 @@
 #include "resources/Pictures.h"
 #include "resources/UiTexts.h"
 #include "schedule/NextPrayer.h"
+#include "schedule/cli/TimesWords.h"
 
 #include <gtest/gtest.h>
 
@@ -213,6 +214,27 @@ TEST_P(CatalogueTest, NoTwoItemsOfAMenuOrDialogShareAnAltKey)
                                << "\" share the key " << QString(key).toStdString();
         }
     }
+}
+
+// nuro-times has no Qt and keeps its own words: they are the catalogue's, prayer by prayer (as the
+// tooltip or the Expert dialog names it) and rule by rule.
+TEST_P(CatalogueTest, CommandLineWordsAreTheCataloguesOwn)
+{
+    const std::string lang = GetParam();
+    const Catalogue catalogue(lang);
+    ASSERT_TRUE(catalogue.loaded);
+    const times::TimesWords* words = times::FindTimesWords(lang);
+    ASSERT_NE(words, nullptr) << "nuro-times has no words for " << lang;
+    const times::TimesWords& english = times::EnglishTimesWords();
+    for (std::size_t i = 0; i < words->prayers.size(); ++i) {
+        const QString name = QString::fromUtf8(words->prayers[i]);
+        EXPECT_TRUE(name == catalogue.Translate(kGlanceContext, english.prayers[i]) ||
+                    name == catalogue.Translate(TemplateContext(3), english.prayers[i]))
+            << lang << " " << english.prayers[i] << " -> " << words->prayers[i];
+    }
+    for (std::size_t i = 0; i < words->rules.size(); ++i)
+        EXPECT_EQ(QString::fromUtf8(words->rules[i]), catalogue.Translate(TemplateContext(3), english.rules[i]))
+            << lang << " " << english.rules[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CatalogueTest, ::testing::ValuesIn(Languages()),

@@ -146,9 +146,10 @@ struct FakeExports {
             table.emplace_back(columns[i]);
         fake.state_.columnTables.push_back(table);
         fake.state_.workAreas.push_back(columns[count]);
-        answer = std::strncmp(sql, "select zone ", 12) == 0 ? fake.state_.zoneText
-                 : std::strncmp(sql, "select cc ", 10) == 0 ? fake.state_.ccText
-                                                            : fake.state_.connect5Text;
+        answer = std::strncmp(sql, "select zone ", 12) == 0    ? fake.state_.zoneText
+                 : std::strncmp(sql, "select cc ", 10) == 0   ? fake.state_.ccText
+                 : std::strncmp(sql, "select name_", 12) == 0 ? fake.state_.localNameText
+                                                               : fake.state_.connect5Text;
         return answer.c_str();
     }
 };

@@ -26,6 +26,7 @@ struct FakeLibraryState {
     std::vector<std::string> trtExports;  // which of the two each call went to
     std::string connect5Text;
     std::string zoneText; // the answer to the place zone query
+    std::string localNameText; // the answer to a query of a name_xx column
     std::string ccText;   // the answer to the place country query
     // "nuro_times" answers trtText (its times also as seconds) and these two sunnah times.
     bool timesPresent = true;

@@ -155,12 +155,12 @@ protected:
                         {"T_ZONE", "1.000"},           {"p_dho", "7"}, {"SUMMER", "1"}, {"val1", "401"},
                         {"val2", "1031"},              {"ASER", "HANFAI"}};
     }
-    int Run(const std::vector<std::string>& args)
+    int Run(const std::vector<std::string>& args, std::string_view environmentLocale = {})
     {
         out.clear();
         err.clear();
         std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-        return times::Run(args, profile, *calc, out, err);
+        return times::Run(args, profile, *calc, out, err, SystemZoneRules(), environmentLocale);
     }
     std::vector<TrtArguments> Calls()
     {
@@ -208,6 +208,65 @@ TEST_F(TimesRunTest, TablePassesEachDateAndTheSummerRulePerDay)
         EXPECT_EQ(calls[i].day, days[i]);
         EXPECT_EQ(calls[i].additions[kDhohur], dhohur[i]);
     }
+}
+
+// The day text and the table read in the language --lang or else the environment names, the place
+// as the database writes it in that language; the machine formats stay as they are in every
+// language but for the place, and the times keep their ASCII digits everywhere.
+TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* environment;
+        const char* out;
+        const char* localName = "Tunus*"; // what the database's column for the language holds
+    } rows[] = {
+        {{"--date", "2025-10-30", "--days", "2", "--lang", "tr"}, "",
+         "Tunus\n"
+         "Tarih       İmsak     Güneş     Öğle      İkindi    Akşam     Yatsı     Hicri\n"
+         "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Cemaziyelevvel 1447\n"
+         "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Cemaziyelevvel 1447\n"
+         "Yüksek enlem: gecenin yarısı\n"},
+        {{"--date", "2025-10-30"}, "de_DE.UTF-8",
+         "Tunis, Tunisia  2025-10-30\n"
+         "Fadschr        04:31:00\n"
+         "Sonnenaufgang  06:05:00\n"
+         "Dhuhr          12:40:00\n"
+         "Asr            16:05:00\n"
+         "Maghrib        19:15:00\n"
+         "Ischa          20:45:00\n"
+         "Hidschri       8. Dschumada I 1447\n"
+         "Hohe Breiten: Mitte der Nacht\n"},
+        {{"--date", "2025-10-30", "--lang", "en"}, "tr_TR.UTF-8",
+         "Tunis, Tunisia  2025-10-30\n"
+         "Fajer     04:31:00\n"
+         "Shuroq    06:05:00\n"
+         "Dhohur    12:40:00\n"
+         "Aser      16:05:00\n"
+         "Maghereb  19:15:00\n"
+         "Isha      20:45:00\n"
+         "Hijri     8 Jumada I 1447\n"
+         "High latitudes: middle of the night\n"},
+        {{"--date", "2025-10-30", "--format", "csv"}, "tr_TR.UTF-8",
+         "Place,Date,Fajer,Shuroq,Dhohur,Aser,Maghereb,Isha\r\n"
+         "Tunus,2025-10-30,04:31:00,06:05:00,12:40:00,16:05:00,19:15:00,20:45:00\r\n"},
+        {{"--date", "2025-10-30", "--days", "1", "--lang", "fa"}, "",
+         "Tunis, Tunisia\n"
+         "تاریخ       صبح         طلوع آفتاب  ظهر         عصر         مغرب        عشا         قمری\n"
+         "2025-10-30  04:31:00    06:05:00    12:40:00    16:05:00    19:15:00    20:45:00    8 جمادی‌الاول 1447\n"
+         "عرض‌های بالا: نیمهٔ شب\n", ""},
+        {{"--date", "2025-10-30"}, "C.UTF-8", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.environment);
+        FakeLibrary::Instance().With([&](FakeLibraryState& s) { s.localNameText = row.localName; });
+        ASSERT_EQ(Run(row.args, row.environment), 0) << err;
+        if (row.out)
+            EXPECT_EQ(out, row.out);
+        else
+            EXPECT_EQ(out.substr(0, 32), "Tunis, Tunisia  2025-10-30\nFajer") << "an unknown language is English";
+    }
+    EXPECT_EQ(Run({"--lang", "xx"}), times::kExitUsage);
 }
 
 // The last line names the rule the times were computed with, which is HIGH_LAT's only where the

@@ -13,6 +13,7 @@
 #include "schedule/Schedule.h"
 #include "shell/MainWindowRules.h"
 #include "shell/ShellTemplates.h"
+#include "shell/PrayerGlance.h"
 #include "shell/TrayCompanion.h"
 
 #include <QAccessible>
@@ -293,4 +294,57 @@ TEST(ArabicInterface, TooltipAndReminderSpeakTheInterfaceLanguage)
         EXPECT_EQ(QString::fromStdString(tip.nextLine).isRightToLeft(), row.catalogue);
         QCoreApplication::removeTranslator(&arabic);
     }
+}
+
+// Each language's tooltip and Hijri strip as the running program puts them together: the catalogue's
+// words, numbers bound to their units, the Hijri month in the language, and Persian and Bengali
+// digits where those locales write them (the time boxes and the settings keep ASCII digits).
+TEST(EveryInterface, TooltipAndHijriStripReadInTheReadersLanguage)
+{
+    TimeTable table{};
+    const char* times[] = {"05:47:00", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "18:35:00"};
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        std::strncpy(table[i].data(), times[i], kSlotSize - 1);
+    const struct {
+        const char* lang;
+        const char* locale;
+        const char* line;
+        const char* hijri;
+    } rows[] = {
+        {"tr", "tr_TR", "İkindi 14:45 · 1\u00a0sa\u00a012\u00a0dk kaldı", "1 Ramazan 1447"},
+        {"id", "id_ID", "Asar 14:45 · 1\u00a0j\u00a012\u00a0mnt lagi", "1 Ramadan 1447"},
+        {"de", "de_DE", "Asr 14:45 · in 1\u00a0Std.\u00a012\u00a0Min.", "1. Ramadan 1447"},
+        {"ur", "ur_PK", "عصر 14:45 · 1\u00a0گھنٹے\u00a012\u00a0منٹ میں", "1 رمضان 1447"},
+        {"fa", "fa_IR", "عصر ۱۴:۴۵ · ۱\u00a0ساعت\u00a0و\u00a0۱۲\u00a0دقیقه دیگر", "۱ رمضان ۱۴۴۷"},
+        {"bn", "bn_BD", "আসর ১৪:৪৫ · ১\u00a0ঘণ্টা\u00a0১২\u00a0মিনিট পর", "১ রমজান ১৪৪৭"},
+    };
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings().English = true; // the Hijri strip follows the interface under the English labels
+    }
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lang);
+        QTranslator catalogue;
+        ASSERT_TRUE(catalogue.load(QStringLiteral(":/i18n/nuro_%1.qm").arg(QLatin1String(row.lang))));
+        QCoreApplication::installTranslator(&catalogue);
+        TrayTip tip;
+        std::string hijri;
+        PrayerGlance::Wiring w;
+        w.table = [&] { return table; };
+        w.fajerOn = [](const LocalDate&) { return std::string("05:48:00"); };
+        w.today = [] { return LocalDate{2026, 18, 2}; };
+        w.nowSeconds = [] { return 13 * 3600 + 33 * 60 + 20; };
+        w.showTip = [&](const TrayTip& t) { tip = t; };
+        w.markTimeBox = [](int) {};
+        w.showHijri = [&](const std::string& text) { hijri = text; };
+        w.words = InterfaceGlanceWords;
+        w.readingLocale = [&] { return std::string(row.locale); };
+        PrayerGlance glance(w);
+        glance.Update();
+        EXPECT_EQ(tip.nextLine, row.line);
+        EXPECT_EQ(hijri, row.hijri);
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().English = false;
 }
