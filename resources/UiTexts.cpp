@@ -55,6 +55,10 @@ constexpr MarkedText kMarked[] = {
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: no place library")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: unreadable database")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: not in the database")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Find a place")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Locate me")},
+    // Under the place: %1 the direction of the Kaaba in degrees from true north, %2 the kilometres.
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Qibla: %1° from true north, %2 km")},
 
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Expert")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Addition(Mn)")},
@@ -136,6 +140,8 @@ constexpr MarkedText kMarked[] = {
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 min")},
     // The reminder's title: %1 the prayer's name, %2 the minutes left as "%1 min" gives them.
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 in %2")},
+    // Over the next prayer while the shipped default place is in use: %1 that place.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Place not chosen yet: %1")},
 
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
@@ -233,6 +239,14 @@ constexpr AccessibleText kAccessible[] = {
     {2, 133, QT_TRANSLATE_NOOP("Accessible", "Modify"),
      QT_TRANSLATE_NOOP("Accessible", "Keeps the values and computes the times anew")},
     {2, 155, QT_TRANSLATE_NOOP("Accessible", "OK"), QT_TRANSLATE_NOOP("Accessible", "Closes the dialog")},
+    {2, 140, QT_TRANSLATE_NOOP("Accessible", "Find a place"),
+     QT_TRANSLATE_NOOP("Accessible", "Type a place's name; arrows choose a match, Enter takes it")},
+    {2, 142, QT_TRANSLATE_NOOP("Accessible", "Matching places"),
+     QT_TRANSLATE_NOOP("Accessible", "The best matches, largest first; Enter takes the place")},
+    {2, 144, QT_TRANSLATE_NOOP("Accessible", "Locate me"),
+     QT_TRANSLATE_NOOP("Accessible", "Asks the desktop for your position once and offers the nearest places")},
+    {2, 143, QT_TRANSLATE_NOOP("Accessible", "Qibla"),
+     QT_TRANSLATE_NOOP("Accessible", "Direction of the Kaaba from the place")},
 
     // Expert (3): each prayer's minutes, and whether they are taken away or added.
     {3, 103, QT_TRANSLATE_NOOP("Accessible", "Fajer minutes"),

@@ -46,6 +46,7 @@ struct GlanceWords {
     // name, the time left "H:MM".
     std::string labelNext = "%1 %2";
     std::string labelLeft = "%1 \u2212%2";
+    std::string placeNotChosen = "Place not chosen yet: %1"; // the shipped default place in use
 
     // Every translatable text, for the translation of them all and the catalogue's check.
     template <typename Visit>
@@ -53,7 +54,8 @@ struct GlanceWords {
     {
         for (std::string& name : names)
             visit(name);
-        for (std::string* pattern : {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle})
+        for (std::string* pattern :
+             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &placeNotChosen})
             visit(*pattern);
     }
 };

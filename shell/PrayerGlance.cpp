@@ -1,5 +1,7 @@
 #include "shell/PrayerGlance.h"
 
+#include "places/Places.h"
+
 #include "core/HijriDate.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
@@ -62,8 +64,14 @@ void PrayerGlance::Update()
     const std::int32_t now = w_.nowSeconds();
     const AppSettings s = SnapshotSettings();
     const std::string locale = w_.readingLocale ? w_.readingLocale() : std::string();
-    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{},
-                              TrayLabelModeOf(s.extra.TRAY_LABEL));
+    const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words, TrayLabelModeOf(s.extra.TRAY_LABEL));
+    // Until the user chooses a place, the tip says whose times these are.
+    if (places::PlaceNotChosen()) {
+        const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
+        tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
+        tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
+    }
     tip.nextLine = ReadingDigits(tip.nextLine, locale);
     tip.body = ReadingDigits(tip.body, locale);
     tip.label.text = ReadingDigits(tip.label.text, locale);

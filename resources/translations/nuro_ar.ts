@@ -599,6 +599,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>كل تنبيه يرفع أيضًا إشعارًا على سطح المكتب يبقى حتى يُغلق</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>ابحث عن مكان</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>اكتب اسم المكان؛ تختار الأسهم إحدى النتائج ويأخذها مفتاح الإدخال</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>الأماكن المطابقة</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>أفضل النتائج، الأكبر أولاً؛ يأخذ مفتاح الإدخال المكان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>حدّد موقعي</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>يسأل سطح المكتب عن موقعك مرة واحدة ويعرض أقرب الأماكن</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>القبلة</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>اتجاه الكعبة من المكان</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -645,6 +677,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 بعد %2</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>لم يُختر المكان بعد: %1</translation>
     </message>
 </context>
 <context>
@@ -843,6 +879,18 @@
     <message>
         <source>Place not found: not in the database</source>
         <translation>المكان غير موجود: ليس في قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>ابحث عن مكان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>حدّد موقعي</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>القبلة: %1° من الشمال الحقيقي، %2 كم</translation>
     </message>
 </context>
 <context>

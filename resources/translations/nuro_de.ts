@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>Jeder Alarm zeigt auch eine Desktop-Benachrichtigung, die bleibt, bis sie geschlossen wird</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Ort suchen</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Ortsnamen tippen; die Pfeile wählen einen Treffer, Enter übernimmt ihn</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Gefundene Orte</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Die besten Treffer, der größte zuerst; Enter übernimmt den Ort</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Mich finden</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Fragt den Desktop einmal nach Ihrer Position und bietet die nächsten Orte an</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Qibla</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Richtung der Kaaba vom Ort aus</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Ort noch nicht gewählt: %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>Ort nicht gefunden: nicht in der Datenbank</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Ort suchen</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Mich finden</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Qibla: %1° von geografisch Nord, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Orte: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, geändert</translation>
     </message>
 </context>
 <context>

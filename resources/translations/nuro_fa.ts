@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>هر هشدار یک اعلان میزکار نیز نشان می‌دهد که تا بسته شدن می‌ماند</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جستجوی مکان</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>نام مکان را بنویسید؛ پیکان‌ها یکی از نتایج را برمی‌گزینند و اینتر آن را می‌گیرد</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>مکان‌های یافته</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>بهترین نتایج، بزرگ‌ترین نخست؛ اینتر مکان را می‌گیرد</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>مکان من</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>یک بار موقعیت شما را از میزکار می‌پرسد و نزدیک‌ترین مکان‌ها را نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>قبله</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>جهت کعبه از این مکان</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1، %2 دیگر</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>مکان هنوز برگزیده نشده: %1</translation>
     </message>
 </context>
 <context>
@@ -847,6 +883,18 @@
         <source>Place not found: not in the database</source>
         <translation>مکان پیدا نشد: در پایگاه داده نیست</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جستجوی مکان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>مکان من</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>قبله: %1° از شمال حقیقی، %2 کیلومتر</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -944,6 +992,14 @@
     <message>
         <source>OK</source>
         <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مکان‌ها: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، تغییر یافته</translation>
     </message>
 </context>
 <context>

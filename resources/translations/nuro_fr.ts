@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>Chaque alerte affiche aussi une notification du bureau qui reste jusqu&apos;à sa fermeture</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Chercher un lieu</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Tapez le nom d&apos;un lieu ; les flèches choisissent un résultat, Entrée le prend</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Lieux trouvés</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Les meilleurs résultats, le plus grand d&apos;abord ; Entrée prend le lieu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Me localiser</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Demande une fois votre position au bureau et propose les lieux les plus proches</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Qibla</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Direction de la Kaaba depuis le lieu</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 dans %2</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Lieu pas encore choisi : %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>Lieu introuvable&#xa0;: absent de la base</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Chercher un lieu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Me localiser</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Qibla : %1° depuis le nord vrai, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Lieux : GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, modifié</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>Setiap peringatan juga memunculkan notifikasi desktop yang tetap ada sampai ditutup</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Ketik nama tempat; panah memilih hasil, Enter mengambilnya</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Tempat yang cocok</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Hasil terbaik, yang terbesar dahulu; Enter mengambil tempat itu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Temukan lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Menanyakan posisi Anda kepada desktop sekali dan menawarkan tempat terdekat</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kiblat</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Arah Ka&apos;bah dari tempat ini</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 %2 lagi</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Tempat belum dipilih: %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>Tempat tak ada di basis data</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Temukan lokasi saya</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kiblat: %1° dari utara sejati, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah</translation>
     </message>
 </context>
 <context>

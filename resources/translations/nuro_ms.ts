@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>Setiap amaran juga memaparkan pemberitahuan desktop yang kekal sehingga ditutup</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Taip nama tempat; anak panah memilih hasil, Enter mengambilnya</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Tempat yang sepadan</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Hasil terbaik, yang terbesar dahulu; Enter mengambil tempat itu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Cari lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Bertanya kedudukan anda kepada desktop sekali dan menawarkan tempat terdekat</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kiblat</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Arah Kaabah dari tempat ini</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 dalam %2</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Tempat belum dipilih: %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>Tak dijumpai: tiada dalam pangkalan data</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Cari lokasi saya</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kiblat: %1° dari utara benar, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah suai</translation>
     </message>
 </context>
 <context>

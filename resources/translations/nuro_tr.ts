@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>Her uyarı ayrıca kapatılana kadar kalan bir masaüstü bildirimi gösterir</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Yer ara</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Bir yer adı yazın; oklar bir sonucu seçer, Enter onu alır</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Eşleşen yerler</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>En iyi sonuçlar, en büyüğü önce; Enter yeri alır</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Konumumu bul</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Masaüstüne konumunuzu bir kez sorar ve en yakın yerleri sunar</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kıble</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Yerden Kâbe&apos;nin yönü</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 vaktine %2 kaldı</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Yer henüz seçilmedi: %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>Yer bulunamadı: veritabanında yok</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Yer ara</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Konumumu bul</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kıble: gerçek kuzeyden %1°, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Yerler: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, değiştirildi</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,38 @@
         <source>Each alert also raises a desktop notification that stays until dismissed</source>
         <translation>ہر الرٹ ڈیسک ٹاپ اطلاع بھی دکھاتا ہے جو بند کرنے تک رہتی ہے</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جگہ تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>جگہ کا نام لکھیں؛ تیر کسی نتیجے کو چنتے ہیں، انٹر اسے لیتا ہے</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>ملتی جلتی جگہیں</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>بہترین نتائج، سب سے بڑی پہلے؛ انٹر جگہ لیتا ہے</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>میرا مقام</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>ڈیسک ٹاپ سے ایک بار آپ کا مقام پوچھتا ہے اور قریب ترین جگہیں دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>قبلہ</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>جگہ سے کعبہ کی سمت</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -647,6 +679,10 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 %2 میں</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>جگہ ابھی نہیں چنی گئی: %1</translation>
     </message>
 </context>
 <context>
@@ -846,6 +882,18 @@
         <source>Place not found: not in the database</source>
         <translation>مقام نہیں ملا: ڈیٹا بیس میں نہیں</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جگہ تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>میرا مقام</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>قبلہ: %1° حقیقی شمال سے، %2 کلومیٹر</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -943,6 +991,14 @@
     <message>
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مقامات: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، ترمیم شدہ</translation>
     </message>
 </context>
 <context>

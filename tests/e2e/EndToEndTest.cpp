@@ -616,8 +616,9 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
     Window config = WaitForWindow("       Config");
     ASSERT_NE(config, 0u) << "Options / Config opens the Config dialog";
 
-    // The place list, sorted: "Sfax, Tunisia" is its first entry. A double-click takes it.
-    ClickAt(config, 310 + 60, 10 + 8, 2);
+    // The place list, sorted, under the place search: "Sfax, Tunisia" is its first entry. A double-click
+    // takes it.
+    ClickAt(config, 330 + 60, 46 + 8, 2);
     EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "the main frame is titled with the chosen place";
     // OK, the check-mark button at (183, 125) dialog units of the System font, two pixels a unit.
     ClickAt(config, 2 * 183 + 28, 2 * 125 + 16);
