@@ -71,6 +71,12 @@ NURO_EXPORT const char* trt_hl(int32_t year, int32_t month, int32_t day,
 NURO_EXPORT const char* connect5(const char* database, const char* user, const char* password,
                                  const char* sql, const char* const* columns);
 
+/* Up to maxRows (1..100) rows of a query or search on the place database, each a '*'-ended field list
+ * followed by '\n' ("" when there is none or the query is refused); no field holds '*' or '\n'. The
+ * arguments and the lifetime rule are connect5's. data/README.md lists the tables and the statements
+ * admitted. */
+NURO_EXPORT const char* connect5_rows(const char* database, const char* user, const char* password,
+                                      const char* sql, const char* const* columns, int32_t maxRows);
 /* ---- Named calculation methods ------------------------------------------------------------------
  *
  * nuro_times computes one local day from a nuro_query: the day, the place, the user's choices and a
@@ -203,6 +209,8 @@ typedef const char* (*nuro_trt_hl_fn)(int32_t, int32_t, int32_t, int32_t, int32_
                                       int32_t);
 typedef const char* (*nuro_connect5_fn)(const char*, const char*, const char*, const char*,
                                         const char* const*);
+typedef const char* (*nuro_connect5_rows_fn)(const char*, const char*, const char*, const char*,
+                                             const char* const*, int32_t);
 typedef const char* (*nuro_times_fn)(const nuro_query*, nuro_result*);
 typedef const char* (*nuro_method_id_fn)(int32_t);
 typedef int32_t (*nuro_method_get_fn)(const char*, nuro_method*);

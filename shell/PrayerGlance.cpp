@@ -1,5 +1,7 @@
 #include "shell/PrayerGlance.h"
 
+#include "places/Places.h"
+
 #include "core/HijriDate.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
@@ -61,15 +63,24 @@ void PrayerGlance::Update()
         tomorrowFajer_ = w_.fajerOn(NextDay(today));
     }
     const std::int32_t now = w_.nowSeconds();
+    const AppSettings s = SnapshotSettings();
     const std::string locale = w_.readingLocale ? w_.readingLocale() : std::string();
-    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, w_.words ? w_.words() : GlanceWords{});
+    const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words, TrayLabelModeOf(s.extra.TRAY_LABEL));
+    // Until the user chooses a place, the tip says whose times these are.
+    if (places::PlaceNotChosen()) {
+        const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
+        tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
+        tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
+    }
     tip.nextLine = ReadingDigits(tip.nextLine, locale);
     tip.body = ReadingDigits(tip.body, locale);
+    tip.label.text = ReadingDigits(tip.label.text, locale);
+    tip.label.guide = ReadingDigits(tip.label.guide, locale);
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
     w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
-    const AppSettings s = SnapshotSettings();
     const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
     // The Arabic labels read the date in Arabic; the English ones in the interface's language,
     // which under an Arabic interface stays English as the labels are.

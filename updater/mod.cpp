@@ -1,4 +1,5 @@
-// mod: applies one UPDATE of the place table to the user's copy of the place database.
+// mod: applies one UPDATE of the place table to the user's own place database, which holds only the
+// places the user changed (an earlier release's whole copy is updated as it stands).
 // Exit 0 when applied, 2 with one line on standard error otherwise.
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -6,10 +7,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "DataPath.h"
+#include "PlaceTable.h"
 #include "StatementGuard.h"
 #include "UpdateCheck.h"
 
@@ -38,27 +40,83 @@ bool makeDirs(const std::string& dir) {
     return true;
 }
 
-// The first change of a user starts from the installed places; written aside, then linked into place
-// so that a half-copied file is never taken for the database, and only if no copy stands there yet:
-// a second mod copying at the same moment must not replace the first one's copy and its change.
-bool copyFile(const std::string& from, const std::string& to) {
+// The user's database starts empty; made aside, then linked into place so that a half-made file is
+// never taken for it, and only if none stands there yet: a second mod making one at the same moment must
+// not replace the first one's and its change.
+bool createStore(const std::string& to) {
     const std::string tmp = to + ".part." + std::to_string(::getpid());
-    {
-        std::ifstream in(from, std::ios::binary);
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!in || !out) return false;
-        out << in.rdbuf();
-        out.flush();
-        if (!out) {
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    bool linked = ::link(tmp.c_str(), to.c_str()) == 0 || errno == EEXIST;
-    // A file system without hard links: a rename, taken only while no copy stands there yet.
-    if (!linked && !nuro::paths::fileExists(to)) linked = std::rename(tmp.c_str(), to.c_str()) == 0;
+    std::remove(tmp.c_str());
+    sqlite3* db = nullptr;
+    const std::string schema = std::string("PRAGMA journal_mode=DELETE;") + nuro::paths::kCreatePlaceTable +
+                               nuro::paths::kAddZoneColumn + nuro::paths::kAddPlaceColumns;
+    const bool made = sqlite3_open(tmp.c_str(), &db) == SQLITE_OK &&
+                      sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    bool linked = made && (::link(tmp.c_str(), to.c_str()) == 0 || errno == EEXIST);
+    // A file system without hard links: a rename, taken only while no database stands there yet.
+    if (made && !linked && !nuro::paths::fileExists(to)) linked = std::rename(tmp.c_str(), to.c_str()) == 0;
     std::remove(tmp.c_str());
     return linked;
+}
+
+std::string quoted(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+// Copies the installed row of the place the statement names into the user's database, in the columns both
+// have; false when the installed database has no such place.
+bool copyInstalledRow(sqlite3* store, const std::string& installed, const std::string& statement) {
+    std::string name = nuro::paths::trailingPlaceName(statement);
+    if (name.empty()) return false;
+    sqlite3* from = nullptr;
+    if (sqlite3_open_v2(installed.c_str(), &from, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(from);
+        return false;
+    }
+    sqlite3_stmt* row = nullptr;
+    sqlite3_prepare_v2(from, "select * from nuro where nom=?", -1, &row, nullptr);
+    bool found = false;
+    // The name as it stands between the quotes, else with its doubled quotes read as SQL reads them.
+    for (int attempt = 0; attempt < 2 && row && !found; ++attempt) {
+        if (attempt == 1) {
+            for (std::size_t at = name.find("''"); at != std::string::npos; at = name.find("''", at + 1))
+                name.erase(at, 1);
+        }
+        sqlite3_reset(row);
+        sqlite3_bind_text(row, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+        found = sqlite3_step(row) == SQLITE_ROW;
+    }
+    bool copied = false;
+    if (found) {
+        std::string have = ",";
+        sqlite3_stmt* info = nullptr;
+        sqlite3_prepare_v2(store, "select name from pragma_table_info('nuro')", -1, &info, nullptr);
+        while (info && sqlite3_step(info) == SQLITE_ROW)
+            have += std::string(reinterpret_cast<const char*>(sqlite3_column_text(info, 0))) + ",";
+        sqlite3_finalize(info);
+        std::string cols, marks;
+        std::vector<int> fromColumns;
+        for (int c = 0; c < sqlite3_column_count(row); ++c) {
+            const std::string col = sqlite3_column_name(row, c);
+            if (have.find("," + col + ",") == std::string::npos) continue;
+            cols += (cols.empty() ? "" : ",") + quoted(col);
+            marks += marks.empty() ? "?" : ",?";
+            fromColumns.push_back(c);
+        }
+        sqlite3_stmt* ins = nullptr;
+        const std::string sql = "insert or ignore into nuro(" + cols + ") values (" + marks + ")";
+        if (sqlite3_prepare_v2(store, sql.c_str(), -1, &ins, nullptr) == SQLITE_OK) {
+            for (std::size_t i = 0; i < fromColumns.size(); ++i)
+                sqlite3_bind_value(ins, static_cast<int>(i) + 1, sqlite3_column_value(row, fromColumns[i]));
+            copied = sqlite3_step(ins) == SQLITE_DONE;
+        }
+        sqlite3_finalize(ins);
+    }
+    sqlite3_finalize(row);
+    sqlite3_close(from);
+    return copied;
 }
 
 }  // namespace
@@ -75,10 +133,10 @@ int main(int argc, char** argv) {
     const std::string userDir = nuro::paths::perUserDataDir();
     if (userDir.empty()) return fail("no per-user data directory (HOME is not set)");
     const std::string target = userDir + "/data.ar";
+    const std::string installed = nuro::paths::installedDataDir(executableDir()) + "/data.ar";
     if (!nuro::paths::fileExists(target)) {
-        const std::string installed = nuro::paths::installedDataDir(executableDir()) + "/data.ar";
         if (!nuro::paths::fileExists(installed)) return fail("no place database at " + installed);
-        if (!makeDirs(userDir) || !copyFile(installed, target)) return fail("cannot copy the database to " + target);
+        if (!makeDirs(userDir) || !createStore(target)) return fail("cannot create the database " + target);
     }
 
     sqlite3* db = nullptr;
@@ -100,7 +158,12 @@ int main(int argc, char** argv) {
     std::string reason;
     sqlite3_stmt* stmt = nuro::paths::prepareGuarded(db, statement, nuro::paths::StatementKind::UpdatePlaces, &reason);
     if (!stmt) return finish(2, "refused: " + reason);
-    const int rc = sqlite3_step(stmt);
+    int rc = sqlite3_step(stmt);
+    // A place's first change: its installed row joins the user's places, then takes the change.
+    if (rc == SQLITE_DONE && sqlite3_changes(db) == 0 && copyInstalledRow(db, installed, statement)) {
+        sqlite3_reset(stmt);
+        rc = sqlite3_step(stmt);
+    }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE) return finish(2, std::string("update failed: ") + sqlite3_errmsg(db));
     // Reporting success for a statement that matched no place would hide a lost edit.

@@ -1,8 +1,9 @@
-// The "connect5" export: one read-only lookup in the place database.
+// The "connect5" and "connect5_rows" exports: read-only lookups and searches in the place database.
 #include <dlfcn.h>
 #include <sqlite3.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,27 @@ std::vector<std::string> requestedColumns(const char* const* columns) {
     return names;
 }
 
+constexpr int kMaxRows = 100;
+
+void appendRow(std::string& out, sqlite3_stmt* stmt, const std::vector<std::string>& names) {
+    const int n = sqlite3_column_count(stmt);
+    if (names.empty()) {
+        for (int c = 0; c < n; ++c) appendField(out, sqlite3_column_text(stmt, c));
+        return;
+    }
+    for (const std::string& name : names) {
+        const unsigned char* text = nullptr;
+        for (int c = 0; c < n; ++c) {
+            const char* cn = sqlite3_column_name(stmt, c);
+            if (cn && strcasecmp(cn, name.c_str()) == 0) {
+                text = sqlite3_column_text(stmt, c);
+                break;
+            }
+        }
+        appendField(out, text);
+    }
+}
+
 // A file that is no database, a damaged one or one without the place table: SQLite says so when the
 // statement is prepared (opening is lazy).
 bool damagedDatabase(sqlite3* db) {
@@ -59,52 +81,58 @@ void reportDamaged(const std::string& path, const std::string& why) {
                      path.c_str(), why.c_str());
 }
 
-std::string queryFile(const std::string& path, const char* sql, const char* const* columns, std::string* damaged) {
+// Up to maxRows rows, each ended by a line feed when several may come; false when the database cannot
+// be opened or refuses the statement.
+bool runOn(const std::string& path, const char* sql, const std::vector<std::string>& names, int maxRows,
+           std::string* out, std::string* damaged = nullptr) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         if (damaged) *damaged = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
-        return {};
+        return false;
     }
     nuro::paths::limitConnection(db);
-    std::string reason, row;
+    std::string reason;
     sqlite3_stmt* stmt = nuro::paths::prepareGuarded(db, sql, nuro::paths::StatementKind::SelectPlaces, &reason);
     if (!stmt && damaged && damagedDatabase(db)) *damaged = sqlite3_errmsg(db);
-    if (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-        const int n = sqlite3_column_count(stmt);
-        const std::vector<std::string> names = requestedColumns(columns);
-        if (names.empty()) {
-            for (int c = 0; c < n; ++c) appendField(row, sqlite3_column_text(stmt, c));
-        } else {
-            for (const std::string& name : names) {
-                const unsigned char* text = nullptr;
-                for (int c = 0; c < n; ++c) {
-                    const char* cn = sqlite3_column_name(stmt, c);
-                    if (cn && strcasecmp(cn, name.c_str()) == 0) {
-                        text = sqlite3_column_text(stmt, c);
-                        break;
-                    }
-                }
-                appendField(row, text);
-            }
-        }
+    for (int r = 0; stmt && r < std::max(maxRows, 1) && sqlite3_step(stmt) == SQLITE_ROW; ++r) {
+        appendRow(*out, stmt, names);
+        if (maxRows > 0) *out += '\n';
     }
+    const bool ran = stmt != nullptr;
     sqlite3_finalize(stmt);
     sqlite3_close(db);
-    return row;
+    return ran;
 }
 
-std::string runQuery(const char* database, const char* sql, const char* const* columns) {
+// The installed database is read in place. The user's own database holds the places the user changed
+// (or, made by an earlier release, a whole copy of the place table): a place lookup asks it first, and
+// the installed one when it has no such row or cannot answer the statement (a column it lacks).
+std::string runQuery(const char* database, const char* sql, const char* const* columns, int maxRows) {
     if (!database || !sql) return {};
-    const std::string dir = libraryDir();
-    const std::string path = nuro::paths::resolveDataFile(database, dir);
-    const std::string installed = nuro::paths::installedDataDir(dir) + "/" + database;
-    if (path == installed || std::strchr(database, '/')) return queryFile(path, sql, columns, nullptr);
-    std::string damaged;
-    std::string row = queryFile(path, sql, columns, &damaged);
-    if (damaged.empty()) return row;
-    reportDamaged(path, damaged);
-    return queryFile(installed, sql, columns, nullptr);
+    const std::vector<std::string> names = requestedColumns(columns);
+    std::string out;
+    const std::string name(database);
+    if (name.find('/') != std::string::npos) {
+        runOn(name, sql, names, maxRows, &out);
+        return out;
+    }
+    const std::string userDir = nuro::paths::perUserDataDir();
+    const std::string user = userDir.empty() ? std::string() : userDir + "/" + name;
+    const bool hasUser = !user.empty() && nuro::paths::fileExists(user);
+    const std::string installed = nuro::paths::installedDataDir(libraryDir()) + "/" + name;
+    if (hasUser && nuro::paths::isPlaceLookup(sql)) {
+        std::string damaged;
+        if (runOn(user, sql, names, maxRows, &out, &damaged) && !out.empty()) return out;
+        if (!damaged.empty()) reportDamaged(user, damaged);
+        out.clear();
+    }
+    if (!nuro::paths::fileExists(installed)) {
+        if (hasUser) runOn(user, sql, names, maxRows, &out);
+        return out;
+    }
+    runOn(installed, sql, names, maxRows, &out);
+    return out;
 }
 
 }  // namespace
@@ -113,6 +141,14 @@ extern "C" NURO_EXPORT const char* connect5(const char* database, const char* /*
                                             const char* sql, const char* const* columns) {
     // SQLite has no accounts: the fixed user and password the program sends are accepted as they are.
     thread_local std::string result;
-    result = runQuery(database, sql, columns);
+    result = runQuery(database, sql, columns, 0);
+    return result.c_str();
+}
+
+extern "C" NURO_EXPORT const char* connect5_rows(const char* database, const char* /*user*/,
+                                                 const char* /*password*/, const char* sql,
+                                                 const char* const* columns, int32_t maxRows) {
+    thread_local std::string result;
+    result = runQuery(database, sql, columns, std::clamp<int32_t>(maxRows, 1, kMaxRows));
     return result.c_str();
 }

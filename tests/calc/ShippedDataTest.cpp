@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -128,6 +129,112 @@ TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow) {
         else
             EXPECT_DOUBLE_EQ(std::strtod(value.c_str(), nullptr), std::strtod(f[field].c_str(), nullptr)) << key;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Rows of a query through the library, each row's first field.
+std::vector<std::string> firstFields(const std::string& sql, int maxRows = 10) {
+    const char* const columns[] = {"2", "nom", nuro::test::kColumnWork};
+    const std::string rows = connect5_rows("data.ar", "user", "qvx", sql.c_str(), columns, maxRows);
+    std::vector<std::string> out;
+    for (std::size_t start = 0, nl; (nl = rows.find('\n', start)) != std::string::npos; start = nl + 1)
+        out.push_back(splitFields(rows.substr(start, nl - start)).at(0));
+    return out;
+}
+
+std::string searchSql(const std::string& match, int limit = 10) {
+    return "select nuro.nom from nuro_search join nuro on nuro.rowid = nuro_search.rowid where nuro_search match '" +
+           match + "' order by nuro_search.rowid limit " + std::to_string(limit);
+}
+
+// Towns beside another clock, each with the zone its people keep: the largest place of the name in the
+// country (and region, where the name repeats across a border inside one country).
+TEST_F(ShippedData, BorderTownsKeepTheirOwnClock) {
+    struct Town {
+        const char *name, *cc, *region, *zone;
+    };
+    const Town towns[] = {
+        {"Nogales", "MX", "Sonora", "America/Hermosillo"},     {"Nogales", "US", "Arizona", "America/Phoenix"},
+        {"Tijuana", "MX", "", "America/Tijuana"},              {"El Paso", "US", "Texas", "America/Denver"},
+        {"Ciudad Juarez", "MX", "", "America/Ciudad_Juarez"},  {"Kashgar", "CN", "", "Asia/Urumqi"},
+        {"Hebron", "PS", "", "Asia/Hebron"},                   {"Denpasar", "ID", "", "Asia/Makassar"},
+        {"Ambon", "ID", "", "Asia/Jayapura"},                  {"Tomsk", "RU", "", "Asia/Tomsk"},
+        {"Lloydminster", "CA", "", "America/Edmonton"},        {"Maoming", "CN", "", "Asia/Shanghai"},
+        {"Zhanjiang", "CN", "", "Asia/Shanghai"},              {"Coyhaique", "CL", "", "America/Coyhaique"},
+        {"West Wendover", "US", "", "America/Denver"},         {"Vincennes", "US", "Indiana", "America/Indiana/Vincennes"},
+        {"Ciudad Rio Bravo", "MX", "", "America/Matamoros"},   {"Mbamba Bay", "TZ", "", "Africa/Dar_es_Salaam"},
+        {"Jerusalem", "IL", "", "Asia/Jerusalem"},             {"Tunis", "TN", "", "Africa/Tunis"},
+    };
+    for (const Town& t : towns) {
+        std::string sql = std::string("select zone from nuro where asciiname='") + t.name + "' and cc='" + t.cc + "'";
+        if (*t.region) sql += std::string(" and region='") + t.region + "'";
+        sql += " order by rowid limit 1";
+        const char* const columns[] = {"2", "zone", nuro::test::kColumnWork};
+        EXPECT_EQ(connect5("data.ar", "user", "qvx", sql.c_str(), columns), std::string(t.zone) + "*") << t.name;
+    }
+    // The old labels find the mended rows, with the standard offset of the mended zone.
+    EXPECT_EQ(splitFields(row("Ciudad Juarez, Mexico")).at(9), "-7.0");
+    EXPECT_EQ(splitFields(row("Maoming, China")).at(9), "8.0");
+}
+
+// What a user types, as the search table's match text, and the place that must come first.
+TEST_F(ShippedData, SearchFindsWordsAccentsAndOtherScripts) {
+    struct Search {
+        const char *match, *first;
+    };
+    const Search searches[] = {
+        {"\"zurich\"*", "Zurich, Switzerland"},     {"\"zürich\"*", "Zurich, Switzerland"},
+        {"\"sao\"* \"p\"*", "Sao Paulo, Brazil"},   {"\"são\"* \"paulo\"*", "Sao Paulo, Brazil"},
+        {"\"تونس\"*", "Tunis, Tunisia"},             {"\"صفاقس\"", "Sfax, Tunisia"},
+        {"\"makkah\"*", "Makkah, Saudi Arabia"},    {"\"مكه\"", "Makkah, Saudi Arabia"},
+        {"\"lodz\"", "Lodz, Poland"},               {"\"łódź\"", "Lodz, Poland"},
+        {"\"london\"*", "London, United Kingdom"},  {"\"s\"*", "Shanghai, China"},
+        {"\"springfield\"", "Springfield, Missouri, United States"},
+    };
+    for (const Search& s : searches) {
+        const auto found = firstFields(searchSql(s.match));
+        ASSERT_FALSE(found.empty()) << s.match;
+        EXPECT_EQ(found.front(), s.first) << s.match;
+    }
+    const auto springfields = firstFields(searchSql("\"springfield\"", 100), 100);
+    EXPECT_GT(springfields.size(), 20u);
+    EXPECT_EQ(std::count(springfields.begin(), springfields.end(), "Springfield, Illinois, United States"), 1);
+    EXPECT_EQ(firstFields("select nom from nuro where asciiname = 'london' collate nocase order by rowid", 3),
+              (std::vector<std::string>{"London, United Kingdom", "London, Canada", "London, Ohio, United States"}));
+    EXPECT_EQ(firstFields("select nom from nuro where zone = 'Africa/Tunis' order by rowid", 2),
+              (std::vector<std::string>{"Tunis, Tunisia", "Sfax, Tunisia"}));
+}
+
+// The statements a search needs are admitted; nothing that writes, reads other tables or calls other
+// functions is, though each names the search table.
+TEST_F(ShippedData, GuardAdmitsTheSearchStatementsOnly) {
+    const char* admitted[] = {
+        "select rowid from nuro_search where nuro_search match '\"tunis\"' limit 1",
+        "select nom from nuro where nom like 'tunis, t%' escape '\\' order by nom limit 1",
+        "select nom from nuro where lat between 36.7 and 36.9 and lon between 10.1 and 10.3 order by rowid limit 1",
+        "select nom from nuro where rowid in (select rowid from nuro_search where nuro_search match 'tunis') limit 1",
+    };
+    for (const char* sql : admitted) EXPECT_FALSE(firstFields(sql).empty()) << sql;
+    const char* refused[] = {
+        "select * from nuro_search_data",
+        "select * from nuro_search_config",
+        "select * from nuro_search_idx",
+        "insert into nuro_search(nuro_search) values ('delete-all')",
+        "delete from nuro_search",
+        "update nuro_search set names='x'",
+        "select highlight(nuro_search, 0, '[', ']') from nuro_search where nuro_search match 'tunis'",
+        "select bm25(nuro_search) from nuro_search where nuro_search match 'tunis'",
+        "select rowid from nuro_search where nuro_search match 'tunis'; drop table nuro",
+        "create virtual table x using fts5(a)",
+        "select * from sqlite_master",
+        "select * from pragma_table_info('nuro')",
+        "with recursive c(x) as (select 1 union all select x+1 from c) select nom from nuro, c",
+        "select count(*) from nuro a, nuro b",
+    };
+    for (const char* sql : refused) EXPECT_TRUE(firstFields(sql).empty()) << sql;
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "FieldList.h"
 #include "TestDatabase.h"
+#include "nuro_api.h"
 
 extern char** environ;
 
@@ -102,15 +104,58 @@ TEST_F(Updater, RefusesEverythingElse) {
         "update nuro set d1=1 where nom='Nowhere'",
         "update nuro set nom=NULL where nom='Tunis, Tunisia'",
         "update nuro set nom='Mumbai, India' where nom='Tunis, Tunisia'",
+        "update nuro set nom='Tunis, Tunisia' where nom='Tunis, Tunisia'",
     };
     for (const char* sql : refused) {
         EXPECT_EQ(run({sql}), 2) << sql;
         EXPECT_FALSE(stderr_.empty()) << sql;
         EXPECT_EQ(stderr_.find('\n'), stderr_.size() - 1) << "one line: " << stderr_;
     }
-    EXPECT_EQ(nuro::test::countRows(user_), 3);
-    EXPECT_EQ(value("d1"), "10");
-    EXPECT_EQ(nuro::test::queryValue(user_, "select count(*) from other"), "0");
+    EXPECT_EQ(nuro::test::countRows(user_), 0) << "nothing refused reaches the user's places";
+    EXPECT_EQ(nuro::test::countRows(installed_), 3);
+    EXPECT_EQ(nuro::test::queryValue(installed_, "select d1 from nuro where nom='Tunis, Tunisia'"), "10");
+    EXPECT_EQ(nuro::test::queryValue(installed_, "select count(*) from other"), "0");
+}
+
+// The user's database holds the changed places only, answers their place query first, and an earlier
+// release's whole copy is read and changed as it stands.
+TEST_F(Updater, ChangesLiveInTheUserDatabaseAndEarlierCopiesStillServe) {
+    const char* const zone[] = {"2", "zone", nuro::test::kColumnWork};
+    auto lookup = [](const std::string& name, const char* const* columns = nuro::test::kPlaceColumns) {
+        const std::string sql = "select " + std::string(columns == nuro::test::kPlaceColumns ? "*" : columns[1]) +
+                                " from nuro where nom='" + name + "'";
+        return std::string(connect5("data.ar", "user", "qvx", sql.c_str(), columns));
+    };
+    // The shipped places, read in place.
+    ::setenv("NURO_DATA_DIR", NURO_BUILD_SHARE, 1);
+    EXPECT_EQ(run({"update NURO set h='7.00' where nom='Sfax, Tunisia';"}), 0) << stderr_;
+    EXPECT_EQ(nuro::test::countRows(user_), 1);
+    EXPECT_LT(std::filesystem::file_size(user_), 1u << 20);
+    EXPECT_EQ(value("h", "Sfax, Tunisia"), "7.0");
+    EXPECT_EQ(value("zone", "Sfax, Tunisia"), "Africa/Tunis") << "the rest of the row comes along";
+    EXPECT_EQ(value("name_ar", "Sfax, Tunisia"), "صفاقس");
+    EXPECT_EQ(nuro::test::splitFields(lookup("Sfax, Tunisia")).at(12), "7.0");
+    EXPECT_EQ(nuro::test::splitFields(lookup("Tunis, Tunisia")).at(12), "4.0") << "others come from the shipped data";
+    EXPECT_EQ(run({"update NURO set t='30.00' where nom='Sfax, Tunisia';"}), 0) << stderr_;
+    EXPECT_EQ(value("h", "Sfax, Tunisia"), "7.0") << "a later change keeps the earlier one";
+    EXPECT_EQ(nuro::test::countRows(user_), 1);
+    // Searches and lists read the shipped places, not the few the user changed.
+    const std::string listed = connect5("data.ar", "user", "qvx",
+                                        "select nom from nuro where nom like 'sfax%' escape '\\' order by nom limit 1",
+                                        nuro::test::kPlaceColumns);
+    EXPECT_EQ(listed.substr(0, 5), "Sfax,");
+
+    // A whole copy made by an earlier release, without the zone column, holding a change of the user's.
+    std::filesystem::remove(user_);
+    nuro::test::writePlaceDatabase(user_, "11");
+    EXPECT_EQ(nuro::test::splitFields(lookup("Tunis, Tunisia")).at(1), "11");
+    EXPECT_EQ(lookup("Tunis, Tunisia", zone), "Africa/Tunis*") << "a column the copy lacks comes from the shipped data";
+    EXPECT_EQ(run({"update NURO set h='9.00' where nom='Tunis, Tunisia';"}), 0) << stderr_;
+    EXPECT_EQ(run({"update NURO set h='8.00' where nom='Sfax, Tunisia';"}), 0) << stderr_;
+    EXPECT_EQ(nuro::test::countRows(user_), 4) << "a place the copy lacks joins it";
+    EXPECT_EQ(nuro::test::splitFields(lookup("Tunis, Tunisia")).at(1), "11");
+    EXPECT_EQ(nuro::test::splitFields(lookup("Tunis, Tunisia")).at(12), "9.0");
+    EXPECT_EQ(nuro::test::splitFields(lookup("Sfax, Tunisia")).at(12), "8.0");
 }
 
 TEST_F(Updater, NoDatabaseAnywhere) {

@@ -4,6 +4,7 @@
 // with 0 and leaves the first one running; a place chosen in Config changes the times shown and is
 // what exit saves. Skipped when there is no Xvfb.
 #include "calc/nuro_api.h"
+#include "tests/platform/WaveFile.h"
 #include "tests/shell/SettingsText.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <deque>
+#include <optional>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -153,6 +156,7 @@ protected:
         env.insert("DISPLAY", QString::fromStdString(displayName));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((top / "config").string()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "runtime").string()));
+        env.insert("XDG_STATE_HOME", QString::fromStdString((top / "state").string()));
         if (!busAddress.isEmpty())
             env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
         else
@@ -405,20 +409,53 @@ protected:
             }
         }
     }
-    // The next line of the watcher's output that starts with `prefix`, without its end of line.
-    QByteArray ReadWatcherLine(const QByteArray& prefix)
+    // The next line of the watcher's output that starts with `prefix`, without its end of line; lines
+    // of other kinds are kept for their own readers.
+    QByteArray ReadWatcherLine(const QByteArray& prefix, int ms = kWaitMs)
     {
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < kWaitMs) {
-            while (watcher.canReadLine()) {
-                QByteArray line = watcher.readLine().trimmed();
-                if (line.startsWith(prefix))
+        for (;;) {
+            while (watcher.canReadLine())
+                unread.push_back(watcher.readLine().trimmed());
+            for (auto it = unread.begin(); it != unread.end(); ++it)
+                if (it->startsWith(prefix)) {
+                    QByteArray line = *it;
+                    unread.erase(it);
                     return line;
-            }
-            watcher.waitForReadyRead(200);
+                }
+            if (t.elapsed() >= ms)
+                return {};
+            watcher.waitForReadyRead(100);
         }
-        return {};
+    }
+    // What the stand-in notification server was asked: NOTIFY <id> <replaces> <urgency> <timeout>
+    // <summary>|<body>|<action keys>.
+    struct Notification {
+        unsigned id = 0, replaces = 0;
+        int urgency = -1, timeout = -2;
+        QString summary, body;
+        QStringList actions;
+    };
+    std::optional<Notification> ReadNotification(int ms = kWaitMs)
+    {
+        const QByteArray line = ReadWatcherLine("NOTIFY ", ms);
+        if (line.isEmpty())
+            return std::nullopt;
+        const QString text = QString::fromUtf8(line);
+        const QStringList head = text.section(QLatin1Char(' '), 1, 4).split(QLatin1Char(' '));
+        const QStringList parts = text.section(QLatin1Char(' '), 5).split(QLatin1Char('|'));
+        if (head.size() != 4 || parts.size() != 3)
+            return std::nullopt;
+        Notification n{head[0].toUInt(), head[1].toUInt(), head[2].toInt(), head[3].toInt(), parts[0], parts[1],
+                       parts[2].isEmpty() ? QStringList() : parts[2].split(QLatin1Char(','))};
+        return n;
+    }
+    // The user chooses an action of a notification.
+    void ChooseAction(unsigned id, const char* key)
+    {
+        watcher.write(QByteArray("ACTION ") + QByteArray::number(id) + ' ' + key + '\n');
+        watcher.waitForBytesWritten(kWaitMs);
     }
     QVariant ItemProperty(const char* name)
     {
@@ -512,18 +549,33 @@ protected:
         call << id << QString::fromLatin1(event) << QVariant::fromValue(QDBusVariant(0)) << 0u;
         return bus->call(call).type() == QDBusMessage::ReplyMessage;
     }
-    // Waits for the program's item to register with the watcher.
-    bool WaitForItem()
+    // Exit from the item's exported menu, as the user chooses it in the panel.
+    bool ExitThroughMenu()
     {
-        const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
-        if (fields.size() != 3)
-            return false;
-        itemService = QString::fromUtf8(fields[1]);
-        itemPath = QString::fromUtf8(fields[2]);
-        return true;
+        const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+        for (const MenuEntry& e : MenuLayout(menuPath))
+            if (e.label == "Exit")
+                return MenuEvent(menuPath, e.id, "clicked");
+        return false;
+    }
+    // Waits for the program's item to register with the watcher; with `anew`, an item of another
+    // connection than the last one found (the program started again).
+    bool WaitForItem(bool anew = false)
+    {
+        for (;;) {
+            const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
+            if (fields.size() != 3)
+                return false;
+            if (anew && QString::fromUtf8(fields[1]) == itemService)
+                continue;
+            itemService = QString::fromUtf8(fields[1]);
+            itemPath = QString::fromUtf8(fields[2]);
+            return true;
+        }
     }
 
     QProcess watcher;
+    std::deque<QByteArray> unread;
     std::unique_ptr<QDBusConnection> bus;
     QString itemService, itemPath;
 };
@@ -618,8 +670,9 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
     Window config = WaitForWindow("       Config");
     ASSERT_NE(config, 0u) << "Options / Config opens the Config dialog";
 
-    // The place list, sorted: "Sfax, Tunisia" is its first entry. A double-click takes it.
-    ClickAt(config, 310 + 60, 10 + 8, 2);
+    // The place list, sorted, under the place search: "Sfax, Tunisia" is its first entry. A double-click
+    // takes it.
+    ClickAt(config, 330 + 60, 46 + 8, 2);
     EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "the main frame is titled with the chosen place";
     // OK, the check-mark button at (183, 125) dialog units of the System font, two pixels a unit.
     ClickAt(config, 2 * 183 + 28, 2 * 125 + 16);
@@ -944,6 +997,163 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
     EXPECT_EQ(keys.size(), 36u) << "35 keys and the place list";
     EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
+}
+
+
+// The next prayer beside the icon, and at the alert a notification that stays: its "Stop sound" ends
+// the adhan (the notice then opens and the notification keeps "Show" alone), "Show" brings the
+// hidden window back, and closing the notice withdraws it.
+TEST_F(StatusNotifierDesktop, LabelBesideTheIconAndALastingNotificationAtTheAlert)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    const fs::path adhan = top / "adhan.wav";
+    nuro::WriteWav(adhan, 120, 8000); // longer than the test: only "Stop sound" ends it in time
+    std::string text = Settings("0");
+    text.replace(text.find("Sound=0"), 7, "Sound=1");
+    WriteSettings(text + "TRAY_LABEL=1\nALERT_NOTIFY=1\nSOUND_DHO=" + adhan.string() + "\n");
+    QProcess* p = Run({"S"}, SecondsBefore(dhohur, kLeadSeconds),
+                      [](QProcessEnvironment& env) { env.insert("SDL_AUDIODRIVER", "dummy"); });
+    ASSERT_TRUE(WaitForItem());
+
+    const QString label = QString::fromStdString("Dhohur " + dhohur.substr(0, 5));
+    EXPECT_TRUE(WaitUntil([&] { return ItemProperty("XAyatanaLabel").toString() == label; }))
+        << ItemProperty("XAyatanaLabel").toString().toStdString();
+    EXPECT_EQ(ItemProperty("XAyatanaLabelGuide").toString(), "Maghereb 00:00");
+    QDBusMessage intro = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
+                                                                  "org.freedesktop.DBus.Introspectable", "Introspect"));
+    EXPECT_TRUE(intro.arguments().value(0).toString().contains("XAyatanaLabelGuide")) << "a host reading the interface finds it";
+
+    const auto raised = ReadNotification((kLeadSeconds + 10) * 1000);
+    ASSERT_TRUE(raised) << "no notification at the alert";
+    EXPECT_EQ(raised->replaces, 0u);
+    EXPECT_EQ(raised->urgency, 2) << "critical: it stays until dismissed";
+    EXPECT_EQ(raised->timeout, 0) << "it never expires";
+    EXPECT_EQ(raised->summary, label);
+    EXPECT_EQ(raised->body, "Tunis, Tunisia");
+    EXPECT_EQ(raised->actions, (QStringList{"stop", "show", "default"}));
+    EXPECT_EQ(FindWindow("INFO"), 0u) << "the adhan plays first";
+
+    ChooseAction(raised->id, "stop");
+    EXPECT_NE(WaitForWindow("INFO", 10000), 0u) << "Stop sound ended the adhan and the notice opened";
+    const auto quiet = ReadNotification();
+    ASSERT_TRUE(quiet);
+    EXPECT_EQ(quiet->replaces, raised->id) << "the same notification, in place";
+    EXPECT_EQ(quiet->actions, (QStringList{"show", "default"})) << "no Stop sound once none plays";
+
+    ChooseAction(raised->id, "show");
+    EXPECT_NE(WaitForWindow("Tunis, Tunisia"), 0u) << "Show brings the hidden window back";
+    EXPECT_TRUE(ReadWatcherLine("CLOSE ", 1000).isEmpty()) << "an action leaves the notification there";
+
+    Window notice = FindWindow("INFO");
+    XWindowAttributes a = {};
+    ASSERT_TRUE(XGetWindowAttributes(display, notice, &a));
+    ClickAt(notice, a.width / 2, a.height / 3);
+    EXPECT_TRUE(WaitUntilGone("INFO"));
+    EXPECT_EQ(ReadWatcherLine("CLOSE "), "CLOSE " + QByteArray::number(raised->id)) << "withdrawn with the notice";
+
+    RequestClose(FindWindow("Tunis, Tunisia"));
+    EXPECT_EQ(Finish(p), 1);
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["TRAY_LABEL"], "1");
+    EXPECT_EQ(keys["ALERT_NOTIFY"], "1");
+}
+
+// A reminder raised before a restart inside its window is not raised again after it; what was raised
+// is kept in the state folder, not in the settings.
+TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0") + "REMIND=10\n");
+    const std::string before = ReadWholeFile(SettingsPath());
+    QProcess* first = Run({"S"}, SecondsBefore(dhohur, 300));
+    const auto reminder = ReadNotification();
+    ASSERT_TRUE(reminder) << "the reminder five minutes before Dhohur";
+    EXPECT_EQ(reminder->summary, "Dhohur in 5 min");
+    EXPECT_EQ(reminder->urgency, 1);
+    ASSERT_TRUE(WaitForItem());
+    const fs::path state = top / "state" / "nuro" / "reminders";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(state); }));
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(first), 1);
+
+    // Started again a minute later, and again after garbage was added to the state file.
+    for (const char* garbage : {"", "\x01\xff not a date\n2024-13-99 7\n"}) {
+        SCOPED_TRACE(garbage);
+        std::ofstream(state, std::ios::app | std::ios::binary) << garbage;
+        QProcess* again = Run({"S"}, SecondsBefore(dhohur, 240));
+        ASSERT_TRUE(WaitForItem(true)) << again->readAllStandardError().toStdString();
+        EXPECT_FALSE(ReadNotification(4000)) << "raised once only";
+        ASSERT_TRUE(ExitThroughMenu());
+        EXPECT_EQ(Finish(again), 1);
+    }
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), before) << "nothing of it in the settings";
+}
+
+
+// Under a Wayland compositor (weston, headless): the program runs on Qt's Wayland plugin, shows its
+// window and, with no ALERT_NOTIFY in its file, raises the lasting notification at the alert.
+TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNotification)
+{
+    if (QStandardPaths::findExecutable("weston").isEmpty())
+        GTEST_SKIP() << "no Wayland compositor: weston is not installed (package weston)";
+    const QString socket = QStringLiteral("nuro-e2e-%1").arg(getpid());
+    QProcess weston;
+    auto westonEnv = Env();
+    westonEnv.remove("DISPLAY");
+    weston.setProcessEnvironment(westonEnv);
+    weston.start("weston", {"--backend=headless-backend.so", "--socket=" + socket, "--idle-time=0"});
+    const bool up = weston.waitForStarted(kWaitMs) &&
+                    WaitUntil([&] { return fs::exists(top / "runtime" / socket.toStdString()); }, 10000);
+    auto stopWeston = [&] {
+        weston.terminate();
+        if (!weston.waitForFinished(kWaitMs)) {
+            weston.kill();
+            weston.waitForFinished(kWaitMs);
+        }
+    };
+    if (!up) {
+        const std::string why = weston.readAllStandardError().toStdString();
+        stopWeston();
+        GTEST_SKIP() << "weston's headless compositor did not start here: " << why;
+    }
+
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({}, SecondsBefore(dhohur, kLeadSeconds), [&](QProcessEnvironment& env) {
+        env.remove("DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.insert("WAYLAND_DISPLAY", socket);
+        env.insert("WAYLAND_DEBUG", "client"); // the protocol the program speaks, on its stderr
+    });
+    ASSERT_TRUE(WaitForItem());
+    const auto alert = ReadNotification((kLeadSeconds + 15) * 1000);
+    EXPECT_TRUE(alert) << "no notification at the alert";
+    if (alert) {
+        EXPECT_EQ(alert->summary.toStdString(), "Dhohur " + dhohur.substr(0, 5));
+        EXPECT_EQ(alert->urgency, 2);
+    }
+    EXPECT_EQ(p->state(), QProcess::Running);
+    // The notice follows the notification; the protocol says when its window is there.
+    QString protocol;
+    const QRegularExpression noticeTitle(R"(xdg_toplevel@\d+\.set_title\("INFO"\))");
+    p->setReadChannel(QProcess::StandardError);
+    WaitUntil([&] {
+        p->waitForReadyRead(100);
+        protocol += QString::fromLocal8Bit(p->readAllStandardError());
+        return protocol.contains(noticeTitle);
+    }, 10000);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(p), 1);
+    protocol += QString::fromLocal8Bit(p->readAllStandardError());
+    stopWeston();
+    EXPECT_TRUE(protocol.contains(QRegularExpression(R"(xdg_toplevel@\d+\.set_title\("Tunis, Tunisia"\))")))
+        << "the main window is a Wayland toplevel";
+    EXPECT_TRUE(protocol.contains(noticeTitle)) << "and so is the notice";
+    EXPECT_TRUE(protocol.contains(QRegularExpression(R"(wl_surface@\d+\.attach\(wl_buffer@\d+)")))
+        << "with pictures drawn into its surfaces";
 }
 
 int main(int argc, char** argv)
