@@ -23,7 +23,7 @@
 #include "schedule/CalcLibrary.h"
 #include "schedule/Methods.h"
 #include "schedule/NextPrayer.h"
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 #include "schedule/Schedule.h"
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 #include "shell/App.h"
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 
 #include "core/SettingsStore.h"
 #include "dialogs/Dialogs.h"
