@@ -77,7 +77,6 @@ NURO_EXPORT const char* connect5(const char* database, const char* user, const c
  * admitted. */
 NURO_EXPORT const char* connect5_rows(const char* database, const char* user, const char* password,
                                       const char* sql, const char* const* columns, int32_t maxRows);
-
 /* ---- Named calculation methods ------------------------------------------------------------------
  *
  * nuro_times computes one local day from a nuro_query: the day, the place, the user's choices and a
@@ -212,7 +211,6 @@ typedef const char* (*nuro_connect5_fn)(const char*, const char*, const char*, c
                                         const char* const*);
 typedef const char* (*nuro_connect5_rows_fn)(const char*, const char*, const char*, const char*,
                                              const char* const*, int32_t);
-
 typedef const char* (*nuro_times_fn)(const nuro_query*, nuro_result*);
 typedef const char* (*nuro_method_id_fn)(int32_t);
 typedef int32_t (*nuro_method_get_fn)(const char*, nuro_method*);

@@ -29,6 +29,8 @@ enum ExtraKey : unsigned {
     kRealAngleIch, //   a_faj/a_ich; empty = the whole degrees of a_faj/a_ich
     kIshaInterval, // ISHA_INTERVAL: custom Isha in minutes after Maghereb, 0 = by its angle
     kAserOwn,      // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
+    kTrayLabel,    // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
+    kAlertNotify,  // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
     kExtraKeyCount
 };
 
@@ -49,6 +51,9 @@ struct ExtraSettings {
     std::string methodInForce;
     std::string country;          // the place's ISO 3166-1 code, empty when unknown
     std::int32_t highLatOverride = -1; // a high-latitude rule for one run of nuro-times, -1 = none
+    std::int32_t TRAY_LABEL = 0;
+    // -1 while the file has no ALERT_NOTIFY: the session decides (see AlertNotificationsOn).
+    std::int32_t ALERT_NOTIFY = -1;
     // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
     // that did not is written only once its value leaves the default.
     unsigned present = 0;

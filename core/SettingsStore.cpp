@@ -62,7 +62,8 @@ std::string Flag(bool on) { return on ? "1" : "0"; }
 constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
     "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
-    "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN"};
+    "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN",
+    "TRAY_LABEL", "ALERT_NOTIFY"};
 
 // A file path or zone name is ours and is kept whole, however long (the file's own limit bounds it).
 constexpr std::size_t kWholeValue = std::string::npos;
@@ -89,6 +90,8 @@ void LoadExtraSettings(KeyReader& read, ExtraSettings& e)
         case kRealAngleIch: e.ANGLE_ICH = value; break;
         case kIshaInterval: e.ISHA_INTERVAL = read.IntOf(key, value); break;
         case kAserOwn: e.ASER_OWN = read.IntOf(key, value); break;
+        case kTrayLabel: e.TRAY_LABEL = read.IntOf(key, value); break;
+        case kAlertNotify: e.ALERT_NOTIFY = read.IntOf(key, value) != 0 ? 1 : 0; break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -117,6 +120,8 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     put(kRealAngleIch, e.ANGLE_ICH, e.ANGLE_ICH.empty());
     put(kIshaInterval, FormatInt(e.ISHA_INTERVAL), e.ISHA_INTERVAL == 0);
     put(kAserOwn, FormatInt(e.ASER_OWN), e.ASER_OWN == 0);
+    put(kTrayLabel, FormatInt(e.TRAY_LABEL), e.TRAY_LABEL == 0);
+    put(kAlertNotify, FormatInt(e.ALERT_NOTIFY < 0 ? 0 : e.ALERT_NOTIFY), e.ALERT_NOTIFY < 0);
     return kv;
 }
 

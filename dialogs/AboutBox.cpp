@@ -1,4 +1,5 @@
-// The About box: run modally over its owner, placed over the main frame window, ended by OK.
+// The About box: run modally over its owner, placed over the main frame window, ended by OK, Escape
+// or the window manager's close.
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
 #include "dialogs/SettingsProc.h"
@@ -17,7 +18,8 @@ bool AboutProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
         PlaceOverMainFrame(dlg);
         return true;
     }
-    if (msg == DialogMessage::Command && ((id & 0xFFFF) == kOk || IsNoticeCommand(id & 0xFFFF))) {
+    // Escape and a close request (unhandled, it comes back as IDCANCEL) end it as OK does.
+    if (msg == DialogMessage::Command && ActsAsOk(id & 0xFFFF, kOk)) {
         EndDialog(dlg, 1);
         return true;
     }

@@ -8,10 +8,12 @@
 #include "core/FieldList.h"
 #include "core/NumberText.h"
 #include "core/SettingsStore.h"
+#include "places/Places.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "platform/DialogWindow.h"
 #include "platform/Profile.h"
+#include "platform/SearchField.h"
 #include "platform/Spawn.h"
 #include "platform/TemplateBuilder.h"
 #include "platform/Translation.h"
@@ -20,6 +22,8 @@
 #include "resources/templates/SettingsTemplates.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/Methods.h"
+#include "schedule/NextPrayer.h"
+#include "core/ZoneRules.h"
 #include "schedule/Schedule.h"
 
 #include <QWidget>
@@ -27,12 +31,19 @@
 #include <QRect>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <string>
 
 namespace nuro {
 namespace {
+
+using places::ClassifyPlaceLookup;
+using places::kPlaceDatabaseProbe;
+using places::PlaceLookup;
+using places::PlaceLookupText;
 
 constexpr int kPlaceName = 101;
 constexpr int kLonDeg = 106, kLonMin = 111, kLonSec = 110, kEast = 103, kWest = 104;
@@ -42,7 +53,11 @@ constexpr int kStandard = 134, kHanfai = 135;
 constexpr int kModif = 133, kOk = 155;
 constexpr int kPlaceList = 120; // shares the time zone field's id; told apart by its double-click
 constexpr int kNotFound = 138;
-constexpr int kPlaceListX = 330; // in pixels: right of the fields, which are wide enough for their values  // why the place has no row; empty when it has one
+constexpr int kSearch = 140, kMatches = 142, kQibla = 143, kLocate = 144;
+constexpr int kSearchRoom = 201; // what a person types to find a place
+constexpr const char* kQiblaPattern = "Qibla: %1\u00b0 from true north, %2 km";
+// In pixels: right of the fields, which are wide enough for their values, and under the place search.
+constexpr int kPlaceListX = 330, kPlaceListY = 46;
 
 // Room the dialog reads its fields with: 10 characters, the name 53.
 constexpr int kFieldRoom = static_cast<int>(kFieldReadChars) + 1;
@@ -54,6 +69,7 @@ struct ConfigState {
     int lastChosen = -1;
     PlaceUpdater updater;
     PlaceLookupFn lookup;
+    std::vector<places::Place> matches; // what the matches list shows, in its order
 };
 
 ConfigState& State()
@@ -154,6 +170,113 @@ void ApplyPlaceZone(const std::string& name)
     Settings().extra.ZONE = zone;
 }
 
+void NormalizeConfigFields(QWidget* dlg);
+
+QString Translated(const char* text)
+{
+    return TranslateData(TextLanguage::Interface, TemplateContext(kConfigTemplateId), text);
+}
+
+// The direction of the Kaaba from the coordinates in effect; nothing before there is a place.
+void ShowQibla(QWidget* dlg)
+{
+    const AppSettings s = SnapshotSettings();
+    const places::QiblaFigures f = places::Figures(places::QiblaOf(s));
+    SetDlgItemText(dlg, kQibla,
+                   s.PlaceName[0] ? FillPattern(Translated(kQiblaPattern).toStdString(), {f.degrees, f.kilometres})
+                                  : std::string());
+}
+
+void ShowMatches(QWidget* dlg, std::vector<places::Place> matches)
+{
+    std::vector<std::string> lines;
+    for (const places::Place& p : matches)
+        lines.push_back(places::ListLabel(p));
+    State().matches = std::move(matches);
+    ListReplaceAll(GetDlgItem(dlg, kMatches), lines);
+    ShowOnTop(dlg, kMatches, !lines.empty());
+}
+
+void SearchPlaces(QWidget* dlg)
+{
+    const std::string typed = Field(dlg, kSearch, kSearchRoom);
+    ShowMatches(dlg, places::Search(Calc(), typed).value_or(std::vector<places::Place>{}));
+}
+
+// The place list the installer's settings file holds: what is not in it the user added.
+std::string ShippedPlaceList()
+{
+    for (const std::string& candidate : DefaultSettingsCandidates(kSettingsFile)) {
+        std::ifstream in(candidate, std::ios::binary);
+        if (!in)
+            continue;
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return IniDocument::Parse(text).Get(kSettingsSection, "t1").value_or("");
+    }
+    return {};
+}
+
+// The chosen place joins the user's own list, which is written at once: it is the file's, not the
+// settings record's.
+void AddToUserList(const std::string& label)
+{
+    ConfigState& st = State();
+    const std::string t1 = Profile().ReadKey(kSettingsSection, "t1", "", kPlaceListChars, kSettingsFile);
+    const std::string next = places::AddToPlaceList(t1, label, ShippedPlaceList(), kPlaceListChars, label);
+    if (next != t1 && !Profile().WriteKeys(kSettingsSection, {{"t1", next}}, kSettingsFile))
+        std::fprintf(stderr, "nuro: the place list could not be written: %s\n", Profile().LastError().c_str());
+    ListReplaceAll(st.list, {});
+    ListAddStrings(st.list, PlaceListNames(next));
+    st.lastChosen = ListSelectString(st.list, -1, label);
+}
+
+// A place found by the search: the settings take all of it in one edit, so a refresh on the monitor
+// thread sees the old place or the new one, never half of each.
+void ChooseMatch(QWidget* dlg, int index)
+{
+    ConfigState& st = State();
+    if (index < 0 || static_cast<std::size_t>(index) >= st.matches.size())
+        return;
+    places::Place place = st.matches[static_cast<std::size_t>(index)];
+    // The user's own changes to the place come first, as for a place of the list.
+    if (std::optional<places::Place> own = places::ByLabel(Calc(), place.label))
+        place = std::move(*own);
+    // The new record is made aside (the method of the place's country asks the library) and put in
+    // place at once; this thread is the only one that writes the settings.
+    AppSettings next = SnapshotSettings();
+    places::ApplyPlace(next, place);
+    ResolvePlaceMethod(Calc(), next);
+    if (const std::optional<CountryDefault> country = Calc().CountryMethod(next.extra.country);
+        country && next.extra.ASER_OWN == 0)
+        next.ASER = country->aser;
+    {
+        std::lock_guard<std::mutex> guard(SettingsLock());
+        Settings() = next;
+    }
+    places::MarkPlaceChosen();
+    CheckPair(dlg, kStandard, kHanfai, next.ASER != 2);
+    SetDlgItemText(dlg, kPlaceName, place.label);
+    SetDlgItemText(dlg, kNotFound, "");
+    const struct { int id; int field; } columns[] = {
+        {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
+        {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
+    };
+    for (const auto& c : columns)
+        SetDlgItemText(dlg, c.id, GetField(place.row, '*', c.field));
+    NormalizeConfigFields(dlg);
+    CheckPair(dlg, kEast, kWest, GetField(place.row, '*', 4).starts_with('E'));
+    CheckPair(dlg, kNorth, kSouth, GetField(place.row, '*', 8).starts_with('N'));
+    ShowExpertFields();
+    RefreshSchedule();
+    if (QWidget* frame = DialogsMainFrame())
+        SetWindowText(frame, place.label);
+    ShowQibla(dlg);
+    AddToUserList(place.label);
+    // Done: the list of the user's places shows again, the new one selected.
+    SetDlgItemText(dlg, kSearch, "");
+    ShowMatches(dlg, {});
+}
+
 // Under METHOD the chosen place brings its country: AUTO's method and, until the user chose one, its
 // Aser school. Without METHOD nothing changes.
 void ApplyPlaceMethod(const std::string& name)
@@ -212,6 +335,7 @@ void ApplyConfigFields(QWidget* dlg)
     // The place as the reader's language writes it; the settings keep the database's name.
     if (QWidget* frame = DialogsMainFrame())
         SetWindowText(frame, PlaceNameIn(Calc(), title, InterfaceLanguage()));
+    ShowQibla(dlg);
 }
 
 void ApplyPlaceAdditions()
@@ -219,7 +343,7 @@ void ApplyPlaceAdditions()
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
         AppSettings& s = Settings();
-        const auto additions = PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
+        const auto additions = places::PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
         for (std::size_t i = 0; i < additions.size(); ++i)
             s.corrections[i] = additions[i];
     }
@@ -277,29 +401,48 @@ void Initialise(QWidget* dlg)
 {
     ConfigState& st = State();
     PlaceOverMainFrame(dlg);
-    st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, 10, 180, 220), CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
+    st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, kPlaceListY, 180, 196),
+                            CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
+    LinkSearchList(dlg, kSearch, kMatches);
     LoadPlaceRow(dlg, true);
     FillPlaceList(st.list);
     SetButtonImage(dlg, kModif, LoadPicture(7), LoadPicture2x(7));
     SetButtonImage(dlg, kOk, LoadPicture(8), LoadPicture2x(8));
+    ShowQibla(dlg);
 }
 
 bool ConfigCommand(QWidget* dlg, int id, unsigned code)
 {
-    if (id == kOk || IsNoticeCommand(id)) {
+    if (ActsAsOk(id, kOk)) {
+        places::MarkPlaceChosen(); // the place shown is the one the user keeps
         NormalizeConfigFields(dlg);
         ApplyConfigFields(dlg);
         ShowWindow(dlg, false);
         return true;
     }
     if (id == kModif) {
+        places::MarkPlaceChosen();
         NormalizeConfigFields(dlg);
         ApplyConfigFields(dlg);
         RunUpdater(dlg);
         return true;
     }
     if (id == kPlaceList && code == LBN_DBLCLK) {
+        places::MarkPlaceChosen();
         ChoosePlace(dlg);
+        return true;
+    }
+    if (id == kSearch && code == EN_CHANGE) {
+        SearchPlaces(dlg);
+        return true;
+    }
+    if (id == kMatches && code == LBN_DBLCLK) {
+        ChooseMatch(dlg, ListGetCurSel(GetDlgItem(dlg, kMatches)));
+        return true;
+    }
+    // Enter in the search or among its matches takes the current match.
+    if (id == IDOK && (FocusedDlgItem(dlg) == kSearch || FocusedDlgItem(dlg) == kMatches)) {
+        ChooseMatch(dlg, ListGetCurSel(GetDlgItem(dlg, kMatches)));
         return true;
     }
     return false;
@@ -315,7 +458,7 @@ bool ConfigProc(QWidget* dlg, DialogMessage msg, int id, unsigned code)
     case DialogMessage::Command:
         return ConfigCommand(dlg, id & 0xFFFF, code);
     case DialogMessage::Close:
-        return IgnoreCloseRequest();
+        return CloseActsAsOk();
     }
     return false;
 }
@@ -325,6 +468,16 @@ bool ConfigProc(QWidget* dlg, DialogMessage msg, int id, unsigned code)
 void OpenConfigDialog()
 {
     OpenSettingsDialog(State().dlg, ConfigTemplate(), ConfigProc);
+}
+
+void OpenConfigDialogToChoosePlace(const std::string& zone)
+{
+    OpenConfigDialog();
+    QWidget* dlg = State().dlg;
+    if (!dlg)
+        return;
+    ShowMatches(dlg, places::LargestInZone(Calc(), zone).value_or(std::vector<places::Place>{}));
+    FocusDlgItem(dlg, kSearch);
 }
 
 QWidget* ConfigDialogWindow()
@@ -341,7 +494,7 @@ void ResetConfigDialog()
 {
     ConfigState& st = State();
     delete st.dlg;
-    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup)};
+    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup), {}};
 }
 
 void SetPlaceLookup(PlaceLookupFn lookup)

@@ -91,38 +91,4 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
     return statement;
 }
 
-PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std::optional<std::string>& probe)
-{
-    if (!row)
-        return PlaceLookup::NoLibrary;
-    if (!row->empty())
-        return PlaceLookup::Found;
-    return probe && !probe->empty() ? PlaceLookup::NoSuchPlace : PlaceLookup::NoDatabase;
-}
-
-const char* PlaceLookupText(PlaceLookup lookup)
-{
-    switch (lookup) {
-    case PlaceLookup::Found: return "";
-    case PlaceLookup::NoLibrary: return "Place not found: no place library";
-    case PlaceLookup::NoDatabase: return "Place not found: unreadable database";
-    case PlaceLookup::NoSuchPlace: return "Place not found: not in the database";
-    }
-    return "";
-}
-
-std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName)
-{
-    if (placeName.find("Tunisia") != std::string_view::npos)
-        return {0, 0, 7, 0, 2, 0};
-    return {0, 0, 0, 0, 0, 0};
-}
-
-std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method)
-{
-    if (!method.empty())
-        return {0, 0, 0, 0, 0, 0};
-    return PlaceAdditions(placeName);
-}
-
 } // namespace nuro

@@ -1,10 +1,9 @@
-// The Config dialog's text rules: the place list, quoting, field normalisation, the update
-// statement for the updater and the per-place minute additions. No windows here.
+// The Config dialog's text rules: the place list, quoting, field normalisation and the update
+// statement for the updater. No windows here; the place rules are in places/.
 #pragma once
 
 #include "core/AppSettings.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,20 +41,5 @@ struct StatementFields {
 // would address another row) or the statement would not fit 255 characters.
 std::optional<std::string> UpdateStatement(const AppSettings& settings, const StatementFields& fields,
                                            std::string* whyNot = nullptr);
-
-// Why a place has no row: the library could not be reached, the database gave nothing at all (missing
-// or damaged), or it holds no place of that name. The probe asks the database for any one place.
-enum class PlaceLookup { Found, NoLibrary, NoDatabase, NoSuchPlace };
-inline constexpr const char* kPlaceDatabaseProbe = "select nom from nuro limit 1";
-PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std::optional<std::string>& probe);
-// The line the dialog shows under the place list: empty for a place found.
-const char* PlaceLookupText(PlaceLookup lookup);
-
-// The six minute additions a newly chosen place starts with: Dhohur 7 and Maghereb 2 for the places of
-// Tunisia (the name holds "Tunisia", case-sensitive), all 0 otherwise.
-std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName);
-// With METHOD set the method carries its authority's minutes (Tunisia's 7 and 2 among them): a chosen
-// place starts with no additions of the user's.
-std::array<std::int32_t, 6> PlaceAdditions(std::string_view placeName, std::string_view method);
 
 } // namespace nuro

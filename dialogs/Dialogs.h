@@ -2,6 +2,8 @@
 // (11844 Config, 11846 Expert, 11847 Summer Time, 102 About) and the tray host's "?" (40005).
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 namespace nuro {
@@ -9,6 +11,9 @@ namespace nuro {
 // Each settings dialog is created on its first call and only hidden by OK; later calls show it again
 // as it was left. Never a second instance.
 void OpenConfigDialog();
+// The first start: the Config dialog with the search field focused, offering the largest places of
+// `zone` (the computer's own) until something is typed.
+void OpenConfigDialogToChoosePlace(const std::string& zone);
 void OpenExpertDialog();
 void OpenSummerTimeDialog();
 // The Sounds dialog (11848): shown again with the settings' files each time.

@@ -326,7 +326,7 @@ void TogglePrecision(QWidget* dlg)
 
 bool ExpertCommand(QWidget* dlg, int id)
 {
-    if (id == kOk || IsNoticeCommand(id)) {
+    if (ActsAsOk(id, kOk)) {
         ApplyExpertFields(dlg);
         // The log-in entry follows the box at once: it is the user's, not only a setting kept until exit.
         UpdateAutostartEntry(Checked(dlg, kStartup));
@@ -380,7 +380,7 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     case DialogMessage::Command:
         return ExpertCommand(dlg, id & 0xFFFF);
     case DialogMessage::Close:
-        return IgnoreCloseRequest();
+        return CloseActsAsOk();
     }
     return false;
 }

@@ -1,9 +1,10 @@
-// What the three settings dialogs share: created once without owner, shown again later, and deaf to
-// the window manager's close requests (they leave the screen only through OK).
+// What the settings dialogs share: created once without owner, shown again later; they have no Cancel,
+// so Escape and the window manager's close request act as their OK.
 #pragma once
 
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
+#include "platform/DialogWindow.h"
 #include "resources/DialogTemplate.h"
 
 class QWidget;
@@ -13,7 +14,11 @@ namespace nuro {
 // The notice pictures' commands, which every settings dialog treats as its own OK.
 inline bool IsNoticeCommand(int id) { return id >= 700 && id <= 704; }
 
-inline bool IgnoreCloseRequest() { return true; }
+// OK itself, the notice pictures' commands, and IDCANCEL (Escape, or a close request left unhandled).
+inline bool ActsAsOk(int id, int ok) { return id == ok || IsNoticeCommand(id) || id == IDCANCEL; }
+
+// A close request is left to come back as IDCANCEL, which ActsAsOk takes.
+inline bool CloseActsAsOk() { return false; }
 
 // A check box or radio button by id, as on or off.
 inline void Check(QWidget* dlg, int id, bool on) { CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED); }

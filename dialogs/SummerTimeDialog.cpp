@@ -133,7 +133,7 @@ void Accept(QWidget* dlg)
 
 bool SummerCommand(QWidget* dlg, int id)
 {
-    if (id == kOk || IsNoticeCommand(id)) {
+    if (ActsAsOk(id, kOk)) {
         Accept(dlg);
         return true;
     }
@@ -163,7 +163,7 @@ bool SummerProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     case DialogMessage::Command:
         return SummerCommand(dlg, id & 0xFFFF);
     case DialogMessage::Close:
-        return IgnoreCloseRequest();
+        return CloseActsAsOk();
     }
     return false;
 }

@@ -1,6 +1,6 @@
 // A build without Qt has no tz database reader: every zone is unknown and the computer's is UTC, so
 // automatic mode reports the unknown zone instead of guessing.
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 
 namespace nuro {
 namespace {

@@ -150,6 +150,32 @@ public:
 
     std::string FailureReason() const override { return lastFailure; }
 
+    SoundResult Probe(const std::string& path) override
+    {
+        // Never waits for a sound that plays (an alert's adhan): then the decoder is not asked.
+        std::unique_lock lock(playMutex_, std::try_to_lock);
+        if (!lock.owns_lock())
+            return SoundResult::NoDevice;
+        lastFailure = CheckSoundFile(path); // no decoder sees a header that could crash it
+        if (!lastFailure.empty())
+            return SoundResult::Failed;
+        AudioSession session;
+        if (!session.Ok())
+            return SoundResult::NoDevice;
+        static const int decoders = Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3);
+        (void)decoders;
+        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
+            return SoundResult::NoDevice;
+        Mix_Music* music = Mix_LoadMUS(path.c_str());
+        const SoundResult result = music ? SoundResult::Played : SoundResult::Failed;
+        if (!music)
+            lastFailure = Mix_GetError();
+        else
+            Mix_FreeMusic(music);
+        Mix_CloseAudio();
+        return result;
+    }
+
     void Stop() override { stopRequested = true; }
 
     SoundResult PlayDefault() override

@@ -1,8 +1,11 @@
 #include "platform/Sound.h"
 
+#include "platform/SoundCheck.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace nuro {
@@ -121,6 +124,24 @@ bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName,
             return false;
     }
     return PlaySoundSync(fallbackName);
+}
+
+SoundFileCheck CheckChosenSound(const std::string& chosen)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const bool named = chosen.find('/') != std::string::npos;
+    const std::string path = FindSoundFile(chosen);
+    if (path.empty())
+        return {named && fs::exists(chosen, ec) ? SoundFileFault::NotAFile : SoundFileFault::Missing, {}};
+    if (!std::ifstream(path, std::ios::binary).good())
+        return {SoundFileFault::Unreadable, {}};
+    if (std::string why = CheckSoundFile(path); !why.empty())
+        return {SoundFileFault::Undecodable, why};
+    SoundBackend& backend = Backend();
+    if (backend.Probe(path) == SoundResult::Failed)
+        return {SoundFileFault::Undecodable, backend.FailureReason()};
+    return {};
 }
 
 bool SoundPlaying() { return playingNow.load() > 0; }

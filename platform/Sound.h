@@ -24,6 +24,9 @@ public:
     virtual std::string FailureReason() const { return "it could not be decoded"; }
     // Ends the sound now playing, from any thread; the play call then returns at once.
     virtual void Stop() {}
+    // Whether the file's start decodes, without playing it: Failed (FailureReason() says why), Played
+    // when it decodes, NoDevice when that cannot be told now (no audio output, or a sound is playing).
+    virtual SoundResult Probe(const std::string& /*path*/) { return SoundResult::NoDevice; }
 };
 
 // Replaces the backend (not owned); nullptr restores the built-in one (SDL).
@@ -44,6 +47,17 @@ bool PlaySoundSync(const std::string& bareName);
 // chosen file that is missing or cannot be decoded plays `fallbackName` instead, and `log` says why.
 // A sound ended by StopSound() is not followed by the fallback.
 bool PlayChosenSound(const std::string& chosen, const std::string& fallbackName, std::ostream& log);
+
+// What is wrong with a sound file chosen by the user, checked as it is chosen: it must be found (a
+// bare name in SoundSearchDirs), be a file that can be read, pass CheckSoundFile (SoundCheck.h) and
+// its start must decode.
+enum class SoundFileFault { None, Missing, NotAFile, Unreadable, Undecodable };
+struct SoundFileCheck {
+    SoundFileFault fault = SoundFileFault::None;
+    std::string detail; // the decoder's words, for Undecodable
+};
+// Never plays anything; where the decoder cannot be asked now only the file itself is checked.
+SoundFileCheck CheckChosenSound(const std::string& chosen);
 
 // True while one of the calls above is playing (the tray then offers "Stop sound").
 bool SoundPlaying();

@@ -19,6 +19,21 @@ namespace {
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kLabelProperty = QStringLiteral("XAyatanaLabel");
+const QString kGuideProperty = QStringLiteral("XAyatanaLabelGuide");
+const QString kTokenMethod = QStringLiteral("ProvideXdgActivationToken");
+
+// What this object serves beyond Qt's item, in the introspection's words.
+const char* const kAddedIntrospection =
+    "    <property name=\"XAyatanaLabel\" type=\"s\" access=\"read\"/>\n"
+    "    <property name=\"XAyatanaLabelGuide\" type=\"s\" access=\"read\"/>\n"
+    "    <signal name=\"XAyatanaNewLabel\">\n"
+    "      <arg name=\"label\" type=\"s\" direction=\"out\"/>\n"
+    "      <arg name=\"guide\" type=\"s\" direction=\"out\"/>\n"
+    "    </signal>\n"
+    "    <method name=\"ProvideXdgActivationToken\">\n"
+    "      <arg name=\"token\" type=\"s\" direction=\"in\"/>\n"
+    "    </method>\n";
 
 // One picture of the tooltip's icon, as the protocol carries it (width, height, ARGB32 bytes).
 struct TipImage {
@@ -178,6 +193,7 @@ bool StatusNotifierToolTip::Attach()
                 connect(adaptor, mo->method(i), this, relay);
         connectionName_ = bus.name();
         EmitNewToolTip();
+        EmitNewLabel();
         return true;
     }
     return false;
@@ -205,10 +221,33 @@ void StatusNotifierToolTip::SetToolTip(const QString& title, const QString& body
         EmitNewToolTip();
 }
 
+void StatusNotifierToolTip::SetLabel(const QString& label, const QString& guide)
+{
+    if (label == label_ && guide == guide_)
+        return;
+    label_ = label;
+    guide_ = guide;
+    if (item_ && !Attached())
+        Attach();
+    else
+        EmitNewLabel();
+}
+
+void StatusNotifierToolTip::EmitNewLabel()
+{
+    if (Attached())
+        QDBusConnection(connectionName_).send(QDBusMessage::createSignal(kItemPath, kItemInterface, QStringLiteral("XAyatanaNewLabel"))
+                                              << label_ << guide_);
+}
+
 QVariant StatusNotifierToolTip::ItemProperty(const QString& name) const
 {
     if (!adaptor_)
         return {};
+    if (name == kLabelProperty)
+        return label_;
+    if (name == kGuideProperty)
+        return guide_;
     const QMetaObject* mo = adaptor_->metaObject();
     const int index = mo->indexOfProperty(name.toLatin1().constData());
     if (index < mo->propertyOffset())
@@ -244,7 +283,11 @@ QString StatusNotifierToolTip::introspect(const QString&) const
         return {};
     const QMetaObject* mo = adaptor_->metaObject();
     const int info = mo->indexOfClassInfo("D-Bus Introspection");
-    return info >= 0 ? QString::fromUtf8(mo->classInfo(info).value()) : QString();
+    QString xml = info >= 0 ? QString::fromUtf8(mo->classInfo(info).value()) : QString();
+    const qsizetype end = xml.lastIndexOf(QLatin1String("</interface>"));
+    if (end >= 0)
+        xml.insert(end, QString::fromLatin1(kAddedIntrospection));
+    return xml;
 }
 
 bool StatusNotifierToolTip::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
@@ -274,6 +317,8 @@ bool StatusNotifierToolTip::handleMessage(const QDBusMessage& message, const QDB
                 const QString name = QString::fromLatin1(mo->property(i).name());
                 all.insert(name, ItemProperty(name));
             }
+            all.insert(kLabelProperty, label_);
+            all.insert(kGuideProperty, guide_);
             return reply(message.createReply(QVariant::fromValue(all)));
         }
         if (member == QLatin1String("Set"))
@@ -283,6 +328,10 @@ bool StatusNotifierToolTip::handleMessage(const QDBusMessage& message, const QDB
 
     if (!interface.isEmpty() && interface != kItemInterface)
         return false; // Introspectable and Peer: answered by Qt
+    if (member == kTokenMethod && args.size() == 1) {
+        emit activationTokenProvided(args[0].toString());
+        return reply(message.createReply());
+    }
     const QMetaObject* mo = adaptor_->metaObject();
     for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
         const QMetaMethod method = mo->method(i);

@@ -1,6 +1,6 @@
 // Zones from the system tz database through QTimeZone (Qt's own reader of /usr/share/zoneinfo); the
 // C++20 zones of std::chrono are missing from GCC 12's library.
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 
 #include "core/ZoneNames.h"
 

@@ -55,6 +55,10 @@ constexpr MarkedText kMarked[] = {
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: no place library")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: unreadable database")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: not in the database")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Find a place")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Locate me")},
+    // Under the place: %1 the direction of the Kaaba in degrees from true north, %2 the kilometres.
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "Qibla: %1° from true north, %2 km")},
 
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Expert")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Addition(Mn)")},
@@ -143,6 +147,20 @@ constexpr MarkedText kMarked[] = {
     // The file chooser the code opens: its caption and its filter (the patterns stay as they are).
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sound")},
     {"Template6", QT_TRANSLATE_NOOP("Template6", "Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Beside the tray icon")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Nothing")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Next prayer and its time")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Time left")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "Desktop notification at each alert")},
+    // The check of a chosen sound file on OK: a line per file, %1 the prayer, %2 the file, %3 why.
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "These sound files were not kept:")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "%1 sound, %2: %3")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "no such file")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "not a file")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be read")},
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be decoded")},
+    // %1 the decoder's own words.
+    {"Template6", QT_TRANSLATE_NOOP("Template6", "it cannot be decoded (%1)")},
 
     // The tray tooltip and the reminder, put together by code: the prayer names, then the patterns,
     // where %1, %2, %3 stand for what the comment before each says and may move. The next prayer:
@@ -163,6 +181,8 @@ constexpr MarkedText kMarked[] = {
     {"Glance", QT_TRANSLATE_NOOP("Glance", "Last third")},
     // The reminder's title: %1 the prayer's name, %2 the minutes left as "%1 min" gives them.
     {"Glance", QT_TRANSLATE_NOOP("Glance", "%1 in %2")},
+    // Over the next prayer while the shipped default place is in use: %1 that place.
+    {"Glance", QT_TRANSLATE_NOOP("Glance", "Place not chosen yet: %1")},
 
     // Message boxes: text and caption, each looked up without surrounding spaces.
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
@@ -260,6 +280,14 @@ constexpr AccessibleText kAccessible[] = {
     {2, 133, QT_TRANSLATE_NOOP("Accessible", "Modify"),
      QT_TRANSLATE_NOOP("Accessible", "Keeps the values and computes the times anew")},
     {2, 155, QT_TRANSLATE_NOOP("Accessible", "OK"), QT_TRANSLATE_NOOP("Accessible", "Closes the dialog")},
+    {2, 140, QT_TRANSLATE_NOOP("Accessible", "Find a place"),
+     QT_TRANSLATE_NOOP("Accessible", "Type a place's name; arrows choose a match, Enter takes it")},
+    {2, 142, QT_TRANSLATE_NOOP("Accessible", "Matching places"),
+     QT_TRANSLATE_NOOP("Accessible", "The best matches, largest first; Enter takes the place")},
+    {2, 144, QT_TRANSLATE_NOOP("Accessible", "Locate me"),
+     QT_TRANSLATE_NOOP("Accessible", "Asks the desktop for your position once and offers the nearest places")},
+    {2, 143, QT_TRANSLATE_NOOP("Accessible", "Qibla"),
+     QT_TRANSLATE_NOOP("Accessible", "Direction of the Kaaba from the place")},
 
     // Expert (3): each prayer's minutes, and whether they are taken away or added.
     {3, 103, QT_TRANSLATE_NOOP("Accessible", "Fajer minutes"),
@@ -345,6 +373,10 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Plays the file now")},
     {6, 241, QT_TRANSLATE_NOOP("Accessible", "Reminder minutes"),
      QT_TRANSLATE_NOOP("Accessible", "Minutes before each prayer for a reminder; 0 for none")},
+    {6, 243, QT_TRANSLATE_NOOP("Accessible", "Tray label"),
+     QT_TRANSLATE_NOOP("Accessible", "What the panel shows beside the tray icon, where it shows labels")},
+    {6, 244, QT_TRANSLATE_NOOP("Accessible", "Alert notification"),
+     QT_TRANSLATE_NOOP("Accessible", "Each alert also raises a desktop notification that stays until dismissed")},
     {6, 255, QT_TRANSLATE_NOOP("Accessible", "OK"),
      QT_TRANSLATE_NOOP("Accessible", "Keeps the sounds and closes the dialog")},
 

@@ -1,9 +1,11 @@
 #include "schedule/AlarmMonitor.h"
 
 #include "core/TimeText.h"
+#include "platform/ReminderState.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iostream>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -165,6 +167,11 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
 {
     if (remindMinutes_ <= 0)
         return;
+    if (!remindersRestored_) {
+        remindersRestored_ = true;
+        if (w_.loadRaised)
+            reminders_.Restore(w_.loadRaised());
+    }
     const std::optional<std::int32_t> now = TimeTextSeconds(clock);
     if (!now)
         return;
@@ -175,8 +182,11 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
         tomorrowFrom_ = table;
         tomorrow_ = w_.tableOn(NextDay(date));
     }
-    if (auto due = reminders_.Check(table, date, remindMinutes_, *now, tomorrow_ ? &*tomorrow_ : nullptr))
+    if (auto due = reminders_.Check(table, date, remindMinutes_, *now, tomorrow_ ? &*tomorrow_ : nullptr)) {
         w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
+        if (w_.saveRaised)
+            w_.saveRaised(reminders_.Raised());
+    }
 }
 
 std::int32_t AlarmMonitor::NewSeconds(std::int32_t second, milliseconds steady, milliseconds epoch)
@@ -245,6 +255,12 @@ void StartAlarmMonitor(MonitorHost& host)
                                           [](const LocalDate& day) {
                                               // The library's text is per thread: safe on this one.
                                               return TimesFor(Calc(), SnapshotSettings(), day);
+                                          },
+                                          LoadRaisedReminders,
+                                          [](const RaisedReminders& raised) {
+                                              if (!SaveRaisedReminders(raised))
+                                                  std::cerr << "nuro: cannot keep the reminders raised in "
+                                                            << ReminderStatePath() << "\n";
                                           }});
         try {
             std::thread([monitor] { monitor->Run(); }).detach();

@@ -131,6 +131,9 @@ public:
         // A day's table (tomorrow's, for reminders that reach back over midnight), computed on the
         // monitor thread; empty or nullopt: none reach back.
         std::function<std::optional<TimeTable>(const LocalDate&)> tableOn = {};
+        // The reminders raised before this start, and each change of them to keep for the next one.
+        std::function<std::vector<std::pair<LocalDate, unsigned>>()> loadRaised = {};
+        std::function<void(const std::vector<std::pair<LocalDate, unsigned>>&)> saveRaised = {};
     };
 
     explicit AlarmMonitor(Wiring wiring);
@@ -168,6 +171,7 @@ private:
     std::array<std::optional<LocalDate>, kNoticeTable.size()> announced_{};
     std::int32_t remindMinutes_ = 0;
     ReminderClock reminders_;
+    bool remindersRestored_ = false;
     // Tomorrow's table, asked for again only when the day or today's table changes; the monitor's own.
     LocalDate tomorrowOf_{};
     TimeTable tomorrowFrom_{};

@@ -12,6 +12,7 @@
 namespace nuro {
 namespace {
 
+
 class SystemLibraryLoader : public LibraryLoader {
 public:
     void* Open(const char* name) override { return OpenSharedLibrary(name); }
@@ -110,6 +111,44 @@ std::optional<std::string> CalcLibrary::PlaceColumn(const char* column, std::str
     const char* const columns[] = {"2", column, workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
     return GetField(row ? row : "", '*', 0);
+}
+
+std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql,
+                                                         const std::vector<std::string>& columns, int maxRows)
+{
+    auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
+    if (!connect5)
+        return std::nullopt;
+    auto connect5Rows = reinterpret_cast<nuro_connect5_rows_fn>(OptionalExport("connect5_rows"));
+    const std::string count = std::to_string(columns.size() + 1);
+    std::vector<const char*> table;
+    table.reserve(columns.size() + 2);
+    table.push_back(count.c_str());
+    for (const std::string& c : columns)
+        table.push_back(c.c_str());
+    std::lock_guard<std::mutex> guard(queryLock_);
+    table.push_back(workArea_.data());
+    std::vector<std::string> rows;
+    if (!connect5Rows) {
+        // One row a call, each of its own offset.
+        for (int n = 0; n < maxRows; ++n) {
+            const std::string nth = "select * from (" + sql + ") limit 1 offset " + std::to_string(n);
+            const char* row =
+                connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, nth.c_str(), table.data());
+            if (!row || !*row)
+                break;
+            rows.emplace_back(row);
+        }
+        return rows;
+    }
+    const char* text = connect5Rows(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(),
+                                    table.data(), maxRows);
+    for (std::string_view rest = text ? text : ""; !rest.empty();) {
+        const std::size_t end = rest.find('\n');
+        rows.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    return rows;
 }
 
 std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name) { return PlaceColumn("zone", name); }

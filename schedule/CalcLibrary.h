@@ -96,6 +96,11 @@ public:
     // the place row keeps its 13 fields; empty when the place or the column (an older database) is
     // missing.
     std::optional<std::string> PlaceZone(std::string_view name);
+    // Up to maxRows rows of any read of the place database, each its fields in the order of `columns`
+    // (a column the database lacks gives an empty field); none when the statement is refused. Through
+    // "connect5_rows"; a library without it answers one row a call through "connect5".
+    std::optional<std::vector<std::string>> Rows(const std::string& sql, const std::vector<std::string>& columns,
+                                                 int maxRows);
     // One text column of the database place `name` ("name_tr"), the same way; empty when the place
     // or the column is missing.
     std::optional<std::string> PlaceColumn(const char* column, std::string_view name);

@@ -4,8 +4,8 @@
 
 #include "core/AppSettings.h"
 #include "core/TimeText.h"
+#include "core/ZoneRules.h"
 #include "schedule/CalcLibrary.h"
-#include "schedule/ZoneRules.h"
 
 #include <array>
 #include <cstdint>

@@ -2,6 +2,8 @@
 
 #include "schedule/AlarmMonitor.h"
 
+#include <cstdio>
+
 namespace nuro {
 namespace {
 
@@ -119,15 +121,59 @@ ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::in
             std::string(name).append(" ").append(HoursMinutes(time))};
 }
 
+TrayLabelMode TrayLabelModeOf(std::int32_t setting)
+{
+    return setting == 1 ? TrayLabelMode::NextTime : setting == 2 ? TrayLabelMode::TimeLeft : TrayLabelMode::None;
+}
+
+namespace {
+
+std::size_t CodePoints(std::string_view text)
+{
+    std::size_t n = 0;
+    for (const char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+std::string LabelText(TrayLabelMode mode, std::string_view name, std::string_view time, std::int32_t minutesLeft,
+                      const GlanceWords& words)
+{
+    if (mode == TrayLabelMode::NextTime)
+        return FillPattern(words.labelNext, {name, time});
+    char left[16];
+    std::snprintf(left, sizeof left, "%d:%02d", minutesLeft / 60, minutesLeft % 60);
+    return FillPattern(words.labelLeft, {name, left});
+}
+
+} // namespace
+
+TrayLabel MakeTrayLabel(TrayLabelMode mode, const std::optional<NextPrayer>& next, const GlanceWords& words)
+{
+    if (mode == TrayLabelMode::None || !next)
+        return {};
+    TrayLabel label;
+    label.text = LabelText(mode, words.names[next->slot], next->time, next->minutesLeft, words);
+    // The longest alerted name with the widest figures: the next prayer is at most a day away.
+    std::string_view longest;
+    for (const NoticeEntry& entry : kNoticeTable)
+        if (CodePoints(words.names[entry.slot]) > CodePoints(longest))
+            longest = words.names[entry.slot];
+    label.guide = LabelText(mode, longest, "00:00", 23 * 60 + 59, words);
+    return label;
+}
+
 std::string TrayTip::PlainText() const { return nextLine.empty() ? title : title + "\n" + nextLine; }
 
 TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
-                    const GlanceWords& words)
+                    const GlanceWords& words, TrayLabelMode label)
 {
     TrayTip tip;
     tip.title = title;
-    if (const std::optional<NextPrayer> next = FindNextPrayer(today, tomorrowFajer, nowSeconds))
+    const std::optional<NextPrayer> next = FindNextPrayer(today, tomorrowFajer, nowSeconds);
+    if (next)
         tip.nextLine = NextPrayerLine(*next, words);
+    tip.label = MakeTrayLabel(label, next, words);
     const std::string times = DayTimesText(today, words);
     tip.body = tip.nextLine.empty() || times.empty() ? tip.nextLine + times : tip.nextLine + "\n\n" + times;
     return tip;
@@ -158,15 +204,40 @@ std::optional<ReminderClock::Due> ReminderClock::Check(const TimeTable& table, c
     return CheckDay(table, date, minutes, nowSeconds, tomorrow);
 }
 
+void ReminderClock::Restore(const std::vector<std::pair<LocalDate, unsigned>>& raised)
+{
+    restored_ = raised;
+    today_ = Start(today_.date);
+    tomorrow_ = Start(tomorrow_.date);
+}
+
+std::vector<std::pair<LocalDate, unsigned>> ReminderClock::Raised() const
+{
+    std::vector<std::pair<LocalDate, unsigned>> raised;
+    for (const Fired* day : {&today_, &tomorrow_})
+        if (day->date.year > 0)
+            raised.emplace_back(day->date, day->prayers);
+    return raised;
+}
+
+ReminderClock::Fired ReminderClock::Start(const LocalDate& date) const
+{
+    Fired day{date, 0};
+    for (const auto& [when, prayers] : restored_)
+        if (when == date)
+            day.prayers |= prayers;
+    return day;
+}
+
 std::optional<ReminderClock::Due> ReminderClock::CheckDay(const TimeTable& table, const LocalDate& date,
                                                           std::int32_t minutes, std::int32_t nowSeconds,
                                                           const TimeTable* tomorrow)
 {
     const LocalDate next = NextDay(date);
     if (date != today_.date)
-        today_ = date == tomorrow_.date ? tomorrow_ : Fired{date, 0};
+        today_ = date == tomorrow_.date ? tomorrow_ : Start(date);
     if (next != tomorrow_.date)
-        tomorrow_ = Fired{next, 0};
+        tomorrow_ = Start(next);
     const std::int32_t window = minutes * 60;
     for (const NoticeEntry& entry : kNoticeTable) {
         const unsigned bit = 1u << entry.slot;

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace nuro {
 
@@ -42,6 +44,11 @@ struct GlanceWords {
     std::string reminderTitle = "%1 in %2";     // name, minutesOnly of the minutes left
     std::string midnight = "Midnight";          // the night's middle, after the six times
     std::string lastThird = "Last third";       // the beginning of its last third
+    // Beside the icon, the same in every language (only the name is translated): name, "HH:MM";
+    // name, the time left "H:MM".
+    std::string labelNext = "%1 %2";
+    std::string labelLeft = "%1 \u2212%2";
+    std::string placeNotChosen = "Place not chosen yet: %1"; // the shipped default place in use
 
     // Every translatable text, for the translation of them all and the catalogue's check.
     template <typename Visit>
@@ -50,7 +57,8 @@ struct GlanceWords {
         for (std::string& name : names)
             visit(name);
         for (std::string* pattern :
-             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &midnight, &lastThird})
+             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &midnight, &lastThird,
+              &placeNotChosen})
             visit(*pattern);
     }
 };
@@ -76,18 +84,33 @@ struct ReminderText {
 ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::int32_t minutesLeft,
                               const GlanceWords& words = {});
 
+// What the panel shows beside the icon (TRAY_LABEL): nothing, the next prayer and its time ("Aser
+// 14:45"), or the time left ("Aser −1:12").
+enum class TrayLabelMode : std::int32_t { None = 0, NextTime = 1, TimeLeft = 2 };
+TrayLabelMode TrayLabelModeOf(std::int32_t setting); // anything unknown: None
+
+// The label, and its guide: the widest text the label takes in this mode, so a panel that sizes the
+// label by its guide does not move its neighbours each minute. Both empty for None or no next prayer.
+struct TrayLabel {
+    std::string text;
+    std::string guide;
+    bool operator==(const TrayLabel&) const = default;
+};
+TrayLabel MakeTrayLabel(TrayLabelMode mode, const std::optional<NextPrayer>& next, const GlanceWords& words = {});
+
 // The tray item's tooltip: the fixed title, the next prayer under it, and the day's times for the
 // trays that show a body (StatusNotifier).
 struct TrayTip {
     std::string title;    // the fixed tip, "NURO :)!"
     std::string nextLine; // "" while the table is empty
     std::string body;     // nextLine, then the six times
+    TrayLabel label{};    // beside the icon, where the panel shows one
     // Title and next line on two lines, for trays whose tooltip is one plain text.
     std::string PlainText() const;
     bool operator==(const TrayTip&) const = default;
 };
 TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
-                    const GlanceWords& words = {});
+                    const GlanceWords& words = {}, TrayLabelMode label = TrayLabelMode::None);
 
 // The reminder REMIND minutes before each alerted prayer. Fed the clock, it answers each prayer of
 // each day once: in the window [prayer - minutes, prayer), so a reminder whose exact second passed
@@ -103,6 +126,11 @@ public:
     std::optional<Due> Check(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
                              std::int32_t nowSeconds, const TimeTable* tomorrow = nullptr);
 
+    // The prayers already reminded, by day (a bit per TimeSlotIndex): what Raised() gave before a
+    // restart, so a reminder raised then is not raised again.
+    void Restore(const std::vector<std::pair<LocalDate, unsigned>>& raised);
+    std::vector<std::pair<LocalDate, unsigned>> Raised() const;
+
 private:
     struct Fired {
         LocalDate date{};
@@ -111,7 +139,10 @@ private:
     std::optional<Due> CheckDay(const TimeTable& table, const LocalDate& date, std::int32_t minutes,
                                 std::int32_t nowSeconds, const TimeTable* tomorrow);
 
+    Fired Start(const LocalDate& date) const;
+
     Fired today_, tomorrow_;
+    std::vector<std::pair<LocalDate, unsigned>> restored_;
     // The clock passes midnight seconds before the refresh turns the table to the new day; until
     // then the old day's table is not today's, and tomorrow's table is.
     LocalDate seenDate_{};

@@ -2,6 +2,7 @@
 
 #include "platform/DialogOps.h"
 #include "platform/Screen.h"
+#include "platform/Session.h"
 #include "platform/Sound.h"
 #include "platform/UiThread.h"
 #include "resources/templates/NoticeTemplates.h"
@@ -20,6 +21,12 @@ QPointer<QWidget>& Owner()
 {
     static QPointer<QWidget> owner; // only touched on the user-interface thread
     return owner;
+}
+
+QPointer<QWidget>& OpenNoticeWindow()
+{
+    static QPointer<QWidget> notice; // only touched on the user-interface thread
+    return notice;
 }
 
 // A window manager that offers minimize whatever the hints say (openbox does) must not hide the
@@ -63,6 +70,10 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
         dlg->setAttribute(Qt::WA_QuitOnClose, false);
         const ScreenPoint at = ScreenPlacement();
         MoveWindow(dlg, at.x, at.y, false);
+        OpenNoticeWindow() = dlg;
+        // A Wayland compositor keeps no window of ours on top: the notice asks to be activated once
+        // it is shown, and the desktop notification is what stays.
+        QTimer::singleShot(0, dlg, [dlg] { AskForActivation(dlg); });
         return true;
     }
     case DialogMessage::Command: {
@@ -100,13 +111,26 @@ std::string ChosenNoticeSound(int templateId)
 
 void SetNoticeOwner(QWidget* mainFrame) { Owner() = mainFrame; }
 
-void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow)
+void RaiseOpenNotice()
+{
+    QWidget* notice = OpenNoticeWindow().data();
+    if (!notice || !notice->isVisible())
+        return;
+    notice->raise();
+    notice->activateWindow();
+    AskForActivation(notice);
+}
+
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow,
+                const std::function<void()>& afterSound)
 {
     const DialogTemplate* tmpl = FindNoticeTemplate(templateId);
     if (!tmpl)
         return;
     // The sound comes first and holds only the calling thread, never the user-interface thread.
     PlayNoticeSound(soundBoxOn, ChosenNoticeSound(templateId));
+    if (afterSound)
+        afterSound();
     QWidget* owner = CallOnUiThread([]() -> QWidget* { return Owner().data(); });
     DialogBoxParam(*tmpl, owner, [endNow](QWidget* dlg, DialogMessage msg, int id, unsigned code) {
         if (msg == DialogMessage::InitDialog && endNow) {
@@ -123,7 +147,10 @@ void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::fu
 
 void NoticeMonitorHost::ShowNotice(int templateId)
 {
-    OpenNotice(templateId, [this] { return SoundBoxOn(); }, NextPrayerDueSoon);
+    const bool sound = SoundBoxOn();
+    AlertBegins(templateId, sound);
+    OpenNotice(templateId, [sound] { return sound; }, NextPrayerDueSoon, [this] { AlertSoundEnded(); });
+    AlertEnded();
 }
 
 } // namespace nuro

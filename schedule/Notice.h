@@ -56,7 +56,12 @@ void SetNoticeOwner(QWidget* mainFrame);
 // thread and returns once it has been closed, or once `endNow` (asked on the user-interface thread a
 // few times a second) holds: a notice minimized or sent away must not hold the monitor for ever.
 // Callable from any thread; an unknown id does nothing.
-void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow = {});
+// `afterSound` runs on the calling thread once the sound has ended (played, stopped, or none).
+void OpenNotice(int templateId, const std::function<bool()>& soundBoxOn, std::function<bool()> endNow = {},
+                const std::function<void()>& afterSound = {});
+
+// Brings the open notice (if any) to the front and asks for its activation. User-interface thread.
+void RaiseOpenNotice();
 
 inline constexpr int kNoticeEndCheckMs = 250;
 
@@ -64,6 +69,12 @@ inline constexpr int kNoticeEndCheckMs = 250;
 class NoticeMonitorHost : public MonitorHost {
 public:
     void ShowNotice(int templateId) override;
+
+protected:
+    // Around each notice, on the monitor thread; each must return at once. `sound`: a sound will play.
+    virtual void AlertBegins(int /*templateId*/, bool /*sound*/) {}
+    virtual void AlertSoundEnded() {}
+    virtual void AlertEnded() {}
 };
 
 } // namespace nuro

@@ -224,7 +224,7 @@ bool Scheduler::Refresh(TimeDisplay* display)
         table_[slot].fill('\0');
         std::memcpy(table_[slot].data(), field.data(), n);
         if (display)
-            display->SetTimeText(kTimeBoxIds[slot], SlotText(table_[slot]));
+            display->SetTimeText(slot, SlotText(table_[slot]));
     }
     return true;
 }

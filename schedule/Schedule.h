@@ -3,8 +3,8 @@
 
 #include "core/AppSettings.h"
 #include "core/TimeText.h"
+#include "core/ZoneRules.h"
 #include "schedule/CalcLibrary.h"
-#include "schedule/ZoneRules.h"
 
 #include <array>
 #include <cstddef>
@@ -23,8 +23,6 @@ inline constexpr std::size_t kResultSize = 128; // the library's text, 127 chara
 
 enum TimeSlotIndex { kFajer = 0, kShuroq, kDhohur, kAser, kMaghereb, kIsha };
 
-// Slot to time box of the main window: Aser goes to 107 and Maghereb to 106.
-inline constexpr std::array<int, kSlotCount> kTimeBoxIds = {103, 104, 105, 107, 106, 108};
 inline constexpr std::array<const char*, kSlotCount> kPrayerNames = {"Fajer", "Shuroq", "Dhohur",
                                                                      "Aser",  "Maghereb", "Isha"};
 
@@ -33,13 +31,14 @@ using TimeTable = std::array<TimeSlot, kSlotCount>;
 
 inline std::string SlotText(const TimeSlot& slot) { return std::string(slot.data()); }
 
-// The main window's six time boxes. Called with the schedule lock held, possibly on the monitor
-// thread: an implementation must hand the text over to the user-interface thread without waiting
-// for it, since that thread may itself be waiting for the lock.
+// What shows the six times (the main window's time boxes), slot by slot (kFajer .. kIsha). Called
+// with the schedule lock held, possibly on the monitor thread: an implementation must hand the text
+// over to the user-interface thread without waiting for it, since that thread may itself be waiting
+// for the lock.
 class TimeDisplay {
 public:
     virtual ~TimeDisplay() = default;
-    virtual void SetTimeText(int boxId, const std::string& text) = 0;
+    virtual void SetTimeText(std::size_t slot, const std::string& text) = 0;
 };
 
 // month * 100 + day, the encoding of val1 and val2.

@@ -1,6 +1,9 @@
 #include "shell/App.h"
+#include "core/ZoneRules.h"
 
 #include "core/SettingsStore.h"
+#include "dialogs/Dialogs.h"
+#include "places/Places.h"
 #include "platform/Autostart.h"
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
@@ -19,9 +22,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <string>
 
 namespace nuro {
@@ -107,6 +112,8 @@ int AppMain(int argc, char** argv)
     if (!PrepareSessionEnvironment(why))
         return CannotStart(argc, argv, why);
     StartedAtLogon = 0;
+    // Asked before the first read, which puts the installed default in place.
+    const bool firstStart = access(ResolveSettingsPath(kSettingsFile).c_str(), F_OK) != 0;
     const std::int32_t startup = LoadStartupSwitch(Profile());
     {
         std::lock_guard<std::mutex> guard(SettingsLock());
@@ -157,6 +164,12 @@ int AppMain(int argc, char** argv)
             MessageBox(nullptr, TranslateData(TextLanguage::Interface, kMessageContext, kDeafInstance).toStdString() +
                                     "\n" + deaf, "NURO", MB_OK | MB_ICONWARNING);
         });
+    }
+    // A first start runs on the shipped default place until the user chooses one, which the Config
+    // dialog offers at once, once the main window is up.
+    if (firstStart) {
+        places::MarkPlaceNotChosen();
+        QTimer::singleShot(0, qApp, [] { OpenConfigDialogToChoosePlace(SystemZoneRules().SystemZone()); });
     }
     return app.Run();
 }

@@ -8,6 +8,7 @@
 #include "platform/Profile.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
+#include "resources/templates/ShellTemplates.h"
 #include "resources/UiTexts.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
@@ -15,7 +16,6 @@
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainWindowRules.h"
-#include "shell/ShellTemplates.h"
 #include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
 
@@ -306,8 +306,13 @@ bool TDial::English() const
     return Settings().English;
 }
 
-void TDial::SetTimeText(int boxId, const std::string& text)
+static_assert(kTimeBoxIds.size() == kSlotCount);
+
+void TDial::SetTimeText(std::size_t slot, const std::string& text)
 {
+    if (slot >= kTimeBoxIds.size())
+        return;
+    const int boxId = kTimeBoxIds[slot];
     // Never waits: the caller may hold the schedule lock that this thread is about to want.
     PostToUiThread([this, boxId, text] {
         QWidget* dlg = Window();

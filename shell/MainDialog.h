@@ -67,7 +67,7 @@ public:
     void SetHijriText(const std::string& text);
 
     // The six time boxes; the refresh may call this on the monitor thread.
-    void SetTimeText(int boxId, const std::string& text) override;
+    void SetTimeText(std::size_t slot, const std::string& text) override;
 
 protected:
     void SetupWindow() override { SetupMainWindow(); }

@@ -30,6 +30,9 @@ enum MainId : int {
     kCmdSounds = 11848,
 };
 
+// Slot (Fajer .. Isha) to time box: Aser goes to 107 and Maghereb to 106.
+inline constexpr std::array<int, 6> kTimeBoxIds = {103, 104, 105, 107, 106, 108};
+
 // The label pictures of each language, in the order the layouts show (Arabic) or hide them.
 inline constexpr std::array<int, 9> kArabicLabels = {11, 12, 13, 14, 15, 19, 20, 18, 16};
 inline constexpr std::array<int, 9> kEnglishLabels = {8000, 8001, 8002, 8003, 8004, 8005, 8006, 8007, 8008};

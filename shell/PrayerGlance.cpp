@@ -1,10 +1,13 @@
 #include "shell/PrayerGlance.h"
 
+#include "places/Places.h"
+
 #include "core/HijriDate.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
+#include "shell/MainWindowRules.h"
 #include "shell/TrayCompanion.h"
 #include "shell/TrayRules.h"
 
@@ -61,20 +64,28 @@ void PrayerGlance::Update()
         night_ = w_.sunnahOn ? w_.sunnahOn(today) : SunnahTimes{};
     }
     const std::int32_t now = w_.nowSeconds();
+    const AppSettings s = SnapshotSettings();
     const std::string locale = w_.readingLocale ? w_.readingLocale() : std::string();
     const GlanceWords words = w_.words ? w_.words() : GlanceWords{};
-    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words);
+    TrayTip tip = MakeTrayTip(kTrayTip, table, tomorrowFajer_, now, words, TrayLabelModeOf(s.extra.TRAY_LABEL));
     // The night's sunnah times close the body, under the day's six.
     if (const std::string night = NightTimesText(night_.midnight, night_.lastThird, words);
         !night.empty() && !tip.body.empty())
         tip.body += "\n" + night;
+    // Until the user chooses a place, the tip says whose times these are.
+    if (places::PlaceNotChosen()) {
+        const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
+        tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
+        tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
+    }
     tip.nextLine = ReadingDigits(tip.nextLine, locale);
     tip.body = ReadingDigits(tip.body, locale);
+    tip.label.text = ReadingDigits(tip.label.text, locale);
+    tip.label.guide = ReadingDigits(tip.label.guide, locale);
     w_.showTip(tip);
     const std::optional<NextPrayer> next = FindNextPrayer(table, tomorrowFajer_, now);
     // Tomorrow's Fajer is not today's box: nothing is marked after Isha.
     w_.markTimeBox(next && !next->tomorrow ? kTimeBoxIds[next->slot] : 0);
-    const AppSettings s = SnapshotSettings();
     const std::optional<HijriDate> hijri = UmmAlQuraDate(today, s.extra.HIJRI_ADJ);
     // The Arabic labels read the date in Arabic; the English ones in the interface's language,
     // which under an Arabic interface stays English as the labels are.

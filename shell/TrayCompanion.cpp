@@ -2,6 +2,9 @@
 
 #include "core/HijriDate.h"
 #include "platform/DesktopNotification.h"
+#include "platform/Session.h"
+#include "schedule/AlarmMonitor.h"
+#include "schedule/Notice.h"
 #include "platform/Sound.h"
 #include "platform/Translation.h"
 #include "resources/UiTexts.h"
@@ -71,6 +74,58 @@ GlanceWords InterfaceGlanceWords()
         text = TranslateData(TextLanguage::Interface, kGlanceContext, text.c_str()).toStdString();
     });
     return words;
+}
+
+namespace {
+
+std::vector<NotificationAction> AlertActions(bool sound)
+{
+    const std::string context = MenuContext(kTrayMenuId);
+    std::vector<NotificationAction> actions;
+    if (sound)
+        actions.push_back({"stop", TranslateData(TextLanguage::Interface, context, kStopSoundText).toStdString()});
+    const QString show = TranslateData(TextLanguage::Interface, context, "&Show").remove(QLatin1Char('&'));
+    actions.push_back({"show", show.toStdString()});
+    actions.push_back({"default", show.toStdString()}); // a click on the notification itself
+    return actions;
+}
+
+void OnAlertAction(const std::string& key)
+{
+    if (key == "stop") {
+        nuro::StopSound();
+    } else if (key == "show" || key == "default") {
+        if (TrayHost* host = ProcessTrayHost())
+            host->ShowMainFrame();
+        RaiseOpenNotice();
+    }
+}
+
+} // namespace
+
+NotificationHandle RaisePrayerAlert(int templateId, bool sound)
+{
+    const AppSettings s = SnapshotSettings();
+    if (!AlertNotificationsOn(s.extra.ALERT_NOTIFY))
+        return 0;
+    const auto entry = std::find_if(kNoticeTable.begin(), kNoticeTable.end(),
+                                    [templateId](const NoticeEntry& e) { return e.templateId == templateId; });
+    if (entry == kNoticeTable.end())
+        return 0;
+    const std::string time = SlotText(Schedule().Table()[entry->slot]).substr(0, 5);
+    const GlanceWords words = InterfaceGlanceWords();
+    return RaiseLastingNotification(FillPattern(words.labelNext, {words.names[entry->slot], time}), s.PlaceName.data(),
+                                    AlertActions(sound), OnAlertAction);
+}
+
+void PrayerAlertSoundEnded(NotificationHandle alert)
+{
+    SetNotificationActions(alert, AlertActions(false));
+}
+
+void PrayerAlertEnded(NotificationHandle alert)
+{
+    WithdrawNotification(alert);
 }
 
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft)

@@ -6,6 +6,8 @@
 #include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
+#include "platform/DesktopNotification.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -31,5 +33,12 @@ GlanceWords InterfaceGlanceWords();
 // The reminder's silent desktop notification: "Aser in 10 min" over "Aser 14:45", in the interface
 // language. Returns at once.
 void ShowPrayerReminder(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft);
+
+// The alert's lasting notification, where ALERT_NOTIFY (or the session) asks for one: "Dhohur 12:25"
+// over the place, urgency critical, with "Stop sound" while `sound` plays and "Show". From the monitor
+// thread; none of them waits. 0: no notification.
+NotificationHandle RaisePrayerAlert(int templateId, bool sound);
+void PrayerAlertSoundEnded(NotificationHandle alert);
+void PrayerAlertEnded(NotificationHandle alert);
 
 } // namespace nuro

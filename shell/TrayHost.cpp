@@ -4,20 +4,21 @@
 #include "platform/DialogOps.h"
 #include "platform/Menus.h"
 #include "platform/Process.h"
+#include "platform/Session.h"
 #include "platform/Sound.h"
 #include "platform/StatusNotifierToolTip.h"
 #include "platform/TemplateBuilder.h"
 #include "platform/Translation.h"
 #include "platform/UiThread.h"
 #include "resources/Pictures.h"
+#include "resources/templates/ShellTemplates.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/Notice.h"
 #include "shell/AppFace.h"
 #include "shell/MainDialog.h"
-#include "shell/TrayCompanion.h"
-#include "shell/ShellTemplates.h"
 #include "shell/SingleInstance.h"
+#include "shell/TrayCompanion.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -112,6 +113,12 @@ void TrayHost::AddTrayIcon()
             // A StatusNotifier host that sends ContextMenu draws no menu of its own.
             if (kind_ == TrayKind::StatusNotifier && reason == QSystemTrayIcon::Context)
                 hostLacksMenu_ = true;
+            // A host that hands over an activation token right before Activate (GNOME's AppIndicator
+            // extension on a double click) activates on purpose, even with its menu still open.
+            if (reason == QSystemTrayIcon::Trigger && tokenAge_.isValid() && tokenAge_.elapsed() < kTokenFreshMs) {
+                tokenAge_.invalidate();
+                menuBusy_ = false;
+            }
             OnTrayMouse(FromReason(reason));
         });
         icon_->show();
@@ -127,8 +134,13 @@ void TrayHost::AddTrayIcon()
     icon_->show();
     // Qt registers its item anew each time the icon is shown: serve the tooltip's body again.
     if (kind_ == TrayKind::StatusNotifier) {
-        if (!richTip_)
+        if (!richTip_) {
             richTip_ = new StatusNotifierToolTip(this);
+            connect(richTip_, &StatusNotifierToolTip::activationTokenProvided, this, [this](const QString& token) {
+                tokenAge_.start();
+                UseActivationToken(token);
+            });
+        }
         if (richTip_->Attach())
             UpdateTip();
     }
@@ -185,8 +197,10 @@ void TrayHost::UpdateTip()
     if (!icon_)
         return;
     // A StatusNotifier host is given title and body apart (and told once); other trays one text.
-    if (richTip_)
+    if (richTip_) {
         richTip_->SetToolTip(QString::fromStdString(tip_.title), QString::fromStdString(tip_.body));
+        richTip_->SetLabel(QString::fromStdString(tip_.label.text), QString::fromStdString(tip_.label.guide));
+    }
     if (!richTip_ || !richTip_->Attached())
         icon_->setToolTip(QString::fromStdString(tip_.PlainText()));
 }
@@ -336,6 +350,18 @@ public:
     {
         ShowPrayerReminder(slot, time, minutesLeft);
     }
+
+protected:
+    void AlertBegins(int templateId, bool sound) override { alert_ = RaisePrayerAlert(templateId, sound); }
+    void AlertSoundEnded() override { PrayerAlertSoundEnded(alert_); }
+    void AlertEnded() override
+    {
+        PrayerAlertEnded(alert_);
+        alert_ = 0;
+    }
+
+private:
+    NotificationHandle alert_ = 0; // the monitor thread's own
 };
 
 } // namespace

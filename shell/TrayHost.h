@@ -4,6 +4,7 @@
 #include "schedule/NextPrayer.h"
 #include "shell/TrayRules.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QPointer>
@@ -21,6 +22,8 @@ class StatusNotifierToolTip;
 
 // The longest a StatusNotifier host's menu counts as open when the host never says it closed.
 inline constexpr int kExportedMenuBusyMs = 15000;
+// How long after a host's activation token its Activate counts as the same click.
+inline constexpr int kTokenFreshMs = 2000;
 
 class TrayHost : public QObject, public TrayActions {
     Q_OBJECT
@@ -99,7 +102,8 @@ private:
     bool hostLacksMenu_ = false;
     QMenu* exported_ = nullptr;
     StatusNotifierToolTip* richTip_ = nullptr; // the tooltip with a body, on a StatusNotifier host
-    TrayTip tip_{kTrayTip, "", ""};
+    QElapsedTimer tokenAge_;                   // since the host's last activation token
+    TrayTip tip_{kTrayTip, "", "", {}};
 };
 
 // Whether the session bus has a StatusNotifier host, so that Qt makes the icon a StatusNotifier item.

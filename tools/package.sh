@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the program as a distribution would (Release, no tests, warnings not errors, prefix /usr)
-# in build-package/ (or $NURO_PACKAGE_DIR), makes the Debian package and checks it with lintian,
-# then checks the installed metadata files. Prints the package's path last.
+# Builds the program as a distribution would (Release; no tests, benchmarks or developer tools;
+# warnings not errors; prefix /usr) in build-package/ (or $NURO_PACKAGE_DIR), makes the Debian
+# package and checks it with lintian, then checks the installed metadata files. Prints the
+# package's path last.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${NURO_PACKAGE_DIR:-$top/build-package}
@@ -12,7 +13,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CFLAGS)"
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
-cmake -S "$top" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+cmake -S "$top" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNURO_EXTRAS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_C_FLAGS="$cflags" -DCMAKE_CXX_FLAGS="$cxxflags" \
   -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
   -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" ${NURO_PACKAGE_CMAKE_ARGS:-} >/dev/null

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs the missing Debian packages, then configures and builds NURO in build/ (or $NURO_BUILD_DIR).
 # Safe to run again: it installs nothing that is present and rebuilds only what changed.
+# --packages-only stops after the packages.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${NURO_BUILD_DIR:-$top/build}
+# The developers' build, the same for tools/run.sh and tools/test.sh so that they share one build:
+# the tests are built and a warning in our own code is an error.
+NURO_CMAKE_ARGS="-DNURO_WERROR=ON -DBUILD_TESTING=ON ${NURO_CMAKE_ARGS:-}"
 
 missing=()
 while read -r pkg; do
@@ -19,6 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" != --packages-only ] || exit 0
 
 # Configure every time: folders that joined the build since the last run are picked up, and a
 # configured tree takes only a moment.

@@ -9,7 +9,8 @@ constexpr std::uint32_t kDigits = kNumber | CS_Digits;
 constexpr std::uint32_t kMulti = kNumber | CS_MultiLine;
 
 // The fields are wide enough for their widest values (a pressure of 1010.00, an elevation of 2240.00,
-// seconds of 59.999), and the place list stands right of them: the dialog is that much wider.
+// seconds of 59.999), and the place search and the place list stand right of them: the dialog is that
+// much wider and taller.
 constexpr ControlTemplate kControls[] = {
     {101, ControlKind::Static, "", 4, 0, 148, 9, CS_None, ""},
     {130, ControlKind::Static, "Longitude", 4, 10, 33, 10, CS_None, ""},
@@ -47,6 +48,15 @@ constexpr ControlTemplate kControls[] = {
     {136, ControlKind::Static, "", 4, 118, 84, 23, CS_Etched, ""},
     {134, ControlKind::RadioButton, "Standard", 6, 119, 42, 12, CS_TabStop | CS_Group, ""},
     {135, ControlKind::RadioButton, "Hanfai", 6, 129, 36, 12, CS_None, ""},
+    // The place search stands above the place list; while it has matches they show over the list, the
+    // arrows move through them and Enter takes one. "Locate me" shows only where the desktop can tell
+    // the position.
+    {141, ControlKind::Static, "Find a place", 165, 0, 90, 9, CS_None, ""},
+    {140, ControlKind::Edit, "", 165, 9, 90, 12, CS_TabStop | CS_Border, ""},
+    {142, ControlKind::ListBox, "", 165, 23, 90, 98, CS_TabStop | CS_Border | CS_VScroll | CS_Hidden, ""},
+    {144, ControlKind::PushButton, "Locate me", 165, 144, 90, 12, CS_TabStop | CS_Hidden, ""},
+    // The direction of the Kaaba from the place shown, and how far it is.
+    {143, ControlKind::Static, "", 4, 144, 158, 9, CS_None, ""},
     // Why the place has no row in the database; empty while it has one.
     {138, ControlKind::Static, "", 92, 116, 153, 9, CS_None, ""},
     // The captions give way to bitmaps 7 and 8, set when the dialog initialises.
@@ -56,7 +66,7 @@ constexpr ControlTemplate kControls[] = {
 
 // No system menu: the dialog has no close box and leaves the screen only through OK.
 constexpr DialogTemplate kTemplate{
-    kConfigTemplateId, "       Config", "System", 10, 67, 31, 259, 149,
+    kConfigTemplateId, "       Config", "System", 10, 67, 31, 259, 158,
     WS_Visible | WS_Caption | WS_ModalFrame | WS_Centered | WS_3DLook, "", 0, kControls};
 
 } // namespace

@@ -1,5 +1,5 @@
 // Template 13: the main window's dialog, hosted in the main frame window. Dialog units.
-#include "shell/ShellTemplates.h"
+#include "resources/templates/ShellTemplates.h"
 
 namespace nuro {
 namespace {

@@ -1,5 +1,5 @@
 // Template 6: the Sounds dialog: a sound file per alerted prayer, each with a chooser and a play
-// button, and the reminder's minutes.
+// button, the reminder's minutes, the label beside the tray icon and the alert's notification.
 #include "resources/templates/SettingsTemplates.h"
 
 namespace nuro {
@@ -33,11 +33,14 @@ constexpr ControlTemplate kControls[] = {
     {235, ControlKind::PushButton, "Play", 162, 80, 28, 12, kButton, ""},
     {240, ControlKind::Static, "Reminder (minutes before, 0 = none)", 6, 101, 130, 8, CS_None, ""},
     {241, ControlKind::Edit, "", 138, 98, 20, 12, CS_TabStop | CS_Right | CS_Border | CS_Digits, ""},
-    {255, ControlKind::PushButton, "&OK", 84, 116, 28, 16, kButton, ""},
+    {242, ControlKind::Static, "Beside the tray icon", 6, 116, 184, 8, CS_None, ""},
+    {243, ControlKind::ComboBox, "", 6, 126, 184, 60, CS_TabStop, ""},
+    {244, ControlKind::CheckBox, "Desktop notification at each alert", 6, 142, 184, 10, CS_TabStop, ""},
+    {255, ControlKind::PushButton, "&OK", 84, 156, 28, 16, kButton, ""},
 };
 
 constexpr DialogTemplate kTemplate{
-    kSoundsTemplateId, "       Sounds", "System", 10, 100, 29, 196, 138,
+    kSoundsTemplateId, "       Sounds", "System", 10, 100, 29, 196, 178,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace

@@ -1,5 +1,5 @@
 // Template 1: the tray host, an invisible window of zero size with no controls.
-#include "shell/ShellTemplates.h"
+#include "resources/templates/ShellTemplates.h"
 
 namespace nuro {
 

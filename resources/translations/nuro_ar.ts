@@ -599,6 +599,54 @@
         <source>Isha comes this many minutes after Maghereb</source>
         <translation>يأتي العشاء بعد المغرب بهذا العدد من الدقائق</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>تسمية الأيقونة</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>ما تعرضه اللوحة بجانب أيقونة الصينية، حيث تعرض التسميات</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>إشعار التنبيه</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>كل تنبيه يرفع أيضًا إشعارًا على سطح المكتب يبقى حتى يُغلق</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>ابحث عن مكان</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>اكتب اسم المكان؛ تختار الأسهم إحدى النتائج ويأخذها مفتاح الإدخال</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>الأماكن المطابقة</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>أفضل النتائج، الأكبر أولاً؛ يأخذ مفتاح الإدخال المكان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>حدّد موقعي</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>يسأل سطح المكتب عن موقعك مرة واحدة ويعرض أقرب الأماكن</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>القبلة</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>اتجاه الكعبة من المكان</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -653,6 +701,10 @@
     <message>
         <source>Last third</source>
         <translation>الثلث الأخير</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>لم يُختر المكان بعد: %1</translation>
     </message>
 </context>
 <context>
@@ -851,6 +903,18 @@
     <message>
         <source>Place not found: not in the database</source>
         <translation>المكان غير موجود: ليس في قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>ابحث عن مكان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>حدّد موقعي</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>القبلة: %1° من الشمال الحقيقي، %2 كم</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1251,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>الأصوات (*.wav *.ogg *.mp3 *.flac *.opus);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>بجانب أيقونة الصينية</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>الصلاة القادمة ووقتها</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>الوقت المتبقي</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>إشعار سطح المكتب عند كل تنبيه</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>لم تُحفظ ملفات الصوت هذه:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>صوت %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ليس ملفًا</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>لا يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>لا يمكن فك ترميزه</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>لا يمكن فك ترميزه (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>সতর্কবার্তা বন্ধ করে</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>ট্রে লেবেল</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>প্যানেল ট্রে আইকনের পাশে যা দেখায়, যেখানে এটি লেবেল দেখায়</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>সতর্কতা বিজ্ঞপ্তি</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>প্রতিটি সতর্কতা একটি ডেস্কটপ বিজ্ঞপ্তিও দেখায় যা বন্ধ না করা পর্যন্ত থাকে</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>স্থান খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>স্থানের নাম লিখুন; তীরচিহ্ন একটি ফল বাছে, এন্টার তা নেয়</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>মিলে যাওয়া স্থান</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>সেরা ফল, বড়টি আগে; এন্টার স্থানটি নেয়</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>আমার অবস্থান</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>ডেস্কটপের কাছে একবার আপনার অবস্থান জেনে নিকটতম স্থানগুলো দেখায়</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>কিবলা</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>স্থান থেকে কাবার দিক</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>শেষ তৃতীয়াংশ</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>স্থান এখনো বাছা হয়নি: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>স্থান পাওয়া যায়নি: ডেটাবেসে নেই</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>স্থান খুঁজুন</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>আমার অবস্থান</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>কিবলা: প্রকৃত উত্তর থেকে %1°, %2 কিমি</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>ঠিক আছে</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>স্থান: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, পরিবর্তিত</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>শব্দ (*.wav *.ogg *.mp3 *.flac *.opus);;সব ফাইল (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>ট্রে আইকনের পাশে</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>কিছু না</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>পরবর্তী নামাজ ও তার সময়</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>বাকি সময়</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>প্রতিটি সতর্কতায় ডেস্কটপ বিজ্ঞপ্তি</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>এই শব্দ ফাইলগুলি রাখা হয়নি:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 এর শব্দ, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>এমন কোনো ফাইল নেই</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>এটি পড়া যায় না</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>এটি ডিকোড করা যায় না</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>এটি ডিকোড করা যায় না (%1)</translation>
     </message>
 </context>
 </TS>

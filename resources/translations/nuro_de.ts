@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>Schließt die Meldung</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Beschriftung im Systembereich</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Was die Leiste neben dem Symbol zeigt, wo sie Beschriftungen zeigt</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Alarmbenachrichtigung</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Jeder Alarm zeigt auch eine Desktop-Benachrichtigung, die bleibt, bis sie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Ort suchen</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Ortsnamen tippen; die Pfeile wählen einen Treffer, Enter übernimmt ihn</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Gefundene Orte</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Die besten Treffer, der größte zuerst; Enter übernimmt den Ort</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Mich finden</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Fragt den Desktop einmal nach Ihrer Position und bietet die nächsten Orte an</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Qibla</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Richtung der Kaaba vom Ort aus</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>Letztes Drittel</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Ort noch nicht gewählt: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>Ort nicht gefunden: nicht in der Datenbank</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Ort suchen</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Mich finden</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Qibla: %1° von geografisch Nord, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Orte: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, geändert</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Töne (*.wav *.ogg *.mp3 *.flac *.opus);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Neben dem Symbol</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Nächstes Gebet und seine Zeit</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Desktop-Benachrichtigung bei jedem Alarm</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Diese Klangdateien wurden nicht übernommen:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Klang für %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>sie kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>sie kann nicht dekodiert werden (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>هشدار را می‌بندد</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>برچسب سینی</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>آنچه پنل کنار نماد سینی نشان می‌دهد، جایی که برچسب نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>اعلان هشدار</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>هر هشدار یک اعلان میزکار نیز نشان می‌دهد که تا بسته شدن می‌ماند</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جستجوی مکان</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>نام مکان را بنویسید؛ پیکان‌ها یکی از نتایج را برمی‌گزینند و اینتر آن را می‌گیرد</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>مکان‌های یافته</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>بهترین نتایج، بزرگ‌ترین نخست؛ اینتر مکان را می‌گیرد</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>مکان من</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>یک بار موقعیت شما را از میزکار می‌پرسد و نزدیک‌ترین مکان‌ها را نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>قبله</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>جهت کعبه از این مکان</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>ثلث آخر</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>مکان هنوز برگزیده نشده: %1</translation>
     </message>
 </context>
 <context>
@@ -839,6 +891,18 @@
         <source>Place not found: not in the database</source>
         <translation>مکان پیدا نشد: در پایگاه داده نیست</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جستجوی مکان</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>مکان من</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>قبله: %1° از شمال حقیقی، %2 کیلومتر</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -937,6 +1001,14 @@
         <source>OK</source>
         <translation>تأیید</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مکان‌ها: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، تغییر یافته</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1026,6 +1098,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>صداها (*.wav *.ogg *.mp3 *.flac *.opus);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>کنار نماد سینی</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>نماز بعدی و وقت آن</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>زمان باقی‌مانده</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>اعلان میزکار در هر هشدار</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>این پرونده‌های صوتی نگه داشته نشدند:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>صدای %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>چنین پرونده‌ای نیست</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>پرونده نیست</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>خوانده نمی‌شود</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>رمزگشایی نمی‌شود</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>رمزگشایی نمی‌شود (%1)</translation>
     </message>
 </context>
 </TS>

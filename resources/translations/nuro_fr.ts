@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>Ferme l&apos;avis</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Étiquette de la barre</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Ce que le tableau de bord affiche à côté de l&apos;icône, là où il affiche des étiquettes</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Notification d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Chaque alerte affiche aussi une notification du bureau qui reste jusqu&apos;à sa fermeture</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Chercher un lieu</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Tapez le nom d&apos;un lieu ; les flèches choisissent un résultat, Entrée le prend</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Lieux trouvés</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Les meilleurs résultats, le plus grand d&apos;abord ; Entrée prend le lieu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Me localiser</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Demande une fois votre position au bureau et propose les lieux les plus proches</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Qibla</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Direction de la Kaaba depuis le lieu</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>Dernier tiers</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Lieu pas encore choisi : %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>Lieu introuvable&#xa0;: absent de la base</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Chercher un lieu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Me localiser</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Qibla : %1° depuis le nord vrai, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Lieux : GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, modifié</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Sons (*.wav *.ogg *.mp3 *.flac *.opus);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>À côté de l&apos;icône de la barre</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Prochaine prière et son heure</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Notification du bureau à chaque alerte</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Ces fichiers son n&apos;ont pas été gardés :</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Son de %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>il ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>il ne peut pas être décodé (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>Menutup pemberitahuan</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Label baki</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Yang ditampilkan panel di samping ikon baki, jika panel menampilkan label</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Notifikasi peringatan</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Setiap peringatan juga memunculkan notifikasi desktop yang tetap ada sampai ditutup</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Ketik nama tempat; panah memilih hasil, Enter mengambilnya</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Tempat yang cocok</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Hasil terbaik, yang terbesar dahulu; Enter mengambil tempat itu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Temukan lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Menanyakan posisi Anda kepada desktop sekali dan menawarkan tempat terdekat</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kiblat</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Arah Ka&apos;bah dari tempat ini</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>Sepertiga akhir</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Tempat belum dipilih: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>Tempat tak ada di basis data</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Temukan lokasi saya</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kiblat: %1° dari utara sejati, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Suara (*.wav *.ogg *.mp3 *.flac *.opus);;Semua berkas (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Di samping ikon baki</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Salat berikutnya dan waktunya</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Sisa waktu</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Notifikasi desktop pada setiap peringatan</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Berkas suara ini tidak disimpan:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Suara %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>berkas tidak ada</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bukan berkas</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>tidak dapat didekode</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>tidak dapat didekode (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>Menutup peringatan</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Label dulang</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Apa yang dipaparkan panel di sebelah ikon dulang, jika ia memaparkan label</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Pemberitahuan amaran</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Setiap amaran juga memaparkan pemberitahuan desktop yang kekal sehingga ditutup</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Taip nama tempat; anak panah memilih hasil, Enter mengambilnya</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Tempat yang sepadan</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>Hasil terbaik, yang terbesar dahulu; Enter mengambil tempat itu</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Cari lokasi saya</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Bertanya kedudukan anda kepada desktop sekali dan menawarkan tempat terdekat</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kiblat</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Arah Kaabah dari tempat ini</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>Sepertiga akhir</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Tempat belum dipilih: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>Tak dijumpai: tiada dalam pangkalan data</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Cari tempat</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Cari lokasi saya</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kiblat: %1° dari utara benar, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Tempat: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, diubah suai</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Bunyi (*.wav *.ogg *.mp3 *.flac *.opus);;Semua fail (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Di sebelah ikon dulang</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Tiada</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Solat seterusnya dan waktunya</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Baki masa</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Pemberitahuan desktop pada setiap amaran</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Fail bunyi ini tidak disimpan:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>Bunyi %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>tiada fail sedemikian</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bukan fail</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>tidak dapat dinyahkod</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>tidak dapat dinyahkod (%1)</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>Uyarıyı kapatır</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>Tepsi etiketi</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>Panelin tepsi simgesinin yanında gösterdiği, etiket gösterdiği yerlerde</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>Uyarı bildirimi</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>Her uyarı ayrıca kapatılana kadar kalan bir masaüstü bildirimi gösterir</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Yer ara</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>Bir yer adı yazın; oklar bir sonucu seçer, Enter onu alır</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>Eşleşen yerler</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>En iyi sonuçlar, en büyüğü önce; Enter yeri alır</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Konumumu bul</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>Masaüstüne konumunuzu bir kez sorar ve en yakın yerleri sunar</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>Kıble</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>Yerden Kâbe&apos;nin yönü</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>Son üçte bir</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>Yer henüz seçilmedi: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>Yer bulunamadı: veritabanında yok</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>Yer ara</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>Konumumu bul</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>Kıble: gerçek kuzeyden %1°, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>Tamam</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>Yerler: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0, değiştirildi</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>Sesler (*.wav *.ogg *.mp3 *.flac *.opus);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>Tepsi simgesinin yanında</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Hiçbir şey</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>Sonraki namaz ve vakti</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Kalan süre</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>Her uyarıda masaüstü bildirimi</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>Bu ses dosyaları kaydedilmedi:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 sesi, %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>böyle bir dosya yok</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>bir dosya değil</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>okunamıyor</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>çözülemiyor</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>çözülemiyor (%1)</translation>
     </message>
 </context>
 </TS>

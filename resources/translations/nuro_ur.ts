@@ -584,6 +584,54 @@
         <source>Closes the notice</source>
         <translation>اطلاع بند کرتا ہے</translation>
     </message>
+    <message>
+        <source>Tray label</source>
+        <translation>ٹرے لیبل</translation>
+    </message>
+    <message>
+        <source>What the panel shows beside the tray icon, where it shows labels</source>
+        <translation>پینل ٹرے آئکن کے ساتھ کیا دکھاتا ہے، جہاں وہ لیبل دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>Alert notification</source>
+        <translation>الرٹ کی اطلاع</translation>
+    </message>
+    <message>
+        <source>Each alert also raises a desktop notification that stays until dismissed</source>
+        <translation>ہر الرٹ ڈیسک ٹاپ اطلاع بھی دکھاتا ہے جو بند کرنے تک رہتی ہے</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جگہ تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
+        <translation>جگہ کا نام لکھیں؛ تیر کسی نتیجے کو چنتے ہیں، انٹر اسے لیتا ہے</translation>
+    </message>
+    <message>
+        <source>Matching places</source>
+        <translation>ملتی جلتی جگہیں</translation>
+    </message>
+    <message>
+        <source>The best matches, largest first; Enter takes the place</source>
+        <translation>بہترین نتائج، سب سے بڑی پہلے؛ انٹر جگہ لیتا ہے</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>میرا مقام</translation>
+    </message>
+    <message>
+        <source>Asks the desktop for your position once and offers the nearest places</source>
+        <translation>ڈیسک ٹاپ سے ایک بار آپ کا مقام پوچھتا ہے اور قریب ترین جگہیں دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>قبلہ</translation>
+    </message>
+    <message>
+        <source>Direction of the Kaaba from the place</source>
+        <translation>جگہ سے کعبہ کی سمت</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -639,6 +687,10 @@
     <message>
         <source>Last third</source>
         <translation>آخری تہائی</translation>
+    </message>
+    <message>
+        <source>Place not chosen yet: %1</source>
+        <translation>جگہ ابھی نہیں چنی گئی: %1</translation>
     </message>
 </context>
 <context>
@@ -838,6 +890,18 @@
         <source>Place not found: not in the database</source>
         <translation>مقام نہیں ملا: ڈیٹا بیس میں نہیں</translation>
     </message>
+    <message>
+        <source>Find a place</source>
+        <translation>جگہ تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Locate me</source>
+        <translation>میرا مقام</translation>
+    </message>
+    <message>
+        <source>Qibla: %1° from true north, %2 km</source>
+        <translation>قبلہ: %1° حقیقی شمال سے، %2 کلومیٹر</translation>
+    </message>
 </context>
 <context>
     <name>Template3</name>
@@ -936,6 +1000,14 @@
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
     </message>
+    <message>
+        <source>Places: GeoNames.org</source>
+        <translation>مقامات: GeoNames.org</translation>
+    </message>
+    <message>
+        <source>CC BY 4.0, modified</source>
+        <translation>CC BY 4.0، ترمیم شدہ</translation>
+    </message>
 </context>
 <context>
     <name>Template5</name>
@@ -1025,6 +1097,54 @@
     <message>
         <source>Sounds (*.wav *.ogg *.mp3 *.flac *.opus);;All files (*)</source>
         <translation>آوازیں (*.wav *.ogg *.mp3 *.flac *.opus);;تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>Beside the tray icon</source>
+        <translation>ٹرے آئکن کے ساتھ</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>کچھ نہیں</translation>
+    </message>
+    <message>
+        <source>Next prayer and its time</source>
+        <translation>اگلی نماز اور اس کا وقت</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>باقی وقت</translation>
+    </message>
+    <message>
+        <source>Desktop notification at each alert</source>
+        <translation>ہر الرٹ پر ڈیسک ٹاپ اطلاع</translation>
+    </message>
+    <message>
+        <source>These sound files were not kept:</source>
+        <translation>یہ آواز کی فائلیں محفوظ نہیں کی گئیں:</translation>
+    </message>
+    <message>
+        <source>%1 sound, %2: %3</source>
+        <translation>%1 کی آواز، %2: %3</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ایسی کوئی فائل نہیں</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>فائل نہیں ہے</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>اسے پڑھا نہیں جا سکتا</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>اسے ڈی کوڈ نہیں کیا جا سکتا</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded (%1)</source>
+        <translation>اسے ڈی کوڈ نہیں کیا جا سکتا (%1)</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,8 @@ std::string TableLine(std::string line, const Cells& cells, std::size_t width)
     return line + "\n";
 }
 
+std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
+
 std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
 
 std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words, bool sunnah)
@@ -107,7 +109,7 @@ std::string Table(const Report& r)
             line += "  " + hijriText;
         return line + "\n";
     };
-    std::string out = r.place + "\n" +
+    std::string out = r.place + "\n" + QiblaLine(r) +
                       tail(TableLine(Padded(words.date, first), names, cell), zoneWidth ? words.zone : "", words.hijri);
     for (const DayTimes& day : r.days)
         out += tail(TableLine(Padded(FormatDate(day.date), first), cells(day), cell), day.zone, day.hijri);

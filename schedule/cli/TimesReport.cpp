@@ -3,7 +3,6 @@
 #include "core/FieldList.h"
 #include "core/HijriDate.h"
 #include "core/NumberText.h"
-#include "dialogs/ConfigRules.h"
 #include "schedule/cli/CalendarZone.h"
 #include "schedule/cli/MethodOptions.h"
 #include "schedule/Methods.h"
@@ -113,6 +112,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.place = *value;
             continue;
         }
+        if (auto value = OptionValue(args, i, "--search", matched); matched) {
+            if (!value || value->empty()) {
+                *error = "--search wants the beginning of a place name";
+                return std::nullopt;
+            }
+            options.search = *value;
+            continue;
+        }
         if (auto value = OptionValue(args, i, "--zone", matched); matched) {
             if (!value || value->empty()) {
                 *error = "--zone wants a time zone name such as Europe/London";
@@ -159,54 +166,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     return options;
 }
 
-void ApplyPlaceRow(AppSettings& s, std::string_view name, std::string_view row)
-{
-    SetPlaceName(s, std::string(name).c_str());
-    const auto additions = PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
-    std::copy(additions.begin(), additions.end(), s.corrections.begin());
-    auto field = [&](int index) { return GetField(row, '*', index); };
-    auto integer = [&](int index) { return ParseInt(NormalizeIntField(field(index))); };
-    auto real = [&](int index) { return static_cast<float>(ParseReal(NormalizeRealField(field(index)))); };
-    s.D1 = integer(1);
-    s.M1 = integer(2);
-    s.S1 = real(3);
-    s.CARD1 = field(4).starts_with('E') ? 'E' : 'W';
-    s.D2 = integer(5);
-    s.M2 = integer(6);
-    s.S2 = real(7);
-    s.CARD2 = field(8).starts_with('N') ? 'N' : 'S';
-    s.T_ZONE = real(9);
-    s.P = real(10);
-    s.T = real(11);
-    s.H = real(12);
-}
-
 std::string HijriFor(const LocalDate& date, std::int32_t adjustDays, std::string_view language)
 {
     const std::optional<HijriDate> hijri = UmmAlQuraDate(date, adjustDays);
     // ASCII digits in every language: scripts read the table too.
     return hijri ? HijriText(*hijri, language, false) : std::string();
 }
-
-namespace {
-
-// SQL text of a LIKE pattern matching `text` literally, '\' escaping the wildcards.
-std::string LikeLiteral(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\0')
-            break;
-        if (c == '%' || c == '_' || c == '\\')
-            out += '\\';
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out;
-}
-
-} // namespace
 
 PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
 {
@@ -221,26 +186,15 @@ PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
         match.row = *exact;
         return match;
     }
-    // SQLite's LIKE ignores the case of ASCII letters. The library answers one row per query, so the
-    // names are read one by one.
-    auto nth = [&](const std::string& pattern, std::size_t n) {
-        const std::string sql = "select nom from nuro where nom like '" + pattern + "' escape '\\' order by nom limit 1 offset " +
-                                std::to_string(n);
-        return GetField(calc.Connect5(sql).value_or(""), '*', 0);
-    };
-    const std::string literal = LikeLiteral(typed);
-    if (std::string same = nth(literal, 0); !same.empty() && nth(literal, 1).empty()) {
-        match.name = same;
+    places::Resolution found = places::Resolve(calc, typed);
+    match.libraryMissing = found.libraryMissing;
+    if (found.chosen) {
+        match.name = found.chosen->label;
         return match;
     }
-    for (std::size_t n = 0; n <= kMaxCandidates; ++n) {
-        std::string name = nth(literal + "%", n);
-        if (name.empty())
-            break;
-        match.candidates.push_back(std::move(name));
-    }
-    if (match.candidates.size() == 1)
-        match.name = match.candidates.front();
+    for (const places::Place& p : found.candidates)
+        match.candidates.push_back(p.label);
+    match.places = std::move(found.candidates);
     return match;
 }
 
@@ -298,6 +252,20 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     if (!loaded.fileProblem.empty())
         err += "nuro-times: the settings file cannot be used: " + loaded.fileProblem + "; its settings are not applied\n";
     calc.Load();
+    if (options->search) {
+        const std::optional<std::vector<places::Place>> found = places::Search(calc, *options->search);
+        if (!found) {
+            err += noLibrary;
+            return kExitFailure;
+        }
+        if (found->empty()) {
+            err += "nuro-times: no place matches '" + *options->search + "'\n";
+            return kExitFailure;
+        }
+        for (const places::Place& p : *found)
+            out += places::ListLabel(p) + "\n";
+        return kExitOk;
+    }
     // Before the place: a place taken under a method starts without the Tunisian additions.
     if (calculation.method)
         settings.extra.METHOD = *calculation.method;
@@ -314,11 +282,9 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             return kExitFailure;
         }
         if (match.name.empty()) {
-            err += "nuro-times: '" + *options->place + "' begins several place names:\n";
-            for (std::size_t i = 0; i < match.candidates.size() && i < kMaxCandidates; ++i)
-                err += "  " + match.candidates[i] + "\n";
-            if (match.candidates.size() > kMaxCandidates)
-                err += "  ...\n";
+            err += "nuro-times: '" + *options->place + "' matches several places; the best are:\n";
+            for (std::size_t i = 0; i < match.places.size() && i < kMaxCandidates; ++i)
+                err += "  " + places::ListLabel(match.places[i]) + "\n";
             return kExitFailure;
         }
         const std::optional<std::string> row =
@@ -351,6 +317,7 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     // The settings keep the database's name; the reader sees the place in the language where the
     // database has it.
     report.place = PlaceNameIn(calc, settings.PlaceName.data(), language);
+    report.qibla = places::QiblaText(places::QiblaOf(settings));
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
                                    : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())

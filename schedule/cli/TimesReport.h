@@ -4,6 +4,7 @@
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
 #include "core/TimeText.h"
+#include "places/Places.h"
 #include "schedule/Schedule.h"
 #include "schedule/cli/TimesFormat.h"
 
@@ -41,6 +42,7 @@ struct Options {
     int days = 1;
     bool table = false;            // --days was given
     std::optional<std::string> place;
+    std::optional<std::string> search; // --search: the matching places, best first, instead of times
     std::optional<std::string> zone; // --zone: automatic mode in this zone, for this run
     std::optional<Format> format; // the day text, or the table with --days, when absent
     std::optional<std::string> lang; // --lang: the day text's and the table's language
@@ -56,10 +58,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 std::optional<LocalDate> ParseDate(std::string_view text);
 using nuro::NextDay;
 
-// A database row (nom, d1, m1, s1, card1, d2, m2, s2, card2, t_zone, p, t, h) taken into the settings
-// as the Config dialog takes a chosen place: the name, the place's additions, the row's values
-// normalised as the dialog's fields are ("%.2f" reals, "%d" integers), the Aser method kept.
-void ApplyPlaceRow(AppSettings& settings, std::string_view name, std::string_view row);
+using places::ApplyPlaceRow;
 
 using nuro::TimesFor;
 
@@ -70,14 +69,15 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
 // The same for a method's rule (NURO_HIGHLAT_*).
 std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words = EnglishTimesWords());
 
-// A database place by its name: exactly, then ignoring case, then by a prefix only one name has.
+// A database place by its name: its exact label, else the place search's clear choice.
 struct PlaceMatch {
     std::string name;                    // the database's own spelling; empty when none or ambiguous
     std::string row;                     // the place's row when the name was exact
-    std::vector<std::string> candidates; // the names a shared prefix leads to (at most kMaxCandidates)
+    std::vector<std::string> candidates; // the best matches when none is clearly meant
+    std::vector<places::Place> places;   // the same with their details
     bool libraryMissing = false;
 };
-inline constexpr std::size_t kMaxCandidates = 10;
+inline constexpr std::size_t kMaxCandidates = places::kDefaultMatches;
 PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed);
 
 inline constexpr int kExitOk = 0;
@@ -94,11 +94,14 @@ inline constexpr const char* kUsage =
     "usage: nuro-times [--date YYYY-MM-DD] [--days N] [--place NAME | --at LAT,LON[,H]]\n"
     "                  [--zone ZONE] [--method ID] [--aser standard|hanafi] [--high-lat RULE]\n"
     "                  [--sunnah] [--format FORMAT] [--lang LANG]\n"
+    "       nuro-times --search TEXT\n"
     "       nuro-times --methods | --help | --version\n"
     "Prints the six prayer times of the configured place (or of the database place NAME)\n"
     "for today or the given date; --days N prints N days from that date.\n"
-    "  --place NAME     a place of the database; case does not matter, and a beginning that only\n"
-    "                   one place has is enough (\"tunis\" finds \"Tunis, Tunisia\")\n"
+    "  --place NAME     a place of the database, found as --search finds it; the best match is\n"
+    "                   taken when it is clearly the one meant (\"london\": London, United Kingdom),\n"
+    "                   otherwise the ten best are listed\n"
+    "  --search TEXT    prints the places matching TEXT, best first, one a line\n"
     "  --zone ZONE      the times in the IANA time zone ZONE (e.g. Europe/London), for this run\n"
     "  --format FORMAT  table, csv, json or ics (iCalendar: one event per alerted prayer and day)\n"
     "  --at LAT,LON[,H] the place at these coordinates (decimal degrees, north and east positive,\n"

@@ -289,6 +289,12 @@ TEST_F(SettingsFile, ExtraKeysAreReadAndWrittenOnlyWhenUsed)
          {"SOUND_ASE", "SOUND_FAJ"}, [](const AppSettings& s) { EXPECT_EQ(s.extra.SOUND[2], ""); }},
         {"HIJRI_ADJ=-1\n", [](AppSettings&) {}, {"HIJRI_ADJ"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.HIJRI_ADJ, -1); }},
+        // Without ALERT_NOTIFY the session decides; a file that has it keeps it, off too.
+        {"", [](AppSettings& s) { s.extra.TRAY_LABEL = 2; }, {"TRAY_LABEL"},
+         [](const AppSettings& s) { EXPECT_EQ(s.extra.ALERT_NOTIFY, -1); }},
+        {"ALERT_NOTIFY=0\nTRAY_LABEL=0\n", [](AppSettings&) {}, {"ALERT_NOTIFY", "TRAY_LABEL"},
+         [](const AppSettings& s) { EXPECT_EQ(s.extra.ALERT_NOTIFY, 0); }},
+        {"", [](AppSettings& s) { s.extra.ALERT_NOTIFY = 0; }, {"ALERT_NOTIFY"}, [](const AppSettings&) {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lines);

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <unistd.h>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 using namespace nuro;
@@ -112,23 +114,51 @@ TEST(NumberText, FormatsWriteInFull)
     EXPECT_EQ(FormatInt(-2147483648LL), "-2147483648");
 }
 
-// A locale with a decimal comma: an installed one, else one compiled here from the locale sources.
-static bool UseCommaLocale()
-{
-    for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"})
-        if (std::setlocale(LC_ALL, name))
-            return true;
-    std::string dir = "/tmp/nuro-locale-" + std::to_string(::getpid());
-    std::string cmd = "mkdir -p " + dir + " && localedef -i fr_FR -f UTF-8 " + dir + "/fr_FR.UTF-8 >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0 && std::system(("test -d " + dir + "/fr_FR.UTF-8").c_str()) != 0)
-        return false;
-    ::setenv("LOCPATH", dir.c_str(), 1);
-    return std::setlocale(LC_ALL, "fr_FR.UTF-8") != nullptr;
-}
+// A decimal comma in the C library's numbers: an installed locale, else a locale of nothing but
+// LC_NUMERIC compiled into the test's own folder (a whole fr_FR would take seconds and megabytes).
+class CommaLocale {
+public:
+    CommaLocale()
+    {
+        for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"})
+            if (std::setlocale(LC_NUMERIC, name)) {
+                active_ = true;
+                return;
+            }
+        std::string dir = (std::filesystem::temp_directory_path() / "nuro-locale-XXXXXX").string();
+        if (!::mkdtemp(dir.data()))
+            return;
+        dir_ = dir;
+        std::ofstream(dir_ / "comma.def") << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\n"
+                                             "grouping 3;3\nEND LC_NUMERIC\n";
+        // -c: the other categories are missing on purpose, which localedef reports with status 1.
+        const std::string cmd = "localedef -c -i " + (dir_ / "comma.def").string() + " " +
+                                (dir_ / "comma").string() + " >/dev/null 2>&1";
+        if (std::system(cmd.c_str()) < 0 || !std::filesystem::exists(dir_ / "comma" / "LC_NUMERIC"))
+            return;
+        ::setenv("LOCPATH", dir_.c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr;
+    }
+    ~CommaLocale()
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        if (!dir_.empty()) {
+            ::unsetenv("LOCPATH");
+            std::error_code ignored;
+            std::filesystem::remove_all(dir_, ignored);
+        }
+    }
+    bool Active() const { return active_; }
+
+private:
+    std::filesystem::path dir_;
+    bool active_ = false;
+};
 
 TEST(NumberText, DecimalPointIsAlwaysDot)
 {
-    if (!UseCommaLocale())
+    CommaLocale comma;
+    if (!comma.Active())
         GTEST_SKIP() << "no locale with a decimal comma is available";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     EXPECT_DOUBLE_EQ(std::strtod("12.5", nullptr), 12.0); // the C library itself does lose decimals
@@ -136,7 +166,6 @@ TEST(NumberText, DecimalPointIsAlwaysDot)
     EXPECT_DOUBLE_EQ(ParseReal("12,345"), 12.0);
     EXPECT_EQ(FormatFixed(12.345f, 3), "12.345");
     EXPECT_EQ(FormatFixed(1010.0, 2), "1010.00");
-    std::setlocale(LC_ALL, "C");
 }
 
 TEST(PlaceName, CutTo53BytesWithoutSplittingACharacter)

@@ -359,16 +359,17 @@ TEST_F(ConfigDialogTest, ReopenedAsLeftEvenWhenTheDatabaseChanged)
     EXPECT_EQ(ListGetText(PlaceList(dlg), list), "Sfax");
 }
 
-TEST_F(ConfigDialogTest, WindowManagerCloseRequestsAreIgnored)
+TEST_F(ConfigDialogTest, WindowManagerCloseRequestsAndEscapeActAsOk)
 {
     QWidget* dlg = Open();
     EXPECT_FALSE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dlg->windowTitle().toStdString(), "       Config");
     dlg->close();
     QApplication::processEvents();
-    EXPECT_TRUE(IsWindowVisible(dlg));
+    EXPECT_FALSE(IsWindowVisible(dlg));
+    OpenConfigDialog();
     Command(dlg, IDCANCEL);
-    EXPECT_TRUE(IsWindowVisible(dlg));
+    EXPECT_FALSE(IsWindowVisible(dlg));
     for (int id : {700, 702, 704}) {
         OpenConfigDialog();
         Command(dlg, id);

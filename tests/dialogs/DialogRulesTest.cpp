@@ -1,5 +1,6 @@
 // The dialogs' text and number rules, without windows.
 #include "dialogs/ConfigRules.h"
+#include "places/Places.h"
 #include "dialogs/ExpertRules.h"
 #include "dialogs/Placement.h"
 #include "dialogs/SummerRules.h"
@@ -11,6 +12,7 @@
 #include <vector>
 
 using namespace nuro;
+using namespace nuro::places;
 
 TEST(PlaceListNames, EachStarEndsANameAndTheTailIsDropped)
 {

@@ -46,7 +46,7 @@ bool WaitFor(const std::function<bool()>& done, int seconds = 20);
 // Counts the refreshes that reach the main window's boxes.
 class CountingDisplay : public TimeDisplay {
 public:
-    void SetTimeText(int, const std::string&) override { ++calls; }
+    void SetTimeText(std::size_t, const std::string&) override { ++calls; }
     int Refreshes() const { return calls.load() / 6; }
     std::atomic<int> calls{0};
 };

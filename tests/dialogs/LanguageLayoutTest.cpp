@@ -5,6 +5,7 @@
 #include "DialogTestEnv.h"
 
 #include "dialogs/ConfigRules.h"
+#include "places/Places.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
 #include "platform/DialogWindow.h"
@@ -36,6 +37,7 @@
 
 using namespace nuro;
 using namespace nuro::test;
+using namespace nuro::places;
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "DialogTestEnv.h"
 
 #include "dialogs/ConfigRules.h"
+#include "places/Places.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
 #include "platform/DialogOps.h"
@@ -17,6 +18,7 @@
 #include <string>
 
 using namespace nuro;
+using namespace nuro::places;
 using namespace nuro::test;
 
 namespace {

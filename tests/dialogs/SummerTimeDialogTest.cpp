@@ -180,7 +180,7 @@ TEST_F(SummerTimeDialogTest, AllZeroWindowPassesAndIsStored)
     EXPECT_EQ(SnapshotSettings().val2, 0);
 }
 
-TEST_F(SummerTimeDialogTest, ShownAgainAsLeftNotFilledTwiceAndDeafToCloseRequests)
+TEST_F(SummerTimeDialogTest, ShownAgainAsLeftAndNotFilledTwice)
 {
     QWidget* dlg = Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "       Summer Time");
@@ -194,9 +194,6 @@ TEST_F(SummerTimeDialogTest, ShownAgainAsLeftNotFilledTwiceAndDeafToCloseRequest
     EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
     EXPECT_EQ(ListGetCount(GetDlgItem(dlg, kToMonth)), 12);
     EXPECT_EQ(Shown(dlg, kToMonth), "9 ");
-    dlg->close();
-    QApplication::processEvents();
-    EXPECT_TRUE(IsWindowVisible(dlg));
 }
 
 } // namespace

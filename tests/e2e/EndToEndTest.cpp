@@ -4,6 +4,7 @@
 // with 0 and leaves the first one running; a place chosen in Config changes the times shown and is
 // what exit saves. Skipped when there is no Xvfb.
 #include "calc/nuro_api.h"
+#include "tests/platform/WaveFile.h"
 #include "tests/shell/SettingsText.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +33,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <deque>
+#include <optional>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -152,6 +156,7 @@ protected:
         env.insert("DISPLAY", QString::fromStdString(displayName));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((top / "config").string()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString((top / "runtime").string()));
+        env.insert("XDG_STATE_HOME", QString::fromStdString((top / "state").string()));
         if (!busAddress.isEmpty())
             env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
         else
@@ -226,6 +231,24 @@ protected:
     {
         return WaitUntil([&] { return FindWindow(name) == 0; });
     }
+    // Whether a window by that name shows up within `ms`: for what must not happen.
+    bool AppearsWithin(const std::string& name, int ms) { return WaitUntil([&] { return FindWindow(name) != 0; }, ms); }
+    // A menu is a mapped override-redirect window at the top of the tree.
+    bool MenuShown()
+    {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+            return false;
+        bool shown = false;
+        for (unsigned i = 0; i < count && !shown; ++i) {
+            XWindowAttributes a = {};
+            shown = XGetWindowAttributes(display, children[i], &a) && a.override_redirect && a.map_state == IsViewable;
+        }
+        if (children)
+            XFree(children);
+        return shown;
+    }
     void Xdotool(QStringList args)
     {
         QProcess x;
@@ -265,6 +288,18 @@ protected:
         XSendEvent(display, root, False, StructureNotifyMask, &ev);
         XFlush(display);
     }
+    // The program's icon asks our tray to dock it: the program has seen the tray.
+    bool WaitUntilDockRequested()
+    {
+        const Atom opcode = XInternAtom(display, "_NET_SYSTEM_TRAY_OPCODE", False);
+        return WaitUntil([&] {
+            XEvent ev;
+            while (XCheckTypedWindowEvent(display, trayOwner, ClientMessage, &ev))
+                if (ev.xclient.message_type == opcode && ev.xclient.data.l[1] == 0) // SYSTEM_TRAY_REQUEST_DOCK
+                    return true;
+            return false;
+        });
+    }
     // The OK picture at the bottom middle of the main window.
     // The Hijri date's strip below the pictures: 10 dialog units.
     static constexpr int kHijriStrip = 20;
@@ -291,6 +326,29 @@ protected:
                 pixels.push_back(XGetPixel(image, x, y));
         XDestroyImage(image);
         return pixels;
+    }
+    // Each of the six time boxes shows text: its inside (31 x 12 dialog units less the frame) has more
+    // colours than an empty box's ground and text cursor.
+    bool TimeBoxesFilled(Window frame)
+    {
+        XWindowAttributes a = {};
+        if (!XGetWindowAttributes(display, frame, &a) || a.height < 250 || a.width < 180)
+            return false;
+        const int top = a.height - 250 - kHijriStrip;
+        const int boxes[][2] = {{13, 16}, {57, 16}, {57, 31}, {57, 46}, {57, 61}, {57, 76}};
+        for (const auto& box : boxes) {
+            XImage* image = XGetImage(display, frame, 2 * box[0] + 4, top + 2 * box[1] + 4, 62 - 8, 24 - 8, AllPlanes, ZPixmap);
+            if (!image)
+                return false;
+            std::set<unsigned long> colours;
+            for (int y = 0; y < image->height; ++y)
+                for (int x = 0; x < image->width; ++x)
+                    colours.insert(XGetPixel(image, x, y));
+            XDestroyImage(image);
+            if (colours.size() <= 4)
+                return false;
+        }
+        return true;
     }
     // A click at a point given relative to a window's top-left corner.
     void ClickAt(Window w, int dx, int dy, int repeat = 1)
@@ -351,20 +409,53 @@ protected:
             }
         }
     }
-    // The next line of the watcher's output that starts with `prefix`, without its end of line.
-    QByteArray ReadWatcherLine(const QByteArray& prefix)
+    // The next line of the watcher's output that starts with `prefix`, without its end of line; lines
+    // of other kinds are kept for their own readers.
+    QByteArray ReadWatcherLine(const QByteArray& prefix, int ms = kWaitMs)
     {
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < kWaitMs) {
-            while (watcher.canReadLine()) {
-                QByteArray line = watcher.readLine().trimmed();
-                if (line.startsWith(prefix))
+        for (;;) {
+            while (watcher.canReadLine())
+                unread.push_back(watcher.readLine().trimmed());
+            for (auto it = unread.begin(); it != unread.end(); ++it)
+                if (it->startsWith(prefix)) {
+                    QByteArray line = *it;
+                    unread.erase(it);
                     return line;
-            }
-            watcher.waitForReadyRead(200);
+                }
+            if (t.elapsed() >= ms)
+                return {};
+            watcher.waitForReadyRead(100);
         }
-        return {};
+    }
+    // What the stand-in notification server was asked: NOTIFY <id> <replaces> <urgency> <timeout>
+    // <summary>|<body>|<action keys>.
+    struct Notification {
+        unsigned id = 0, replaces = 0;
+        int urgency = -1, timeout = -2;
+        QString summary, body;
+        QStringList actions;
+    };
+    std::optional<Notification> ReadNotification(int ms = kWaitMs)
+    {
+        const QByteArray line = ReadWatcherLine("NOTIFY ", ms);
+        if (line.isEmpty())
+            return std::nullopt;
+        const QString text = QString::fromUtf8(line);
+        const QStringList head = text.section(QLatin1Char(' '), 1, 4).split(QLatin1Char(' '));
+        const QStringList parts = text.section(QLatin1Char(' '), 5).split(QLatin1Char('|'));
+        if (head.size() != 4 || parts.size() != 3)
+            return std::nullopt;
+        Notification n{head[0].toUInt(), head[1].toUInt(), head[2].toInt(), head[3].toInt(), parts[0], parts[1],
+                       parts[2].isEmpty() ? QStringList() : parts[2].split(QLatin1Char(','))};
+        return n;
+    }
+    // The user chooses an action of a notification.
+    void ChooseAction(unsigned id, const char* key)
+    {
+        watcher.write(QByteArray("ACTION ") + QByteArray::number(id) + ' ' + key + '\n');
+        watcher.waitForBytesWritten(kWaitMs);
     }
     QVariant ItemProperty(const char* name)
     {
@@ -458,18 +549,33 @@ protected:
         call << id << QString::fromLatin1(event) << QVariant::fromValue(QDBusVariant(0)) << 0u;
         return bus->call(call).type() == QDBusMessage::ReplyMessage;
     }
-    // Waits for the program's item to register with the watcher.
-    bool WaitForItem()
+    // Exit from the item's exported menu, as the user chooses it in the panel.
+    bool ExitThroughMenu()
     {
-        const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
-        if (fields.size() != 3)
-            return false;
-        itemService = QString::fromUtf8(fields[1]);
-        itemPath = QString::fromUtf8(fields[2]);
-        return true;
+        const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+        for (const MenuEntry& e : MenuLayout(menuPath))
+            if (e.label == "Exit")
+                return MenuEvent(menuPath, e.id, "clicked");
+        return false;
+    }
+    // Waits for the program's item to register with the watcher; with `anew`, an item of another
+    // connection than the last one found (the program started again).
+    bool WaitForItem(bool anew = false)
+    {
+        for (;;) {
+            const QList<QByteArray> fields = ReadWatcherLine("ITEM ").split(' ');
+            if (fields.size() != 3)
+                return false;
+            if (anew && QString::fromUtf8(fields[1]) == itemService)
+                continue;
+            itemService = QString::fromUtf8(fields[1]);
+            itemPath = QString::fromUtf8(fields[2]);
+            return true;
+        }
     }
 
     QProcess watcher;
+    std::deque<QByteArray> unread;
     std::unique_ptr<QDBusConnection> bus;
     QString itemService, itemPath;
 };
@@ -534,7 +640,7 @@ TEST_F(EndToEnd, SecondStartShowsTheFirstAndEndsWithZero)
     ASSERT_TRUE(WaitUntilListening());
     // The tray comes after the program; once the icon is in it the OK picture really hides.
     StartTray();
-    QThread::msleep(3000);
+    ASSERT_TRUE(WaitUntilDockRequested()) << "the program's icon asks the tray to dock it";
     ClickOk(frame);
     ASSERT_TRUE(WaitUntilGone("Tunis, Tunisia")) << "OK hides the main frame";
 
@@ -553,19 +659,20 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
     QProcess* p = Run({});
     Window frame = WaitForWindow("Tunis, Tunisia");
     ASSERT_NE(frame, 0u);
-    QThread::msleep(1000);  // the first refresh has filled the time boxes
+    ASSERT_TRUE(WaitUntil([&] { return TimeBoxesFilled(frame); })) << "the first refresh fills the time boxes";
     const auto tunis = TimeBoxPixels(frame);
     ASSERT_FALSE(tunis.empty());
 
     // "&Options" is the first entry of the menu bar; "&Config" its first item.
     ClickAt(frame, 20, 10);
-    QThread::msleep(500);
+    ASSERT_TRUE(WaitUntil([&] { return MenuShown(); })) << "the Options menu opens";
     Xdotool({"key", "Down", "Return"});
     Window config = WaitForWindow("       Config");
     ASSERT_NE(config, 0u) << "Options / Config opens the Config dialog";
 
-    // The place list, sorted: "Sfax, Tunisia" is its first entry. A double-click takes it.
-    ClickAt(config, 310 + 60, 10 + 8, 2);
+    // The place list, sorted, under the place search: "Sfax, Tunisia" is its first entry. A double-click
+    // takes it.
+    ClickAt(config, 330 + 60, 46 + 8, 2);
     EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "the main frame is titled with the chosen place";
     // OK, the check-mark button at (183, 125) dialog units of the System font, two pixels a unit.
     ClickAt(config, 2 * 183 + 28, 2 * 125 + 16);
@@ -788,7 +895,8 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
     ASSERT_NE(frame, 0u);
     Window notice = WaitForWindow("INFO", (kLeadSeconds + 10) * 1000);
     ASSERT_NE(notice, 0u) << "the Dhohur notice";
-    QThread::msleep(300); // the window manager has set its states
+    // Managed: the window manager has set its states.
+    EXPECT_TRUE(WaitUntil([&] { return Contains(AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS"), "_NET_WM_ACTION_CLOSE"); }));
 
     EXPECT_TRUE(Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"))
         << "above the main frame and the screen's normal windows";
@@ -799,7 +907,7 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
 
     // Minimized by the window manager (what its title bar's button does): back at once.
     Xdotool({"windowminimize", QString::number(notice)});
-    QThread::msleep(300);
+    QThread::msleep(300); // the window manager has acted; the program may already have restored it
     EXPECT_TRUE(WaitUntil([&] {
         XWindowAttributes a = {};
         return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
@@ -827,14 +935,16 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     WriteSettings(Settings("0"));
     QProcess* p = Run({"S"}); // as at log-on: the main frame stays hidden
     ASSERT_TRUE(WaitForItem()) << "the tray icon never registered as a StatusNotifier item";
-    QThread::msleep(500);
-    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
 
     // The tooltip: the fixed tip as its title; the next prayer, the day's six times and the night's two,
-    // as its body.
+    // as its body. Once it holds the times the start is complete, and the main frame stayed hidden.
     QString iconName, title, body;
     int tipImages = 0;
-    ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
+    EXPECT_TRUE(WaitUntil([&] {
+        ReadToolTip(ItemProperty("ToolTip"), iconName, tipImages, title, body);
+        return body.count(QLatin1Char('\n')) == 9;
+    }));
+    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "hidden after a start at log-on";
     EXPECT_EQ(title.toStdString(), "NURO :)!");
     const QStringList bodyLines = body.split(QLatin1Char('\n'));
     ASSERT_EQ(bodyLines.size(), 10) << body.toStdString();
@@ -875,8 +985,7 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     ASSERT_TRUE(MenuAboutToShow(menuPath));
     ASSERT_TRUE(MenuEvent(menuPath, 0, "opened"));
     ASSERT_TRUE(CallItem("Activate"));
-    QThread::msleep(700);
-    EXPECT_EQ(FindWindow("Tunis, Tunisia"), 0u) << "Activate while the menu is open is ignored";
+    EXPECT_FALSE(AppearsWithin("Tunis, Tunisia", 700)) << "Activate while the menu is open is ignored";
     ASSERT_TRUE(MenuEvent(menuPath, 0, "closed"));
 
     ASSERT_TRUE(CallItem("Activate"));
@@ -893,6 +1002,163 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
     EXPECT_EQ(keys.size(), 36u) << "35 keys and the place list";
     EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
+}
+
+
+// The next prayer beside the icon, and at the alert a notification that stays: its "Stop sound" ends
+// the adhan (the notice then opens and the notification keeps "Show" alone), "Show" brings the
+// hidden window back, and closing the notice withdraws it.
+TEST_F(StatusNotifierDesktop, LabelBesideTheIconAndALastingNotificationAtTheAlert)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    const fs::path adhan = top / "adhan.wav";
+    nuro::WriteWav(adhan, 120, 8000); // longer than the test: only "Stop sound" ends it in time
+    std::string text = Settings("0");
+    text.replace(text.find("Sound=0"), 7, "Sound=1");
+    WriteSettings(text + "TRAY_LABEL=1\nALERT_NOTIFY=1\nSOUND_DHO=" + adhan.string() + "\n");
+    QProcess* p = Run({"S"}, SecondsBefore(dhohur, kLeadSeconds),
+                      [](QProcessEnvironment& env) { env.insert("SDL_AUDIODRIVER", "dummy"); });
+    ASSERT_TRUE(WaitForItem());
+
+    const QString label = QString::fromStdString("Dhohur " + dhohur.substr(0, 5));
+    EXPECT_TRUE(WaitUntil([&] { return ItemProperty("XAyatanaLabel").toString() == label; }))
+        << ItemProperty("XAyatanaLabel").toString().toStdString();
+    EXPECT_EQ(ItemProperty("XAyatanaLabelGuide").toString(), "Maghereb 00:00");
+    QDBusMessage intro = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
+                                                                  "org.freedesktop.DBus.Introspectable", "Introspect"));
+    EXPECT_TRUE(intro.arguments().value(0).toString().contains("XAyatanaLabelGuide")) << "a host reading the interface finds it";
+
+    const auto raised = ReadNotification((kLeadSeconds + 10) * 1000);
+    ASSERT_TRUE(raised) << "no notification at the alert";
+    EXPECT_EQ(raised->replaces, 0u);
+    EXPECT_EQ(raised->urgency, 2) << "critical: it stays until dismissed";
+    EXPECT_EQ(raised->timeout, 0) << "it never expires";
+    EXPECT_EQ(raised->summary, label);
+    EXPECT_EQ(raised->body, "Tunis, Tunisia");
+    EXPECT_EQ(raised->actions, (QStringList{"stop", "show", "default"}));
+    EXPECT_EQ(FindWindow("INFO"), 0u) << "the adhan plays first";
+
+    ChooseAction(raised->id, "stop");
+    EXPECT_NE(WaitForWindow("INFO", 10000), 0u) << "Stop sound ended the adhan and the notice opened";
+    const auto quiet = ReadNotification();
+    ASSERT_TRUE(quiet);
+    EXPECT_EQ(quiet->replaces, raised->id) << "the same notification, in place";
+    EXPECT_EQ(quiet->actions, (QStringList{"show", "default"})) << "no Stop sound once none plays";
+
+    ChooseAction(raised->id, "show");
+    EXPECT_NE(WaitForWindow("Tunis, Tunisia"), 0u) << "Show brings the hidden window back";
+    EXPECT_TRUE(ReadWatcherLine("CLOSE ", 1000).isEmpty()) << "an action leaves the notification there";
+
+    Window notice = FindWindow("INFO");
+    XWindowAttributes a = {};
+    ASSERT_TRUE(XGetWindowAttributes(display, notice, &a));
+    ClickAt(notice, a.width / 2, a.height / 3);
+    EXPECT_TRUE(WaitUntilGone("INFO"));
+    EXPECT_EQ(ReadWatcherLine("CLOSE "), "CLOSE " + QByteArray::number(raised->id)) << "withdrawn with the notice";
+
+    RequestClose(FindWindow("Tunis, Tunisia"));
+    EXPECT_EQ(Finish(p), 1);
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["TRAY_LABEL"], "1");
+    EXPECT_EQ(keys["ALERT_NOTIFY"], "1");
+}
+
+// A reminder raised before a restart inside its window is not raised again after it; what was raised
+// is kept in the state folder, not in the settings.
+TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0") + "REMIND=10\n");
+    const std::string before = ReadWholeFile(SettingsPath());
+    QProcess* first = Run({"S"}, SecondsBefore(dhohur, 300));
+    const auto reminder = ReadNotification();
+    ASSERT_TRUE(reminder) << "the reminder five minutes before Dhohur";
+    EXPECT_EQ(reminder->summary, "Dhohur in 5 min");
+    EXPECT_EQ(reminder->urgency, 1);
+    ASSERT_TRUE(WaitForItem());
+    const fs::path state = top / "state" / "nuro" / "reminders";
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(state); }));
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(first), 1);
+
+    // Started again a minute later, and again after garbage was added to the state file.
+    for (const char* garbage : {"", "\x01\xff not a date\n2024-13-99 7\n"}) {
+        SCOPED_TRACE(garbage);
+        std::ofstream(state, std::ios::app | std::ios::binary) << garbage;
+        QProcess* again = Run({"S"}, SecondsBefore(dhohur, 240));
+        ASSERT_TRUE(WaitForItem(true)) << again->readAllStandardError().toStdString();
+        EXPECT_FALSE(ReadNotification(4000)) << "raised once only";
+        ASSERT_TRUE(ExitThroughMenu());
+        EXPECT_EQ(Finish(again), 1);
+    }
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), before) << "nothing of it in the settings";
+}
+
+
+// Under a Wayland compositor (weston, headless): the program runs on Qt's Wayland plugin, shows its
+// window and, with no ALERT_NOTIFY in its file, raises the lasting notification at the alert.
+TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNotification)
+{
+    if (QStandardPaths::findExecutable("weston").isEmpty())
+        GTEST_SKIP() << "no Wayland compositor: weston is not installed (package weston)";
+    const QString socket = QStringLiteral("nuro-e2e-%1").arg(getpid());
+    QProcess weston;
+    auto westonEnv = Env();
+    westonEnv.remove("DISPLAY");
+    weston.setProcessEnvironment(westonEnv);
+    weston.start("weston", {"--backend=headless-backend.so", "--socket=" + socket, "--idle-time=0"});
+    const bool up = weston.waitForStarted(kWaitMs) &&
+                    WaitUntil([&] { return fs::exists(top / "runtime" / socket.toStdString()); }, 10000);
+    auto stopWeston = [&] {
+        weston.terminate();
+        if (!weston.waitForFinished(kWaitMs)) {
+            weston.kill();
+            weston.waitForFinished(kWaitMs);
+        }
+    };
+    if (!up) {
+        const std::string why = weston.readAllStandardError().toStdString();
+        stopWeston();
+        GTEST_SKIP() << "weston's headless compositor did not start here: " << why;
+    }
+
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0"));
+    QProcess* p = Run({}, SecondsBefore(dhohur, kLeadSeconds), [&](QProcessEnvironment& env) {
+        env.remove("DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.insert("WAYLAND_DISPLAY", socket);
+        env.insert("WAYLAND_DEBUG", "client"); // the protocol the program speaks, on its stderr
+    });
+    ASSERT_TRUE(WaitForItem());
+    const auto alert = ReadNotification((kLeadSeconds + 15) * 1000);
+    EXPECT_TRUE(alert) << "no notification at the alert";
+    if (alert) {
+        EXPECT_EQ(alert->summary.toStdString(), "Dhohur " + dhohur.substr(0, 5));
+        EXPECT_EQ(alert->urgency, 2);
+    }
+    EXPECT_EQ(p->state(), QProcess::Running);
+    // The notice follows the notification; the protocol says when its window is there.
+    QString protocol;
+    const QRegularExpression noticeTitle(R"(xdg_toplevel@\d+\.set_title\("INFO"\))");
+    p->setReadChannel(QProcess::StandardError);
+    WaitUntil([&] {
+        p->waitForReadyRead(100);
+        protocol += QString::fromLocal8Bit(p->readAllStandardError());
+        return protocol.contains(noticeTitle);
+    }, 10000);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(p), 1);
+    protocol += QString::fromLocal8Bit(p->readAllStandardError());
+    stopWeston();
+    EXPECT_TRUE(protocol.contains(QRegularExpression(R"(xdg_toplevel@\d+\.set_title\("Tunis, Tunisia"\))")))
+        << "the main window is a Wayland toplevel";
+    EXPECT_TRUE(protocol.contains(noticeTitle)) << "and so is the notice";
+    EXPECT_TRUE(protocol.contains(QRegularExpression(R"(wl_surface@\d+\.attach\(wl_buffer@\d+)")))
+        << "with pictures drawn into its surfaces";
 }
 
 int main(int argc, char** argv)

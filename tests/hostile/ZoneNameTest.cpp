@@ -2,7 +2,7 @@
 // unknown name is said to be unknown, as Europe/Nowhere always was.
 #include "HostileSupport.h"
 #include "core/ZoneNames.h"
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 
 #include <gtest/gtest.h>
 

@@ -61,7 +61,7 @@ private:
 
 class NullDisplay : public TimeDisplay {
 public:
-    void SetTimeText(int, const std::string&) override {}
+    void SetTimeText(std::size_t, const std::string&) override {}
 };
 
 // One monitor over a fake library answering `times`, from `start` to `end` of simulated time.

@@ -123,6 +123,36 @@ TEST(NextPrayerTest, TheWordsGivenMakeTheTipAndTheReminder)
     }
 }
 
+// Beside the icon: the next prayer and its time, or the time left as H:MM rounded up like the tooltip,
+// in the interface's words; the guide is the widest the label takes in its mode, so it never grows.
+TEST(NextPrayerTest, TrayLabelShowsTheNextPrayerOrTheTimeLeftWithAGuideAsWideAsAnyLabel)
+{
+    GlanceWords arabic;
+    arabic.names = {"\u0627\u0644\u0641\u062c\u0631", "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0638\u0647\u0631",
+                    "\u0627\u0644\u0639\u0635\u0631", "\u0627\u0644\u0645\u063a\u0631\u0628", "\u0627\u0644\u0639\u0634\u0627\u0621"};
+    const struct {
+        std::int32_t setting;
+        const GlanceWords* words;
+        std::int32_t now;
+        const char *label, *guide;
+    } rows[] = {
+        {0, nullptr, At(13, 33, 20), "", ""},
+        {7, nullptr, At(13, 33, 20), "", ""}, // no such mode: nothing, as in an old file
+        {1, nullptr, At(13, 33, 20), "Aser 14:45", "Maghereb 00:00"},
+        {2, nullptr, At(13, 33, 20), "Aser \u22121:12", "Maghereb \u221223:59"},
+        {2, nullptr, At(14, 44, 59), "Aser \u22120:01", "Maghereb \u221223:59"},
+        {2, nullptr, At(18, 40), "Fajer \u221211:08", "Maghereb \u221223:59"}, // tomorrow's Fajer
+        {1, &arabic, At(13, 33, 20), "\u0627\u0644\u0639\u0635\u0631 14:45", "\u0627\u0644\u0645\u063a\u0631\u0628 00:00"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        const GlanceWords& w = row.words ? *row.words : GlanceWords{};
+        const TrayTip tip = MakeTrayTip("NURO :)!", kTunis, "05:48:00", row.now, w, TrayLabelModeOf(row.setting));
+        EXPECT_EQ(tip.label.text, row.label);
+        EXPECT_EQ(tip.label.guide, row.guide);
+    }
+}
+
 TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
 {
     const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12}, june20{2026, 20, 6}, june21{2026, 21, 6},

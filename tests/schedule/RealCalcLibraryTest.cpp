@@ -43,7 +43,8 @@ TEST(RealCalcLibraryTest, BareNameLoadsAndTrtAnswersSixTimeTexts)
 
 
 // nuro-times' --place over the real database: exact, then regardless of case, then by a beginning
-// only one name has; a shared beginning lists the names, and LIKE's wildcards are plain letters.
+// only one name has; a shared beginning lists the best matches, largest first, and LIKE's wildcards
+// are plain letters.
 TEST(RealCalcLibraryTest, PlaceNamesMatchRegardlessOfCaseAndByUniqueBeginning)
 {
     CalcLibrary calc(MakeSystemLibraryLoader());
@@ -56,8 +57,10 @@ TEST(RealCalcLibraryTest, PlaceNamesMatchRegardlessOfCaseAndByUniqueBeginning)
         {"tunis", "Tunis, Tunisia", {}},
         {"TUNIS, TUNISIA", "Tunis, Tunisia", {}},
         {"sfax, tun", "Sfax, Tunisia", {}},
-        {"springfield, m", "", {"Springfield, Massachusetts, United States", "Springfield, Michigan, United States",
-                                "Springfield, Minnesota, United States", "Springfield, Missouri, United States"}},
+        {"new", "", {"New York, United States", "New Taipei, Taiwan", "New South Memphis, United States",
+                     "New Kingston, Jamaica", "Newcastle, South Africa", "New Orleans, United States",
+                     "Newcastle, Australia", "New Delhi, India", "New Cairo, Egypt",
+                     "Newport, Wales, United Kingdom"}},
         {"Atlantis, Atlantic Ocean", "", {}},
         {"%", "", {}},
         {"_unis, Tunisia", "", {}},

@@ -33,14 +33,14 @@ AppSettings Tunis()
 }
 
 struct RecordedBox {
-    int id;
+    std::size_t slot;
     std::string text;
     bool operator==(const RecordedBox&) const = default;
 };
 
 class RecordingDisplay : public TimeDisplay {
 public:
-    void SetTimeText(int boxId, const std::string& text) override { boxes.push_back({boxId, text}); }
+    void SetTimeText(std::size_t slot, const std::string& text) override { boxes.push_back({slot, text}); }
     std::vector<RecordedBox> boxes;
 };
 
@@ -235,7 +235,7 @@ TEST_F(ScheduleTest, ResultFillsSlotsAndBoxesInSlotOrder)
         std::vector<RecordedBox> expected;
         for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_STREQ(table[i].data(), row.slots[i]) << "slot " << i;
-            expected.push_back({kTimeBoxIds[i], row.slots[i]});
+            expected.push_back({i, row.slots[i]});
         }
         EXPECT_EQ(display.boxes, expected);
         EXPECT_EQ(schedule.ResultText(), row.result.substr(0, kResultSize - 1));

@@ -195,6 +195,7 @@ TEST_F(TimesRunTest, TablePassesEachDateAndTheSummerRulePerDay)
 {
     ASSERT_EQ(Run({"--date", "2025-10-30", "--days", "3"}), 0) << err;
     EXPECT_EQ(out, "Tunis, Tunisia\n"
+                   "Qibla: 51.6\u00b0 from true north, 4,002 km\n"
                    "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Hijri\n"
                    "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Jumada I 1447\n"
                    "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Jumada I 1447\n"
@@ -222,6 +223,7 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
     } rows[] = {
         {{"--date", "2025-10-30", "--days", "2", "--lang", "tr"}, "",
          "Tunus\n"
+         "Qibla: 51.6° from true north, 4,002 km\n"
          "Tarih       İmsak     Güneş     Öğle      İkindi    Akşam     Yatsı     Hicri\n"
          "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Cemaziyelevvel 1447\n"
          "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Cemaziyelevvel 1447\n"
@@ -251,6 +253,7 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
          "Tunus,2025-10-30,04:31:00,06:05:00,12:40:00,16:05:00,19:15:00,20:45:00\r\n"},
         {{"--date", "2025-10-30", "--days", "1", "--lang", "fa"}, "",
          "Tunis, Tunisia\n"
+         "Qibla: 51.6° from true north, 4,002 km\n"
          "تاریخ       صبح         طلوع آفتاب  ظهر         عصر         مغرب        عشا         قمری\n"
          "2025-10-30  04:31:00    06:05:00    12:40:00    16:05:00    19:15:00    20:45:00    8 جمادی‌الاول 1447\n"
          "عرض‌های بالا: نیمهٔ شب\n", ""},
@@ -336,6 +339,7 @@ TEST_F(TimesRunTest, AutomaticModeShowsTheZoneOfEachDate)
          "Tunis, Tunisia  2026-07-01\nEurope/London, UTC+01:00\nFajer     04:31:00\n", 1, 7},
         {{}, {"--date", "2026-03-07", "--days", "2", "--zone", "America/New_York"},
          "Tunis, Tunisia\n"
+         "Qibla: 51.6\u00b0 from true north, 4,002 km\n"
          "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Zone                         Hijri\n"
          "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00  18 Ramadan 1447\n"
          "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00  19 Ramadan 1447\n",

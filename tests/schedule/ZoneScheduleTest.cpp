@@ -4,8 +4,8 @@
 
 #include "core/FieldList.h"
 #include "core/NumberText.h"
+#include "core/ZoneRules.h"
 #include "schedule/Schedule.h"
-#include "schedule/ZoneRules.h"
 
 #include <gtest/gtest.h>
 

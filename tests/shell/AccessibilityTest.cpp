@@ -10,9 +10,9 @@
 #include "resources/UiTexts.h"
 #include "resources/templates/NoticeTemplates.h"
 #include "resources/templates/SettingsTemplates.h"
+#include "resources/templates/ShellTemplates.h"
 #include "schedule/Schedule.h"
 #include "shell/MainWindowRules.h"
-#include "shell/ShellTemplates.h"
 #include "shell/PrayerGlance.h"
 #include "shell/TrayCompanion.h"
 

@@ -309,7 +309,7 @@ TEST_F(MainDialogTest, TimeBoxesTakeTextsFromAnyThread)
         for (std::size_t i = 0; i < kTimeBoxIds.size(); ++i) {
             std::string text(1, '0'); // built by appending: GCC 12 at -O3 misreads "0" + a temporary
             text.append(std::to_string(i)).append(":00:00");
-            dial->SetTimeText(kTimeBoxIds[i], text);
+            dial->SetTimeText(i, text);
         }
     });
     worker.join();

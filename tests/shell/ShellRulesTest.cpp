@@ -1,8 +1,8 @@
 // The shell's rules that need no window: the start decision, the offset, the layouts, the exit order,
 // the tray's mouse and command rules, and template 13 as data.
+#include "resources/templates/ShellTemplates.h"
 #include "shell/ExitSequence.h"
 #include "shell/MainWindowRules.h"
-#include "shell/ShellTemplates.h"
 #include "shell/StartupRules.h"
 #include "shell/TrayRules.h"
 

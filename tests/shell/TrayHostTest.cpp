@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <atomic>
-#include <chrono>
 #include <thread>
 
 using namespace nuro;
@@ -280,11 +279,11 @@ public:
     {
         stops++;
         stopped = true;
+        stopped.notify_all();
     }
     SoundResult Wait()
     {
-        while (!stopped)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        stopped.wait(false);
         return SoundResult::Played;
     }
     std::atomic<bool> stopped{false};
@@ -299,8 +298,12 @@ TEST_F(TrayHostTest, StopSoundIsOfferedFirstWhileASoundPlaysAndEndsIt)
     SetSoundBackend(&sound);
     Make(true);
     std::thread player([] { PlaySoundSync("no-such-file-so-the-default.wav"); });
-    while (!SoundPlaying())
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (!WaitFor([] { return SoundPlaying(); })) {
+        sound.Stop();
+        player.join();
+        SetSoundBackend(nullptr);
+        FAIL() << "the sound never began";
+    }
     std::vector<std::string> texts;
     OnMenu([&](QMenu* menu) {
         for (QAction* a : menu->actions())

@@ -2,7 +2,7 @@
 
 #include "resources/templates/NoticeTemplates.h"
 #include "resources/templates/SettingsTemplates.h"
-#include "shell/ShellTemplates.h"
+#include "resources/templates/ShellTemplates.h"
 
 namespace nuro {
 

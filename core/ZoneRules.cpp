@@ -1,4 +1,4 @@
-#include "schedule/ZoneRules.h"
+#include "core/ZoneRules.h"
 
 #include <chrono>
 #include <cstdio>
