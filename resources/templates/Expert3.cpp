@@ -10,9 +10,10 @@ constexpr std::uint32_t kAngle = CS_TabStop | CS_Right | CS_Border;
 
 constexpr ControlTemplate kControls[] = {
     // The method first: a named one shows its parameters and takes the angles out of the user's hands.
+    // The drop-down spans the dialog: the methods go by their authorities' full names.
     {142, ControlKind::Static, "Method", 7, 4, 30, 8, CS_None, ""},
-    {143, ControlKind::ComboBox, "", 38, 2, 104, 120, CS_TabStop | CS_VScroll, ""},
-    {144, ControlKind::Static, "", 7, 16, 135, 22, CS_MultiLine, ""},
+    {143, ControlKind::ComboBox, "", 38, 2, 200, 120, CS_TabStop | CS_VScroll, ""},
+    {144, ControlKind::Static, "", 7, 16, 231, 22, CS_MultiLine, ""},
     {131, ControlKind::GroupBox, "Addition(Mn)", 7, 40, 135, 74, CS_None, ""},
     // Each prayer: right-aligned label up to its field, the field, "-" above "+".
     {121, ControlKind::Static, "Fajer", 12, 51, 30, 8, CS_Right, ""},
@@ -64,7 +65,7 @@ constexpr ControlTemplate kControls[] = {
 };
 
 constexpr DialogTemplate kTemplate{
-    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 148, 235,
+    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 245, 235,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace

@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Method</source>
-        <translation>طريقة الحساب</translation>
+        <translation>الطريقة</translation>
     </message>
     <message>
         <source>Isha: minutes after Maghereb</source>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>স্থান থেকে কাবার দিক</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>হিসাবের পদ্ধতি</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>যে পদ্ধতির কোণ, ব্যবধান ও মিনিট থেকে সময়গুলো আসে</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>মাগরিবের পরে এশার মিনিট</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>মাগরিবের এত মিনিট পরে এশা হয়</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>ঠিক(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>পদ্ধতি</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>এশা: মাগরিবের পরে মিনিট</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>স্থানের দেশ অনুযায়ী</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>নিজস্ব</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>নিজস্ব: আপনার নিজের কোণ, এশার ব্যবধান ও মিনিট</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>ঋতু অনুযায়ী ফজর</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>ফজর %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>মাগরিবের %1 মিনিট পরে এশা</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>রমজানে %1</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>এশা %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>ঋতু অনুযায়ী এশা</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>দিগন্তের %1° নিচে মাগরিব</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>মিনিট ঊর্ধ্বমুখী পূর্ণ করা</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>পদ্ধতির মিনিট: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>নেই</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>মুসলিম ওয়ার্ল্ড লীগ</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>ইসলামিক সোসাইটি অব নর্থ আমেরিকা</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>মিশরীয় সাধারণ জরিপ কর্তৃপক্ষ</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>ইসলামি বিজ্ঞান বিশ্ববিদ্যালয়, করাচি</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>উম্মুল কুরা, মক্কা</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>উপসাগরীয় অঞ্চল</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>সংযুক্ত আরব আমিরাত, আওকাফ (দুবাই)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>কুয়েত, আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>কাতার, আওকাফ মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>মজলিস উগামা ইসলাম সিঙ্গাপুরা</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>জাকিম, মালয়েশিয়া</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>কেমেন্তেরিয়ান আগামা, ইন্দোনেশিয়া</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>দিয়ানেত, তুরস্ক</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>ভূপদার্থবিদ্যা ইনস্টিটিউট, তেহরান বিশ্ববিদ্যালয়</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>শিয়া ইসনা আশারি, লেভা ইনস্টিটিউট, কুম</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>মুসলমান দ্য ফ্রান্স (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>রাশিয়ার মুসলিমদের আধ্যাত্মিক প্রশাসন</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>মুনসাইটিং কমিটি ওয়ার্ল্ডওয়াইড</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>তিউনিসিয়া, ধর্ম বিষয়ক মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>আলজেরিয়া, ধর্ম বিষয়ক মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>মরক্কো, হাবুস ও ইসলামি বিষয়ক মন্ত্রণালয়</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>জর্ডান, আওকাফ মন্ত্রণালয়</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>Richtung der Kaaba vom Ort aus</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>Berechnungsmethode</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>Die Methode, deren Winkel, Abstand und Minuten die Zeiten ergeben</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>Ischa-Minuten nach Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>Ischa folgt so viele Minuten nach Maghrib</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>Ischa: Minuten nach Maghrib</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>Nach dem Land des Ortes</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>Eigene: Ihre Winkel, Ischa-Abstand und Minuten</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>Fadschr nach Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Fadschr %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>Ischa %1 Min. nach Maghrib</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 im Ramadan</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Ischa %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>Ischa nach Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>Maghrib %1° unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>Minuten aufgerundet</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>Minuten der Methode: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Islamische Weltliga</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Islamische Gesellschaft Nordamerikas</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Ägyptische Generalbehörde für Vermessung</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>Universität für Islamische Wissenschaften, Karatschi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Umm al-Qura, Mekka</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Golfregion</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>Vereinigte Arabische Emirate, Awqaf (Dubai)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>Kuwait, Ministerium für Awqaf</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>Katar, Ministerium für Awqaf</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>Majlis Ugama Islam Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>JAKIM, Malaysia</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>Kementerian Agama, Indonesien</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>Diyanet, Türkei</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Institut für Geophysik, Universität Teheran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>Zwölferschiiten, Leva-Institut, Ghom</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>Musulmans de France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>Geistliche Verwaltung der Muslime Russlands</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Moonsighting Committee Worldwide</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>Tunesien, Ministerium für religiöse Angelegenheiten</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>Algerien, Ministerium für religiöse Angelegenheiten</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>Marokko, Habous-Ministerium</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>Jordanien, Ministerium für Awqaf</translation>
     </message>
 </context>
 <context>

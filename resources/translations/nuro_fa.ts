@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>جهت کعبه از این مکان</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>روش محاسبه</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>روشی که زاویه‌ها، فاصله و دقیقه‌هایش اوقات را می‌دهند</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>دقیقه‌های عشا پس از مغرب</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>عشا این‌قدر دقیقه پس از مغرب است</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -977,6 +993,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>تأ&amp;یید</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>روش</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>عشا: دقیقه پس از مغرب</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>بر پایهٔ کشور مکان</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>دلخواه</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>دلخواه: زاویه‌ها، فاصلهٔ عشا و دقیقه‌های خودتان</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>صبح بر پایهٔ فصل</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>صبح %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>عشا %1 دقیقه پس از مغرب</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 در رمضان</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>عشا %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>عشا بر پایهٔ فصل</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>مغرب %1° زیر افق</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>دقیقه‌ها رو به بالا گرد می‌شوند</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>دقیقه‌های روش: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>هیچ</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطة العالم الاسلامی</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>انجمن اسلامی آمریکای شمالی</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>سازمان عمومی نقشه‌برداری مصر</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>دانشگاه علوم اسلامی، کراچی</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>ام‌القری، مکه</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>منطقهٔ خلیج فارس</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>امارات متحدهٔ عربی، اوقاف (دبی)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>کویت، وزارت اوقاف</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>قطر، وزارت اوقاف</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>مجلس اوگاما اسلام سنگاپور</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>جاکیم، مالزی</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>وزارت امور دینی، اندونزی</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>دیانت، ترکیه</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>مؤسسهٔ ژئوفیزیک دانشگاه تهران</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>شیعهٔ اثناعشری، مؤسسهٔ لوا، قم</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>مسلمانان فرانسه (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>ادارهٔ دینی مسلمانان روسیه</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>کمیتهٔ جهانی رؤیت هلال</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>تونس، وزارت امور دینی</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>الجزایر، وزارت امور دینی</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>مراکش، وزارت اوقاف و امور اسلامی</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>اردن، وزارت اوقاف</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>Direction de la Kaaba depuis le lieu</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>Méthode de calcul</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>La méthode dont les angles, l&apos;intervalle et les minutes donnent les horaires</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>Minutes d&apos;Icha après Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>Icha vient ce nombre de minutes après Maghrib</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>Icha&#xa0;: minutes après Maghrib</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>Selon le pays du lieu</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>Personnalisée&#xa0;: vos angles, intervalle d&apos;Icha et minutes</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>Fajr selon la saison</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Fajr %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>Icha %1 min après Maghrib</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 pendant le Ramadan</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Icha %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>Icha selon la saison</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>Maghrib %1° sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>minutes arrondies au supérieur</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>Minutes de la méthode&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Ligue islamique mondiale</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Société islamique d&apos;Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Autorité générale égyptienne du cadastre</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>Université des sciences islamiques, Karachi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Umm al-Qura, La Mecque</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Région du Golfe</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>Émirats arabes unis, Awqaf (Dubaï)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>Koweït, ministère des Awqaf</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>Qatar, ministère des Awqaf</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>Majlis Ugama Islam Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>JAKIM, Malaisie</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>Kementerian Agama, Indonésie</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>Diyanet, Turquie</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Institut de géophysique, Université de Téhéran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>Chiites duodécimains, Institut Leva, Qom</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>Musulmans de France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>Direction spirituelle des musulmans de Russie</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Moonsighting Committee Worldwide</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>Tunisie, ministère des Affaires religieuses</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>Algérie, ministère des Affaires religieuses</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>Maroc, ministère des Habous</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>Jordanie, ministère des Awqaf</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>Arah Ka&apos;bah dari tempat ini</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>Metode perhitungan</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>Metode yang sudut, jeda, dan menitnya menentukan waktu</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>Menit Isya setelah Magrib</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>Isya tiba sekian menit setelah Magrib</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metode</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>Isya: menit setelah Magrib</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>Menurut negara tempat</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Kustom</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>Kustom: sudut, jeda Isya, dan menit Anda sendiri</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>Subuh menurut musim</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Subuh %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>Isya %1 mnt setelah Magrib</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 saat Ramadan</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Isya %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>Isya menurut musim</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>Magrib %1° di bawah ufuk</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>menit dibulatkan ke atas</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>Menit metode: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>tidak ada</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Liga Muslim Dunia</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Masyarakat Islam Amerika Utara</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Otoritas Umum Survei Mesir</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>Universitas Ilmu-Ilmu Islam, Karachi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Ummul Qura, Makkah</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Kawasan Teluk</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>Uni Emirat Arab, Awqaf (Dubai)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>Kuwait, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>Qatar, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>Majlis Ugama Islam Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>JAKIM, Malaysia</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>Kementerian Agama, Indonesia</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>Diyanet, Turki</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Institut Geofisika, Universitas Teheran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>Syiah Itsna Asyariyah, Institut Leva, Qom</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>Musulmans de France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>Dewan Spiritual Muslim Rusia</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Moonsighting Committee Worldwide</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>Tunisia, Kementerian Urusan Agama</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>Aljazair, Kementerian Urusan Agama</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>Maroko, Kementerian Wakaf dan Urusan Islam</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>Yordania, Kementerian Wakaf</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>Arah Kaabah dari tempat ini</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>Kaedah pengiraan</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>Kaedah yang sudut, sela dan minitnya memberikan waktu</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>Minit Isyak selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>Isyak masuk sekian minit selepas Maghrib</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Kaedah</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>Isyak: minit selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>Mengikut negara tempat</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Tersuai</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>Tersuai: sudut, sela Isyak dan minit anda sendiri</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>Subuh mengikut musim</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>Subuh %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>Isyak %1 min selepas Maghrib</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>%1 dalam Ramadan</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Isyak %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>Isyak mengikut musim</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>Maghrib %1° di bawah ufuk</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>minit dibundarkan ke atas</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>Minit kaedah: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>tiada</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Liga Muslim Sedunia</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Persatuan Islam Amerika Utara</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Pihak Berkuasa Am Ukur Mesir</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>Universiti Sains Islam, Karachi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Ummul Qura, Makkah</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Rantau Teluk</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>Emiriah Arab Bersatu, Awqaf (Dubai)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>Kuwait, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>Qatar, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>Majlis Ugama Islam Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>JAKIM, Malaysia</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>Kementerian Agama, Indonesia</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>Diyanet, Turki</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Institut Geofizik, Universiti Tehran</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>Syiah Isna Asyariah, Institut Leva, Qom</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>Musulmans de France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>Lembaga Kerohanian Muslim Rusia</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Moonsighting Committee Worldwide</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>Tunisia, Kementerian Hal Ehwal Agama</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>Algeria, Kementerian Hal Ehwal Agama</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>Maghribi, Kementerian Habous dan Hal Ehwal Islam</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>Jordan, Kementerian Wakaf</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>Yerden Kâbe&apos;nin yönü</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>Hesaplama yöntemi</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>Açıları, aralığı ve dakikaları vakitleri veren yöntem</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>Akşamdan sonra yatsı dakikaları</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>Yatsı, akşamdan bu kadar dakika sonra girer</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;Tamam</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Yöntem</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>Yatsı: akşamdan sonra dakika</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>Yerin ülkesine göre</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>Özel: kendi açılarınız, yatsı aralığınız ve dakikalarınız</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>Mevsime göre imsak</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>İmsak %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>Yatsı akşamdan %1 dk sonra</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>Ramazan&apos;da %1</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>Yatsı %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>Mevsime göre yatsı</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>Akşam ufkun %1° altında</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>dakikalar yukarı yuvarlanır</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>Yöntemin dakikaları: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>Müslüman Dünya Birliği</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>Kuzey Amerika İslam Cemiyeti</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Mısır Genel Ölçme Kurumu</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>İslami İlimler Üniversitesi, Karaçi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>Ümmü&apos;l-Kurâ, Mekke</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>Körfez Bölgesi</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>Birleşik Arap Emirlikleri, Evkaf (Dubai)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>Kuveyt, Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>Katar, Evkaf Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>Majlis Ugama Islam Singapura</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>JAKIM, Malezya</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>Kementerian Agama, Endonezya</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>Diyanet İşleri Başkanlığı, Türkiye</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>Jeofizik Enstitüsü, Tahran Üniversitesi</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>Şii İsnâaşeriyye, Leva Enstitüsü, Kum</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>Musulmans de France (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>Rusya Müslümanları Dini İdaresi</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Moonsighting Committee Worldwide</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>Tunus, Din İşleri Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>Cezayir, Din İşleri Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>Fas, Evkaf ve İslami İşler Bakanlığı</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>Ürdün, Evkaf Bakanlığı</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,22 @@
         <source>Direction of the Kaaba from the place</source>
         <translation>جگہ سے کعبہ کی سمت</translation>
     </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>حساب کا طریقہ</translation>
+    </message>
+    <message>
+        <source>The method whose angles, interval and minutes give the times</source>
+        <translation>وہ طریقہ جس کے زاویے، وقفہ اور منٹ اوقات دیتے ہیں</translation>
+    </message>
+    <message>
+        <source>Isha minutes after Maghereb</source>
+        <translation>مغرب کے بعد عشاء کے منٹ</translation>
+    </message>
+    <message>
+        <source>Isha comes this many minutes after Maghereb</source>
+        <translation>عشاء مغرب کے اتنے منٹ بعد ہوتی ہے</translation>
+    </message>
 </context>
 <context>
     <name>Glance</name>
@@ -976,6 +992,154 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;ٹھیک</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>طریقہ</translation>
+    </message>
+    <message>
+        <source>Isha: minutes after Maghereb</source>
+        <translation>عشاء: مغرب کے بعد منٹ</translation>
+    </message>
+    <message>
+        <source>From the place&apos;s country</source>
+        <translation>مقام کے ملک کے مطابق</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>اپنا</translation>
+    </message>
+    <message>
+        <source>Custom: your own angles, Isha interval and minutes</source>
+        <translation>اپنا: آپ کے اپنے زاویے، عشاء کا وقفہ اور منٹ</translation>
+    </message>
+    <message>
+        <source>Fajr by the season</source>
+        <translation>موسم کے مطابق فجر</translation>
+    </message>
+    <message>
+        <source>Fajr %1°</source>
+        <translation>فجر %1°</translation>
+    </message>
+    <message>
+        <source>Isha %1 min after Maghreb</source>
+        <translation>عشاء مغرب کے %1 منٹ بعد</translation>
+    </message>
+    <message>
+        <source>%1 in Ramadan</source>
+        <translation>رمضان میں %1</translation>
+    </message>
+    <message>
+        <source>Isha %1°</source>
+        <translation>عشاء %1°</translation>
+    </message>
+    <message>
+        <source>Isha by the season</source>
+        <translation>موسم کے مطابق عشاء</translation>
+    </message>
+    <message>
+        <source>Maghreb %1° below the horizon</source>
+        <translation>مغرب افق سے %1° نیچے</translation>
+    </message>
+    <message>
+        <source>minutes rounded up</source>
+        <translation>منٹ اوپر کی طرف پورے کیے گئے</translation>
+    </message>
+    <message>
+        <source>Method&apos;s minutes: %1</source>
+        <translation>طریقے کے منٹ: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>کوئی نہیں</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطہ عالم اسلامی</translation>
+    </message>
+    <message>
+        <source>Islamic Society of North America</source>
+        <translation>اسلامک سوسائٹی آف نارتھ امریکہ</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>مصری جنرل اتھارٹی آف سروے</translation>
+    </message>
+    <message>
+        <source>University of Islamic Sciences, Karachi</source>
+        <translation>جامعۃ العلوم الاسلامیہ، کراچی</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura, Makkah</source>
+        <translation>ام القریٰ، مکہ مکرمہ</translation>
+    </message>
+    <message>
+        <source>Gulf Region</source>
+        <translation>خلیجی خطہ</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates, Awqaf (Dubai)</source>
+        <translation>متحدہ عرب امارات، اوقاف (دبئی)</translation>
+    </message>
+    <message>
+        <source>Kuwait, Ministry of Awqaf</source>
+        <translation>کویت، وزارتِ اوقاف</translation>
+    </message>
+    <message>
+        <source>Qatar, Ministry of Awqaf</source>
+        <translation>قطر، وزارتِ اوقاف</translation>
+    </message>
+    <message>
+        <source>Majlis Ugama Islam Singapura</source>
+        <translation>مجلس اگاما اسلام سنگاپورا</translation>
+    </message>
+    <message>
+        <source>JAKIM, Malaysia</source>
+        <translation>جاکم، ملائیشیا</translation>
+    </message>
+    <message>
+        <source>Kementerian Agama, Indonesia</source>
+        <translation>کمنترین آگاما، انڈونیشیا</translation>
+    </message>
+    <message>
+        <source>Diyanet, Turkey</source>
+        <translation>دیانت، ترکی</translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation>انسٹی ٹیوٹ آف جیو فزکس، تہران یونیورسٹی</translation>
+    </message>
+    <message>
+        <source>Shia Ithna-Ashari, Leva Institute, Qum</source>
+        <translation>شیعہ اثنا عشری، مؤسسہ لیوا، قم</translation>
+    </message>
+    <message>
+        <source>Musulmans de France (UOIF)</source>
+        <translation>مسلمانانِ فرانس (UOIF)</translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of the Muslims of Russia</source>
+        <translation>روس کے مسلمانوں کی روحانی انتظامیہ</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>عالمی رؤیتِ ہلال کمیٹی</translation>
+    </message>
+    <message>
+        <source>Tunisia, Ministry of Religious Affairs</source>
+        <translation>تیونس، وزارتِ مذہبی امور</translation>
+    </message>
+    <message>
+        <source>Algeria, Ministry of Religious Affairs</source>
+        <translation>الجزائر، وزارتِ مذہبی امور</translation>
+    </message>
+    <message>
+        <source>Morocco, Ministry of Habous and Islamic Affairs</source>
+        <translation>مراکش، وزارتِ اوقاف و اسلامی امور</translation>
+    </message>
+    <message>
+        <source>Jordan, Ministry of Awqaf</source>
+        <translation>اردن، وزارتِ اوقاف</translation>
     </message>
 </context>
 <context>

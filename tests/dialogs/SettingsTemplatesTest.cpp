@@ -16,6 +16,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 
 using namespace nuro;
 using namespace nuro::places;
@@ -96,7 +97,9 @@ TEST_F(SettingsTemplatesTest, EveryControlOfASettingsDialogIsThereByIdWithItsTex
         EXPECT_TRUE(IsWindowVisible(dlg));
         for (const ControlTemplate& ctl : c.tmpl.controls) {
             ASSERT_NE(GetDlgItem(dlg, ctl.id), nullptr) << ctl.id;
-            if (ShowsItsText(ctl.kind)) {
+            // A static without a text of its own is the code's to fill (the method's description).
+            const bool codeFilled = ctl.kind == ControlKind::Static && std::string_view(ctl.text).empty();
+            if (ShowsItsText(ctl.kind) && !codeFilled) {
                 EXPECT_EQ(GetDlgItemText(dlg, ctl.id, 100), ctl.text) << ctl.id;
             }
         }
