@@ -100,21 +100,6 @@ std::string WithThousands(std::int64_t value)
     return value < 0 ? "-" + out : out;
 }
 
-std::vector<std::string> SplitList(std::string_view t1)
-{
-    std::vector<std::string> names;
-    std::string name;
-    for (char c : t1) {
-        if (c == '*') {
-            names.push_back(name);
-            name.clear();
-        } else {
-            name.push_back(c);
-        }
-    }
-    return names;
-}
-
 double Degrees(std::string_view row, int deg, int min, int sec, int dir, char negative)
 {
     const double value = std::abs(ParseReal(GetField(row, '*', deg))) + ParseReal(GetField(row, '*', min)) / 60.0 +
@@ -345,10 +330,10 @@ const char* PlaceLookupText(PlaceLookup lookup)
 std::string AddToPlaceList(std::string_view t1, std::string_view label, std::string_view shipped,
                            std::size_t maxChars, std::string_view keep)
 {
-    std::vector<std::string> entries = SplitList(t1);
+    std::vector<std::string> entries = PlaceListNames(t1);
     if (label.empty() || std::find(entries.begin(), entries.end(), label) != entries.end())
         return std::string(t1);
-    const std::vector<std::string> shippedNames = SplitList(shipped);
+    const std::vector<std::string> shippedNames = PlaceListNames(shipped);
     const std::set<std::string_view> fromShipped(shippedNames.begin(), shippedNames.end());
     entries.emplace_back(label);
     auto chars = [&] {

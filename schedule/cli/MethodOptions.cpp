@@ -10,25 +10,6 @@
 namespace nuro::times {
 namespace {
 
-// The value of "--name value" or "--name=value"; advances `i` past what it used.
-std::optional<std::string> Value(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
-                                 bool& matched)
-{
-    const std::string& arg = args[i];
-    matched = false;
-    if (arg == name) {
-        matched = true;
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        return args[++i];
-    }
-    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=') {
-        matched = true;
-        return arg.substr(name.size() + 1);
-    }
-    return std::nullopt;
-}
-
 // A whole decimal number and nothing else ("21.4225", "-0.5"); no hex, no infinity, no blanks.
 std::optional<double> Number(std::string_view text)
 {
@@ -81,7 +62,7 @@ OptionParse ParseMethodOption(const std::vector<std::string>& args, std::size_t&
         return OptionParse::Taken;
     }
     bool matched = false;
-    if (auto value = Value(args, i, "--method", matched); matched) {
+    if (auto value = OptionValue(args, i, "--method", matched); matched) {
         if (!value || value->empty()) {
             *error = "--method wants a method id (nuro-times --methods lists them)";
             return OptionParse::Wrong;
@@ -89,7 +70,7 @@ OptionParse ParseMethodOption(const std::vector<std::string>& args, std::size_t&
         o.method = *value;
         return OptionParse::Taken;
     }
-    if (auto value = Value(args, i, "--at", matched); matched) {
+    if (auto value = OptionValue(args, i, "--at", matched); matched) {
         o.at = value ? ParseCoordinates(*value) : std::nullopt;
         if (!o.at) {
             *error = "--at wants LAT,LON[,H]: decimal degrees (north and east positive, latitude -90..90, "
@@ -98,7 +79,7 @@ OptionParse ParseMethodOption(const std::vector<std::string>& args, std::size_t&
         }
         return OptionParse::Taken;
     }
-    if (auto value = Value(args, i, "--aser", matched); matched) {
+    if (auto value = OptionValue(args, i, "--aser", matched); matched) {
         if (value && *value == "standard")
             o.aser = 1;
         else if (value && *value == "hanafi")
@@ -109,7 +90,7 @@ OptionParse ParseMethodOption(const std::vector<std::string>& args, std::size_t&
         }
         return OptionParse::Taken;
     }
-    if (auto value = Value(args, i, "--high-lat", matched); matched) {
+    if (auto value = OptionValue(args, i, "--high-lat", matched); matched) {
         for (std::int32_t rule = 0; value && rule < static_cast<std::int32_t>(std::size(kHighLatOptionNames)); ++rule)
             if (*value == kHighLatOptionNames[rule])
                 o.highLat = rule;

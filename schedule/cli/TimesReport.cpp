@@ -36,7 +36,8 @@ bool AllDigits(std::string_view text)
     return true;
 }
 
-// The value of "--name value" or "--name=value"; advances `i` past what it used.
+} // namespace
+
 std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
                                        bool& matched)
 {
@@ -54,8 +55,6 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<LocalDate> ParseDate(std::string_view text)
 {

@@ -51,6 +51,11 @@ struct Options {
     MethodOptions calculation;
 };
 
+// The value of "--name value" or "--name=value"; advances `i` past what it used, and says in
+// `matched` whether the argument was that option.
+std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
+                                       bool& matched);
+
 // Parses the arguments after the program name; on a mistake returns nullopt with `error` set.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string* error);
 
