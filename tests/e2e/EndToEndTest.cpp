@@ -860,9 +860,9 @@ TEST_F(EndToEnd, AStartThatCannotProceedSaysWhyInABoxAndOnStderr)
     Xdotool({"windowactivate", "--sync", QString::number(box)});
     Xdotool({"key", "--window", QString::number(box), "Return"});
     EXPECT_TRUE(p->waitForFinished(kWaitMs)) << "OK ends the start";
-    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(p->exitCode(), 2);
     const std::string err = p->readAllStandardError().toStdString();
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 2) << err;
     EXPECT_NE(err.find("nuro: cannot start: cannot open the lock file"), std::string::npos) << err;
 }
 

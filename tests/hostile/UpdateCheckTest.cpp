@@ -50,7 +50,7 @@ TEST(UpdateCheck, OnlyOnePlainUpdateOfOnePlaceIsAllowed)
         {"update nuro set h=1 where nom=?", "quoted text"},
         {"update nuro set h=1 where nom=x", "quoted text"},
         {"update nuro set h=1 where nom='x' returning *", "nothing may follow"},
-        {std::string("update nuro set h=1 where nom='x\0y'", 37), "NUL"},
+        {std::string("update nuro set h=1 where nom='x\0y'", 35), "NUL"}, // the NUL and what follows it
         {"update nuro set h=1 where nom='" + std::string(20000, 'x') + "'", "longer than"},
         {"", "empty"},
     };
