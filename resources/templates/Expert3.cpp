@@ -53,7 +53,7 @@ constexpr ControlTemplate kControls[] = {
     // Isha by an interval after Maghereb instead of its angle, and the method's own minutes.
     {145, ControlKind::CheckBox, "Isha: minutes after Maghereb", 7, 148, 100, 12, CS_TabStop, ""},
     {146, ControlKind::Edit, "", 108, 148, 20, 12, kDigits, ""},
-    {147, ControlKind::Static, "", 7, 163, 135, 8, CS_None, ""},
+    {147, ControlKind::Static, "", 7, 163, 231, 8, CS_None, ""},
     // The rule for Fajer and Isha where the sun does not reach the twilight angles (HIGH_LAT).
     {138, ControlKind::Static, "High latitudes", 7, 180, 41, 8, CS_None, ""},
     {137, ControlKind::ComboBox, "", 49, 178, 96, 48, CS_TabStop | CS_VScroll, ""},
