@@ -146,10 +146,11 @@ std::string Csv(const Report& r)
         out += CsvField(r.place) + "," + FormatDate(day.date);
         for (const TimeSlot& slot : day.times)
             out.append(1, ',').append(CsvField(SlotText(slot)));
+        // Appended piece by piece: GCC 12 warns (-Wrestrict) on a "," + temporary chain here.
         if (r.sunnah)
-            out += "," + CsvField(day.midnight) + "," + CsvField(day.lastThird);
+            out.append(1, ',').append(CsvField(day.midnight)).append(1, ',').append(CsvField(day.lastThird));
         if (!r.method.empty())
-            out += "," + CsvField(r.method);
+            out.append(1, ',').append(CsvField(r.method));
         out += "\r\n";
     }
     return out;

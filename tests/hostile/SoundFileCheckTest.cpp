@@ -64,7 +64,8 @@ std::string Vorbis(unsigned channels, std::uint32_t rate)
     Put32(p, 0);
     p += char(channels);
     Put32(p, rate);
-    return p + std::string(14, '\0');
+    p.append(14, '\0');
+    return p;
 }
 
 std::string Opus(unsigned channels, std::uint32_t rate)
