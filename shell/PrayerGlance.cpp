@@ -73,7 +73,7 @@ void PrayerGlance::Update()
         !night.empty() && !tip.body.empty())
         tip.body += "\n" + night;
     // Until the user chooses a place, the tip says whose times these are.
-    if (places::PlaceNotChosen()) {
+    if (s.extra.PLACE_NOT_CHOSEN != 0) {
         const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
         tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
         tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
