@@ -23,7 +23,7 @@ public:
     virtual std::string Country(const std::string& /*zone*/) const { return {}; }
 };
 
-// The system tz database (platform/SystemZoneRules.cpp); never destroyed.
+// The system tz database (platform/os/SystemZoneRules.cpp); never destroyed.
 const ZoneRules& SystemZoneRules();
 
 // Seconds since 1970 in UTC, now.

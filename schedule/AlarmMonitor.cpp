@@ -1,7 +1,7 @@
 #include "schedule/AlarmMonitor.h"
 
 #include "core/TimeText.h"
-#include "platform/ReminderState.h"
+#include "platform/os/ReminderState.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 
 #include "core/HijriDate.h"
 #include "platform/Translation.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/CalcLibrary.h"
 #include "shell/MainWindowRules.h"
