@@ -11,7 +11,10 @@ int TwoDigits(std::string_view text, std::size_t at)
     return (a - '0') * 10 + (b - '0');
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 void PutTwo(std::string& out, int value)
 {
