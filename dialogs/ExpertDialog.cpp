@@ -6,7 +6,7 @@
 #include "dialogs/SettingsProc.h"
 
 #include "core/AppSettings.h"
-#include "platform/Autostart.h"
+#include "platform/os/Autostart.h"
 #include "core/HijriDate.h"
 #include "core/NumberText.h"
 #include "platform/DialogOps.h"

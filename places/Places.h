@@ -32,8 +32,8 @@ struct Place {
 };
 
 // The text used to compare names: lower case, Latin accents dropped ("Zürich" and "zurich" alike),
-// the Arabic letters that are written several ways brought to one (أ إ آ ٱ to ا, ى ی to ي, ة to ه,
-// ک to ك ...), tatweel and vowel marks dropped, runs of blanks and punctuation made one blank.
+// the Arabic letters that are written several ways brought to one (أ إ آ ٱ to ا, ى ی ئ to ي, ة ہ ە to ه,
+// ؤ to و, ک to ك), as the search table's words were when the database was made, tatweel and vowel marks dropped, runs of blanks and punctuation made one blank.
 std::string Fold(std::string_view text);
 
 // Where `typed` stands for the place: an exact name, the beginning of the name, the beginning of a

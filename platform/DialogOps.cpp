@@ -1,7 +1,7 @@
 #include "platform/DialogOps.h"
 
 #include "platform/DialogWindow.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

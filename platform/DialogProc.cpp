@@ -2,7 +2,7 @@
 
 #include "platform/DialogWindow.h"
 #include "platform/TemplateBuilder.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 namespace nuro {
 namespace {

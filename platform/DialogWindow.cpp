@@ -1,6 +1,6 @@
 #include "platform/DialogWindow.h"
 
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>

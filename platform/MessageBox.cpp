@@ -3,7 +3,7 @@
 #include "platform/DialogWindow.h"
 #include "platform/Translation.h"
 #include "resources/UiTexts.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QMessageBox>
 

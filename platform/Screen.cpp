@@ -1,6 +1,6 @@
 #include "platform/Screen.h"
 
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QEvent>
 #include <QKeyEvent>

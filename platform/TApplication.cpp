@@ -2,7 +2,7 @@
 
 #include "platform/TFrameWindow.h"
 #include "platform/Translation.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 
 #include "platform/DialogOps.h"
 #include "platform/TDialog.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 namespace nuro {
 

@@ -3,7 +3,7 @@
 #include "core/FieldList.h"
 
 #include "calc/nuro_api.h"
-#include "platform/SharedLibrary.h"
+#include "platform/os/SharedLibrary.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,9 +2,9 @@
 
 #include "platform/DialogOps.h"
 #include "platform/Screen.h"
-#include "platform/Session.h"
-#include "platform/Sound.h"
-#include "platform/UiThread.h"
+#include "platform/os/Session.h"
+#include "platform/os/Sound.h"
+#include "platform/os/UiThread.h"
 #include "resources/templates/NoticeTemplates.h"
 
 #include <QEvent>

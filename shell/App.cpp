@@ -4,12 +4,12 @@
 #include "core/SettingsStore.h"
 #include "dialogs/Dialogs.h"
 #include "places/Places.h"
-#include "platform/Autostart.h"
+#include "platform/os/Autostart.h"
 #include "platform/MessageBox.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 #include "platform/TFrameWindow.h"
 #include "platform/Translation.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 #include "resources/UiTexts.h"
 #include "resources/Pictures.h"
 #include "schedule/Notice.h"
@@ -18,6 +18,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/StartupRules.h"
 #include "shell/TrayHost.h"
+#include "shell/TrayStartup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "shell/AppFace.h"
 
-#include "platform/Library.h"
+#include "platform/os/Library.h"
 
 namespace nuro {
 

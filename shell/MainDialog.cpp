@@ -5,9 +5,9 @@
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 #include "platform/Translation.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 #include "resources/templates/ShellTemplates.h"
 #include "resources/UiTexts.h"
 #include "schedule/AlarmMonitor.h"
@@ -18,6 +18,7 @@
 #include "shell/MainWindowRules.h"
 #include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
+#include "shell/TrayStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,16 +1,17 @@
 #include "shell/TrayCompanion.h"
 
 #include "core/HijriDate.h"
-#include "platform/DesktopNotification.h"
-#include "platform/Session.h"
+#include "platform/os/DesktopNotification.h"
+#include "platform/os/Session.h"
 #include "schedule/AlarmMonitor.h"
 #include "schedule/Notice.h"
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 #include "platform/Translation.h"
 #include "resources/UiTexts.h"
 #include "shell/MainDialog.h"
 #include "shell/PrayerGlance.h"
 #include "shell/TrayHost.h"
+#include "shell/TrayStartup.h"
 
 #include <QAction>
 #include <QMenu>

@@ -6,7 +6,7 @@
 #include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
-#include "platform/DesktopNotification.h"
+#include "platform/os/DesktopNotification.h"
 
 #include <cstdint>
 #include <functional>

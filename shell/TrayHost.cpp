@@ -1,23 +1,13 @@
 #include "shell/TrayHost.h"
 
-#include "dialogs/Dialogs.h"
 #include "platform/DialogOps.h"
 #include "platform/Menus.h"
-#include "platform/Process.h"
-#include "platform/Session.h"
-#include "platform/Sound.h"
-#include "platform/StatusNotifierToolTip.h"
 #include "platform/TemplateBuilder.h"
-#include "platform/Translation.h"
-#include "platform/UiThread.h"
+#include "platform/os/Session.h"
+#include "platform/os/Sound.h"
+#include "platform/os/StatusNotifierToolTip.h"
 #include "resources/Pictures.h"
 #include "resources/templates/ShellTemplates.h"
-#include "schedule/AlarmMonitor.h"
-#include "schedule/CalcLibrary.h"
-#include "schedule/Notice.h"
-#include "shell/AppFace.h"
-#include "shell/MainDialog.h"
-#include "shell/SingleInstance.h"
 #include "shell/TrayCompanion.h"
 
 #include <QCursor>
@@ -307,101 +297,6 @@ void TrayHost::SetTip(const TrayTip& tip)
         return;
     tip_ = tip;
     UpdateTip();
-}
-
-namespace {
-
-bool firstSetup = true;
-bool trayHostPending = true;
-TrayHost* theTrayHost = nullptr;
-
-// The monitor's view of the running program; every call comes on the monitor thread. The notices
-// are NoticeMonitorHost's own.
-class ShellMonitorHost : public NoticeMonitorHost {
-public:
-    void SetMainFrameTitle(const std::string& title) override
-    {
-        // The place as the reader's language writes it; the settings keep the database's name.
-        const std::string shown = PlaceNameIn(Calc(), title, InterfaceLanguage());
-        RunOnUiThread([&] {
-            if (TDial* dial = MainDialog(); dial && dial->MainFrame())
-                SetWindowText(dial->MainFrame(), shown);
-        });
-    }
-    void HideTrayHost() override
-    {
-        PostToUiThread([] {
-            if (theTrayHost)
-                theTrayHost->HideTrayHost();
-        });
-    }
-    void RepaintMainFrame() override
-    {
-        PostToUiThread([] {
-            if (TDial* dial = MainDialog(); dial && dial->MainFrame())
-                dial->MainFrame()->update();
-        });
-    }
-    bool SoundBoxOn() override
-    {
-        return CallOnUiThread([] { return MainDialog() && MainDialog()->SoundOn(); });
-    }
-    void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
-    {
-        ShowPrayerReminder(slot, time, minutesLeft);
-    }
-
-protected:
-    void AlertBegins(int templateId, bool sound) override { alert_ = RaisePrayerAlert(templateId, sound); }
-    void AlertSoundEnded() override { PrayerAlertSoundEnded(alert_); }
-    void AlertEnded() override
-    {
-        PrayerAlertEnded(alert_);
-        alert_ = 0;
-    }
-
-private:
-    NotificationHandle alert_ = 0; // the monitor thread's own
-};
-
-} // namespace
-
-
-TrayHost* ProcessTrayHost() { return theTrayHost; }
-
-void HideToTray()
-{
-    if (firstSetup) {
-        if (AppFace().SkinStart)
-            AppFace().SkinStart(kSkinFile, 0, 0, 0, 0);
-        firstSetup = false;
-        static ShellMonitorHost monitorHost;
-        StartAlarmMonitor(monitorHost);
-    }
-    if (trayHostPending) {
-        trayHostPending = false;
-        TrayHost::Wiring wiring;
-        wiring.mainFrame = [] { return MainDialog() ? MainDialog()->MainFrame() : nullptr; };
-        wiring.exitProgram = [] {
-            if (MainDialog())
-                MainDialog()->ExitProgram(ExitOrigin::Menu);
-        };
-        wiring.showAbout = [](QWidget* owner) { ShowAbout(owner); };
-        wiring.trayAvailable = TrayAvailable;
-        wiring.statusNotifierHost = StatusNotifierHostPresent;
-        wiring.isStatusNotifierItem = StatusNotifierItemRegistered;
-        theTrayHost = new TrayHost(std::move(wiring));
-        theTrayHost->Open();
-        StartPrayerGlance(theTrayHost);
-        return;
-    }
-    theTrayHost->HideMainFrame();
-}
-
-void EndProgramProcess(int code)
-{
-    ReleaseSingleInstance();
-    ExitProcessNow(code);
 }
 
 } // namespace nuro

@@ -112,13 +112,4 @@ bool StatusNotifierHostPresent();
 // Whether the desktop offers a notification area now.
 bool TrayAvailable();
 
-// The process's tray host; created by the first HideToTray.
-TrayHost* ProcessTrayHost();
-
-// Start of the tray step (first call: skin, title, monitor, tray host); later calls hide the frame.
-void HideToTray();
-
-// Releases the single-instance claim and ends the process at once.
-[[noreturn]] void EndProgramProcess(int code);
-
 } // namespace nuro

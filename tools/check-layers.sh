@@ -16,6 +16,17 @@ mapfile -t files < <(find . -mindepth 1 \( -name 'build*' -o -name '.*' \) -prun
 } | awk -v rules="$rules" '
 function top(path) { sub(/\/.*/, "", path); return path }
 function dir(path) { if (path !~ /\//) return ""; sub(/\/[^\/]*$/, "", path); return path }
+# The layer a file belongs to: its nearest folder with a rule of its own, else its top folder.
+function layer(path,   d) {
+  for (d = dir(path); d != ""; d = dir(d)) if (d in known) return d
+  return top(path)
+}
+# Whether layer a may include layer b: leave to include a folder is leave to include its subfolders.
+function allows(a, b,   f) {
+  if (a == b || ((a, "*") in may)) return 1
+  for (f = b; f != ""; f = dir(f)) if ((a, f) in may) return 1
+  return 0
+}
 # "a/../b" and "./b" as plain paths
 function norm(path,   n, parts, out, i, k) {
   n = split(path, parts, "/"); k = 0
@@ -65,12 +76,12 @@ $1 == "I" {
   name = line; sub(/^[^"]*"/, "", name); sub(/".*/, "", name)
   to = resolve(from, name)
   if (to == "") next
-  a = top(from); b = top(to)
+  a = layer(from); b = layer(to)
   if (!(a in known)) {
     if (!(a in unruled)) printf "%s: folder %s has no rule in %s\n", from, a, rules
     unruled[a] = 1; bad++; next
   }
-  if (a == b || ((a, "*") in may) || ((a, b) in may)) next
+  if (allows(a, b)) next
   if ((from " " to) in except) { used[from " " to] = 1; next }
   printf "%s:%s: %s/ may not include %s (%s may include: %s)\n", from, at, a, to, a, Allowed(a)
   bad++

@@ -1,5 +1,5 @@
 // nuro-times: prints the day's prayer times without a display.
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 #include "schedule/CalcLibrary.h"
 #include "schedule/cli/TimesReport.h"
 

@@ -5,7 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/Utf8Text.h"
 #include "dialogs/ConfigRules.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <gtest/gtest.h>
 

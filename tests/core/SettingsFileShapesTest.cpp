@@ -2,7 +2,7 @@
 // a symbolic link, a read-only file, a save the disk refuses, leftovers of a killed save, two programs
 // starting at once. No setting is lost and no failure passes for a success.
 #include "core/SettingsStore.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/SettingsStore.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <gtest/gtest.h>
 

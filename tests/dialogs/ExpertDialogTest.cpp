@@ -3,7 +3,7 @@
 
 #include "dialogs/Dialogs.h"
 #include "dialogs/SettingsDialogs.h"
-#include "platform/Autostart.h"
+#include "platform/os/Autostart.h"
 #include "platform/DialogOps.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "platform/DialogWindow.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 #include "tests/platform/WaveFile.h"
 
 #include <QApplication>

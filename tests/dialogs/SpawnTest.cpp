@@ -1,7 +1,7 @@
 // Starting outside programs: no shell, no waiting, no zombie.
 #include "DialogTestEnv.h"
 
-#include "platform/Spawn.h"
+#include "platform/os/Spawn.h"
 
 #include <gtest/gtest.h>
 

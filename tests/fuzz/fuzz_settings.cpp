@@ -1,7 +1,7 @@
 // Any settings file: the load and the save must neither crash nor hang, the file's text must survive
 // a parse unchanged, and what a save writes must load back as the same settings.
 #include "core/SettingsStore.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <cstdint>
 #include <cstdio>

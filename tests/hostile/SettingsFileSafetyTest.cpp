@@ -3,7 +3,7 @@
 // a load reads it once; numbers beyond 32 bits are clamped with a note, our own long values kept whole.
 #include "HostileSupport.h"
 #include "core/SettingsStore.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <gtest/gtest.h>
 

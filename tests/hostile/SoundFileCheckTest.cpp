@@ -1,8 +1,8 @@
 // Sound files looked at before SDL sees them: a header no decoder can take, a file that is not a
 // regular one, an empty or enormous one is refused with its reason, and the alert falls back.
 #include "HostileSupport.h"
-#include "platform/Sound.h"
-#include "platform/SoundCheck.h"
+#include "platform/os/Sound.h"
+#include "platform/os/SoundCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A prayer's own sound: the fallback to um.wav with its reason, WAV, OGG and MP3 through SDL2_mixer
 // on the dummy driver, and "Stop sound" ending a long sound at once.
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 #include "WaveFile.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/TDialog.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The sound service: where a bare name is looked for, the fallback to the default sound, and the
 // real backend's waiting (SDL's dummy driver plays in real time) and quick failure without a device.
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 #include "WaveFile.h"
 
 #include <gtest/gtest.h>

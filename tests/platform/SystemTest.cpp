@@ -1,8 +1,8 @@
 // Screen size, library loading by bare name and exiting the process at once.
 #include "PlatformTestSupport.h"
 
-#include "platform/Library.h"
-#include "platform/Process.h"
+#include "platform/os/Library.h"
+#include "platform/os/Process.h"
 #include "platform/Screen.h"
 
 #include <gtest/gtest.h>

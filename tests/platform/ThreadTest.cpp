@@ -3,7 +3,7 @@
 
 #include "platform/DialogOps.h"
 #include "platform/TemplateBuilder.h"
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <gtest/gtest.h>
 

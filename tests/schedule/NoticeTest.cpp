@@ -4,8 +4,8 @@
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
 #include "platform/Screen.h"
-#include "platform/Sound.h"
-#include "platform/UiThread.h"
+#include "platform/os/Sound.h"
+#include "platform/os/UiThread.h"
 #include "resources/templates/NoticeTemplates.h"
 #include "schedule/Notice.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 #include "platform/TFrameWindow.h"
 #include "shell/MainDialog.h"
 

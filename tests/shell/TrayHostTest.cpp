@@ -2,7 +2,7 @@
 // menu with its default item, and the mended rule for a desktop without a tray.
 #include "ShellFixture.h"
 
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 #include "shell/TrayHost.h"
 
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "platform/Sound.h"
+#include "platform/os/Sound.h"
 
-#include "platform/SoundCheck.h"
+#include "platform/os/SoundCheck.h"
 
 #include <atomic>
 #include <cstdlib>

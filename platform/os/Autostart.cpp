@@ -1,6 +1,6 @@
-#include "platform/Autostart.h"
+#include "platform/os/Autostart.h"
 
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <cerrno>
 #include <cstdlib>

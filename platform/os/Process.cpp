@@ -1,4 +1,4 @@
-#include "platform/Process.h"
+#include "platform/os/Process.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,7 +1,7 @@
 // The built-in sound backend: files through SDL2_mixer (WAV, OGG, MP3 and the others it decodes),
 // streamed rather than decoded whole, since an adhan lasts minutes; the default tone on SDL2's queue.
-#include "platform/Sound.h"
-#include "platform/SoundCheck.h"
+#include "platform/os/Sound.h"
+#include "platform/os/SoundCheck.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,4 +1,4 @@
-#include "platform/Spawn.h"
+#include "platform/os/Spawn.h"
 
 #include <cerrno>
 #include <cstring>

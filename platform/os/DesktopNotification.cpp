@@ -1,6 +1,6 @@
-#include "platform/DesktopNotification.h"
+#include "platform/os/DesktopNotification.h"
 
-#include "platform/UiThread.h"
+#include "platform/os/UiThread.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include "core/Utf8Text.h"
 

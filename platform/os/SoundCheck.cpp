@@ -1,4 +1,4 @@
-#include "platform/SoundCheck.h"
+#include "platform/os/SoundCheck.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/StatusNotifierToolTip.h"
+#include "platform/os/StatusNotifierToolTip.h"
 
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>

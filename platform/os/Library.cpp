@@ -1,6 +1,6 @@
-#include "platform/Library.h"
+#include "platform/os/Library.h"
 
-#include "platform/SharedLibrary.h"
+#include "platform/os/SharedLibrary.h"
 
 namespace nuro {
 

@@ -1,4 +1,4 @@
-#include "platform/Session.h"
+#include "platform/os/Session.h"
 
 #include <QGuiApplication>
 #include <QString>

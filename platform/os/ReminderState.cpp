@@ -1,6 +1,6 @@
-#include "platform/ReminderState.h"
+#include "platform/os/ReminderState.h"
 
-#include "platform/Profile.h"
+#include "platform/os/Profile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "platform/SharedLibrary.h"
+#include "platform/os/SharedLibrary.h"
 
 #include <dlfcn.h>
 #include <link.h>
