@@ -321,8 +321,7 @@ std::string ClockOf(std::int32_t seconds)
 {
     if (seconds == NURO_MISSING)
         return {};
-    const std::int32_t s = ((seconds % kDay) + kDay) % kDay;
-    return FormatTimeText(s / 3600, s / 60 % 60, s % 60);
+    return TimeOfDay::Wrapped(seconds).Text();
 }
 
 SunnahTimes SunnahFor(CalcLibrary& calc, const AppSettings& s, const LocalDate& date, const ZoneRules& zones)

@@ -24,8 +24,7 @@ QPointer<PrayerGlance> processGlance; // only touched on the user-interface thre
 // The place's clock in automatic mode, the computer's otherwise: the same clock the alerts follow.
 std::int32_t LocalSecondsNow()
 {
-    const std::int32_t seconds = SecondOfDay(Schedule().ClockText());
-    return seconds < 0 ? 0 : seconds;
+    return std::max(0, Schedule().Clock().Seconds());
 }
 
 } // namespace
