@@ -38,6 +38,9 @@ public:
         parallax_ = kSolarParallax / dist_[1];
         ra_[0] = ra_[1] + wrapPi(ra_[0] - ra_[1]);
         ra_[2] = ra_[1] + wrapPi(ra_[2] - ra_[1]);
+        raFit_ = Fit(ra_);
+        decFit_ = Fit(dec_);
+        tanLat_ = sinLat_ / cosLat_;
         // Sidereal time is linear over the few days searched: its value and rate at the centre.
         const double d = centreUt - 2451545.0, t = d / 36525.0;
         sidereal0_ = meanSiderealTime(centreUt) + day.equationOfEquinoxes + lon_;
@@ -45,13 +48,13 @@ public:
     }
 
     double latitude() const { return lat_; }
-    double declination(double t) const { return interpolate(dec_, t); }
-    double declinationRate(double t) const { return interpolateRate(dec_, t); }
+    double declination(double t) const { return interpolate(decFit_, t); }
+    double declinationRate(double t) const { return interpolateRate(decFit_, t); }
     // The distance moves the parallax by under 1e-8 radians in a day.
     double parallax() const { return parallax_; }
 
     double hourAngle(double t) const {
-        return wrapPi(sidereal0_ + siderealRate_ * (t - centre_) - interpolate(ra_, t));
+        return wrapPi(sidereal0_ + siderealRate_ * (t - centre_) - interpolate(raFit_, t));
     }
 
     // Topocentric geometric altitude (radians) and its rate (radians per day).
@@ -150,9 +153,9 @@ public:
                 const double target = std::acos(clamped);
                 // Newton on hour angle minus target: the target moves with the declination.
                 const double sinTarget = std::sqrt(1.0 - clamped * clamped);
-                double rate = siderealRate_ - interpolateRate(ra_, t[k]);
+                double rate = siderealRate_ - interpolateRate(raFit_, t[k]);
                 if (sinTarget > 1e-3) {
-                    const double perDec = (sinLat_ / cosLat_ - clamped * sinDec / cosDec) / sinTarget;
+                    const double perDec = (tanLat_ - clamped * sinDec / cosDec) / sinTarget;
                     rate -= sign[k] * perDec * declinationRate(t[k]);
                 }
                 if (!(rate > 0.5 * kSiderealRate)) rate = kSiderealRate;
@@ -170,21 +173,28 @@ public:
     }
 
 private:
-    double interpolateRate(const double (&y)[3], double t) const {
+    // The three samples' differences, once for the many trial moments.
+    struct Fit {
+        Fit() = default;
+        explicit Fit(const double (&y)[3]) : middle(y[1]), sum(y[1] - y[0] + (y[2] - y[1])),
+            spread(y[2] - y[1] - (y[1] - y[0])), halfSum(0.5 * sum) {}
+        double middle = 0, sum = 0, spread = 0, halfSum = 0;
+    };
+    double interpolateRate(const Fit& f, double t) const {
         const double n = t - centre_;
-        const double a = y[1] - y[0], b = y[2] - y[1];
-        return 0.5 * (a + b) + n * (b - a);
+        return f.halfSum + n * f.spread;
     }
-    double interpolate(const double (&y)[3], double t) const {
+    double interpolate(const Fit& f, double t) const {
         const double n = t - centre_;
-        const double a = y[1] - y[0], b = y[2] - y[1];
-        return y[1] + n / 2.0 * (a + b + n * (b - a));
+        return f.middle + n / 2.0 * (f.sum + n * f.spread);
     }
 
     double centre_;
     double lat_, sinLat_, cosLat_, lon_;
     double ra_[3], dec_[3], dist_[3];
     double sidereal0_, siderealRate_, parallax_;
+    Fit raFit_, decFit_;
+    double tanLat_;
 };
 
 // Root of altitude(t) - h between the culminations lo and hi, where the sun climbs (rising) or sinks.
