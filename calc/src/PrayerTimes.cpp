@@ -118,6 +118,15 @@ public:
     };
     // n such searches (n <= kLanes) side by side, as hourAngleTimes.
     void hourAngleCrossings(Search* searches, int n) const {
+#if defined(__SSE2__)
+        crossPairs(searches, n);
+#else
+        crossSerial(searches, n);
+#endif
+    }
+
+private:
+    void crossSerial(Search* searches, int n) const {
         double t[kLanes], sinGeometric[kLanes], sign[kLanes];
         bool live[kLanes];
         for (int k = 0; k < n; ++k) {
@@ -172,7 +181,102 @@ public:
         }
     }
 
-private:
+#if defined(__SSE2__)
+    // crossSerial's lanes two by two in the halves of SSE2 registers: every operation is the one crossSerial
+    // does on that lane (the arc cosines one lane at a time), so the results are the same to the bit.
+    void crossPairs(Search* searches, int n) const {
+        constexpr int kPairs = kLanes / 2;
+        double t0[kLanes] = {}, sg0[kLanes] = {}, sign0[kLanes] = {}, lo0[kLanes] = {}, hi0[kLanes] = {};
+        for (int k = 0; k < n; ++k) {
+            const Search& s = searches[k];
+            t0[k] = s.rising ? s.hi : s.lo;
+            double sinH, cosH;
+            sinCos(s.h, sinH, cosH);
+            sg0[k] = sinH + parallax() * cosH * cosH;
+            sign0[k] = s.rising ? -1.0 : 1.0;
+            lo0[k] = s.lo - kSecond, hi0[k] = s.hi + kSecond;
+            searches[k].result.reset();
+        }
+        auto set1 = [](double v) { return _mm_set1_pd(v); };
+        auto select = [](Double2 mask, Double2 yes, Double2 no) {
+            return _mm_or_pd(_mm_and_pd(mask, yes), _mm_andnot_pd(mask, no));
+        };
+        auto wrap = [&](Double2 x) {
+            constexpr double kTurn = 2.0 * kPi;
+            constexpr double kRound = 6755399441055744.0;
+            const Double2 turns =
+                _mm_sub_pd(_mm_add_pd(_mm_mul_pd(x, set1(1.0 / kTurn)), set1(kRound)), set1(kRound));
+            return _mm_sub_pd(x, _mm_mul_pd(set1(kTurn), turns));
+        };
+        const int pairs = (n + 1) / 2;
+        Double2 t[kPairs], sinGeometric[kPairs], sign[kPairs];
+        int live[kPairs];
+        int anyLive = 0;
+        for (int p = 0; p < pairs; ++p) {
+            t[p] = _mm_loadu_pd(t0 + 2 * p);
+            sinGeometric[p] = _mm_loadu_pd(sg0 + 2 * p);
+            sign[p] = _mm_loadu_pd(sign0 + 2 * p);
+            live[p] = 2 * p + 1 < n ? 3 : 1;
+            anyLive |= live[p];
+        }
+        const Double2 half = set1(0.5);
+        for (int i = 0; i < 8 && anyLive; ++i) {
+            anyLive = 0;
+            for (int p = 0; p < pairs; ++p) {
+                if (!live[p]) continue;
+                const Double2 n2 = _mm_sub_pd(t[p], set1(centre_));
+                const Double2 dec = _mm_add_pd(set1(decFit_.middle),
+                    _mm_mul_pd(_mm_mul_pd(n2, half), _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(n2, set1(decFit_.spread)))));
+                Double2 sinDec, cosDec;
+                sinCos2(dec, sinDec, cosDec);
+                const Double2 denominator = _mm_mul_pd(set1(cosLat_), cosDec);
+                const Double2 c =
+                    _mm_div_pd(_mm_sub_pd(sinGeometric[p], _mm_mul_pd(set1(sinLat_), sinDec)), denominator);
+                const int refused = _mm_movemask_pd(_mm_or_pd(
+                    _mm_cmplt_pd(denominator, set1(1e-6)),
+                    _mm_or_pd(_mm_cmplt_pd(c, set1(-1.0 - 1e-9)), _mm_cmpgt_pd(c, set1(1.0 + 1e-9)))));
+                live[p] &= ~refused;
+                if (!live[p]) continue;
+                const Double2 clamped = select(_mm_cmplt_pd(c, set1(-1.0)), set1(-1.0),
+                                               select(_mm_cmpgt_pd(c, set1(1.0)), set1(1.0), c));
+                double clampedLanes[2], targetLanes[2] = {0, 0};
+                _mm_storeu_pd(clampedLanes, clamped);
+                for (int k = 0; k < 2; ++k)
+                    if (live[p] & (1 << k)) targetLanes[k] = std::acos(clampedLanes[k]);
+                const Double2 target = _mm_loadu_pd(targetLanes);
+                const Double2 sinTarget = _mm_sqrt_pd(_mm_sub_pd(set1(1.0), _mm_mul_pd(clamped, clamped)));
+                const Double2 raRate = _mm_add_pd(set1(raFit_.halfSum), _mm_mul_pd(n2, set1(raFit_.spread)));
+                const Double2 decRate = _mm_add_pd(set1(decFit_.halfSum), _mm_mul_pd(n2, set1(decFit_.spread)));
+                Double2 rate = _mm_sub_pd(set1(siderealRate_), raRate);
+                const Double2 perDec = _mm_div_pd(
+                    _mm_sub_pd(set1(tanLat_), _mm_div_pd(_mm_mul_pd(clamped, sinDec), cosDec)), sinTarget);
+                rate = select(_mm_cmpgt_pd(sinTarget, set1(1e-3)),
+                              _mm_sub_pd(rate, _mm_mul_pd(_mm_mul_pd(sign[p], perDec), decRate)), rate);
+                rate = select(_mm_cmpgt_pd(rate, set1(0.5 * kSiderealRate)), rate, set1(kSiderealRate));
+                const Double2 ra = _mm_add_pd(set1(raFit_.middle),
+                    _mm_mul_pd(_mm_mul_pd(n2, half), _mm_add_pd(set1(raFit_.sum), _mm_mul_pd(n2, set1(raFit_.spread)))));
+                const Double2 hourAngle =
+                    wrap(_mm_sub_pd(_mm_add_pd(set1(sidereal0_), _mm_mul_pd(set1(siderealRate_), n2)), ra));
+                const Double2 step = _mm_div_pd(wrap(_mm_sub_pd(hourAngle, _mm_mul_pd(sign[p], target))), rate);
+                t[p] = _mm_sub_pd(t[p], step);
+                const Double2 size = _mm_andnot_pd(set1(-0.0), step);
+                const int settled = _mm_movemask_pd(_mm_cmplt_pd(size, set1(kSecond))) & live[p];
+                if (settled) {
+                    double lanes[2];
+                    _mm_storeu_pd(lanes, t[p]);
+                    for (int k = 0; k < 2; ++k) {
+                        const int lane = 2 * p + k;
+                        if ((settled & (1 << k)) && !(lanes[k] < lo0[lane] || lanes[k] > hi0[lane]))
+                            searches[lane].result = lanes[k];
+                    }
+                    live[p] &= ~settled;
+                }
+                anyLive |= live[p];
+            }
+        }
+    }
+#endif
+
     // The three samples' differences, once for the many trial moments.
     struct Fit {
         Fit() = default;

@@ -78,7 +78,7 @@ constexpr Columns<N> columns(const Term (&terms)[N]) {
 #if defined(NURO_AVX_PATH)
 // Eight terms at a time with AVX-512, in the same order again.
 template <const auto& Terms>
-__attribute__((target("avx512f"))) Sum seriesAvx512(double tau) {
+__attribute__((target("avx512f"), always_inline)) inline Sum seriesAvx512(double tau) {
     static constexpr auto k = columns(Terms);
     Double2 v = _mm_setzero_pd(), d = v, dd = v;
     auto add = [](Double2 acc, __m512d p) __attribute__((target("avx512f"))) {
@@ -134,7 +134,7 @@ __attribute__((target("avx512f"))) Sum seriesAvx512(double tau) {
 // Four terms at a time; the sums take the products in the order the two-lane loop below takes them, so the
 // value is the same to the bit.
 template <const auto& Terms>
-__attribute__((target("avx"))) Sum seriesAvx(double tau) {
+__attribute__((target("avx"), always_inline)) inline Sum seriesAvx(double tau) {
     static constexpr auto k = columns(Terms);
     Double2 v = _mm_setzero_pd(), d = v, dd = v;
     const Double4 t = _mm256_set1_pd(tau);
@@ -169,13 +169,7 @@ __attribute__((target("avx"))) Sum seriesAvx(double tau) {
 #endif
 
 template <const auto& Terms>
-Sum series(double tau) {
-#if defined(NURO_AVX_PATH)
-    // The short series are not worth the wide registers.
-    if constexpr (columns(Terms).size >= 8)
-        if (hasAvx512()) return seriesAvx512<Terms>(tau);
-    if (hasAvx()) return seriesAvx<Terms>(tau);
-#endif
+Sum seriesBaseline(double tau) {
     static constexpr auto k = columns(Terms);
 #if defined(__SSE2__)
     Double2 v = _mm_setzero_pd(), d = v, dd = v;
@@ -215,6 +209,38 @@ Sum polynomial(std::initializer_list<Sum> parts, double tau) {
         p = {it->v + tau * p.v, it->d + p.v + tau * p.d, it->dd + 2.0 * p.d + tau * p.dd};
     }
     return p;
+}
+
+// The six series of one evaluation, in one function per instruction set so that the wide registers are set
+// up once.
+struct Series {
+    Sum l0, l1, l2, b0, r0, r1;
+};
+
+Series seriesBaselineAll(double tau) {
+    return {seriesBaseline<kL0>(tau), seriesBaseline<kL1>(tau), seriesBaseline<kL2>(tau),
+            seriesBaseline<kB0>(tau), seriesBaseline<kR0>(tau), seriesBaseline<kR1>(tau)};
+}
+
+#if defined(NURO_AVX_PATH)
+__attribute__((target("avx"))) Series seriesAvxAll(double tau) {
+    return {seriesAvx<kL0>(tau), seriesAvx<kL1>(tau), seriesAvx<kL2>(tau),
+            seriesAvx<kB0>(tau), seriesAvx<kR0>(tau), seriesAvx<kR1>(tau)};
+}
+
+// The short series are not worth the widest registers.
+__attribute__((target("avx512f"))) Series seriesAvx512All(double tau) {
+    return {seriesAvx512<kL0>(tau), seriesAvx<kL1>(tau), seriesAvx<kL2>(tau),
+            seriesAvx<kB0>(tau), seriesAvx<kR0>(tau), seriesAvx<kR1>(tau)};
+}
+#endif
+
+Series seriesAll(double tau) {
+#if defined(NURO_AVX_PATH)
+    if (hasAvx512()) return seriesAvx512All(tau);
+    if (hasAvx()) return seriesAvxAll(tau);
+#endif
+    return seriesBaselineAll(tau);
 }
 
 double normalizeRadians(double x) {
@@ -304,9 +330,10 @@ double deltaT(double y) {
 SolarDay solarDay(double jde) {
     constexpr double kDay = 1.0 / 365250.0;  // in millennia
     const double tau = (jde - 2451545.0) / 365250.0;
-    const Sum l = polynomial({series<kL0>(tau), series<kL1>(tau), series<kL2>(tau)}, tau);
-    const Sum b = series<kB0>(tau);
-    const Sum r = polynomial({series<kR0>(tau), series<kR1>(tau)}, tau);
+    const Series all = seriesAll(tau);
+    const Sum l = polynomial({all.l0, all.l1, all.l2}, tau);
+    const Sum b = all.b0;
+    const Sum r = polynomial({all.r0, all.r1}, tau);
     // Nutation moves by under 0.1" in a day: once for the three days.
     const Nutation n = nutation(jde);
     double sinEps, cosEps;
