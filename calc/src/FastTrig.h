@@ -8,10 +8,15 @@
 #endif
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 // GCC 12 takes the AVX-512 conversions' undefined pass-through operand for a use of an uninitialised value.
+#if !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
+#if !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 #define NURO_AVX_PATH 1
 #endif
 
