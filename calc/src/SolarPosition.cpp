@@ -235,10 +235,12 @@ __attribute__((target("avx512f"))) Series seriesAvx512All(double tau) {
 }
 #endif
 
-Series seriesAll(double tau) {
+Series seriesAll(double tau, InstructionSet set) {
 #if defined(NURO_AVX_PATH)
-    if (hasAvx512()) return seriesAvx512All(tau);
-    if (hasAvx()) return seriesAvxAll(tau);
+    if (set == InstructionSet::Avx512) return seriesAvx512All(tau);
+    if (set == InstructionSet::Avx) return seriesAvxAll(tau);
+#else
+    (void)set;
 #endif
     return seriesBaselineAll(tau);
 }
@@ -327,10 +329,25 @@ double deltaT(double y) {
     return longTerm(y);
 }
 
+bool available(InstructionSet set) {
+#if defined(NURO_AVX_PATH)
+    if (set == InstructionSet::Avx512) return hasAvx512();
+    if (set == InstructionSet::Avx) return hasAvx();
+#endif
+    return set == InstructionSet::Baseline;
+}
+
 SolarDay solarDay(double jde) {
+    static const InstructionSet widest = available(InstructionSet::Avx512) ? InstructionSet::Avx512
+                                         : available(InstructionSet::Avx)  ? InstructionSet::Avx
+                                                                           : InstructionSet::Baseline;
+    return solarDay(jde, widest);
+}
+
+SolarDay solarDay(double jde, InstructionSet set) {
     constexpr double kDay = 1.0 / 365250.0;  // in millennia
     const double tau = (jde - 2451545.0) / 365250.0;
-    const Series all = seriesAll(tau);
+    const Series all = seriesAll(tau, set);
     const Sum l = polynomial({all.l0, all.l1, all.l2}, tau);
     const Sum b = all.b0;
     const Sum r = polynomial({all.r0, all.r1}, tau);
