@@ -7,16 +7,7 @@
 #include <emmintrin.h>
 #endif
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-// GCC 12 takes the AVX-512 conversions' undefined pass-through operand for a use of an uninitialised value.
-#if !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
 #include <immintrin.h>
-#if !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
 #define NURO_AVX_PATH 1
 #endif
 
@@ -137,42 +128,6 @@ __attribute__((target("avx"))) inline void sinCos4(Double4 x, Double4& s, Double
     c = _mm256_mul_pd(cosSign, b);
 }
 
-// And eight at a time with AVX-512, again lane for lane what sinCos2 computes.
-using Double8 = __m512d;
-
-__attribute__((target("avx512f"))) inline Double8 polynomialStep8(Double8 r2, Double8 acc, double k) {
-    return _mm512_add_pd(_mm512_set1_pd(k), _mm512_mul_pd(r2, acc));
-}
-
-__attribute__((target("avx512f"))) inline void sinCos8(Double8 x, Double8& s, Double8& c) {
-    const Double8 round = _mm512_set1_pd(6755399441055744.0);
-    const Double8 q =
-        _mm512_sub_pd(_mm512_add_pd(_mm512_mul_pd(x, _mm512_set1_pd(0.63661977236758134308)), round), round);
-    const Double8 r = _mm512_sub_pd(_mm512_sub_pd(x, _mm512_mul_pd(q, _mm512_set1_pd(1.57079632673412561417e+00))),
-                                    _mm512_mul_pd(q, _mm512_set1_pd(6.07710050650619224932e-11)));
-    const Double8 r2 = _mm512_mul_pd(r, r);
-    Double8 sp = polynomialStep8(r2, _mm512_set1_pd(-1.0 / 39916800), 1.0 / 362880);
-    sp = polynomialStep8(r2, sp, -1.0 / 5040);
-    sp = polynomialStep8(r2, sp, 1.0 / 120);
-    sp = polynomialStep8(r2, sp, -1.0 / 6);
-    const Double8 sr = _mm512_add_pd(r, _mm512_mul_pd(_mm512_mul_pd(r, r2), sp));
-    Double8 cp = polynomialStep8(r2, _mm512_set1_pd(-1.0 / 3628800), 1.0 / 40320);
-    cp = polynomialStep8(r2, cp, -1.0 / 720);
-    cp = polynomialStep8(r2, cp, 1.0 / 24);
-    cp = polynomialStep8(r2, cp, -0.5);
-    const Double8 cr = polynomialStep8(r2, cp, 1.0);
-    const __m256i quadrant = _mm512_cvtpd_epi32(q);
-    const __m256i one = _mm256_set1_epi32(1), two = _mm256_set1_epi32(2);
-    const Double8 odd = _mm512_cvtepi32_pd(_mm256_and_si256(quadrant, one));
-    const Double8 sinSign = _mm512_cvtepi32_pd(_mm256_sub_epi32(one, _mm256_and_si256(quadrant, two)));
-    const Double8 cosSign =
-        _mm512_cvtepi32_pd(_mm256_sub_epi32(one, _mm256_and_si256(_mm256_add_epi32(quadrant, one), two)));
-    const Double8 a = _mm512_add_pd(sr, _mm512_mul_pd(odd, _mm512_sub_pd(cr, sr)));
-    const Double8 b = _mm512_add_pd(cr, _mm512_mul_pd(odd, _mm512_sub_pd(sr, cr)));
-    s = _mm512_mul_pd(sinSign, a);
-    c = _mm512_mul_pd(cosSign, b);
-}
-
 // Whether this processor and its operating system run AVX code.
 inline bool hasAvx() {
     static const bool avx = [] {
@@ -182,13 +137,6 @@ inline bool hasAvx() {
     return avx;
 }
 
-inline bool hasAvx512() {
-    static const bool avx512 = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512f") != 0;
-    }();
-    return avx512;
-}
 #endif
 
 }  // namespace nuro::calc

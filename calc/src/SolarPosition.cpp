@@ -76,65 +76,10 @@ constexpr Columns<N> columns(const Term (&terms)[N]) {
 }
 
 #if defined(NURO_AVX_PATH)
-// Eight terms at a time with AVX-512, in the same order again.
-template <const auto& Terms>
-__attribute__((target("avx512f"), always_inline)) inline Sum seriesAvx512(double tau) {
-    static constexpr auto k = columns(Terms);
-    Double2 v = _mm_setzero_pd(), d = v, dd = v;
-    auto add = [](Double2 acc, __m512d p) __attribute__((target("avx512f"))) {
-        const __m256d low = _mm512_castpd512_pd256(p), high = _mm512_extractf64x4_pd(p, 1);
-        acc = _mm_add_pd(_mm_add_pd(acc, _mm256_castpd256_pd128(low)), _mm256_extractf128_pd(low, 1));
-        return _mm_add_pd(_mm_add_pd(acc, _mm256_castpd256_pd128(high)), _mm256_extractf128_pd(high, 1));
-    };
-    auto sub = [](Double2 acc, __m512d p) __attribute__((target("avx512f"))) {
-        const __m256d low = _mm512_castpd512_pd256(p), high = _mm512_extractf64x4_pd(p, 1);
-        acc = _mm_sub_pd(_mm_sub_pd(acc, _mm256_castpd256_pd128(low)), _mm256_extractf128_pd(low, 1));
-        return _mm_sub_pd(_mm_sub_pd(acc, _mm256_castpd256_pd128(high)), _mm256_extractf128_pd(high, 1));
-    };
-    const Double8 t = _mm512_set1_pd(tau);
-    std::size_t i = 0;
-    for (; i + 8 <= k.size; i += 8) {
-        const Double8 a = _mm512_loadu_pd(k.a + i), c = _mm512_loadu_pd(k.c + i);
-        Double8 sn, cs;
-        sinCos8(_mm512_add_pd(_mm512_loadu_pd(k.b + i), _mm512_mul_pd(c, t)), sn, cs);
-        const Double8 ac = _mm512_mul_pd(a, c);
-        v = add(v, _mm512_mul_pd(a, cs));
-        d = sub(d, _mm512_mul_pd(ac, sn));
-        dd = sub(dd, _mm512_mul_pd(_mm512_mul_pd(ac, c), cs));
-    }
-    for (; i + 4 <= k.size; i += 4) {
-        const Double4 t4 = _mm256_set1_pd(tau);
-        const Double4 a = _mm256_loadu_pd(k.a + i), c = _mm256_loadu_pd(k.c + i);
-        Double4 sn, cs;
-        sinCos4(_mm256_add_pd(_mm256_loadu_pd(k.b + i), _mm256_mul_pd(c, t4)), sn, cs);
-        const Double4 ac = _mm256_mul_pd(a, c);
-        const Double4 pv = _mm256_mul_pd(a, cs), pd = _mm256_mul_pd(ac, sn),
-                      pdd = _mm256_mul_pd(_mm256_mul_pd(ac, c), cs);
-        v = _mm_add_pd(_mm_add_pd(v, _mm256_castpd256_pd128(pv)), _mm256_extractf128_pd(pv, 1));
-        d = _mm_sub_pd(_mm_sub_pd(d, _mm256_castpd256_pd128(pd)), _mm256_extractf128_pd(pd, 1));
-        dd = _mm_sub_pd(_mm_sub_pd(dd, _mm256_castpd256_pd128(pdd)), _mm256_extractf128_pd(pdd, 1));
-    }
-    if (i < k.size) {
-        const Double2 t2 = _mm_set1_pd(tau);
-        const Double2 a = _mm_loadu_pd(k.a + i), c = _mm_loadu_pd(k.c + i);
-        Double2 sn, cs;
-        sinCos2(_mm_add_pd(_mm_loadu_pd(k.b + i), _mm_mul_pd(c, t2)), sn, cs);
-        const Double2 ac = _mm_mul_pd(a, c);
-        v = _mm_add_pd(v, _mm_mul_pd(a, cs));
-        d = _mm_sub_pd(d, _mm_mul_pd(ac, sn));
-        dd = _mm_sub_pd(dd, _mm_mul_pd(_mm_mul_pd(ac, c), cs));
-    }
-    double lanes[3][2];
-    _mm_storeu_pd(lanes[0], v);
-    _mm_storeu_pd(lanes[1], d);
-    _mm_storeu_pd(lanes[2], dd);
-    return {lanes[0][0] + lanes[0][1], lanes[1][0] + lanes[1][1], lanes[2][0] + lanes[2][1]};
-}
-
 // Four terms at a time; the sums take the products in the order the two-lane loop below takes them, so the
 // value is the same to the bit.
 template <const auto& Terms>
-__attribute__((target("avx"), always_inline)) inline Sum seriesAvx(double tau) {
+__attribute__((target("avx"))) inline Sum seriesAvx(double tau) {
     static constexpr auto k = columns(Terms);
     Double2 v = _mm_setzero_pd(), d = v, dd = v;
     const Double4 t = _mm256_set1_pd(tau);
@@ -228,16 +173,10 @@ __attribute__((target("avx"))) Series seriesAvxAll(double tau) {
             seriesAvx<kB0>(tau), seriesAvx<kR0>(tau), seriesAvx<kR1>(tau)};
 }
 
-// The short series are not worth the widest registers.
-__attribute__((target("avx512f"))) Series seriesAvx512All(double tau) {
-    return {seriesAvx512<kL0>(tau), seriesAvx<kL1>(tau), seriesAvx<kL2>(tau),
-            seriesAvx<kB0>(tau), seriesAvx<kR0>(tau), seriesAvx<kR1>(tau)};
-}
 #endif
 
 Series seriesAll(double tau, InstructionSet set) {
 #if defined(NURO_AVX_PATH)
-    if (set == InstructionSet::Avx512) return seriesAvx512All(tau);
     if (set == InstructionSet::Avx) return seriesAvxAll(tau);
 #else
     (void)set;
@@ -331,16 +270,14 @@ double deltaT(double y) {
 
 bool available(InstructionSet set) {
 #if defined(NURO_AVX_PATH)
-    if (set == InstructionSet::Avx512) return hasAvx512();
     if (set == InstructionSet::Avx) return hasAvx();
 #endif
     return set == InstructionSet::Baseline;
 }
 
 SolarDay solarDay(double jde) {
-    static const InstructionSet widest = available(InstructionSet::Avx512) ? InstructionSet::Avx512
-                                         : available(InstructionSet::Avx)  ? InstructionSet::Avx
-                                                                           : InstructionSet::Baseline;
+    static const InstructionSet widest =
+        available(InstructionSet::Avx) ? InstructionSet::Avx : InstructionSet::Baseline;
     return solarDay(jde, widest);
 }
 

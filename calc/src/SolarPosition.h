@@ -24,8 +24,8 @@ struct SolarDay {
 SolarDay solarDay(double jde);
 
 // The instruction sets the solar series run on; solarDay takes the widest this processor has. Each gives
-// the baseline's sums to the bit (the wider ones take the products in the baseline's order).
-enum class InstructionSet { Baseline, Avx, Avx512 };
+// the baseline's sums to the bit (AVX takes the products in the baseline's order).
+enum class InstructionSet { Baseline, Avx };
 bool available(InstructionSet set);
 SolarDay solarDay(double jde, InstructionSet set);
 

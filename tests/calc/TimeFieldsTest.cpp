@@ -114,15 +114,10 @@ TEST(SolarPosition, EveryInstructionSetGivesTheBaselineBits) {
     std::vector<double> days;
     for (double jd = 1721425.5; jd < 5373484.5; jd += 97.37) days.push_back(jd);
     for (double jd = 2460676.5; jd < 2461041.5; jd += 1.0 / 24) days.push_back(jd);
-    int compared = 0;
-    for (InstructionSet set : {InstructionSet::Avx, InstructionSet::Avx512}) {
-        if (!nuro::calc::available(set)) continue;
-        for (double jd : days) {
-            const nuro::calc::SolarDay wide = nuro::calc::solarDay(jd, set);
-            const nuro::calc::SolarDay base = nuro::calc::solarDay(jd, InstructionSet::Baseline);
-            ASSERT_EQ(std::memcmp(&wide, &base, sizeof wide), 0) << "set " << static_cast<int>(set) << ", JD " << jd;
-        }
-        ++compared;
+    if (!nuro::calc::available(InstructionSet::Avx)) GTEST_SKIP() << "this processor has no AVX";
+    for (double jd : days) {
+        const nuro::calc::SolarDay wide = nuro::calc::solarDay(jd, InstructionSet::Avx);
+        const nuro::calc::SolarDay base = nuro::calc::solarDay(jd, InstructionSet::Baseline);
+        ASSERT_EQ(std::memcmp(&wide, &base, sizeof wide), 0) << "JD " << jd;
     }
-    if (compared == 0) GTEST_SKIP() << "this processor has neither AVX nor AVX-512";
 }
