@@ -219,16 +219,33 @@ private:
             live[p] = 2 * p + 1 < n ? 3 : 1;
             anyLive |= live[p];
         }
+        // The sun at trial moments: most searches of a day start together at noon, and share that first one.
+        struct Moment {
+            Double2 n, sinDec, cosDec, raRate, decRate, hourAngle;
+        };
         const Double2 half = set1(0.5);
+        auto at = [&](Double2 time) {
+            Moment m;
+            m.n = _mm_sub_pd(time, set1(centre_));
+            const Double2 dec = _mm_add_pd(set1(decFit_.middle),
+                _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(m.n, set1(decFit_.spread)))));
+            sinCos2(dec, m.sinDec, m.cosDec);
+            m.raRate = _mm_add_pd(set1(raFit_.halfSum), _mm_mul_pd(m.n, set1(raFit_.spread)));
+            m.decRate = _mm_add_pd(set1(decFit_.halfSum), _mm_mul_pd(m.n, set1(decFit_.spread)));
+            const Double2 ra = _mm_add_pd(set1(raFit_.middle),
+                _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(raFit_.sum), _mm_mul_pd(m.n, set1(raFit_.spread)))));
+            m.hourAngle = wrap(_mm_sub_pd(_mm_add_pd(set1(sidereal0_), _mm_mul_pd(set1(siderealRate_), m.n)), ra));
+            return m;
+        };
+        bool together = n > 1;
+        for (int k = 1; k < n; ++k) together = together && t0[k] == t0[0];
+        const Moment start = together ? at(set1(t0[0])) : Moment{};
         for (int i = 0; i < 8 && anyLive; ++i) {
             anyLive = 0;
             for (int p = 0; p < pairs; ++p) {
                 if (!live[p]) continue;
-                const Double2 n2 = _mm_sub_pd(t[p], set1(centre_));
-                const Double2 dec = _mm_add_pd(set1(decFit_.middle),
-                    _mm_mul_pd(_mm_mul_pd(n2, half), _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(n2, set1(decFit_.spread)))));
-                Double2 sinDec, cosDec;
-                sinCos2(dec, sinDec, cosDec);
+                const Moment m = i == 0 && together ? start : at(t[p]);
+                const Double2 sinDec = m.sinDec, cosDec = m.cosDec;
                 const Double2 denominator = _mm_mul_pd(set1(cosLat_), cosDec);
                 const Double2 c =
                     _mm_div_pd(_mm_sub_pd(sinGeometric[p], _mm_mul_pd(set1(sinLat_), sinDec)), denominator);
@@ -245,19 +262,13 @@ private:
                     if (live[p] & (1 << k)) targetLanes[k] = std::acos(clampedLanes[k]);
                 const Double2 target = _mm_loadu_pd(targetLanes);
                 const Double2 sinTarget = _mm_sqrt_pd(_mm_sub_pd(set1(1.0), _mm_mul_pd(clamped, clamped)));
-                const Double2 raRate = _mm_add_pd(set1(raFit_.halfSum), _mm_mul_pd(n2, set1(raFit_.spread)));
-                const Double2 decRate = _mm_add_pd(set1(decFit_.halfSum), _mm_mul_pd(n2, set1(decFit_.spread)));
-                Double2 rate = _mm_sub_pd(set1(siderealRate_), raRate);
+                Double2 rate = _mm_sub_pd(set1(siderealRate_), m.raRate);
                 const Double2 perDec = _mm_div_pd(
                     _mm_sub_pd(set1(tanLat_), _mm_div_pd(_mm_mul_pd(clamped, sinDec), cosDec)), sinTarget);
                 rate = select(_mm_cmpgt_pd(sinTarget, set1(1e-3)),
-                              _mm_sub_pd(rate, _mm_mul_pd(_mm_mul_pd(sign[p], perDec), decRate)), rate);
+                              _mm_sub_pd(rate, _mm_mul_pd(_mm_mul_pd(sign[p], perDec), m.decRate)), rate);
                 rate = select(_mm_cmpgt_pd(rate, set1(0.5 * kSiderealRate)), rate, set1(kSiderealRate));
-                const Double2 ra = _mm_add_pd(set1(raFit_.middle),
-                    _mm_mul_pd(_mm_mul_pd(n2, half), _mm_add_pd(set1(raFit_.sum), _mm_mul_pd(n2, set1(raFit_.spread)))));
-                const Double2 hourAngle =
-                    wrap(_mm_sub_pd(_mm_add_pd(set1(sidereal0_), _mm_mul_pd(set1(siderealRate_), n2)), ra));
-                const Double2 step = _mm_div_pd(wrap(_mm_sub_pd(hourAngle, _mm_mul_pd(sign[p], target))), rate);
+                const Double2 step = _mm_div_pd(wrap(_mm_sub_pd(m.hourAngle, _mm_mul_pd(sign[p], target))), rate);
                 t[p] = _mm_sub_pd(t[p], step);
                 const Double2 size = _mm_andnot_pd(set1(-0.0), step);
                 const int settled = _mm_movemask_pd(_mm_cmplt_pd(size, set1(kSecond))) & live[p];
