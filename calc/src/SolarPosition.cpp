@@ -185,7 +185,8 @@ Series seriesAll(double tau, InstructionSet set) {
 }
 
 double normalizeRadians(double x) {
-    x = std::fmod(x, 2.0 * kPi);
+    // Within a turn fmod gives x itself: the library call only for what lies beyond.
+    if (!(std::fabs(x) < 2.0 * kPi)) x = std::fmod(x, 2.0 * kPi);
     return x < 0.0 ? x + 2.0 * kPi : x;
 }
 
