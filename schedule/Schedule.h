@@ -104,7 +104,8 @@ public:
     ZoneInForce Zone() const;
 
     // The clock the table is in: the place's in automatic mode, the computer's otherwise.
-    std::string ClockText() const;
+    TimeOfDay Clock() const;
+    std::string ClockText() const { return Clock().Text(); }
 
     // For readers that must see the table whole: call `reader` with the lock held.
     template <typename Reader>
