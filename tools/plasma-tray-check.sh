@@ -22,9 +22,10 @@ export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_STATE_HOME="$work/h
 export XDG_CACHE_HOME="$work/home/cache" XDG_SESSION_TYPE=x11 XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/nuro" "$outdir"
 { cat "$top/data/nuro.ini"; echo "TRAY_LABEL=1"; } >"$XDG_CONFIG_HOME/nuro/nuro.ini"
-export NURO_BIN="$bin/nuro" FAKETIME_LIB=$faketime_lib OUTDIR=$outdir
+export NURO_BIN="$bin/nuro" FAKETIME_LIB=$faketime_lib OUTDIR=$outdir WORK=$work
 
 dbus-run-session -- bash -c '
+  cd "$WORK"
   kded5 >/dev/null 2>&1 &
   sleep 3
   # A Plasma session loads the watcher with kded5; here it is asked for.
