@@ -922,7 +922,7 @@
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>میزکار موقعیتی نداد</translation>
+        <translation>میزکار هیچ موقعیتی نداد</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1150,6 +1150,10 @@
     <message>
         <source>Jordan, Ministry of Awqaf</source>
         <translation>اردن، وزارت اوقاف</translation>
+    </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>یک‌هفتم شب از عرض 55° به بالا</translation>
     </message>
 </context>
 <context>

@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Le bureau a refusé de donner la position</translation>
+        <translation>Le bureau a refusé de communiquer la position</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Le bureau n’a donné aucune position</translation>
+        <translation>Le bureau n&apos;a fourni aucune position</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1149,6 +1149,10 @@
     <message>
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordanie, ministère des Awqaf</translation>
+    </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>septième de la nuit à partir de 55° de latitude</translation>
     </message>
 </context>
 <context>

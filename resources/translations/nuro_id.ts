@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Desktop menolak memberikan posisi</translation>
+        <translation>Desktop menolak memberikan lokasi</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Desktop tidak memberikan posisi</translation>
+        <translation>Desktop tidak memberikan lokasi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1149,6 +1149,10 @@
     <message>
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Yordania, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>sepertujuh malam mulai lintang 55°</translation>
     </message>
 </context>
 <context>

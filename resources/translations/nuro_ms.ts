@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Desktop enggan memberikan kedudukan</translation>
+        <translation>Desktop enggan memberikan lokasi</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Desktop tidak memberikan kedudukan</translation>
+        <translation>Desktop tidak memberikan lokasi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1149,6 +1149,10 @@
     <message>
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordan, Kementerian Wakaf</translation>
+    </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>satu pertujuh malam mulai latitud 55°</translation>
     </message>
 </context>
 <context>
