@@ -165,7 +165,7 @@ QString Translated(const char* text)
 void ShowQibla(QWidget* dlg)
 {
     const AppSettings s = SnapshotSettings();
-    const places::QiblaFigures f = places::Figures(places::QiblaOf(s));
+    const places::QiblaFigures f = places::Figures(places::QiblaOf(s), InterfaceLanguage());
     SetDlgItemText(dlg, kQibla,
                    s.PlaceName[0] ? FillPattern(Translated(kQiblaPattern).toStdString(), {f.degrees, f.kilometres})
                                   : std::string());

@@ -71,27 +71,6 @@ QString Tr(const char* text)
     return TranslateData(TextLanguage::Interface, TemplateContext(kExpertTemplateId), text);
 }
 
-std::string Fill(const char* pattern, std::initializer_list<std::string> values)
-{
-    QString text = Tr(pattern);
-    for (const std::string& v : values)
-        text = text.arg(QString::fromStdString(v));
-    return text.toStdString();
-}
-
-// "18.5", "18", "17.25": an angle as the user would write it.
-std::string AngleText(double value)
-{
-    if (!std::isfinite(value))
-        return std::string();
-    std::string text = FormatFixed(value, 2);
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
 // The drop-down's entry for METHOD: 0 the place's country's, then the named methods, Custom last.
 int MethodEntry(const ExpertState& st, const std::string& method)
 {
@@ -120,41 +99,15 @@ std::string EntryMethod(const ExpertState& st, int entry, const AppSettings& s)
     return IsCustom(st, entry) ? std::string() : st.methods[entry - 1];
 }
 
+// The Expert dialog's words for a method, in the interface's language.
+std::string Word(const char* english) { return Tr(english).toStdString(); }
+
 // The method in one line, in the interface's language: "Umm al-Qura, Makkah: Fajr 18.5°, Isha 90 min
 // after Maghreb, 120 in Ramadan".
 std::string DescribeMethod(const std::string& id, const nuro_method& m)
 {
-    std::string text = Tr(Calc().MethodName(id).c_str()).toStdString() + ": ";
-    text += m.fajr_rule == NURO_FAJR_MOONSIGHTING ? Tr("Fajr by the season").toStdString()
-                                                  : Fill("Fajr %1\u00b0", {AngleText(m.fajr_angle)});
-    text += ", ";
-    if (m.isha_rule == NURO_ISHA_INTERVAL) {
-        text += Fill("Isha %1 min after Maghreb", {std::to_string(m.isha_minutes)});
-        if (m.isha_minutes_ramadan > 0)
-            text += ", " + Fill("%1 in Ramadan", {std::to_string(m.isha_minutes_ramadan)});
-    } else if (m.isha_rule == NURO_ISHA_ANGLE) {
-        text += Fill("Isha %1\u00b0", {AngleText(m.isha_angle)});
-    } else {
-        text += Tr("Isha by the season").toStdString();
-    }
-    if (m.maghreb_rule == NURO_HORIZON_ANGLE)
-        text += ", " + Fill("Maghreb %1\u00b0 below the horizon", {AngleText(m.maghreb_angle)});
-    if (m.rounding == NURO_ROUND_UP)
-        text += ", " + Tr("minutes rounded up").toStdString();
-    return text;
-}
-
-std::string MethodMinutesText(const nuro_method& m)
-{
-    std::string list;
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (m.minutes[i] == 0)
-            continue;
-        if (!list.empty())
-            list += ", ";
-        list += Tr(kPrayerNames[i]).toStdString() + " " + (m.minutes[i] > 0 ? "+" : "") + std::to_string(m.minutes[i]);
-    }
-    return Fill("Method's minutes: %1", {list.empty() ? Tr("none").toStdString() : list});
+    return Word(Calc().MethodName(id).c_str()) + ": " +
+           MethodParametersText(m, Word, ReadingSignsOf(InterfaceLanguage()));
 }
 
 void SetMethodFieldsEditable(QWidget* dlg, bool editable)
@@ -226,7 +179,7 @@ void ShowMethodEntry(QWidget* dlg, int entry, bool byUser)
     if (entry == 0)
         line = Tr("From the place's country").toStdString() + " \u2014 " + line;
     SetDlgItemText(dlg, kMethodText, line);
-    SetDlgItemText(dlg, kMethodMinutes, MethodMinutesText(*m));
+    SetDlgItemText(dlg, kMethodMinutes, MethodMinutesText(*m, Word, ReadingSignsOf(InterfaceLanguage())));
 }
 
 // A custom angle as typed: whole degrees stay in a_faj/a_ich as ever, decimals go to ANGLE_*.

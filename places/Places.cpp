@@ -370,12 +370,13 @@ Qibla QiblaOf(const AppSettings& s)
     return QiblaFrom(s.CARD2 == 'S' ? -lat : lat, s.CARD1 == 'W' ? -lon : lon);
 }
 
-QiblaFigures Figures(const Qibla& q)
+QiblaFigures Figures(const Qibla& q, std::string_view language)
 {
     double tenths = std::round(q.bearing * 10.0) / 10.0;
     if (tenths >= 360.0)
         tenths -= 360.0;
-    return {FormatFixed(tenths, 1), WithThousands(std::llround(q.kilometres))};
+    const ReadingSigns signs = ReadingSignsOf(language);
+    return {ReadingNumber(tenths, 1, signs), ReadingNumber(std::round(q.kilometres), 0, signs)};
 }
 
 std::string QiblaText(const Qibla& q)

@@ -121,11 +121,12 @@ struct Qibla {
 };
 Qibla QiblaFrom(double latitude, double longitude);
 Qibla QiblaOf(const AppSettings& settings);
-// The bearing to a tenth of a degree ("292.5") and the whole kilometres with thousands ("6,974").
+// The bearing to a tenth of a degree ("292.5") and the whole kilometres with thousands ("6,974"), in
+// the signs of the reader's language (German "292,5" and "6.974").
 struct QiblaFigures {
     std::string degrees, kilometres;
 };
-QiblaFigures Figures(const Qibla& qibla);
+QiblaFigures Figures(const Qibla& qibla, std::string_view language = "en");
 // "292.5° from true north, 6,974 km".
 std::string QiblaText(const Qibla& qibla);
 

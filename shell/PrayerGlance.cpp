@@ -73,7 +73,8 @@ void PrayerGlance::Update()
         tip.body += "\n" + night;
     // Until the user chooses a place, the tip says whose times these are.
     if (places::PlaceNotChosen()) {
-        const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
+        const std::string place = w_.placeShown ? w_.placeShown(s.PlaceName.data()) : std::string(s.PlaceName.data());
+        const std::string notChosen = FillPattern(words.placeNotChosen, {place});
         tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
         tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
     }
@@ -114,6 +115,7 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.words = InterfaceGlanceWords;
     w.sunnahOn = [](const LocalDate& day) { return SunnahFor(Calc(), SnapshotSettings(), day); };
     w.readingLocale = InterfaceLocale;
+    w.placeShown = [](const std::string& name) { return PlaceNameIn(Calc(), name, InterfaceLanguage()); };
     return w;
 }
 

@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
-        <translation>Qibla : %1° depuis le nord vrai, %2 km</translation>
+        <translation>Qibla : %1° depuis le nord vrai, %2 km</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@
     </message>
     <message>
         <source>minutes rounded up</source>
-        <translation>minutes arrondies au supérieur</translation>
+        <translation>minutes arrondies à la minute supérieure</translation>
     </message>
     <message>
         <source>Method&apos;s minutes: %1</source>

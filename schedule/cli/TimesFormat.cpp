@@ -47,7 +47,7 @@ std::string TableLine(std::string line, const Cells& cells, std::size_t width)
     return line + "\n";
 }
 
-std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
+std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : r.qibla + "\n"; }
 
 std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
 

@@ -1064,6 +1064,35 @@ TEST_F(StatusNotifierDesktop, LabelBesideTheIconAndALastingNotificationAtTheAler
     EXPECT_EQ(keys["ALERT_NOTIFY"], "1");
 }
 
+// Under a Turkish interface the place is named as Turkish writes it, where the database has the name:
+// the main window's title and the alert's notification say "Tunus", while the settings keep the
+// database's "Tunis, Tunisia".
+TEST_F(StatusNotifierDesktop, UnderTurkishTheWindowAndTheAlertNameThePlaceInTurkish)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0") + "ALERT_NOTIFY=1\n");
+    QProcess* p = Run({}, SecondsBefore(dhohur, kLeadSeconds), [](QProcessEnvironment& env) {
+        env.remove("LC_ALL");
+        env.remove("LC_MESSAGES");
+        env.insert("LANG", "tr_TR.UTF-8");
+    });
+    const Window frame = WaitForWindow("Tunus");
+    EXPECT_NE(frame, 0u) << "the main window's title in Turkish";
+
+    const auto raised = ReadNotification((kLeadSeconds + 10) * 1000);
+    ASSERT_TRUE(raised) << "no notification at the alert";
+    EXPECT_EQ(raised->summary.toStdString(), "\u00d6\u011fle " + dhohur.substr(0, 5));
+    EXPECT_EQ(raised->body.toStdString(), "Tunus");
+
+    EXPECT_NE(WaitForWindow("INFO", 10000), 0u);
+    RequestClose(FindWindow("INFO"));
+    EXPECT_TRUE(WaitUntilGone("INFO"));
+    RequestClose(frame);
+    EXPECT_EQ(Finish(p), 1);
+    EXPECT_EQ(SettingsKeys(ReadWholeFile(SettingsPath()))["COUNTRY"], "Tunis, Tunisia");
+}
+
 // A reminder raised before a restart inside its window is not raised again after it; what was raised
 // is kept in the state folder, not in the settings.
 TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
