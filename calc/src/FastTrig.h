@@ -75,6 +75,22 @@ inline void sinCos2(Double2 x, Double2& s, Double2& c) {
 }
 #endif
 
+// Two sines and cosines at once where SSE2 is there, with the same bits as two calls of sinCos (arguments
+// within the reduction's range).
+inline void sinCosPair(double x0, double x1, double& s0, double& c0, double& s1, double& c1) {
+#if defined(__SSE2__)
+    Double2 s, c;
+    sinCos2(_mm_set_pd(x1, x0), s, c);
+    double sv[2], cv[2];
+    _mm_storeu_pd(sv, s);
+    _mm_storeu_pd(cv, c);
+    s0 = sv[0], s1 = sv[1], c0 = cv[0], c1 = cv[1];
+#else
+    sinCos(x0, s0, c0);
+    sinCos(x1, s1, c1);
+#endif
+}
+
 #if defined(NURO_AVX_PATH)
 // The same for four arguments, for processors with AVX (chosen at run time): each lane computes exactly what
 // sinCos2 computes, with the same operations in the same order, so the results are the same bits.
@@ -120,6 +136,7 @@ inline bool hasAvx() {
     }();
     return avx;
 }
+
 #endif
 
 }  // namespace nuro::calc

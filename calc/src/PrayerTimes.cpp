@@ -38,6 +38,9 @@ public:
         parallax_ = kSolarParallax / dist_[1];
         ra_[0] = ra_[1] + wrapPi(ra_[0] - ra_[1]);
         ra_[2] = ra_[1] + wrapPi(ra_[2] - ra_[1]);
+        raFit_ = Fit(ra_);
+        decFit_ = Fit(dec_);
+        tanLat_ = sinLat_ / cosLat_;
         // Sidereal time is linear over the few days searched: its value and rate at the centre.
         const double d = centreUt - 2451545.0, t = d / 36525.0;
         sidereal0_ = meanSiderealTime(centreUt) + day.equationOfEquinoxes + lon_;
@@ -45,13 +48,13 @@ public:
     }
 
     double latitude() const { return lat_; }
-    double declination(double t) const { return interpolate(dec_, t); }
-    double declinationRate(double t) const { return interpolateRate(dec_, t); }
+    double declination(double t) const { return interpolate(decFit_, t); }
+    double declinationRate(double t) const { return interpolateRate(decFit_, t); }
     // The distance moves the parallax by under 1e-8 radians in a day.
     double parallax() const { return parallax_; }
 
     double hourAngle(double t) const {
-        return wrapPi(sidereal0_ + siderealRate_ * (t - centre_) - interpolate(ra_, t));
+        return wrapPi(sidereal0_ + siderealRate_ * (t - centre_) - interpolate(raFit_, t));
     }
 
     // Topocentric geometric altitude (radians) and its rate (radians per day).
@@ -115,6 +118,15 @@ public:
     };
     // n such searches (n <= kLanes) side by side, as hourAngleTimes.
     void hourAngleCrossings(Search* searches, int n) const {
+#if defined(__SSE2__)
+        crossPairs(searches, n);
+#else
+        crossSerial(searches, n);
+#endif
+    }
+
+private:
+    void crossSerial(Search* searches, int n) const {
         double t[kLanes], sinGeometric[kLanes], sign[kLanes];
         bool live[kLanes];
         for (int k = 0; k < n; ++k) {
@@ -150,9 +162,9 @@ public:
                 const double target = std::acos(clamped);
                 // Newton on hour angle minus target: the target moves with the declination.
                 const double sinTarget = std::sqrt(1.0 - clamped * clamped);
-                double rate = siderealRate_ - interpolateRate(ra_, t[k]);
+                double rate = siderealRate_ - interpolateRate(raFit_, t[k]);
                 if (sinTarget > 1e-3) {
-                    const double perDec = (sinLat_ / cosLat_ - clamped * sinDec / cosDec) / sinTarget;
+                    const double perDec = (tanLat_ - clamped * sinDec / cosDec) / sinTarget;
                     rate -= sign[k] * perDec * declinationRate(t[k]);
                 }
                 if (!(rate > 0.5 * kSiderealRate)) rate = kSiderealRate;
@@ -169,22 +181,135 @@ public:
         }
     }
 
-private:
-    double interpolateRate(const double (&y)[3], double t) const {
-        const double n = t - centre_;
-        const double a = y[1] - y[0], b = y[2] - y[1];
-        return 0.5 * (a + b) + n * (b - a);
+#if defined(__SSE2__)
+    // crossSerial's lanes two by two in the halves of SSE2 registers: every operation is the one crossSerial
+    // does on that lane (the arc cosines one lane at a time), so the results are the same to the bit.
+    void crossPairs(Search* searches, int n) const {
+        constexpr int kPairs = kLanes / 2;
+        double t0[kLanes] = {}, sg0[kLanes] = {}, sign0[kLanes] = {}, lo0[kLanes] = {}, hi0[kLanes] = {};
+        for (int k = 0; k < n; ++k) {
+            const Search& s = searches[k];
+            t0[k] = s.rising ? s.hi : s.lo;
+            double sinH, cosH;
+            sinCos(s.h, sinH, cosH);
+            sg0[k] = sinH + parallax() * cosH * cosH;
+            sign0[k] = s.rising ? -1.0 : 1.0;
+            lo0[k] = s.lo - kSecond, hi0[k] = s.hi + kSecond;
+            searches[k].result.reset();
+        }
+        auto set1 = [](double v) { return _mm_set1_pd(v); };
+        auto select = [](Double2 mask, Double2 yes, Double2 no) {
+            return _mm_or_pd(_mm_and_pd(mask, yes), _mm_andnot_pd(mask, no));
+        };
+        auto wrap = [&](Double2 x) {
+            constexpr double kTurn = 2.0 * kPi;
+            constexpr double kRound = 6755399441055744.0;
+            const Double2 turns =
+                _mm_sub_pd(_mm_add_pd(_mm_mul_pd(x, set1(1.0 / kTurn)), set1(kRound)), set1(kRound));
+            return _mm_sub_pd(x, _mm_mul_pd(set1(kTurn), turns));
+        };
+        const int pairs = (n + 1) / 2;
+        Double2 t[kPairs], sinGeometric[kPairs], sign[kPairs];
+        int live[kPairs];
+        int anyLive = 0;
+        for (int p = 0; p < pairs; ++p) {
+            t[p] = _mm_loadu_pd(t0 + 2 * p);
+            sinGeometric[p] = _mm_loadu_pd(sg0 + 2 * p);
+            sign[p] = _mm_loadu_pd(sign0 + 2 * p);
+            live[p] = 2 * p + 1 < n ? 3 : 1;
+            anyLive |= live[p];
+        }
+        // The sun at trial moments: most searches of a day start together at noon, and share that first one.
+        struct Moment {
+            Double2 n, sinDec, cosDec, raRate, decRate, hourAngle;
+        };
+        const Double2 half = set1(0.5);
+        auto at = [&](Double2 time) {
+            Moment m;
+            m.n = _mm_sub_pd(time, set1(centre_));
+            const Double2 dec = _mm_add_pd(set1(decFit_.middle),
+                _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(m.n, set1(decFit_.spread)))));
+            sinCos2(dec, m.sinDec, m.cosDec);
+            m.raRate = _mm_add_pd(set1(raFit_.halfSum), _mm_mul_pd(m.n, set1(raFit_.spread)));
+            m.decRate = _mm_add_pd(set1(decFit_.halfSum), _mm_mul_pd(m.n, set1(decFit_.spread)));
+            const Double2 ra = _mm_add_pd(set1(raFit_.middle),
+                _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(raFit_.sum), _mm_mul_pd(m.n, set1(raFit_.spread)))));
+            m.hourAngle = wrap(_mm_sub_pd(_mm_add_pd(set1(sidereal0_), _mm_mul_pd(set1(siderealRate_), m.n)), ra));
+            return m;
+        };
+        bool together = n > 1;
+        for (int k = 1; k < n; ++k) together = together && t0[k] == t0[0];
+        const Moment start = together ? at(set1(t0[0])) : Moment{};
+        for (int i = 0; i < 8 && anyLive; ++i) {
+            anyLive = 0;
+            for (int p = 0; p < pairs; ++p) {
+                if (!live[p]) continue;
+                const Moment m = i == 0 && together ? start : at(t[p]);
+                const Double2 sinDec = m.sinDec, cosDec = m.cosDec;
+                const Double2 denominator = _mm_mul_pd(set1(cosLat_), cosDec);
+                const Double2 c =
+                    _mm_div_pd(_mm_sub_pd(sinGeometric[p], _mm_mul_pd(set1(sinLat_), sinDec)), denominator);
+                const int refused = _mm_movemask_pd(_mm_or_pd(
+                    _mm_cmplt_pd(denominator, set1(1e-6)),
+                    _mm_or_pd(_mm_cmplt_pd(c, set1(-1.0 - 1e-9)), _mm_cmpgt_pd(c, set1(1.0 + 1e-9)))));
+                live[p] &= ~refused;
+                if (!live[p]) continue;
+                const Double2 clamped = select(_mm_cmplt_pd(c, set1(-1.0)), set1(-1.0),
+                                               select(_mm_cmpgt_pd(c, set1(1.0)), set1(1.0), c));
+                double clampedLanes[2], targetLanes[2] = {0, 0};
+                _mm_storeu_pd(clampedLanes, clamped);
+                for (int k = 0; k < 2; ++k)
+                    if (live[p] & (1 << k)) targetLanes[k] = std::acos(clampedLanes[k]);
+                const Double2 target = _mm_loadu_pd(targetLanes);
+                const Double2 sinTarget = _mm_sqrt_pd(_mm_sub_pd(set1(1.0), _mm_mul_pd(clamped, clamped)));
+                Double2 rate = _mm_sub_pd(set1(siderealRate_), m.raRate);
+                const Double2 perDec = _mm_div_pd(
+                    _mm_sub_pd(set1(tanLat_), _mm_div_pd(_mm_mul_pd(clamped, sinDec), cosDec)), sinTarget);
+                rate = select(_mm_cmpgt_pd(sinTarget, set1(1e-3)),
+                              _mm_sub_pd(rate, _mm_mul_pd(_mm_mul_pd(sign[p], perDec), m.decRate)), rate);
+                rate = select(_mm_cmpgt_pd(rate, set1(0.5 * kSiderealRate)), rate, set1(kSiderealRate));
+                const Double2 step = _mm_div_pd(wrap(_mm_sub_pd(m.hourAngle, _mm_mul_pd(sign[p], target))), rate);
+                t[p] = _mm_sub_pd(t[p], step);
+                const Double2 size = _mm_andnot_pd(set1(-0.0), step);
+                const int settled = _mm_movemask_pd(_mm_cmplt_pd(size, set1(kSecond))) & live[p];
+                if (settled) {
+                    double lanes[2];
+                    _mm_storeu_pd(lanes, t[p]);
+                    for (int k = 0; k < 2; ++k) {
+                        const int lane = 2 * p + k;
+                        if ((settled & (1 << k)) && !(lanes[k] < lo0[lane] || lanes[k] > hi0[lane]))
+                            searches[lane].result = lanes[k];
+                    }
+                    live[p] &= ~settled;
+                }
+                anyLive |= live[p];
+            }
+        }
     }
-    double interpolate(const double (&y)[3], double t) const {
+#endif
+
+    // The three samples' differences, once for the many trial moments.
+    struct Fit {
+        Fit() = default;
+        explicit Fit(const double (&y)[3]) : middle(y[1]), sum(y[1] - y[0] + (y[2] - y[1])),
+            spread(y[2] - y[1] - (y[1] - y[0])), halfSum(0.5 * sum) {}
+        double middle = 0, sum = 0, spread = 0, halfSum = 0;
+    };
+    double interpolateRate(const Fit& f, double t) const {
         const double n = t - centre_;
-        const double a = y[1] - y[0], b = y[2] - y[1];
-        return y[1] + n / 2.0 * (a + b + n * (b - a));
+        return f.halfSum + n * f.spread;
+    }
+    double interpolate(const Fit& f, double t) const {
+        const double n = t - centre_;
+        return f.middle + n / 2.0 * (f.sum + n * f.spread);
     }
 
     double centre_;
     double lat_, sinLat_, cosLat_, lon_;
     double ra_[3], dec_[3], dist_[3];
     double sidereal0_, siderealRate_, parallax_;
+    Fit raFit_, decFit_;
+    double tanLat_;
 };
 
 // Root of altitude(t) - h between the culminations lo and hi, where the sun climbs (rising) or sinks.

@@ -20,13 +20,6 @@ double angleFromParts(int32_t degrees, int32_t minutes, float seconds, int32_t d
 
 namespace {
 
-// floor without the library call it costs on the baseline instruction set.
-double floorOf(double x) {
-    if (!(std::fabs(x) < 1e15)) return std::floor(x);
-    const double f = static_cast<double>(static_cast<long long>(x));
-    return f > x ? f - 1.0 : f;
-}
-
 constexpr char kTwoDigits[] =
     "00010203040506070809101112131415161718192021222324252627282930"
     "31323334353637383940414243444546474849505152535455565758596061";

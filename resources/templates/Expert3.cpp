@@ -40,32 +40,33 @@ constexpr ControlTemplate kControls[] = {
     {118, ControlKind::Edit, "", 106, 92, 16, 12, kDigits, ""},
     {116, ControlKind::RadioButton, "-", 121, 91, 17, 7, CS_TabStop | CS_Group, ""},
     {117, ControlKind::RadioButton, "+", 121, 98, 17, 7, CS_None, ""},
-    {128, ControlKind::Static, "", 7, 120, 93, 25, CS_Etched, ""},
-    {127, ControlKind::Static, "Angle", 11, 116, 22, 8, CS_None, ""},
-    {129, ControlKind::Static, "Fajer", 10, 128, 23, 8, CS_None, ""},
-    {115, ControlKind::Edit, "", 34, 125, 18, 12, kAngle, ""},
-    {133, ControlKind::Static, "\u00b0", 53, 125, 4, 8, CS_None, ""},
-    {126, ControlKind::Static, "Isha", 59, 128, 19, 8, CS_None, ""},
-    {119, ControlKind::Edit, "", 78, 125, 18, 12, kAngle, ""},
-    {134, ControlKind::Static, "\u00b0", 97, 125, 4, 8, CS_None, ""},
-    {135, ControlKind::CheckBox, "Precision", 105, 120, 40, 12, CS_TabStop, ""},
-    {136, ControlKind::CheckBox, "Startup", 105, 133, 40, 12, CS_TabStop, ""},
+    // Beside the additions: the custom angles and the two switches.
+    {128, ControlKind::Static, "", 145, 44, 93, 38, CS_Etched, ""},
+    {127, ControlKind::Static, "Angle", 149, 40, 22, 8, CS_None, ""},
+    {129, ControlKind::Static, "Fajer", 150, 53, 40, 8, CS_None, ""},
+    {115, ControlKind::Edit, "", 192, 50, 18, 12, kAngle, ""},
+    {133, ControlKind::Static, "\u00b0", 211, 50, 4, 8, CS_None, ""},
+    {126, ControlKind::Static, "Isha", 150, 67, 40, 8, CS_None, ""},
+    {119, ControlKind::Edit, "", 192, 64, 18, 12, kAngle, ""},
+    {134, ControlKind::Static, "\u00b0", 211, 64, 4, 8, CS_None, ""},
+    {135, ControlKind::CheckBox, "Precision", 145, 86, 80, 12, CS_TabStop, ""},
+    {136, ControlKind::CheckBox, "Startup", 145, 100, 80, 12, CS_TabStop, ""},
     // Isha by an interval after Maghereb instead of its angle, and the method's own minutes.
-    {145, ControlKind::CheckBox, "Isha: minutes after Maghereb", 7, 148, 100, 12, CS_TabStop, ""},
-    {146, ControlKind::Edit, "", 108, 148, 20, 12, kDigits, ""},
-    {147, ControlKind::Static, "", 7, 163, 231, 8, CS_None, ""},
+    {145, ControlKind::CheckBox, "Isha: minutes after Maghereb", 7, 120, 100, 12, CS_TabStop, ""},
+    {146, ControlKind::Edit, "", 108, 120, 20, 12, kDigits, ""},
+    {147, ControlKind::Static, "", 7, 136, 231, 8, CS_None, ""},
     // The rule for Fajer and Isha where the sun does not reach the twilight angles (HIGH_LAT).
-    {138, ControlKind::Static, "High latitudes", 7, 180, 41, 8, CS_None, ""},
-    {137, ControlKind::ComboBox, "", 49, 178, 96, 48, CS_TabStop | CS_VScroll, ""},
+    {138, ControlKind::Static, "High latitudes", 7, 152, 41, 8, CS_None, ""},
+    {137, ControlKind::ComboBox, "", 49, 150, 96, 48, CS_TabStop | CS_VScroll, ""},
     // Days added to the Umm al-Qura date where the month is begun by local sighting (-2 .. 2).
-    {140, ControlKind::Static, "Hijri date (days)", 7, 197, 62, 8, CS_None, ""},
-    {141, ControlKind::Edit, "", 74, 194, 16, 12, CS_TabStop | CS_Right | CS_Border, ""},
-    {132, ControlKind::PushButton, "&RESET", 30, 213, 28, 16, CS_TabStop, ""},
-    {155, ControlKind::PushButton, "&OK", 90, 213, 28, 16, CS_TabStop, ""},
+    {140, ControlKind::Static, "Hijri date (days)", 7, 169, 70, 8, CS_None, ""},
+    {141, ControlKind::Edit, "", 79, 166, 16, 12, CS_TabStop | CS_Right | CS_Border, ""},
+    {132, ControlKind::PushButton, "&RESET", 78, 186, 28, 16, CS_TabStop, ""},
+    {155, ControlKind::PushButton, "&OK", 139, 186, 28, 16, CS_TabStop, ""},
 };
 
 constexpr DialogTemplate kTemplate{
-    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 245, 235,
+    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 245, 208,
     WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
 
 } // namespace
