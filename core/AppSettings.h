@@ -33,6 +33,7 @@ enum ExtraKey : unsigned {
     kAserOwn,      // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
     kTrayLabel,    // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
     kAlertNotify,  // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
+    kPlaceNotChosen, // PLACE_NOT_CHOSEN: 1 while a first start's shipped default place is in use, unchosen
     kExtraKeyCount
 };
 
@@ -56,6 +57,7 @@ struct ExtraSettings {
     std::int32_t TRAY_LABEL = 0;
     // -1 while the file has no ALERT_NOTIFY: the session decides (see AlertNotificationsOn).
     std::int32_t ALERT_NOTIFY = -1;
+    std::int32_t PLACE_NOT_CHOSEN = 0;
     // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
     // that did not is written only once its value leaves the default.
     unsigned present = 0;

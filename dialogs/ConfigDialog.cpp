@@ -12,6 +12,7 @@
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "platform/DialogWindow.h"
+#include "platform/os/GeoClue.h"
 #include "platform/os/Profile.h"
 #include "platform/SearchField.h"
 #include "platform/os/Spawn.h"
@@ -56,6 +57,8 @@ constexpr int kNotFound = 138;
 constexpr int kSearch = 140, kMatches = 142, kQibla = 143, kLocate = 144;
 constexpr int kSearchRoom = 201; // what a person types to find a place
 constexpr const char* kQiblaPattern = "Qibla: %1\u00b0 from true north, %2 km";
+constexpr const char* kLocateRefused = "The desktop refused to give the position";
+constexpr const char* kLocateFailed = "The desktop gave no position";
 // In pixels: right of the fields, which are wide enough for their values, and under the place search.
 constexpr int kPlaceListX = 330, kPlaceListY = 46;
 
@@ -70,6 +73,7 @@ struct ConfigState {
     PlaceUpdater updater;
     PlaceLookupFn lookup;
     std::vector<places::Place> matches; // what the matches list shows, in its order
+    bool locateGone = false;            // the desktop refused or failed to locate: no second asking
 };
 
 ConfigState& State()
@@ -179,6 +183,43 @@ void ShowMatches(QWidget* dlg, std::vector<places::Place> matches)
     State().matches = std::move(matches);
     ListReplaceAll(GetDlgItem(dlg, kMatches), lines);
     ShowOnTop(dlg, kMatches, !lines.empty());
+}
+
+// "Locate me" shows once the desktop's location service is known to be there, and never again in this
+// run after it refused or failed.
+void OfferLocating(QWidget* dlg)
+{
+    if (State().locateGone)
+        return;
+    ProbeGeoClue([dlg](bool available) {
+        if (available && State().dlg == dlg && !State().locateGone)
+            ShowDlgItem(dlg, kLocate, true);
+    });
+}
+
+// The position asked for once; its nearest places are offered as the search's matches are, the search
+// focused so that the arrows and Enter take one.
+void LocateMe(QWidget* dlg)
+{
+    EnableDlgItem(dlg, kLocate, false);
+    LocateOnce([dlg](const LocateResult& found) {
+        if (State().dlg != dlg)
+            return;
+        if (found.outcome == LocateOutcome::Located) {
+            EnableDlgItem(dlg, kLocate, true);
+            SetDlgItemText(dlg, kSearch, "");
+            ShowMatches(dlg, places::Nearest(Calc(), found.latitude, found.longitude)
+                                 .value_or(std::vector<places::Place>{}));
+            FocusDlgItem(dlg, kSearch);
+            return;
+        }
+        std::fprintf(stderr, "nuro: the desktop's location service gave no position: %s\n", found.why.c_str());
+        State().locateGone = true;
+        ShowDlgItem(dlg, kLocate, false);
+        SetDlgItemText(dlg, kNotFound,
+                       Translated(found.outcome == LocateOutcome::Refused ? kLocateRefused : kLocateFailed).toStdString());
+        FocusDlgItem(dlg, kSearch);
+    });
 }
 
 void SearchPlaces(QWidget* dlg)
@@ -393,6 +434,7 @@ void Initialise(QWidget* dlg)
     SetButtonImage(dlg, kModif, LoadPicture(7), LoadPicture2x(7));
     SetButtonImage(dlg, kOk, LoadPicture(8), LoadPicture2x(8));
     ShowQibla(dlg);
+    OfferLocating(dlg);
 }
 
 bool ConfigCommand(QWidget* dlg, int id, unsigned code)
@@ -414,6 +456,10 @@ bool ConfigCommand(QWidget* dlg, int id, unsigned code)
     if (id == kPlaceList && code == LBN_DBLCLK) {
         places::MarkPlaceChosen();
         ChoosePlace(dlg);
+        return true;
+    }
+    if (id == kLocate) {
+        LocateMe(dlg);
         return true;
     }
     if (id == kSearch && code == EN_CHANGE) {
@@ -478,7 +524,7 @@ void ResetConfigDialog()
 {
     ConfigState& st = State();
     delete st.dlg;
-    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup), {}};
+    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup), {}, false};
 }
 
 void SetPlaceLookup(PlaceLookupFn lookup)

@@ -7,7 +7,7 @@
 #include "dialogs/ConfigRules.h"
 
 #include <algorithm>
-#include <atomic>
+#include <mutex>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -385,12 +385,22 @@ std::string QiblaText(const Qibla& q)
     return f.degrees + "\u00b0 from true north, " + f.kilometres + " km";
 }
 
-namespace {
-std::atomic<bool> notChosen{false};
-} // namespace
+void MarkPlaceNotChosen()
+{
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().extra.PLACE_NOT_CHOSEN = 1;
+}
 
-void MarkPlaceNotChosen() { notChosen.store(true); }
-void MarkPlaceChosen() { notChosen.store(false); }
-bool PlaceNotChosen() { return notChosen.load(); }
+void MarkPlaceChosen()
+{
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    Settings().extra.PLACE_NOT_CHOSEN = 0;
+}
+
+bool PlaceNotChosen()
+{
+    std::lock_guard<std::mutex> guard(SettingsLock());
+    return Settings().extra.PLACE_NOT_CHOSEN != 0;
+}
 
 } // namespace nuro::places

@@ -131,7 +131,8 @@ QiblaFigures Figures(const Qibla& qibla, std::string_view language = "en");
 std::string QiblaText(const Qibla& qibla);
 
 // Whether the place in use is still the shipped default that a first start (no settings file yet)
-// began with, until the user chooses one. For this run of the program; any thread.
+// began with, until the user chooses one: the settings' PLACE_NOT_CHOSEN, kept across restarts. Any
+// thread; not while holding SettingsLock().
 void MarkPlaceNotChosen();
 void MarkPlaceChosen();
 bool PlaceNotChosen();

@@ -57,6 +57,8 @@ constexpr MarkedText kMarked[] = {
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: not in the database")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Find a place")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Locate me")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "The desktop refused to give the position")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "The desktop gave no position")},
     // Under the place: %1 the direction of the Kaaba in degrees from true north, %2 the kilometres.
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Qibla: %1° from true north, %2 km")},
 

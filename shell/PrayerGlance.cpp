@@ -72,7 +72,7 @@ void PrayerGlance::Update()
         !night.empty() && !tip.body.empty())
         tip.body += "\n" + night;
     // Until the user chooses a place, the tip says whose times these are.
-    if (places::PlaceNotChosen()) {
+    if (s.extra.PLACE_NOT_CHOSEN != 0) {
         const std::string place = w_.placeShown ? w_.placeShown(s.PlaceName.data()) : std::string(s.PlaceName.data());
         const std::string notChosen = FillPattern(words.placeNotChosen, {place});
         tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;

@@ -913,6 +913,14 @@
         <translation>حدّد موقعي</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>رفض سطح المكتب إعطاء الموقع</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>لم يعطِ سطح المكتب أي موقع</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>القبلة: %1° من الشمال الحقيقي، %2 كم</translation>
     </message>

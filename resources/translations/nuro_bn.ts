@@ -916,6 +916,14 @@
         <translation>আমার অবস্থান খুঁজুন</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>ডেস্কটপ অবস্থান দিতে অস্বীকার করেছে</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>ডেস্কটপ কোনো অবস্থান দেয়নি</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>কিবলা: প্রকৃত উত্তর থেকে %1°, %2 কিমি</translation>
     </message>

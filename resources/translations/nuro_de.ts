@@ -916,6 +916,14 @@
         <translation>Standort bestimmen</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Der Desktop hat die Position verweigert</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Der Desktop hat keine Position geliefert</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>Qibla: %1° von geografisch Nord, %2 km</translation>
     </message>

@@ -917,6 +917,14 @@
         <translation>یافتن مکان من</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>میزکار از دادن موقعیت خودداری کرد</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>میزکار موقعیتی نداد</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>قبله: %1° از شمال حقیقی، %2 کیلومتر</translation>
     </message>

@@ -916,6 +916,14 @@
         <translation>Me localiser</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Le bureau a refusé de donner la position</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Le bureau n’a donné aucune position</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>Qibla&#xa0;: %1° depuis le nord vrai, %2 km</translation>
     </message>

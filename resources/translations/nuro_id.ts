@@ -916,6 +916,14 @@
         <translation>Temukan lokasi saya</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Desktop menolak memberikan posisi</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Desktop tidak memberikan posisi</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>Kiblat: %1° dari utara sejati, %2 km</translation>
     </message>

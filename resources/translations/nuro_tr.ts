@@ -916,6 +916,14 @@
         <translation>Konumumu bul</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Masaüstü konumu vermeyi reddetti</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Masaüstü konum vermedi</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>Kıble: gerçek kuzeyden %1°, %2 km</translation>
     </message>

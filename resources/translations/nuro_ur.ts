@@ -918,6 +918,14 @@
         <translation>میرا مقام معلوم کریں</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>ڈیسک ٹاپ نے مقام بتانے سے انکار کیا</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>ڈیسک ٹاپ نے کوئی مقام نہیں بتایا</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
         <translation>قبلہ: %1° حقیقی شمال سے، %2 کلومیٹر</translation>
     </message>

@@ -1126,6 +1126,63 @@ TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
 }
 
 
+// The first start, with no settings file: Config opens on the computer's zone's largest places with
+// the search focused, and the tip says the shipped place is not chosen yet, across a restart too, until
+// the keyboard chooses one.
+TEST_F(StatusNotifierDesktop, FirstStartOffersTheZonesPlacesAndTellsTheUnchosenPlaceUntilOneIsChosen)
+{
+    const auto inKarachi = [](QProcessEnvironment& env) { env.insert("TZ", "Asia/Karachi"); };
+    const auto tipBody = [&] {
+        QString iconName, title, body;
+        int images = 0;
+        ReadToolTip(ItemProperty("ToolTip"), iconName, images, title, body);
+        return body;
+    };
+    const QString notChosen = QStringLiteral("Place not chosen yet: Tunis, Tunisia\n");
+    ASSERT_FALSE(fs::exists(SettingsPath()));
+    QProcess* first = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem());
+    EXPECT_NE(WaitForWindow("       Config"), 0u) << "the first start opens Config";
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().startsWith(notChosen); })) << tipBody().toStdString();
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(first), 1);
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia") << "the shipped default place runs meanwhile";
+    EXPECT_EQ(keys["PLACE_NOT_CHOSEN"], "1");
+
+    // Started again: still not chosen, and offered again. The search has the focus: Down moves from
+    // the zone's largest place (Karachi) to the next (Lahore), Enter takes it.
+    QProcess* second = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem(true));
+    ASSERT_NE(WaitForWindow("       Config"), 0u) << "offered until a place is chosen";
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().startsWith(notChosen); })) << tipBody().toStdString();
+    Xdotool({"key", "--delay", "100", "Down", "Return"});
+    EXPECT_NE(WaitForWindow("Lahore, Pakistan"), 0u) << "the zone's second largest place is chosen";
+    EXPECT_TRUE(WaitUntil([&] {
+        const QString body = tipBody();
+        return body.count(QLatin1Char('\n')) == 9 && !body.contains(QStringLiteral("not chosen"));
+    })) << tipBody().toStdString();
+    // Typed, the search offers its own matches, and Enter takes the best.
+    Xdotool({"type", "--delay", "100", "sfax"});
+    Xdotool({"key", "Return"});
+    EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "typing and Enter choose a place";
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(second), 1);
+    keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["COUNTRY"], "Sfax, Tunisia");
+    EXPECT_EQ(keys["PLACE_NOT_CHOSEN"], "0");
+
+    // Once chosen, a start neither offers nor tells: by the time the tip holds the times, the offer
+    // would have opened.
+    QProcess* third = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem(true));
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().count(QLatin1Char('\n')) == 9; })) << tipBody().toStdString();
+    EXPECT_FALSE(tipBody().contains(QStringLiteral("not chosen")));
+    EXPECT_EQ(FindWindow("       Config"), 0u);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(third), 1);
+}
+
 // Under a Wayland compositor (weston, headless): the program runs on Qt's Wayland plugin, shows its
 // window and, with no ALERT_NOTIFY in its file, raises the lasting notification at the alert.
 TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNotification)
