@@ -22,7 +22,7 @@ nuro_pid=$!
 window() {  # window id of the visible window named exactly $1, leading blanks aside
   # Compared here, not by xdotool's pattern, which misses names beyond Latin-1.
   local id name
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do  # a loaded machine may take seconds to show a window
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
       name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
       name=${name#"${name%%[! ]*}"}
@@ -69,19 +69,22 @@ dialog 3 "Summer Time" summer
 click "$frame" 120 10                             # "&?" on the bar itself
 shot "$(window About)" "$top/dialogs/screenshots/about.png"
 
-# The dialogs of the running program under an Arabic locale: the place in Arabic, the menu bar
-# mirrored, the captions in Arabic.
-kill "$nuro_pid"; wait "$nuro_pid" 2>/dev/null || true
-LANG=ar_TN.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE= "$bin/nuro" >/dev/null 2>&1 &
-nuro_pid=$!
-mirror=1
-frame=$(window "تونس")
-dialog_ar() {  # Options item $1, caption $2, picture $3
-  menu 20 "$1"
-  local id
-  id=$(window "$2")
-  shot "$id" "$top/dialogs/screenshots/$3.png"
-  away "$id"
-}
-dialog_ar 1 "الإعدادات" config-arabic
-dialog_ar 2 "متقدم" expert-arabic
+# The dialogs of the running program under other locales: the place as the language writes it, the
+# menu bar mirrored for right-to-left, the captions translated. Each line: locale|window title|
+# mirrored (1 or empty)|Options item|caption|picture.
+while IFS='|' read -r locale title rtl item caption picture; do
+  kill "$nuro_pid"; wait "$nuro_pid" 2>/dev/null || true
+  LANG=$locale LC_ALL= LC_MESSAGES= LANGUAGE= "$bin/nuro" >/dev/null 2>&1 &
+  nuro_pid=$!
+  mirror=$rtl
+  frame=$(window "$title")
+  menu 20 "$item"
+  id=$(window "$caption")
+  shot "$id" "$top/dialogs/screenshots/$picture.png"
+done <<'EOF'
+ar_TN.UTF-8|تونس|1|1|الإعدادات|config-arabic
+ar_TN.UTF-8|تونس|1|2|متقدم|expert-arabic
+tr_TR.UTF-8|Tunus||1|Ayarlar|config-turkish
+ur_PK.UTF-8|تونس شہر|1|1|ترتیبات|config-urdu
+bn_BD.UTF-8|Tunis, Tunisia||1|সেটিংস|config-bengali
+EOF

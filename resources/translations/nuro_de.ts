@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Der Desktop hat die Position verweigert</translation>
+        <translation>Der Desktop hat den Standort nicht freigegeben</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Der Desktop hat keine Position geliefert</translation>
+        <translation>Der Desktop hat keinen Standort geliefert</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>

@@ -922,7 +922,7 @@
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>میزکار موقعیتی نداد</translation>
+        <translation>میزکار هیچ موقعیتی نداد</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>

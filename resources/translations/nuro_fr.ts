@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Le bureau a refusé de donner la position</translation>
+        <translation>Le bureau a refusé de communiquer la position</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Le bureau n’a donné aucune position</translation>
+        <translation>Le bureau n&apos;a fourni aucune position</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>

@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Desktop enggan memberikan kedudukan</translation>
+        <translation>Desktop enggan memberikan lokasi</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Desktop tidak memberikan kedudukan</translation>
+        <translation>Desktop tidak memberikan lokasi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>

@@ -917,11 +917,11 @@
     </message>
     <message>
         <source>The desktop refused to give the position</source>
-        <translation>Masaüstü konumu vermeyi reddetti</translation>
+        <translation>Masaüstü konumu paylaşmayı reddetti</translation>
     </message>
     <message>
         <source>The desktop gave no position</source>
-        <translation>Masaüstü konum vermedi</translation>
+        <translation>Masaüstü bir konum bildirmedi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
