@@ -1147,6 +1147,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>الأردن، وزارة الأوقاف</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>سُبع الليل ابتداءً من خط العرض 55°</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -1150,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>জর্ডান, আওকাফ মন্ত্রণালয়</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>55° অক্ষাংশ থেকে রাতের সাত ভাগের এক ভাগ</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

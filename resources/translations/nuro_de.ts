@@ -1150,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordanien, Ministerium für Awqaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>ein Siebtel der Nacht ab 55° Breite</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -1151,6 +1151,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>اردن، وزارت اوقاف</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>یک‌هفتم شب از عرض 55° به بالا</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -1150,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordanie, ministère des Awqaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>septième de la nuit à partir de 55° de latitude</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -1150,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Yordania, Kementerian Wakaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>sepertujuh malam mulai lintang 55°</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -1150,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Ürdün, Evkaf Bakanlığı</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>55° enleminden itibaren gecenin yedide biri</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

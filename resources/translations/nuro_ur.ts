@@ -1152,6 +1152,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>اردن، وزارتِ اوقاف</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>عرض بلد 55° سے رات کا ساتواں حصہ</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>

@@ -209,9 +209,9 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
 
 std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words)
 {
-    // The fourth rule is the library's own and has no words but English yet.
-    const char* name = rule == 3 ? "one seventh of the night from 55\u00b0 of latitude"
-                                 : words.rules[rule >= 0 && rule <= 2 ? rule : 0];
+    // The fourth rule is the library's own: the Expert dialog's catalogue holds its words.
+    const std::string name = rule == 3 ? Translated(words, "Template3", "one seventh of the night from 55\u00b0 of latitude")
+                                       : std::string(words.rules[rule >= 0 && rule <= 2 ? rule : 0]);
     return std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) + name + "\n";
 }
 

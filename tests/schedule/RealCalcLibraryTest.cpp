@@ -207,6 +207,15 @@ TEST(RealCalcLibraryTest, QiblaAndMethodLinesReadInTheTablesLanguage)
                   0);
         EXPECT_NE(out.find("\"method\": \"JAKIM, Malaysia (JAKIM): Fajr 18"), std::string::npos) << out;
     }
+    // The Moonsighting Committee's own high-latitude rule reads in the language too.
+    std::string out, err;
+    ASSERT_EQ(times::Run({"--at", "51.5072,-0.1276", "--zone", "Europe/London", "--method", "MOONSIGHTING", "--date",
+                          "2026-12-09", "--lang", "tr"},
+                         none, calc, out, err),
+              0)
+        << err;
+    EXPECT_NE(out.find("\nY\u00fcksek enlem: 55\u00b0 enleminden itibaren gecenin yedide biri\n"), std::string::npos)
+        << out;
 }
 
 } // namespace
