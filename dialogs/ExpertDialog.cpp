@@ -57,6 +57,7 @@ struct ExpertState {
     // for Custom.
     std::vector<std::string> methods;
     int shown = -1; // the entry the fields show
+    AppSettings shownFrom; // the settings the fields were last filled from
 };
 
 ExpertState& State()
@@ -225,26 +226,27 @@ void ApplyExpertFields(QWidget* dlg)
     const int rule = ListGetCurSel(GetDlgItem(dlg, kHighLatitudes));
 
     const std::int32_t hijri = ClampHijriAdjustment(ParseInt(GetDlgItemText(dlg, kHijriAdjust, kFieldRoom)));
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    AppSettings& s = Settings();
-    for (std::size_t i = 0; i < additions.size(); ++i)
-        s.corrections[i] = additions[i];
-    // A named method leaves the custom values as they were, for a return to Custom.
-    if (custom) {
-        s.a_faj() = angleFajer;
-        s.a_ich() = angleIsha;
-        s.extra.ANGLE_FAJ = realFajer;
-        s.extra.ANGLE_ICH = realIsha;
-        s.extra.ISHA_INTERVAL = interval;
-    }
-    s.extra.METHOD = method;
-    s.extra.methodInForce = resolved.extra.methodInForce;
-    s.extra.country = resolved.extra.country;
-    s.STARTUP = startup ? 0 : 1;
-    // -1 only before the initialisation filled the list: the value stays as it was.
-    if (rule >= 0)
-        s.extra.HIGH_LAT = rule;
-    s.extra.HIJRI_ADJ = hijri;
+    const auto edit = [&](AppSettings& s) {
+        for (std::size_t i = 0; i < additions.size(); ++i)
+            s.corrections[i] = additions[i];
+        // A named method leaves the custom values as they were, for a return to Custom.
+        if (custom) {
+            s.a_faj() = angleFajer;
+            s.a_ich() = angleIsha;
+            s.extra.ANGLE_FAJ = realFajer;
+            s.extra.ANGLE_ICH = realIsha;
+            s.extra.ISHA_INTERVAL = interval;
+        }
+        s.extra.METHOD = method;
+        s.extra.methodInForce = resolved.extra.methodInForce;
+        s.extra.country = resolved.extra.country;
+        s.STARTUP = startup ? 0 : 1;
+        // -1 only before the initialisation filled the list: the value stays as it was.
+        if (rule >= 0)
+            s.extra.HIGH_LAT = rule;
+        s.extra.HIJRI_ADJ = hijri;
+    };
+    SettingsRecord().Change(edit, &State());
 }
 
 // The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
@@ -270,11 +272,7 @@ void ResetExpertFields(QWidget* dlg)
 void TogglePrecision(QWidget* dlg)
 {
     const bool on = Checked(dlg, kPrecision);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings().PRECISION = on ? 1 : 0;
-    }
-    RefreshSchedule();
+    SettingsRecord().Change([on](AppSettings& s) { s.PRECISION = on ? 1 : 0; }, &State());
 }
 
 bool ExpertCommand(QWidget* dlg, int id)
@@ -283,7 +281,6 @@ bool ExpertCommand(QWidget* dlg, int id)
         ApplyExpertFields(dlg);
         // The log-in entry follows the box at once: it is the user's, not only a setting kept until exit.
         UpdateAutostartEntry(Checked(dlg, kStartup));
-        RefreshSchedule();
         ShowWindow(dlg, false);
         return true;
     }
@@ -338,6 +335,15 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     return false;
 }
 
+bool ExpertFieldsDiffer(const AppSettings& a, const AppSettings& b)
+{
+    return a.STARTUP != b.STARTUP || a.PRECISION != b.PRECISION || a.corrections != b.corrections ||
+           a.extra.METHOD != b.extra.METHOD || a.extra.methodInForce != b.extra.methodInForce ||
+           a.extra.country != b.extra.country || a.extra.HIGH_LAT != b.extra.HIGH_LAT ||
+           a.extra.HIJRI_ADJ != b.extra.HIJRI_ADJ || a.extra.ANGLE_FAJ != b.extra.ANGLE_FAJ ||
+           a.extra.ANGLE_ICH != b.extra.ANGLE_ICH || a.extra.ISHA_INTERVAL != b.extra.ISHA_INTERVAL;
+}
+
 } // namespace
 
 void ShowExpertFields()
@@ -346,6 +352,7 @@ void ShowExpertFields()
     if (!dlg)
         return;
     const AppSettings s = SnapshotSettings();
+    State().shownFrom = s;
     Check(dlg, kStartup, s.STARTUP == 0);
     Check(dlg, kPrecision, s.PRECISION != 0);
     for (std::size_t i = 0; i < kAdditions.size(); ++i) {
@@ -361,6 +368,14 @@ void ShowExpertFields()
 
 void OpenExpertDialog()
 {
+    // While it is open the dialog follows what another one changes of what it shows (a place chosen in
+    // Config brings its additions and method); its own changes leave the fields as the user left them.
+    static const int listening = SettingsRecord().Listen([](const AppSettings& s, const void* by) {
+        const ExpertState& st = State();
+        if (st.dlg && by != &st && ExpertFieldsDiffer(st.shownFrom, s))
+            ShowExpertFields();
+    });
+    (void)listening;
     OpenSettingsDialog(State().dlg, ExpertTemplate(), ExpertProc);
 }
 

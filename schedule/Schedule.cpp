@@ -279,4 +279,10 @@ TimeDisplay* RegisteredTimeDisplay() { return registeredDisplay.load(); }
 
 void RefreshSchedule() { Schedule().Refresh(RegisteredTimeDisplay()); }
 
+void RefreshOnSettingsChanges()
+{
+    static std::once_flag listening;
+    std::call_once(listening, [] { SettingsRecord().Listen([](const AppSettings&, const void*) { RefreshSchedule(); }); });
+}
+
 } // namespace nuro

@@ -117,10 +117,7 @@ int AppMain(int argc, char** argv)
     // Asked before the first read, which puts the installed default in place.
     const bool firstStart = access(ResolveSettingsPath(kSettingsFile).c_str(), F_OK) != 0;
     const std::int32_t startup = LoadStartupSwitch(Profile());
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings().STARTUP = startup;
-    }
+    SettingsRecord().Change([startup](AppSettings& s) { s.STARTUP = startup; });
     // The user's log-in entry follows the switch at every start, so a change made while the program
     // could not write it (or by hand in nuro.ini) is caught up.
     UpdateAutostartEntry(startup == 0);

@@ -119,7 +119,13 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     return w;
 }
 
-void SetProcessGlance(PrayerGlance* glance) { processGlance = glance; }
+void SetProcessGlance(PrayerGlance* glance)
+{
+    // The tooltip, the label beside the icon and the Hijri strip follow every change of the settings.
+    static const int listening = SettingsRecord().Listen([](const AppSettings&, const void*) { UpdateGlanceSoon(); });
+    (void)listening;
+    processGlance = glance;
+}
 
 void UpdateGlanceSoon()
 {
