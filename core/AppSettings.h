@@ -4,8 +4,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace nuro {
 
@@ -31,6 +33,7 @@ enum ExtraKey : unsigned {
     kAserOwn,      // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
     kTrayLabel,    // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
     kAlertNotify,  // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
+    kPlaceNotChosen, // PLACE_NOT_CHOSEN: 1 while a first start's shipped default place is in use, unchosen
     kExtraKeyCount
 };
 
@@ -54,6 +57,7 @@ struct ExtraSettings {
     std::int32_t TRAY_LABEL = 0;
     // -1 while the file has no ALERT_NOTIFY: the session decides (see AlertNotificationsOn).
     std::int32_t ALERT_NOTIFY = -1;
+    std::int32_t PLACE_NOT_CHOSEN = 0;
     // Bit per ExtraKey: the key stood in the file when it was loaded. Such a key is written back; one
     // that did not is written only once its value leaves the default.
     unsigned present = 0;
@@ -94,12 +98,55 @@ enum CorrectionIndex { kFaj = 0, kShu, kDho, kAse, kMag, kIch, kAngleFaj, kAngle
 // Sets PlaceName from any text, cut so that it always keeps its terminator.
 void SetPlaceName(AppSettings& settings, const char* text);
 
-// The process-wide record. The user-interface thread edits it while the monitor thread's refresh reads
-// it: both hold SettingsLock() while they touch it, so a refresh never sees half an edit.
+// The owner of the settings record. The user-interface thread changes it while the monitor thread's
+// refresh reads it: readers take a copy made under the lock, and every change is one call that edits
+// under the lock, so no reader sees half of an edit (a new place with the old one's zone). Once the
+// lock is released the listeners hear of it, on the thread that made the change.
+class SettingsOwner {
+public:
+    using Edit = std::function<void(AppSettings&)>;
+    // `settings` is the record as the edit left it; `by` is what the caller of Change named itself
+    // (a dialog hearing its own change may leave its fields as the user left them).
+    using Listener = std::function<void(const AppSettings& settings, const void* by)>;
+
+    AppSettings Snapshot() const;
+    // One field or a few, read under the lock without copying the whole record.
+    template <typename Reader>
+    auto Read(Reader&& reader) const
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        return reader(static_cast<const AppSettings&>(record_));
+    }
+
+    void Change(const Edit& edit, const void* by = nullptr);
+    // Replaces the record without telling anyone: the first load, before there is anything to tell.
+    void Replace(const AppSettings& settings);
+
+    // Listeners are heard in the order they listened; the answer forgets one.
+    int Listen(Listener listener);
+    void Forget(int id);
+
+    // The record and its lock themselves, for the tests that set up a state by hand.
+    AppSettings& RecordForTests() { return record_; }
+    std::mutex& LockForTests() { return lock_; }
+
+private:
+    mutable std::mutex lock_;
+    AppSettings record_;
+    std::mutex listenersLock_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextId_ = 1;
+};
+
+// The process's settings.
+SettingsOwner& SettingsRecord();
+
+// A consistent copy of the process's record.
+inline AppSettings SnapshotSettings() { return SettingsRecord().Snapshot(); }
+
+// The process's record and its lock, for tests that arrange a state by hand; the program itself reads
+// through Snapshot() and changes through Change().
 AppSettings& Settings();
 std::mutex& SettingsLock();
-
-// A consistent copy of the record, taken under the lock.
-AppSettings SnapshotSettings();
 
 } // namespace nuro

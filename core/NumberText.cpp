@@ -113,4 +113,38 @@ std::string FormatFixed(double value, int decimals)
     return std::string(buffer, ptr);
 }
 
+ReadingSigns ReadingSignsOf(std::string_view language)
+{
+    language = language.substr(0, language.find_first_of("_-.@"));
+    // Turkish, Indonesian and German group with a dot and write a decimal comma; French groups with a
+    // narrow no-break space and spaces its colon and semicolon. Malay, Bengali and the Arabic script in
+    // ASCII digits write numbers as English; the Arabic script has its own comma and semicolon.
+    if (language == "de" || language == "tr" || language == "id")
+        return {",", ".", ", ", "; ", ": "};
+    if (language == "fr")
+        return {",", "\u202f", ", ", "\u202f; ", "\u00a0: "};
+    if (language == "ar" || language == "ur" || language == "fa")
+        return {".", ",", "\u060c ", "\u061b ", ": "};
+    return {};
+}
+
+std::string ReadingNumber(double value, int decimals, const ReadingSigns& signs)
+{
+    const std::string fixed = FormatFixed(value, decimals);
+    const std::size_t point = fixed.find('.');
+    const std::size_t first = fixed[0] == '-' ? 1 : 0;
+    const std::string whole = fixed.substr(first, point == std::string::npos ? std::string::npos : point - first);
+    if (!std::all_of(whole.begin(), whole.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return fixed; // nan, inf
+    std::string out = fixed.substr(0, first);
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            out += signs.group;
+        out += whole[i];
+    }
+    if (point != std::string::npos)
+        out.append(signs.decimal).append(fixed, point + 1);
+    return out;
+}
+
 } // namespace nuro

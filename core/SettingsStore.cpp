@@ -63,7 +63,7 @@ constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
     "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
     "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
     "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN",
-    "TRAY_LABEL", "ALERT_NOTIFY"};
+    "TRAY_LABEL", "ALERT_NOTIFY", "PLACE_NOT_CHOSEN"};
 
 // A file path or zone name is ours and is kept whole, however long (the file's own limit bounds it).
 constexpr std::size_t kWholeValue = std::string::npos;
@@ -92,6 +92,7 @@ void LoadExtraSettings(KeyReader& read, ExtraSettings& e)
         case kAserOwn: e.ASER_OWN = read.IntOf(key, value); break;
         case kTrayLabel: e.TRAY_LABEL = read.IntOf(key, value); break;
         case kAlertNotify: e.ALERT_NOTIFY = read.IntOf(key, value) != 0 ? 1 : 0; break;
+        case kPlaceNotChosen: e.PLACE_NOT_CHOSEN = read.IntOf(key, value) != 0 ? 1 : 0; break;
         default: e.SOUND[k - kSoundFaj] = value; break;
         }
     }
@@ -122,6 +123,7 @@ KeyValues ExtraKeyValues(const ExtraSettings& e)
     put(kAserOwn, FormatInt(e.ASER_OWN), e.ASER_OWN == 0);
     put(kTrayLabel, FormatInt(e.TRAY_LABEL), e.TRAY_LABEL == 0);
     put(kAlertNotify, FormatInt(e.ALERT_NOTIFY < 0 ? 0 : e.ALERT_NOTIFY), e.ALERT_NOTIFY < 0);
+    put(kPlaceNotChosen, FormatInt(e.PLACE_NOT_CHOSEN), e.PLACE_NOT_CHOSEN == 0);
     return kv;
 }
 

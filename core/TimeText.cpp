@@ -1,15 +1,10 @@
 #include "core/TimeText.h"
 
-#include "core/NumberText.h"
-
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 
 namespace nuro {
 namespace {
-
-bool HasDigit(std::string_view two) { return (two[0] >= '0' && two[0] <= '9') || (two[1] >= '0' && two[1] <= '9'); }
 
 std::tm LocalNow()
 {
@@ -21,53 +16,19 @@ std::tm LocalNow()
 
 } // namespace
 
-std::string FormatTimeText(int hours, int minutes, int seconds)
+std::string FormatTimeText(int hours, int minutes, int seconds) { return TimeOfDay::Of(hours, minutes, seconds).Text(); }
+
+TimeOfDay ClockNow()
 {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", hours, minutes, seconds);
-    return buffer;
+    const std::tm local = LocalNow();
+    return TimeOfDay::Of(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-std::string ClockText()
-{
-    std::tm local = LocalNow();
-    return FormatTimeText(local.tm_hour, local.tm_min, local.tm_sec);
-}
+std::string ClockText() { return ClockNow().Text(); }
 
 std::string ShiftTimeText(std::string_view time, std::int32_t minutes)
 {
-    if (time.size() < 8)
-        return std::string(kNoTime);
-    std::string_view hourText = time.substr(0, 2), minuteText = time.substr(3, 2), secondText = time.substr(6, 2);
-    // A library field such as "--:--:--" must never raise an alert, least of all at midnight.
-    if (!HasDigit(hourText) || !HasDigit(minuteText) || !HasDigit(secondText))
-        return std::string(kNoTime);
-
-    std::int64_t h = ParseInt(hourText);
-    std::int64_t m = ParseInt(minuteText);
-    const std::int64_t s = ParseInt(secondText);
-    if (minutes > 0) {
-        m += minutes;
-        if (m >= 60) {
-            h += m / 60;
-            m %= 60;
-        }
-        if (h >= 24)
-            h %= 24;
-    } else {
-        m += minutes;
-        if (m < 0) {
-            const std::int64_t n = -m;
-            h -= (n + 59) / 60;
-            m = (60 - n % 60) % 60;
-        }
-        if (h < 0)
-            h += 24;
-    }
-    // Only offsets down to -1440 are meaningful; anything that still lies outside the day is no time.
-    if (h < 0 || h > 99)
-        return std::string(kNoTime);
-    return FormatTimeText(static_cast<int>(h), static_cast<int>(m), static_cast<int>(s));
+    return TimeOfDay::Parse(time).PlusMinutes(minutes).Text();
 }
 
 LocalDate ReadLocalDate()

@@ -1,6 +1,8 @@
 // Time texts "HH:MM:SS" and today's local date.
 #pragma once
 
+#include "core/TimeOfDay.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,16 +16,14 @@ struct LocalDate {
     bool operator==(const LocalDate&) const = default;
 };
 
-// What a shifted text that is no time text turns into: it can never equal a clock text.
-inline constexpr std::string_view kNoTime = "--:--:--";
-
-std::string FormatTimeText(int hours, int minutes, int seconds); // "%02d:%02d:%02d"
+// "HH:MM:SS" of the time so far into the day, wrapped onto the clock.
+std::string FormatTimeText(int hours, int minutes, int seconds);
 
 // The current local time of day, milliseconds left out.
+TimeOfDay ClockNow();
 std::string ClockText();
 
-// `time` moved by `minutes`, wrapping at midnight, seconds kept. A text shorter than 8 characters or
-// without digits where they belong gives kNoTime.
+// `time` moved by `minutes`, wrapping at midnight, seconds kept; kNoTime for a text that is no time.
 std::string ShiftTimeText(std::string_view time, std::int32_t minutes);
 
 LocalDate ReadLocalDate();

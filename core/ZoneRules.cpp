@@ -56,11 +56,9 @@ LocalDate ZoneDate(const ZoneRules& rules, const std::string& zone, std::int64_t
     return date;
 }
 
-std::string ZoneClockText(const ZoneRules& rules, const std::string& zone, std::int64_t utcSeconds)
+TimeOfDay ZoneClock(const ZoneRules& rules, const std::string& zone, std::int64_t utcSeconds)
 {
-    const std::int64_t local = LocalSeconds(rules, zone, utcSeconds);
-    const auto s = static_cast<int>(local - FloorDiv(local, kDay) * kDay);
-    return FormatTimeText(s / 3600, s / 60 % 60, s % 60);
+    return TimeOfDay::Wrapped(LocalSeconds(rules, zone, utcSeconds));
 }
 
 std::int32_t NoonOffset(const ZoneRules& rules, const std::string& zone, const LocalDate& date)

@@ -41,7 +41,7 @@ ResolvedZone ResolveZone(const ZoneRules& rules, const std::string& configured);
 std::int64_t UtcOfLocal(const LocalDate& date, std::int64_t secondsOfDay, std::int32_t offset);
 // The wall-clock date and time of day of `utcSeconds` in `zone`.
 LocalDate ZoneDate(const ZoneRules& rules, const std::string& zone, std::int64_t utcSeconds);
-std::string ZoneClockText(const ZoneRules& rules, const std::string& zone, std::int64_t utcSeconds);
+TimeOfDay ZoneClock(const ZoneRules& rules, const std::string& zone, std::int64_t utcSeconds);
 // The offset in force at local noon of `date`: the day's offset away from any night-time switch.
 std::int32_t NoonOffset(const ZoneRules& rules, const std::string& zone, const LocalDate& date);
 

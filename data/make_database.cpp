@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ArabicFold.h"
 #include "PlaceTable.h"
 
 namespace {
@@ -43,6 +44,25 @@ bool parseLine(const std::string& line, std::vector<std::string>* fields) {
     }
     fields->push_back(cur);
     return !quoted;
+}
+
+// The words to index: each as the CSV has it, followed by its Arabic fold where that differs, so a search
+// folded the same way (any alef, heh or yeh form, marks or not) meets it.
+std::string indexedWords(const std::string& names) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= names.size()) {
+        std::size_t end = names.find(' ', start);
+        if (end == std::string::npos) end = names.size();
+        const std::string word = names.substr(start, end - start);
+        if (!word.empty()) {
+            out += (out.empty() ? "" : " ") + word;
+            const std::string folded = nuro::paths::FoldArabicWord(word);
+            if (folded != word && !folded.empty()) out += " " + folded;
+        }
+        start = end + 1;
+    }
+    return out;
 }
 
 int fail(const std::string& why) {
@@ -101,7 +121,8 @@ int main(int argc, char** argv) {
         sqlite3_reset(ins);
         if (words) {
             sqlite3_bind_int(words, 1, rows);
-            sqlite3_bind_text(words, 2, f.back().c_str(), -1, SQLITE_TRANSIENT);
+            const std::string indexed = indexedWords(f.back());
+            sqlite3_bind_text(words, 2, indexed.c_str(), -1, SQLITE_TRANSIENT);
             if (sqlite3_step(words) != SQLITE_DONE)
                 return fail("line " + std::to_string(lineNo) + ": " + sqlite3_errmsg(db));
             sqlite3_reset(words);

@@ -66,6 +66,8 @@ COUNTRY_FIX = {
     "BN": "Brunei", "CZ": "Czechia", "CI": "Ivory Coast", "CV": "Cape Verde", "FM": "Micronesia", "VA": "Vatican", "XK": "Kosovo",
 }
 
+# The build folds every indexed word once more with the search's own rule (calc/paths/ArabicFold.h), which
+# also brings Urdu's and Persian's heh forms to ه; this fold only has to find the names that are alike.
 ARABIC_FOLD = {"أ": "ا", "إ": "ا", "آ": "ا", "ٱ": "ا", "ى": "ي", "ة": "ه", "ؤ": "و", "ئ": "ي", "ی": "ي",
                "ک": "ك", "ـ": ""}
 LATIN_FOLD = {"ł": "l", "Ł": "L", "ø": "o", "Ø": "O", "ß": "ss", "æ": "ae", "Æ": "AE", "đ": "d", "Đ": "D",

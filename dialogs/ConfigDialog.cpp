@@ -12,6 +12,7 @@
 #include "platform/DialogOps.h"
 #include "platform/DialogProc.h"
 #include "platform/DialogWindow.h"
+#include "platform/os/GeoClue.h"
 #include "platform/os/Profile.h"
 #include "platform/SearchField.h"
 #include "platform/os/Spawn.h"
@@ -56,6 +57,8 @@ constexpr int kNotFound = 138;
 constexpr int kSearch = 140, kMatches = 142, kQibla = 143, kLocate = 144;
 constexpr int kSearchRoom = 201; // what a person types to find a place
 constexpr const char* kQiblaPattern = "Qibla: %1\u00b0 from true north, %2 km";
+constexpr const char* kLocateRefused = "The desktop refused to give the position";
+constexpr const char* kLocateFailed = "The desktop gave no position";
 // In pixels: right of the fields, which are wide enough for their values, and under the place search.
 constexpr int kPlaceListX = 330, kPlaceListY = 46;
 
@@ -70,6 +73,7 @@ struct ConfigState {
     PlaceUpdater updater;
     PlaceLookupFn lookup;
     std::vector<places::Place> matches; // what the matches list shows, in its order
+    bool locateGone = false;            // the desktop refused or failed to locate: no second asking
 };
 
 ConfigState& State()
@@ -91,8 +95,7 @@ void CheckPair(QWidget* dlg, int first, int second, bool firstOn)
 
 std::string CurrentPlaceName()
 {
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    return Settings().PlaceName.data();
+    return SettingsRecord().Read([](const AppSettings& s) { return std::string(s.PlaceName.data()); });
 }
 
 std::optional<std::string> LookUp(const std::string& sql)
@@ -102,9 +105,8 @@ std::optional<std::string> LookUp(const std::string& sql)
 
 // The place's values in effect, for a place the database cannot give: the seconds with the three
 // decimals the settings file keeps, the other reals as the dialog's own normalisation writes them.
-void ShowSettingsInFields(QWidget* dlg)
+void ShowSettingsInFields(QWidget* dlg, const AppSettings& s)
 {
-    const AppSettings s = SnapshotSettings();
     const struct { int id; std::string text; } fields[] = {
         {kLonDeg, FormatInt(s.D1)}, {kLonMin, FormatInt(s.M1)}, {kLonSec, FormatFixed(s.S1, 3)},
         {kLatDeg, FormatInt(s.D2)}, {kLatMin, FormatInt(s.M2)}, {kLatSec, FormatFixed(s.S2, 3)},
@@ -117,12 +119,12 @@ void ShowSettingsInFields(QWidget* dlg)
     CheckPair(dlg, kNorth, kSouth, s.CARD2 == 'N');
 }
 
-// The chosen place's row from the database; only the Aser radios follow the settings. Without a row
-// the coordinates are never replaced by nothing: the dialog keeps what it holds (at the first opening,
-// the settings in effect) and says why the place was not found.
-void LoadPlaceRow(QWidget* dlg, bool firstOpening)
+// The row from the database of the place `s` names; only the Aser radios follow the settings. Without
+// a row the coordinates are never replaced by nothing: the dialog keeps what it holds (at the first
+// opening, the settings in effect) and says why the place was not found.
+void LoadPlaceRow(QWidget* dlg, bool firstOpening, const AppSettings& s)
 {
-    const std::string name = CurrentPlaceName();
+    const std::string name = s.PlaceName.data();
     SetDlgItemText(dlg, kPlaceName, name);
     const std::optional<std::string> row = LookUp(PlaceQuery(name));
     const PlaceLookup found = ClassifyPlaceLookup(
@@ -144,14 +146,9 @@ void LoadPlaceRow(QWidget* dlg, bool firstOpening)
         if (!name.empty())
             std::fprintf(stderr, "nuro: %s: %s; the values shown are kept\n", name.c_str(), PlaceLookupText(found));
         if (firstOpening)
-            ShowSettingsInFields(dlg);
+            ShowSettingsInFields(dlg, s);
     }
-    std::int32_t aser = 0;
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        aser = Settings().ASER;
-    }
-    CheckPair(dlg, kStandard, kHanfai, aser != 2);
+    CheckPair(dlg, kStandard, kHanfai, s.ASER != 2);
 }
 
 void FillPlaceList(QWidget* list)
@@ -159,15 +156,6 @@ void FillPlaceList(QWidget* list)
     const std::string t1 = Profile().ReadKey(kSettingsSection, "t1", "", kPlaceListChars, kSettingsFile);
     ListAddStrings(list, PlaceListNames(t1));
     ListSelectString(list, 0, CurrentPlaceName());
-}
-
-// A chosen place brings its own zone; coordinates edited by hand keep it. A database without the zone
-// column (an older per-user copy) gives the computer's own zone rather than the previous place's.
-void ApplyPlaceZone(const std::string& name)
-{
-    const std::string zone = Calc().PlaceZone(name).value_or("");
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().extra.ZONE = zone;
 }
 
 void NormalizeConfigFields(QWidget* dlg);
@@ -181,7 +169,7 @@ QString Translated(const char* text)
 void ShowQibla(QWidget* dlg)
 {
     const AppSettings s = SnapshotSettings();
-    const places::QiblaFigures f = places::Figures(places::QiblaOf(s));
+    const places::QiblaFigures f = places::Figures(places::QiblaOf(s), InterfaceLanguage());
     SetDlgItemText(dlg, kQibla,
                    s.PlaceName[0] ? FillPattern(Translated(kQiblaPattern).toStdString(), {f.degrees, f.kilometres})
                                   : std::string());
@@ -195,6 +183,43 @@ void ShowMatches(QWidget* dlg, std::vector<places::Place> matches)
     State().matches = std::move(matches);
     ListReplaceAll(GetDlgItem(dlg, kMatches), lines);
     ShowOnTop(dlg, kMatches, !lines.empty());
+}
+
+// "Locate me" shows once the desktop's location service is known to be there, and never again in this
+// run after it refused or failed.
+void OfferLocating(QWidget* dlg)
+{
+    if (State().locateGone)
+        return;
+    ProbeGeoClue([dlg](bool available) {
+        if (available && State().dlg == dlg && !State().locateGone)
+            ShowDlgItem(dlg, kLocate, true);
+    });
+}
+
+// The position asked for once; its nearest places are offered as the search's matches are, the search
+// focused so that the arrows and Enter take one.
+void LocateMe(QWidget* dlg)
+{
+    EnableDlgItem(dlg, kLocate, false);
+    LocateOnce([dlg](const LocateResult& found) {
+        if (State().dlg != dlg)
+            return;
+        if (found.outcome == LocateOutcome::Located) {
+            EnableDlgItem(dlg, kLocate, true);
+            SetDlgItemText(dlg, kSearch, "");
+            ShowMatches(dlg, places::Nearest(Calc(), found.latitude, found.longitude)
+                                 .value_or(std::vector<places::Place>{}));
+            FocusDlgItem(dlg, kSearch);
+            return;
+        }
+        std::fprintf(stderr, "nuro: the desktop's location service gave no position: %s\n", found.why.c_str());
+        State().locateGone = true;
+        ShowDlgItem(dlg, kLocate, false);
+        SetDlgItemText(dlg, kNotFound,
+                       Translated(found.outcome == LocateOutcome::Refused ? kLocateRefused : kLocateFailed).toStdString());
+        FocusDlgItem(dlg, kSearch);
+    });
 }
 
 void SearchPlaces(QWidget* dlg)
@@ -249,11 +274,8 @@ void ChooseMatch(QWidget* dlg, int index)
     if (const std::optional<CountryDefault> country = Calc().CountryMethod(next.extra.country);
         country && next.extra.ASER_OWN == 0)
         next.ASER = country->aser;
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings() = next;
-    }
-    places::MarkPlaceChosen();
+    next.extra.PLACE_NOT_CHOSEN = 0;
+    SettingsRecord().Change([&next](AppSettings& s) { s = next; });
     CheckPair(dlg, kStandard, kHanfai, next.ASER != 2);
     SetDlgItemText(dlg, kPlaceName, place.label);
     SetDlgItemText(dlg, kNotFound, "");
@@ -266,8 +288,6 @@ void ChooseMatch(QWidget* dlg, int index)
     NormalizeConfigFields(dlg);
     CheckPair(dlg, kEast, kWest, GetField(place.row, '*', 4).starts_with('E'));
     CheckPair(dlg, kNorth, kSouth, GetField(place.row, '*', 8).starts_with('N'));
-    ShowExpertFields();
-    RefreshSchedule();
     if (QWidget* frame = DialogsMainFrame())
         SetWindowText(frame, place.label);
     ShowQibla(dlg);
@@ -277,25 +297,23 @@ void ChooseMatch(QWidget* dlg, int index)
     ShowMatches(dlg, {});
 }
 
-// Under METHOD the chosen place brings its country: AUTO's method and, until the user chose one, its
-// Aser school. Without METHOD nothing changes.
-void ApplyPlaceMethod(const std::string& name)
+// A place of the list brings its additions and its own zone (coordinates edited by hand keep them),
+// and under METHOD its country: AUTO's method and, until the user chose one, its Aser school. A
+// database without the zone column (an older per-user copy) gives the computer's own zone rather than
+// the previous place's. Asks the library, so it works on a record aside.
+void TakePlaceDefaults(AppSettings& s, const std::string& name)
 {
-    AppSettings s = SnapshotSettings();
+    SetPlaceName(s, name.c_str());
+    const auto additions = places::PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
+    for (std::size_t i = 0; i < additions.size(); ++i)
+        s.corrections[i] = additions[i];
+    s.extra.ZONE = Calc().PlaceZone(s.PlaceName.data()).value_or("");
     if (s.extra.METHOD.empty())
         return;
-    SetPlaceName(s, name.c_str());
     ResolvePlaceMethod(Calc(), s);
     const std::optional<CountryDefault> country = Calc().CountryMethod(s.extra.country);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        AppSettings& live = Settings();
-        live.extra.country = s.extra.country;
-        live.extra.methodInForce = s.extra.methodInForce;
-        if (country && live.extra.ASER_OWN == 0)
-            live.ASER = country->aser;
-    }
-    ShowExpertFields();
+    if (country && s.extra.ASER_OWN == 0)
+        s.ASER = country->aser;
 }
 
 void NormalizeConfigFields(QWidget* dlg)
@@ -306,48 +324,56 @@ void NormalizeConfigFields(QWidget* dlg)
         SetDlgItemText(dlg, id, NormalizeIntField(Field(dlg, id)));
 }
 
-void ApplyConfigFields(QWidget* dlg)
+// What the fields say of the place, read before the settings change.
+struct ConfigFields {
+    std::string name;
+    std::int32_t d1 = 0, m1 = 0, d2 = 0, m2 = 0;
+    float s1 = 0, s2 = 0, p = 0, t = 0, zone = 0, h = 0;
+    char card1 = 'E', card2 = 'N';
+    std::int32_t aser = 1;
+};
+
+ConfigFields ReadConfigFields(QWidget* dlg)
 {
     auto real = [&](int id) { return static_cast<float>(ParseReal(Field(dlg, id))); };
     auto integer = [&](int id) { return ParseInt(Field(dlg, id)); };
-    const std::string name = Field(dlg, kPlaceName, kNameRoom);
-    const std::int32_t d1 = integer(kLonDeg), m1 = integer(kLonMin), d2 = integer(kLatDeg), m2 = integer(kLatMin);
-    const float s1 = real(kLonSec), s2 = real(kLatSec);
-    const float p = real(kPressure), t = real(kTemperature), zone = real(kZone), h = real(kElevation);
-    const char card1 = Checked(dlg, kEast) ? 'E' : 'W';
-    const char card2 = Checked(dlg, kNorth) ? 'N' : 'S';
-    const std::int32_t aser = Checked(dlg, kHanfai) ? 2 : 1;
-    std::string title;
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        AppSettings& s = Settings();
-        SetPlaceName(s, name.c_str());
-        s.D1 = d1; s.M1 = m1; s.S1 = s1; s.CARD1 = card1;
-        s.D2 = d2; s.M2 = m2; s.S2 = s2; s.CARD2 = card2;
-        s.P = p; s.T = t; s.T_ZONE = zone; s.H = h;
-        // Under a method the school follows the place's country until the user picks one.
-        if (aser != s.ASER && !s.extra.METHOD.empty())
-            s.extra.ASER_OWN = 1;
-        s.ASER = aser;
-        title = s.PlaceName.data();
-    }
-    RefreshSchedule();
+    ConfigFields f;
+    f.name = Field(dlg, kPlaceName, kNameRoom);
+    f.d1 = integer(kLonDeg), f.m1 = integer(kLonMin), f.d2 = integer(kLatDeg), f.m2 = integer(kLatMin);
+    f.s1 = real(kLonSec), f.s2 = real(kLatSec);
+    f.p = real(kPressure), f.t = real(kTemperature), f.zone = real(kZone), f.h = real(kElevation);
+    f.card1 = Checked(dlg, kEast) ? 'E' : 'W';
+    f.card2 = Checked(dlg, kNorth) ? 'N' : 'S';
+    f.aser = Checked(dlg, kHanfai) ? 2 : 1;
+    return f;
+}
+
+void PutConfigFields(const ConfigFields& f, AppSettings& s)
+{
+    SetPlaceName(s, f.name.c_str());
+    s.D1 = f.d1; s.M1 = f.m1; s.S1 = f.s1; s.CARD1 = f.card1;
+    s.D2 = f.d2; s.M2 = f.m2; s.S2 = f.s2; s.CARD2 = f.card2;
+    s.P = f.p; s.T = f.t; s.T_ZONE = f.zone; s.H = f.h;
+    // Under a method the school follows the place's country until the user picks one.
+    if (f.aser != s.ASER && !s.extra.METHOD.empty())
+        s.extra.ASER_OWN = 1;
+    s.ASER = f.aser;
+}
+
+// After the place changed: the main window's title and the Qibla follow.
+void ShowPlaceInEffect(QWidget* dlg)
+{
     // The place as the reader's language writes it; the settings keep the database's name.
     if (QWidget* frame = DialogsMainFrame())
-        SetWindowText(frame, PlaceNameIn(Calc(), title, InterfaceLanguage()));
+        SetWindowText(frame, PlaceNameIn(Calc(), CurrentPlaceName(), InterfaceLanguage()));
     ShowQibla(dlg);
 }
 
-void ApplyPlaceAdditions()
+void ApplyConfigFields(QWidget* dlg)
 {
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        AppSettings& s = Settings();
-        const auto additions = places::PlaceAdditions(s.PlaceName.data(), s.extra.METHOD);
-        for (std::size_t i = 0; i < additions.size(); ++i)
-            s.corrections[i] = additions[i];
-    }
-    ShowExpertFields();
+    const ConfigFields fields = ReadConfigFields(dlg);
+    SettingsRecord().Change([&fields](AppSettings& s) { PutConfigFields(fields, s); });
+    ShowPlaceInEffect(dlg);
 }
 
 void StartUpdater(const std::string& statement)
@@ -385,16 +411,15 @@ void ChoosePlace(QWidget* dlg)
         return;
     }
     st.lastChosen = k;
-    const std::string name = ListGetText(st.list, k);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        SetPlaceName(Settings(), name.c_str());
-    }
-    ApplyPlaceAdditions();
-    ApplyPlaceZone(CurrentPlaceName());
-    ApplyPlaceMethod(CurrentPlaceName());
-    LoadPlaceRow(dlg, false);
-    ApplyConfigFields(dlg);
+    // One change: a refresh sees the old place or the new one, never the new coordinates with the old
+    // place's zone. The record is made aside (the library and the database are asked) and put in place
+    // at once; this thread is the only one that writes the settings.
+    AppSettings next = SnapshotSettings();
+    TakePlaceDefaults(next, ListGetText(st.list, k));
+    LoadPlaceRow(dlg, false, next);
+    PutConfigFields(ReadConfigFields(dlg), next);
+    SettingsRecord().Change([&next](AppSettings& s) { s = next; });
+    ShowPlaceInEffect(dlg);
 }
 
 void Initialise(QWidget* dlg)
@@ -404,11 +429,12 @@ void Initialise(QWidget* dlg)
     st.list = CreateListBox(dlg, kPlaceList, QRect(kPlaceListX, kPlaceListY, 180, 196),
                             CS_Border | CS_VScroll | CS_TabStop | CS_Sorted);
     LinkSearchList(dlg, kSearch, kMatches);
-    LoadPlaceRow(dlg, true);
+    LoadPlaceRow(dlg, true, SnapshotSettings());
     FillPlaceList(st.list);
     SetButtonImage(dlg, kModif, LoadPicture(7), LoadPicture2x(7));
     SetButtonImage(dlg, kOk, LoadPicture(8), LoadPicture2x(8));
     ShowQibla(dlg);
+    OfferLocating(dlg);
 }
 
 bool ConfigCommand(QWidget* dlg, int id, unsigned code)
@@ -430,6 +456,10 @@ bool ConfigCommand(QWidget* dlg, int id, unsigned code)
     if (id == kPlaceList && code == LBN_DBLCLK) {
         places::MarkPlaceChosen();
         ChoosePlace(dlg);
+        return true;
+    }
+    if (id == kLocate) {
+        LocateMe(dlg);
         return true;
     }
     if (id == kSearch && code == EN_CHANGE) {
@@ -494,7 +524,7 @@ void ResetConfigDialog()
 {
     ConfigState& st = State();
     delete st.dlg;
-    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup), {}};
+    st = ConfigState{nullptr, nullptr, -1, std::move(st.updater), std::move(st.lookup), {}, false};
 }
 
 void SetPlaceLookup(PlaceLookupFn lookup)

@@ -57,6 +57,7 @@ struct ExpertState {
     // for Custom.
     std::vector<std::string> methods;
     int shown = -1; // the entry the fields show
+    AppSettings shownFrom; // the settings the fields were last filled from
 };
 
 ExpertState& State()
@@ -68,27 +69,6 @@ ExpertState& State()
 QString Tr(const char* text)
 {
     return TranslateData(TextLanguage::Interface, TemplateContext(kExpertTemplateId), text);
-}
-
-std::string Fill(const char* pattern, std::initializer_list<std::string> values)
-{
-    QString text = Tr(pattern);
-    for (const std::string& v : values)
-        text = text.arg(QString::fromStdString(v));
-    return text.toStdString();
-}
-
-// "18.5", "18", "17.25": an angle as the user would write it.
-std::string AngleText(double value)
-{
-    if (!std::isfinite(value))
-        return std::string();
-    std::string text = FormatFixed(value, 2);
-    while (!text.empty() && text.back() == '0')
-        text.pop_back();
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text;
 }
 
 // The drop-down's entry for METHOD: 0 the place's country's, then the named methods, Custom last.
@@ -119,41 +99,15 @@ std::string EntryMethod(const ExpertState& st, int entry, const AppSettings& s)
     return IsCustom(st, entry) ? std::string() : st.methods[entry - 1];
 }
 
+// The Expert dialog's words for a method, in the interface's language.
+std::string Word(const char* english) { return Tr(english).toStdString(); }
+
 // The method in one line, in the interface's language: "Umm al-Qura, Makkah: Fajr 18.5°, Isha 90 min
 // after Maghreb, 120 in Ramadan".
 std::string DescribeMethod(const std::string& id, const nuro_method& m)
 {
-    std::string text = Tr(Calc().MethodName(id).c_str()).toStdString() + ": ";
-    text += m.fajr_rule == NURO_FAJR_MOONSIGHTING ? Tr("Fajr by the season").toStdString()
-                                                  : Fill("Fajr %1\u00b0", {AngleText(m.fajr_angle)});
-    text += ", ";
-    if (m.isha_rule == NURO_ISHA_INTERVAL) {
-        text += Fill("Isha %1 min after Maghreb", {std::to_string(m.isha_minutes)});
-        if (m.isha_minutes_ramadan > 0)
-            text += ", " + Fill("%1 in Ramadan", {std::to_string(m.isha_minutes_ramadan)});
-    } else if (m.isha_rule == NURO_ISHA_ANGLE) {
-        text += Fill("Isha %1\u00b0", {AngleText(m.isha_angle)});
-    } else {
-        text += Tr("Isha by the season").toStdString();
-    }
-    if (m.maghreb_rule == NURO_HORIZON_ANGLE)
-        text += ", " + Fill("Maghreb %1\u00b0 below the horizon", {AngleText(m.maghreb_angle)});
-    if (m.rounding == NURO_ROUND_UP)
-        text += ", " + Tr("minutes rounded up").toStdString();
-    return text;
-}
-
-std::string MethodMinutesText(const nuro_method& m)
-{
-    std::string list;
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (m.minutes[i] == 0)
-            continue;
-        if (!list.empty())
-            list += ", ";
-        list += Tr(kPrayerNames[i]).toStdString() + " " + (m.minutes[i] > 0 ? "+" : "") + std::to_string(m.minutes[i]);
-    }
-    return Fill("Method's minutes: %1", {list.empty() ? Tr("none").toStdString() : list});
+    return Word(Calc().MethodName(id).c_str()) + ": " +
+           MethodParametersText(m, Word, ReadingSignsOf(InterfaceLanguage()));
 }
 
 void SetMethodFieldsEditable(QWidget* dlg, bool editable)
@@ -225,7 +179,7 @@ void ShowMethodEntry(QWidget* dlg, int entry, bool byUser)
     if (entry == 0)
         line = Tr("From the place's country").toStdString() + " \u2014 " + line;
     SetDlgItemText(dlg, kMethodText, line);
-    SetDlgItemText(dlg, kMethodMinutes, MethodMinutesText(*m));
+    SetDlgItemText(dlg, kMethodMinutes, MethodMinutesText(*m, Word, ReadingSignsOf(InterfaceLanguage())));
 }
 
 // A custom angle as typed: whole degrees stay in a_faj/a_ich as ever, decimals go to ANGLE_*.
@@ -272,26 +226,27 @@ void ApplyExpertFields(QWidget* dlg)
     const int rule = ListGetCurSel(GetDlgItem(dlg, kHighLatitudes));
 
     const std::int32_t hijri = ClampHijriAdjustment(ParseInt(GetDlgItemText(dlg, kHijriAdjust, kFieldRoom)));
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    AppSettings& s = Settings();
-    for (std::size_t i = 0; i < additions.size(); ++i)
-        s.corrections[i] = additions[i];
-    // A named method leaves the custom values as they were, for a return to Custom.
-    if (custom) {
-        s.a_faj() = angleFajer;
-        s.a_ich() = angleIsha;
-        s.extra.ANGLE_FAJ = realFajer;
-        s.extra.ANGLE_ICH = realIsha;
-        s.extra.ISHA_INTERVAL = interval;
-    }
-    s.extra.METHOD = method;
-    s.extra.methodInForce = resolved.extra.methodInForce;
-    s.extra.country = resolved.extra.country;
-    s.STARTUP = startup ? 0 : 1;
-    // -1 only before the initialisation filled the list: the value stays as it was.
-    if (rule >= 0)
-        s.extra.HIGH_LAT = rule;
-    s.extra.HIJRI_ADJ = hijri;
+    const auto edit = [&](AppSettings& s) {
+        for (std::size_t i = 0; i < additions.size(); ++i)
+            s.corrections[i] = additions[i];
+        // A named method leaves the custom values as they were, for a return to Custom.
+        if (custom) {
+            s.a_faj() = angleFajer;
+            s.a_ich() = angleIsha;
+            s.extra.ANGLE_FAJ = realFajer;
+            s.extra.ANGLE_ICH = realIsha;
+            s.extra.ISHA_INTERVAL = interval;
+        }
+        s.extra.METHOD = method;
+        s.extra.methodInForce = resolved.extra.methodInForce;
+        s.extra.country = resolved.extra.country;
+        s.STARTUP = startup ? 0 : 1;
+        // -1 only before the initialisation filled the list: the value stays as it was.
+        if (rule >= 0)
+            s.extra.HIGH_LAT = rule;
+        s.extra.HIJRI_ADJ = hijri;
+    };
+    SettingsRecord().Change(edit, &State());
 }
 
 // The defaults go into the controls only; OK makes them the settings. Precision keeps its state.
@@ -317,11 +272,7 @@ void ResetExpertFields(QWidget* dlg)
 void TogglePrecision(QWidget* dlg)
 {
     const bool on = Checked(dlg, kPrecision);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings().PRECISION = on ? 1 : 0;
-    }
-    RefreshSchedule();
+    SettingsRecord().Change([on](AppSettings& s) { s.PRECISION = on ? 1 : 0; }, &State());
 }
 
 bool ExpertCommand(QWidget* dlg, int id)
@@ -330,7 +281,6 @@ bool ExpertCommand(QWidget* dlg, int id)
         ApplyExpertFields(dlg);
         // The log-in entry follows the box at once: it is the user's, not only a setting kept until exit.
         UpdateAutostartEntry(Checked(dlg, kStartup));
-        RefreshSchedule();
         ShowWindow(dlg, false);
         return true;
     }
@@ -385,6 +335,15 @@ bool ExpertProc(QWidget* dlg, DialogMessage msg, int id, unsigned)
     return false;
 }
 
+bool ExpertFieldsDiffer(const AppSettings& a, const AppSettings& b)
+{
+    return a.STARTUP != b.STARTUP || a.PRECISION != b.PRECISION || a.corrections != b.corrections ||
+           a.extra.METHOD != b.extra.METHOD || a.extra.methodInForce != b.extra.methodInForce ||
+           a.extra.country != b.extra.country || a.extra.HIGH_LAT != b.extra.HIGH_LAT ||
+           a.extra.HIJRI_ADJ != b.extra.HIJRI_ADJ || a.extra.ANGLE_FAJ != b.extra.ANGLE_FAJ ||
+           a.extra.ANGLE_ICH != b.extra.ANGLE_ICH || a.extra.ISHA_INTERVAL != b.extra.ISHA_INTERVAL;
+}
+
 } // namespace
 
 void ShowExpertFields()
@@ -393,6 +352,7 @@ void ShowExpertFields()
     if (!dlg)
         return;
     const AppSettings s = SnapshotSettings();
+    State().shownFrom = s;
     Check(dlg, kStartup, s.STARTUP == 0);
     Check(dlg, kPrecision, s.PRECISION != 0);
     for (std::size_t i = 0; i < kAdditions.size(); ++i) {
@@ -408,6 +368,14 @@ void ShowExpertFields()
 
 void OpenExpertDialog()
 {
+    // While it is open the dialog follows what another one changes of what it shows (a place chosen in
+    // Config brings its additions and method); its own changes leave the fields as the user left them.
+    static const int listening = SettingsRecord().Listen([](const AppSettings& s, const void* by) {
+        const ExpertState& st = State();
+        if (st.dlg && by != &st && ExpertFieldsDiffer(st.shownFrom, s))
+            ShowExpertFields();
+    });
+    (void)listening;
     OpenSettingsDialog(State().dlg, ExpertTemplate(), ExpertProc);
 }
 

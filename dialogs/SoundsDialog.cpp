@@ -88,9 +88,7 @@ bool ApplySounds(QWidget* dlg)
     const std::int32_t remind = std::clamp(ParseInt(GetDlgItemText(dlg, kRemindField, kRemindRoom)), 0, kMaxRemindMinutes);
     const int label = std::max(0, ListGetCurSel(GetDlgItem(dlg, kLabelChoice)));
     const bool notify = Checked(dlg, kNotifyBox);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        AppSettings& s = Settings();
+    SettingsRecord().Change([&](AppSettings& s) {
         for (int i = 0; i < kPrayerCount; ++i)
             s.extra.SOUND[i] = files[i];
         s.extra.REMIND = remind;
@@ -98,7 +96,7 @@ bool ApplySounds(QWidget* dlg)
         // Without the key the session decides; the key is written once the box says otherwise.
         if (s.extra.ALERT_NOTIFY >= 0 || notify != AlertNotificationsOn(s.extra.ALERT_NOTIFY))
             s.extra.ALERT_NOTIFY = notify ? 1 : 0;
-    }
+    });
     if (faults.isEmpty())
         return true;
     MessageBox(dlg, (DialogText("These sound files were not kept:") + QLatin1Char('\n') + faults.join(QLatin1Char('\n'))).toStdString(),

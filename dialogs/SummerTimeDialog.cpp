@@ -98,23 +98,23 @@ void ResetSummerFields(QWidget* dlg)
     Check(dlg, kEnable, false);
 }
 
-// Window and switch together, under one lock, so a refresh never sees a new window with an old switch.
+// Window and switch together in one change, so a refresh never sees a new window with an old switch.
 void ApplySummerFields(QWidget* dlg, const SummerWindow& window)
 {
     const bool enabled = Checked(dlg, kEnable);
     const bool automatic = Checked(dlg, kAutomatic);
     const std::int32_t m1 = Selected(dlg, kFromMonth), m2 = Selected(dlg, kToMonth);
     const std::int32_t d1 = Selected(dlg, kFromDay), d2 = Selected(dlg, kToDay);
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    AppSettings& s = Settings();
-    s.val1 = window.val1;
-    s.val2 = window.val2;
-    s.SUMMER = enabled ? 1 : 0;
-    s.month1 = m1;
-    s.month2 = m2;
-    s.day1 = d1;
-    s.day2 = d2;
-    s.extra.AUTO_TZ = automatic ? 1 : 0;
+    SettingsRecord().Change([&](AppSettings& s) {
+        s.val1 = window.val1;
+        s.val2 = window.val2;
+        s.SUMMER = enabled ? 1 : 0;
+        s.month1 = m1;
+        s.month2 = m2;
+        s.day1 = d1;
+        s.day2 = d2;
+        s.extra.AUTO_TZ = automatic ? 1 : 0;
+    });
 }
 
 void Accept(QWidget* dlg)
@@ -127,7 +127,6 @@ void Accept(QWidget* dlg)
         return;
     }
     ApplySummerFields(dlg, *window);
-    RefreshSchedule();
     ShowWindow(dlg, false);
 }
 

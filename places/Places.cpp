@@ -1,12 +1,12 @@
 #include "places/Places.h"
 
+#include "calc/paths/ArabicFold.h"
 #include "core/FieldList.h"
 #include "core/NumberText.h"
 #include "core/Utf8Text.h"
 #include "dialogs/ConfigRules.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -72,20 +72,6 @@ std::string_view Expansion(char code)
     return {};
 }
 
-bool IsArabicMark(char32_t c) { return c == 0x0640 || (c >= 0x064B && c <= 0x065F) || c == 0x0670; }
-
-char32_t ArabicLetter(char32_t c)
-{
-    switch (c) {
-    case 0x0622: case 0x0623: case 0x0625: case 0x0671: return 0x0627; // alef with hamza or madda
-    case 0x0649: case 0x06CC: case 0x0626: return 0x064A;              // alef maqsura, Farsi yeh, yeh hamza
-    case 0x0629: return 0x0647;                                        // teh marbuta
-    case 0x0624: return 0x0648;                                        // waw hamza
-    case 0x06A9: return 0x0643;                                        // keheh
-    }
-    return c;
-}
-
 std::string FoldedName(const Place& place) { return Fold(place.name.empty() ? place.label : place.name); }
 
 std::string WithThousands(std::int64_t value)
@@ -132,7 +118,7 @@ std::string Fold(std::string_view text)
             }
             continue;
         }
-        if (c == 0x2019 || c == 0x02BC || c == 0x02BB || IsArabicMark(c) || (c >= 0x0300 && c <= 0x036F))
+        if (c == 0x2019 || c == 0x02BC || c == 0x02BB || paths::IsArabicMark(c) || (c >= 0x0300 && c <= 0x036F))
             continue; // apostrophes, tatweel, vowel marks and combining accents write no letter
         if (c >= 0x00C0 && c <= 0x017F) {
             const char base = c <= 0x00FF ? kLatin1[c - 0x00C0] : kLatinA[c - 0x0100];
@@ -157,7 +143,7 @@ std::string Fold(std::string_view text)
             blankOnce(); // no-break space, Arabic comma, dashes, middle dot
             continue;
         }
-        AppendUtf8(out, ArabicLetter(c));
+        AppendUtf8(out, paths::FoldArabicLetter(c));
         blank = false;
     }
     if (!out.empty() && out.back() == ' ')
@@ -383,12 +369,13 @@ Qibla QiblaOf(const AppSettings& s)
     return QiblaFrom(s.CARD2 == 'S' ? -lat : lat, s.CARD1 == 'W' ? -lon : lon);
 }
 
-QiblaFigures Figures(const Qibla& q)
+QiblaFigures Figures(const Qibla& q, std::string_view language)
 {
     double tenths = std::round(q.bearing * 10.0) / 10.0;
     if (tenths >= 360.0)
         tenths -= 360.0;
-    return {FormatFixed(tenths, 1), WithThousands(std::llround(q.kilometres))};
+    const ReadingSigns signs = ReadingSignsOf(language);
+    return {ReadingNumber(tenths, 1, signs), ReadingNumber(std::round(q.kilometres), 0, signs)};
 }
 
 std::string QiblaText(const Qibla& q)
@@ -397,12 +384,20 @@ std::string QiblaText(const Qibla& q)
     return f.degrees + "\u00b0 from true north, " + f.kilometres + " km";
 }
 
-namespace {
-std::atomic<bool> notChosen{false};
-} // namespace
+void MarkPlaceNotChosen()
+{
+    SettingsRecord().Change([](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 1; });
+}
 
-void MarkPlaceNotChosen() { notChosen.store(true); }
-void MarkPlaceChosen() { notChosen.store(false); }
-bool PlaceNotChosen() { return notChosen.load(); }
+void MarkPlaceChosen()
+{
+    if (PlaceNotChosen())
+        SettingsRecord().Change([](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 0; });
+}
+
+bool PlaceNotChosen()
+{
+    return SettingsRecord().Read([](const AppSettings& s) { return s.extra.PLACE_NOT_CHOSEN != 0; });
+}
 
 } // namespace nuro::places

@@ -32,8 +32,8 @@ struct Place {
 };
 
 // The text used to compare names: lower case, Latin accents dropped ("Zürich" and "zurich" alike),
-// the Arabic letters that are written several ways brought to one (أ إ آ ٱ to ا, ى ی to ي, ة to ه,
-// ک to ك ...), tatweel and vowel marks dropped, runs of blanks and punctuation made one blank.
+// the Arabic letters that are written several ways brought to one (أ إ آ ٱ to ا, ى ی ئ to ي, ة ہ ە to ه,
+// ؤ to و, ک to ك), as the search table's words were when the database was made, tatweel and vowel marks dropped, runs of blanks and punctuation made one blank.
 std::string Fold(std::string_view text);
 
 // Where `typed` stands for the place: an exact name, the beginning of the name, the beginning of a
@@ -121,16 +121,18 @@ struct Qibla {
 };
 Qibla QiblaFrom(double latitude, double longitude);
 Qibla QiblaOf(const AppSettings& settings);
-// The bearing to a tenth of a degree ("292.5") and the whole kilometres with thousands ("6,974").
+// The bearing to a tenth of a degree ("292.5") and the whole kilometres with thousands ("6,974"), in
+// the signs of the reader's language (German "292,5" and "6.974").
 struct QiblaFigures {
     std::string degrees, kilometres;
 };
-QiblaFigures Figures(const Qibla& qibla);
+QiblaFigures Figures(const Qibla& qibla, std::string_view language = "en");
 // "292.5° from true north, 6,974 km".
 std::string QiblaText(const Qibla& qibla);
 
 // Whether the place in use is still the shipped default that a first start (no settings file yet)
-// began with, until the user chooses one. For this run of the program; any thread.
+// began with, until the user chooses one: the settings' PLACE_NOT_CHOSEN, kept across restarts. Any
+// thread; a mark is one change of the settings.
 void MarkPlaceNotChosen();
 void MarkPlaceChosen();
 bool PlaceNotChosen();

@@ -57,6 +57,8 @@ constexpr MarkedText kMarked[] = {
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Place not found: not in the database")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Find a place")},
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Locate me")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "The desktop refused to give the position")},
+    {"Template2", QT_TRANSLATE_NOOP("Template2", "The desktop gave no position")},
     // Under the place: %1 the direction of the Kaaba in degrees from true north, %2 the kilometres.
     {"Template2", QT_TRANSLATE_NOOP("Template2", "Qibla: %1° from true north, %2 km")},
 
@@ -76,6 +78,8 @@ constexpr MarkedText kMarked[] = {
     {"Template3", QT_TRANSLATE_NOOP("Template3", "middle of the night")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "one seventh of the night")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "twilight angle")},
+    // The Moonsighting Committee's own rule, which only a named method brings (nuro-times names it).
+    {"Template3", QT_TRANSLATE_NOOP("Template3", "one seventh of the night from 55\u00b0 of latitude")},
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Hijri date (days)")},
     // The method drop-down and its line, put together by code; the methods by their names.
     {"Template3", QT_TRANSLATE_NOOP("Template3", "Method")},

@@ -22,30 +22,20 @@ std::int64_t Modulo(std::int64_t value, std::int64_t period) { return ((value % 
 
 } // namespace
 
-std::int32_t SecondOfDay(std::string_view text)
+std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, TimeOfDay second)
 {
-    // Only a whole clock text: a shifted slot matches the clock exactly when both name one second.
-    if (text.size() != 8 || text[5] != ':')
-        return -1;
-    return TimeTextSeconds(text).value_or(-1);
-}
-
-std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock)
-{
-    const std::int32_t second = SecondOfDay(clock);
-    if (second < 0)
+    if (!second)
         return std::nullopt;
-    const std::vector<NoticeEntry> due = PrayerMatcher().Due(table, offset, second, 1);
+    const std::vector<NoticeEntry> due = PrayerMatcher().Due(table, offset, second.Seconds(), 1);
     return due.empty() ? std::nullopt : std::optional<NoticeEntry>(due.front());
 }
 
-bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay now, int fromSeconds,
                      int toSeconds)
 {
-    const std::int32_t now = SecondOfDay(clock);
-    if (now < 0 || toSeconds < fromSeconds)
+    if (!now || toSeconds < fromSeconds)
         return false;
-    const std::int32_t last = (now + toSeconds) % kSecondsPerDay;
+    const std::int32_t last = now.Plus(toSeconds).Seconds();
     return !PrayerMatcher().Due(table, offset, last, toSeconds - fromSeconds + 1).empty();
 }
 
@@ -53,7 +43,7 @@ bool NextPrayerDueSoon()
 {
     // Looked at four times a second: a prayer one to four seconds away is still met after the
     // monitor's pause of a second that follows every notice.
-    const std::string clock = Schedule().ClockText(); // the clock the monitor compares
+    const TimeOfDay clock = Schedule().Clock(); // the clock the monitor compares
     const std::int32_t offset = NoticeOffset.load();
     return Schedule().ReadTable(
         [&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });
@@ -63,9 +53,8 @@ std::vector<NoticeEntry> PrayerMatcher::Due(const TimeTable& table, std::int32_t
                                             std::int32_t count)
 {
     if (!valid_ || offset != offset_ || std::memcmp(&table, &table_, sizeof table) != 0) {
-        // A shifted text equals a clock text exactly when it names a second of the day.
         for (std::size_t i = 0; i < kNoticeTable.size(); ++i)
-            seconds_[i] = SecondOfDay(ShiftTimeText(SlotText(table[kNoticeTable[i].slot]), offset));
+            seconds_[i] = TimeOfDay::Parse(table[kNoticeTable[i].slot].data()).PlusMinutes(offset).Seconds();
         std::memcpy(&table_, &table, sizeof table);
         offset_ = offset;
         valid_ = true;
@@ -97,7 +86,7 @@ milliseconds MonitorClock::SinceEpoch()
     return std::chrono::duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch());
 }
 
-std::string SystemMonitorClock::Now() { return schedule_ ? schedule_->ClockText() : ClockText(); }
+TimeOfDay SystemMonitorClock::Now() { return schedule_ ? schedule_->Clock() : ClockNow(); }
 
 void SystemMonitorClock::Sleep(milliseconds duration) { std::this_thread::sleep_for(duration); }
 
@@ -131,7 +120,7 @@ void AlarmMonitor::Tick()
     const milliseconds steady = w_.clock.Steady();
     RunDuties(steady);
     started_ = true;
-    const std::string clock = w_.clock.Now();
+    const TimeOfDay clock = w_.clock.Now();
     CheckReminder(clock);
     QueueDuePrayers(clock, w_.clock.Steady(), w_.clock.SinceEpoch());
     if (pending_.empty())
@@ -163,7 +152,7 @@ void AlarmMonitor::RunDuties(milliseconds steady)
     } while (phase_ != 0 && nextDuty_ <= steady);
 }
 
-void AlarmMonitor::CheckReminder(const std::string& clock)
+void AlarmMonitor::CheckReminder(TimeOfDay clock)
 {
     if (remindMinutes_ <= 0)
         return;
@@ -172,8 +161,7 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
         if (w_.loadRaised)
             reminders_.Restore(w_.loadRaised());
     }
-    const std::optional<std::int32_t> now = TimeTextSeconds(clock);
-    if (!now)
+    if (!clock)
         return;
     const auto [date, table] = w_.schedule.DatedTable();
     // Not before the first refresh has given the day.
@@ -182,7 +170,7 @@ void AlarmMonitor::CheckReminder(const std::string& clock)
         tomorrowFrom_ = table;
         tomorrow_ = w_.tableOn(NextDay(date));
     }
-    if (auto due = reminders_.Check(table, date, remindMinutes_, *now, tomorrow_ ? &*tomorrow_ : nullptr)) {
+    if (auto due = reminders_.Check(table, date, remindMinutes_, clock.Seconds(), tomorrow_ ? &*tomorrow_ : nullptr)) {
         w_.host.RemindPrayer(due->slot, due->time, due->minutesLeft);
         if (w_.saveRaised)
             w_.saveRaised(reminders_.Raised());
@@ -214,11 +202,11 @@ std::int32_t AlarmMonitor::NewSeconds(std::int32_t second, milliseconds steady, 
     return ahead > kSecondsPerDay / 2 ? 0 : ahead;
 }
 
-void AlarmMonitor::QueueDuePrayers(const std::string& clock, milliseconds steady, milliseconds epoch)
+void AlarmMonitor::QueueDuePrayers(TimeOfDay clock, milliseconds steady, milliseconds epoch)
 {
-    const std::int32_t second = SecondOfDay(clock);
-    if (second < 0)
+    if (!clock)
         return;
+    const std::int32_t second = clock.Seconds();
     const std::int32_t count = NewSeconds(second, steady, epoch);
     seenSecond_ = second;
     seenSteady_ = steady;

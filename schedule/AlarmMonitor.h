@@ -47,17 +47,12 @@ struct NoticeEntry {
 inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {{
     {kFajer, 800}, {kDhohur, 801}, {kAser, 803}, {kMaghereb, 804}, {kIsha, 805}}};
 
-inline constexpr std::int32_t kSecondsPerDay = 24 * 60 * 60;
-
-// The second of the day a time text names, or -1 for a text no clock ever shows.
-std::int32_t SecondOfDay(std::string_view text);
-
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
-std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, std::string_view clock);
+std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, TimeOfDay clock);
 
 // Whether an alarmed prayer, moved by `offset`, falls between `fromSeconds` and `toSeconds` seconds
 // after `clock` (wrapping at midnight).
-bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, std::string_view clock, int fromSeconds,
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay clock, int fromSeconds,
                      int toSeconds);
 
 // Whether the next alarmed prayer of Schedule() is due in the next few seconds, early enough that
@@ -95,7 +90,7 @@ public:
 class MonitorClock {
 public:
     virtual ~MonitorClock() = default;
-    virtual std::string Now() = 0; // the local time as a time text
+    virtual TimeOfDay Now() = 0; // the local time of day
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
     // Time that only runs while the computer runs (it stands still during a suspend): the periods of
     // the duties, and what the clock is checked against for jumps.
@@ -110,7 +105,7 @@ public:
 class SystemMonitorClock : public MonitorClock {
 public:
     explicit SystemMonitorClock(const Scheduler* schedule = nullptr) : schedule_(schedule) {}
-    std::string Now() override;
+    TimeOfDay Now() override;
     void Sleep(std::chrono::milliseconds duration) override;
 
 private:
@@ -151,9 +146,9 @@ private:
     void RunDuties(std::chrono::milliseconds steady);
     // The number of clock seconds ending with `second` not compared yet.
     std::int32_t NewSeconds(std::int32_t second, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
-    void QueueDuePrayers(const std::string& clock, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
+    void QueueDuePrayers(TimeOfDay clock, std::chrono::milliseconds steady, std::chrono::milliseconds epoch);
     // A silent reminder REMIND minutes before each alerted prayer, once per prayer and day.
-    void CheckReminder(const std::string& clock);
+    void CheckReminder(TimeOfDay clock);
 
     Wiring w_;
     PrayerMatcher matcher_;

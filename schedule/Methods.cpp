@@ -3,10 +3,13 @@
 #include "core/FieldList.h"
 #include "core/HijriDate.h"
 #include "core/NumberText.h"
+#include "schedule/NextPrayer.h"
 #include "schedule/Schedule.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <map>
 
@@ -146,6 +149,63 @@ std::string MethodInForceText(CalcLibrary& calc, const AppSettings& s)
     return text;
 }
 
+std::string AngleText(double value, std::string_view decimal)
+{
+    if (!std::isfinite(value))
+        return std::string();
+    std::string text = FormatFixed(value, 2);
+    while (!text.empty() && text.back() == '0')
+        text.pop_back();
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimal);
+    return text;
+}
+
+std::string MethodParametersText(const nuro_method& m, const MethodWords& words, const ReadingSigns& signs)
+{
+    const std::string_view decimal = signs.decimal;
+    const std::string comma(signs.comma);
+    auto fill = [&](const char* pattern, const std::string& value) { return FillPattern(words(pattern), {value}); };
+    std::string text = m.fajr_rule == NURO_FAJR_MOONSIGHTING ? words("Fajr by the season")
+                                                             : fill("Fajr %1\u00b0", AngleText(m.fajr_angle, decimal));
+    text += comma;
+    if (m.isha_rule == NURO_ISHA_INTERVAL) {
+        text += fill("Isha %1 min after Maghreb", std::to_string(m.isha_minutes));
+        if (m.isha_minutes_ramadan > 0)
+            text += comma + fill("%1 in Ramadan", std::to_string(m.isha_minutes_ramadan));
+    } else if (m.isha_rule == NURO_ISHA_ANGLE) {
+        text += fill("Isha %1\u00b0", AngleText(m.isha_angle, decimal));
+    } else {
+        text += words("Isha by the season");
+    }
+    if (m.maghreb_rule == NURO_HORIZON_ANGLE)
+        text += comma + fill("Maghreb %1\u00b0 below the horizon", AngleText(m.maghreb_angle, decimal));
+    if (m.rounding == NURO_ROUND_UP)
+        text += comma + words("minutes rounded up");
+    return text;
+}
+
+bool HasMethodMinutes(const nuro_method& m)
+{
+    return std::any_of(std::begin(m.minutes), std::end(m.minutes), [](auto minutes) { return minutes != 0; });
+}
+
+std::string MethodMinutesText(const nuro_method& m, const MethodWords& words, const ReadingSigns& signs)
+{
+    std::string list;
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (m.minutes[i] == 0)
+            continue;
+        if (!list.empty())
+            list += signs.comma;
+        // The minus sign, as the library's own description writes it.
+        list += words(kPrayerNames[i]) + " " + (m.minutes[i] > 0 ? "+" : "\u2212") + std::to_string(std::abs(m.minutes[i]));
+    }
+    return FillPattern(words("Method's minutes: %1"), {list.empty() ? words("none") : list});
+}
+
 nuro_query BuildMethodQuery(const AppSettings& s, const LocalDate& date, std::int32_t zoneSeconds,
                             std::int32_t hijriMonth, const nuro_method& method)
 {
@@ -261,8 +321,7 @@ std::string ClockOf(std::int32_t seconds)
 {
     if (seconds == NURO_MISSING)
         return {};
-    const std::int32_t s = ((seconds % kDay) + kDay) % kDay;
-    return FormatTimeText(s / 3600, s / 60 % 60, s % 60);
+    return TimeOfDay::Wrapped(seconds).Text();
 }
 
 SunnahTimes SunnahFor(CalcLibrary& calc, const AppSettings& s, const LocalDate& date, const ZoneRules& zones)

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "core/AppSettings.h"
+#include "core/NumberText.h"
 #include "core/TimeText.h"
 #include "core/ZoneRules.h"
 #include "schedule/CalcLibrary.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +57,20 @@ void ResolvePlaceMethod(CalcLibrary& calc, AppSettings& settings, const ZoneRule
 // The English name of the method in force for texts ("Umm al-Qura University, Makkah"), or
 // "Custom" with its angles.
 std::string MethodInForceText(CalcLibrary& calc, const AppSettings& settings);
+
+// The Expert dialog's words for a method, looked up by their English text (the identity: English).
+using MethodWords = std::function<std::string(const char* english)>;
+
+// "18.5", "18", "17.25": an angle as a person writes it, with the language's decimal sign.
+std::string AngleText(double value, std::string_view decimal = ".");
+
+// A named method's parameters as the Expert dialog and nuro-times' translated lines say them:
+// "Fajr 18.5°, Isha 90 min after Maghreb, 120 in Ramadan", "…, minutes rounded up".
+std::string MethodParametersText(const nuro_method& method, const MethodWords& words, const ReadingSigns& signs = {});
+
+// "Method's minutes: Dhohur +7, Maghereb +2", or its "none".
+std::string MethodMinutesText(const nuro_method& method, const MethodWords& words, const ReadingSigns& signs = {});
+bool HasMethodMinutes(const nuro_method& method);
 
 // The query for one day at a clock `zoneSeconds` east of UTC.
 nuro_query BuildMethodQuery(const AppSettings& settings, const LocalDate& date, std::int32_t zoneSeconds,

@@ -7,8 +7,6 @@
 namespace nuro {
 namespace {
 
-constexpr std::int32_t kDaySeconds = 24 * 60 * 60;
-
 int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
 std::string HoursMinutes(std::string_view text) { return std::string(text.substr(0, 5)); }
@@ -17,46 +15,24 @@ std::int32_t MinutesUp(std::int32_t seconds) { return (seconds + 59) / 60; }
 
 } // namespace
 
-std::optional<std::int32_t> TimeTextSeconds(std::string_view text)
-{
-    if (text.size() < 5 || text[2] != ':')
-        return std::nullopt;
-    const int h1 = Digit(text[0]), h2 = Digit(text[1]), m1 = Digit(text[3]), m2 = Digit(text[4]);
-    if (h1 < 0 || h2 < 0 || m1 < 0 || m2 < 0)
-        return std::nullopt;
-    const int hours = h1 * 10 + h2, minutes = m1 * 10 + m2;
-    int seconds = 0;
-    if (text.size() >= 8 && text[5] == ':') {
-        const int s1 = Digit(text[6]), s2 = Digit(text[7]);
-        if (s1 < 0 || s2 < 0)
-            return std::nullopt;
-        seconds = s1 * 10 + s2;
-    }
-    if (hours > 23 || minutes > 59 || seconds > 59)
-        return std::nullopt;
-    return hours * 3600 + minutes * 60 + seconds;
-}
-
 std::optional<NextPrayer> FindNextPrayer(const TimeTable& today, std::string_view tomorrowFajer,
                                          std::int32_t nowSeconds)
 {
     std::optional<NextPrayer> best;
-    std::int32_t bestAt = 0;
+    TimeOfDay bestAt;
     for (const NoticeEntry& entry : kNoticeTable) {
-        const std::string text = SlotText(today[entry.slot]);
-        const std::optional<std::int32_t> at = TimeTextSeconds(text);
-        if (!at || *at <= nowSeconds || (best && *at >= bestAt))
+        const TimeOfDay at = TimeOfDay::Parse(today[entry.slot].data());
+        if (!at || at.Seconds() <= nowSeconds || (best && at >= bestAt))
             continue;
-        best = NextPrayer{entry.slot, HoursMinutes(text), MinutesUp(*at - nowSeconds), false};
-        bestAt = *at;
+        best = NextPrayer{entry.slot, at.HoursMinutes(), MinutesUp(at.Seconds() - nowSeconds), false};
+        bestAt = at;
     }
     if (best)
         return best;
-    const std::string fajer = tomorrowFajer.empty() ? SlotText(today[kFajer]) : std::string(tomorrowFajer);
-    const std::optional<std::int32_t> at = TimeTextSeconds(fajer);
+    const TimeOfDay at = TimeOfDay::Parse(tomorrowFajer.empty() ? std::string_view(today[kFajer].data()) : tomorrowFajer);
     if (!at)
         return std::nullopt;
-    return NextPrayer{kFajer, HoursMinutes(fajer), MinutesUp(kDaySeconds - nowSeconds + *at), true};
+    return NextPrayer{kFajer, at.HoursMinutes(), MinutesUp(kSecondsPerDay - nowSeconds + at.Seconds()), true};
 }
 
 std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values)
@@ -88,29 +64,30 @@ std::string DayTimesText(const TimeTable& today, const GlanceWords& words)
 {
     std::string text;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const std::string time = SlotText(today[i]);
-        if (!TimeTextSeconds(time))
+        const TimeOfDay time = TimeOfDay::Parse(today[i].data());
+        if (!time)
             return {};
         if (i)
             text += '\n';
-        text.append(words.names[i]).append(" ").append(HoursMinutes(time));
+        text.append(words.names[i]).append(" ").append(time.HoursMinutes());
     }
     return text;
 }
 
 std::string NightTimesText(const std::string& midnight, const std::string& lastThird, const GlanceWords& words)
 {
-    std::string text;
+    std::string out;
     const std::pair<const std::string*, const std::string*> lines[] = {{&words.midnight, &midnight},
                                                                        {&words.lastThird, &lastThird}};
-    for (const auto& [name, time] : lines) {
-        if (!TimeTextSeconds(*time))
+    for (const auto& [name, text] : lines) {
+        const TimeOfDay time = TimeOfDay::Parse(*text);
+        if (!time)
             continue;
-        if (!text.empty())
-            text += '\n';
-        text.append(*name).append(" ").append(HoursMinutes(*time));
+        if (!out.empty())
+            out += '\n';
+        out.append(*name).append(" ").append(time.HoursMinutes());
     }
-    return text;
+    return out;
 }
 
 ReminderText MakeReminderText(TimeSlotIndex slot, std::string_view time, std::int32_t minutesLeft,
@@ -190,9 +167,9 @@ std::optional<ReminderClock::Due> ReminderClock::Check(const TimeTable& table, c
     // Half a day back on the same date is the clock passing midnight ahead of the table's date; half
     // a day forward again (a clock set back over midnight) ends it.
     if (date == seenDate_ && seenSecond_ >= 0) {
-        if (nowSeconds + kDaySeconds / 2 < seenSecond_)
+        if (nowSeconds + kSecondsPerDay / 2 < seenSecond_)
             pastMidnight_ = true;
-        else if (nowSeconds > seenSecond_ + kDaySeconds / 2)
+        else if (nowSeconds > seenSecond_ + kSecondsPerDay / 2)
             pastMidnight_ = false;
     } else {
         pastMidnight_ = false;
@@ -241,24 +218,23 @@ std::optional<ReminderClock::Due> ReminderClock::CheckDay(const TimeTable& table
     const std::int32_t window = minutes * 60;
     for (const NoticeEntry& entry : kNoticeTable) {
         const unsigned bit = 1u << entry.slot;
-        const std::string text = SlotText(table[entry.slot]);
-        const std::optional<std::int32_t> at = TimeTextSeconds(text);
-        if ((today_.prayers & bit) || !at || nowSeconds >= *at || nowSeconds < *at - window)
+        const TimeOfDay at = TimeOfDay::Parse(table[entry.slot].data());
+        if ((today_.prayers & bit) || !at || nowSeconds >= at.Seconds() || nowSeconds < at.Seconds() - window)
             continue;
         today_.prayers |= bit;
-        return Due{entry.slot, HoursMinutes(text), MinutesUp(*at - nowSeconds)};
+        return Due{entry.slot, at.HoursMinutes(), MinutesUp(at.Seconds() - nowSeconds)};
     }
     if (!tomorrow)
         return std::nullopt;
     // Tomorrow's prayers whose window opens before midnight: their evening part is today's.
     for (const NoticeEntry& entry : kNoticeTable) {
         const unsigned bit = 1u << entry.slot;
-        const std::string text = SlotText((*tomorrow)[entry.slot]);
-        const std::optional<std::int32_t> at = TimeTextSeconds(text);
-        if ((tomorrow_.prayers & bit) || !at || *at - window >= 0 || nowSeconds < *at - window + kDaySeconds)
+        const TimeOfDay at = TimeOfDay::Parse((*tomorrow)[entry.slot].data());
+        if ((tomorrow_.prayers & bit) || !at || at.Seconds() - window >= 0 ||
+            nowSeconds < at.Seconds() - window + kSecondsPerDay)
             continue;
         tomorrow_.prayers |= bit;
-        return Due{entry.slot, HoursMinutes(text), MinutesUp(kDaySeconds - nowSeconds + *at)};
+        return Due{entry.slot, at.HoursMinutes(), MinutesUp(kSecondsPerDay - nowSeconds + at.Seconds())};
     }
     return std::nullopt;
 }

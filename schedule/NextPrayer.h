@@ -15,9 +15,6 @@
 
 namespace nuro {
 
-// Seconds since midnight of a time text ("HH:MM:SS", or at least "HH:MM"); nullopt for anything else.
-std::optional<std::int32_t> TimeTextSeconds(std::string_view text);
-
 struct NextPrayer {
     TimeSlotIndex slot = kFajer;
     std::string time;         // "HH:MM", the table's time

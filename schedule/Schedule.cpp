@@ -111,25 +111,6 @@ std::string ZoneText(const ZoneInForce& zone)
     return text;
 }
 
-namespace {
-
-// Seconds into the day of a time text, nullopt for anything else.
-std::optional<std::int64_t> SecondsOfDay(std::string_view t)
-{
-    if (t.size() != 8 || t[2] != ':' || t[5] != ':')
-        return std::nullopt;
-    int v[3];
-    for (int i = 0; i < 3; ++i) {
-        const char a = t[i * 3], b = t[i * 3 + 1];
-        if (a < '0' || a > '9' || b < '0' || b > '9')
-            return std::nullopt;
-        v[i] = (a - '0') * 10 + (b - '0');
-    }
-    return std::int64_t{v[0]} * 3600 + v[1] * 60 + v[2];
-}
-
-} // namespace
-
 Scheduler::Scheduler(CalcLibrary& calc, DateSource today, SettingsSource settings, const ZoneRules& zones,
                      UtcSource now)
     : calc_(calc), today_(std::move(today)), settings_(std::move(settings)), zones_(zones), now_(std::move(now))
@@ -147,19 +128,19 @@ std::optional<std::string> Scheduler::ZonedTrt(const AppSettings& settings, Zone
     std::optional<std::string> text = calc_.Trt(BuildZonedTrtArguments(settings, date_, day, offsets));
     if (!text)
         return text;
-    std::array<std::optional<std::int64_t>, kSlotCount> local;
+    std::array<TimeOfDay, kSlotCount> local;
     for (std::size_t i = 0; i < kSlotCount; ++i)
-        local[i] = SecondsOfDay(GetField(*text, '*', static_cast<std::int32_t>(i)));
+        local[i] = TimeOfDay::Parse(GetField(*text, '*', static_cast<std::int32_t>(i)));
     bool moved = false;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         if (!local[i])
             continue;
         // Near the poles Fajer may fall the evening before and Isha after midnight.
-        std::int64_t seconds = *local[i];
-        if (local[kDhohur] && i < kDhohur && seconds > *local[kDhohur])
-            seconds -= 86400;
-        if (local[kDhohur] && i > kDhohur && seconds < *local[kDhohur])
-            seconds += 86400;
+        std::int64_t seconds = local[i].Seconds();
+        if (local[kDhohur] && i < kDhohur && local[i] > local[kDhohur])
+            seconds -= kSecondsPerDay;
+        if (local[kDhohur] && i > kDhohur && local[i] < local[kDhohur])
+            seconds += kSecondsPerDay;
         offsets[i] = zones_.OffsetAt(zone.zone, UtcOfLocal(date_, seconds, day));
         moved = moved || offsets[i] != day;
     }
@@ -271,16 +252,16 @@ ZoneInForce Scheduler::Zone() const
     return zone_;
 }
 
-std::string Scheduler::ClockText() const
+TimeOfDay Scheduler::Clock() const
 {
     std::string zone;
     {
         std::lock_guard<std::mutex> guard(zoneLock_);
         if (!zone_.automatic)
-            return nuro::ClockText();
+            return ClockNow();
         zone = zone_.zone;
     }
-    return ZoneClockText(zones_, zone, now_());
+    return ZoneClock(zones_, zone, now_());
 }
 
 Scheduler& Schedule()
@@ -297,5 +278,11 @@ void SetTimeDisplay(TimeDisplay* display) { registeredDisplay.store(display); }
 TimeDisplay* RegisteredTimeDisplay() { return registeredDisplay.load(); }
 
 void RefreshSchedule() { Schedule().Refresh(RegisteredTimeDisplay()); }
+
+void RefreshOnSettingsChanges()
+{
+    static std::once_flag listening;
+    std::call_once(listening, [] { SettingsRecord().Listen([](const AppSettings&, const void*) { RefreshSchedule(); }); });
+}
 
 } // namespace nuro

@@ -93,7 +93,7 @@ public:
 
     // Recomputes the day from the settings and today's date; fills the table and the boxes slot by
     // slot. Without a result from the library, table, buffer and boxes keep what they had and the
-    // answer is false. Must not be called while holding SettingsLock().
+    // answer is false. Reads the settings through their snapshot: never call it from inside a change's edit.
     bool Refresh(TimeDisplay* display);
 
     TimeTable Table() const;
@@ -104,7 +104,8 @@ public:
     ZoneInForce Zone() const;
 
     // The clock the table is in: the place's in automatic mode, the computer's otherwise.
-    std::string ClockText() const;
+    TimeOfDay Clock() const;
+    std::string ClockText() const { return Clock().Text(); }
 
     // For readers that must see the table whole: call `reader` with the lock held.
     template <typename Reader>
@@ -145,5 +146,8 @@ TimeDisplay* RegisteredTimeDisplay();
 
 // Schedule().Refresh(RegisteredTimeDisplay()): what the monitor and the settings dialogs call.
 void RefreshSchedule();
+
+// From now on every change of the settings refreshes the times, once per change. Idempotent.
+void RefreshOnSettingsChanges();
 
 } // namespace nuro

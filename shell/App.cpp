@@ -15,6 +15,7 @@
 #include "schedule/Notice.h"
 #include "shell/ExitSignals.h"
 #include "shell/MainDialog.h"
+#include "shell/PrayerGlance.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupRules.h"
 #include "shell/TrayHost.h"
@@ -116,10 +117,7 @@ int AppMain(int argc, char** argv)
     // Asked before the first read, which puts the installed default in place.
     const bool firstStart = access(ResolveSettingsPath(kSettingsFile).c_str(), F_OK) != 0;
     const std::int32_t startup = LoadStartupSwitch(Profile());
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings().STARTUP = startup;
-    }
+    SettingsRecord().Change([startup](AppSettings& s) { s.STARTUP = startup; });
     // The user's log-in entry follows the switch at every start, so a change made while the program
     // could not write it (or by hand in nuro.ini) is caught up.
     UpdateAutostartEntry(startup == 0);
@@ -167,11 +165,16 @@ int AppMain(int argc, char** argv)
         });
     }
     // A first start runs on the shipped default place until the user chooses one, which the Config
-    // dialog offers at once, once the main window is up.
-    if (firstStart) {
-        places::MarkPlaceNotChosen();
-        QTimer::singleShot(0, qApp, [] { OpenConfigDialogToChoosePlace(SystemZoneRules().SystemZone()); });
-    }
+    // dialog offers once the main window is up (and the settings read), and again at every start
+    // until the user has chosen.
+    QTimer::singleShot(0, qApp, [firstStart] {
+        if (firstStart)
+            places::MarkPlaceNotChosen();
+        if (!places::PlaceNotChosen())
+            return;
+        UpdateGlanceSoon(); // the tip says so at once
+        OpenConfigDialogToChoosePlace(SystemZoneRules().SystemZone());
+    });
     return app.Run();
 }
 

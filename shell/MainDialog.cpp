@@ -161,9 +161,13 @@ void TDial::SetupMainWindow()
     SetDialogsMainFrame(mainFrame_);
     SetNoticeOwner(mainFrame_);
     SetTimeDisplay(this);
-    const LoadReport loaded = LoadAllSettings(SettingsProfile(), *this, Settings());
+    // Loaded aside and put in place whole, before anything listens: a refresh never reads half a file.
+    AppSettings settings = SnapshotSettings();
+    const LoadReport loaded = LoadAllSettings(SettingsProfile(), *this, settings);
     // Once here, not at every refresh: AUTO becomes the place's country's method.
-    ResolvePlaceMethod(Calc(), Settings());
+    ResolvePlaceMethod(Calc(), settings);
+    SettingsRecord().Replace(settings);
+    RefreshOnSettingsChanges();
     if (!StartedAtLogon)
         ShowWindow(mainFrame_, true);
     else if (!hooks_.trayAvailable())
@@ -294,17 +298,12 @@ void TDial::ApplyLanguage(bool english)
         ShowDlgItem(Window(), step.id, step.show);
     // A listener hears the window in the language its pictures show.
     ApplyAccessibleTexts(Window(), english ? TextLanguage::English : TextLanguage::Arabic);
-    {
-        std::lock_guard<std::mutex> guard(SettingsLock());
-        Settings().English = english;
-    }
-    UpdateGlanceSoon(); // the Hijri strip follows the label language
+    SettingsRecord().Change([english](AppSettings& s) { s.English = english; });
 }
 
 bool TDial::English() const
 {
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    return Settings().English;
+    return SettingsRecord().Read([](const AppSettings& s) { return s.English; });
 }
 
 static_assert(kTimeBoxIds.size() == kSlotCount);

@@ -24,8 +24,7 @@ QPointer<PrayerGlance> processGlance; // only touched on the user-interface thre
 // The place's clock in automatic mode, the computer's otherwise: the same clock the alerts follow.
 std::int32_t LocalSecondsNow()
 {
-    const std::int32_t seconds = SecondOfDay(Schedule().ClockText());
-    return seconds < 0 ? 0 : seconds;
+    return std::max(0, Schedule().Clock().Seconds());
 }
 
 } // namespace
@@ -73,8 +72,9 @@ void PrayerGlance::Update()
         !night.empty() && !tip.body.empty())
         tip.body += "\n" + night;
     // Until the user chooses a place, the tip says whose times these are.
-    if (places::PlaceNotChosen()) {
-        const std::string notChosen = FillPattern(words.placeNotChosen, {s.PlaceName.data()});
+    if (s.extra.PLACE_NOT_CHOSEN != 0) {
+        const std::string place = w_.placeShown ? w_.placeShown(s.PlaceName.data()) : std::string(s.PlaceName.data());
+        const std::string notChosen = FillPattern(words.placeNotChosen, {place});
         tip.nextLine = tip.nextLine.empty() ? notChosen : notChosen + "\n" + tip.nextLine;
         tip.body = tip.body.empty() ? notChosen : notChosen + "\n" + tip.body;
     }
@@ -115,10 +115,17 @@ PrayerGlance::Wiring ProgramGlanceWiring(std::function<void(const TrayTip&)> sho
     w.words = InterfaceGlanceWords;
     w.sunnahOn = [](const LocalDate& day) { return SunnahFor(Calc(), SnapshotSettings(), day); };
     w.readingLocale = InterfaceLocale;
+    w.placeShown = [](const std::string& name) { return PlaceNameIn(Calc(), name, InterfaceLanguage()); };
     return w;
 }
 
-void SetProcessGlance(PrayerGlance* glance) { processGlance = glance; }
+void SetProcessGlance(PrayerGlance* glance)
+{
+    // The tooltip, the label beside the icon and the Hijri strip follow every change of the settings.
+    static const int listening = SettingsRecord().Listen([](const AppSettings&, const void*) { UpdateGlanceSoon(); });
+    (void)listening;
+    processGlance = glance;
+}
 
 void UpdateGlanceSoon()
 {

@@ -30,6 +30,8 @@ public:
         std::function<SunnahTimes(const LocalDate&)> sunnahOn = {}; // the night after a day; empty: none
         // The locale the tooltip and the Hijri strip read in ("fa_IR"); empty: English.
         std::function<std::string()> readingLocale = {};
+        // The place as the reader's language writes it, from the settings' database name; empty: as it is.
+        std::function<std::string(const std::string&)> placeShown = {};
     };
     explicit PrayerGlance(Wiring wiring);
 

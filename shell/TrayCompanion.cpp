@@ -4,6 +4,7 @@
 #include "platform/os/DesktopNotification.h"
 #include "platform/os/Session.h"
 #include "schedule/AlarmMonitor.h"
+#include "schedule/CalcLibrary.h"
 #include "schedule/Notice.h"
 #include "platform/os/Sound.h"
 #include "platform/Translation.h"
@@ -115,8 +116,11 @@ NotificationHandle RaisePrayerAlert(int templateId, bool sound)
         return 0;
     const std::string time = SlotText(Schedule().Table()[entry->slot]).substr(0, 5);
     const GlanceWords words = InterfaceGlanceWords();
-    return RaiseLastingNotification(FillPattern(words.labelNext, {words.names[entry->slot], time}), s.PlaceName.data(),
-                                    AlertActions(sound), OnAlertAction);
+    // Read like the reminder: the place as the reader's language writes it, the time in its digits.
+    const std::string locale = InterfaceLocale();
+    return RaiseLastingNotification(ReadingDigits(FillPattern(words.labelNext, {words.names[entry->slot], time}), locale),
+                                    PlaceNameIn(Calc(), s.PlaceName.data(), InterfaceLanguage()), AlertActions(sound),
+                                    OnAlertAction);
 }
 
 void PrayerAlertSoundEnded(NotificationHandle alert)

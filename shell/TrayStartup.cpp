@@ -1,6 +1,7 @@
 #include "shell/TrayStartup.h"
 
 #include "dialogs/Dialogs.h"
+#include "platform/os/DesktopNotification.h"
 #include "platform/os/Process.h"
 #include "platform/os/StatusNotifierToolTip.h"
 #include "schedule/AlarmMonitor.h"
@@ -54,6 +55,7 @@ void HideToTray()
 void EndProgramProcess(int code)
 {
     ReleaseSingleInstance();
+    WithdrawAllNotifications();
     ExitProcessNow(code);
 }
 

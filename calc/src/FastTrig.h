@@ -6,6 +6,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define NURO_AVX_PATH 1
+#endif
 
 namespace nuro::calc {
 
@@ -69,6 +73,70 @@ inline void sinCos2(Double2 x, Double2& s, Double2& c) {
     s = _mm_mul_pd(sinSign, a);
     c = _mm_mul_pd(cosSign, b);
 }
+#endif
+
+// Two sines and cosines at once where SSE2 is there, with the same bits as two calls of sinCos (arguments
+// within the reduction's range).
+inline void sinCosPair(double x0, double x1, double& s0, double& c0, double& s1, double& c1) {
+#if defined(__SSE2__)
+    Double2 s, c;
+    sinCos2(_mm_set_pd(x1, x0), s, c);
+    double sv[2], cv[2];
+    _mm_storeu_pd(sv, s);
+    _mm_storeu_pd(cv, c);
+    s0 = sv[0], s1 = sv[1], c0 = cv[0], c1 = cv[1];
+#else
+    sinCos(x0, s0, c0);
+    sinCos(x1, s1, c1);
+#endif
+}
+
+#if defined(NURO_AVX_PATH)
+// The same for four arguments, for processors with AVX (chosen at run time): each lane computes exactly what
+// sinCos2 computes, with the same operations in the same order, so the results are the same bits.
+using Double4 = __m256d;
+
+__attribute__((target("avx"))) inline Double4 polynomialStep4(Double4 r2, Double4 acc, double k) {
+    return _mm256_add_pd(_mm256_set1_pd(k), _mm256_mul_pd(r2, acc));
+}
+
+__attribute__((target("avx"))) inline void sinCos4(Double4 x, Double4& s, Double4& c) {
+    const Double4 round = _mm256_set1_pd(6755399441055744.0);
+    const Double4 q =
+        _mm256_sub_pd(_mm256_add_pd(_mm256_mul_pd(x, _mm256_set1_pd(0.63661977236758134308)), round), round);
+    const Double4 r = _mm256_sub_pd(_mm256_sub_pd(x, _mm256_mul_pd(q, _mm256_set1_pd(1.57079632673412561417e+00))),
+                                    _mm256_mul_pd(q, _mm256_set1_pd(6.07710050650619224932e-11)));
+    const Double4 r2 = _mm256_mul_pd(r, r);
+    Double4 sp = polynomialStep4(r2, _mm256_set1_pd(-1.0 / 39916800), 1.0 / 362880);
+    sp = polynomialStep4(r2, sp, -1.0 / 5040);
+    sp = polynomialStep4(r2, sp, 1.0 / 120);
+    sp = polynomialStep4(r2, sp, -1.0 / 6);
+    const Double4 sr = _mm256_add_pd(r, _mm256_mul_pd(_mm256_mul_pd(r, r2), sp));
+    Double4 cp = polynomialStep4(r2, _mm256_set1_pd(-1.0 / 3628800), 1.0 / 40320);
+    cp = polynomialStep4(r2, cp, -1.0 / 720);
+    cp = polynomialStep4(r2, cp, 1.0 / 24);
+    cp = polynomialStep4(r2, cp, -0.5);
+    const Double4 cr = polynomialStep4(r2, cp, 1.0);
+    const __m128i quadrant = _mm256_cvtpd_epi32(q);
+    const __m128i one = _mm_set1_epi32(1), two = _mm_set1_epi32(2);
+    const Double4 odd = _mm256_cvtepi32_pd(_mm_and_si128(quadrant, one));
+    const Double4 sinSign = _mm256_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(quadrant, two)));
+    const Double4 cosSign = _mm256_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(_mm_add_epi32(quadrant, one), two)));
+    const Double4 a = _mm256_add_pd(sr, _mm256_mul_pd(odd, _mm256_sub_pd(cr, sr)));
+    const Double4 b = _mm256_add_pd(cr, _mm256_mul_pd(odd, _mm256_sub_pd(sr, cr)));
+    s = _mm256_mul_pd(sinSign, a);
+    c = _mm256_mul_pd(cosSign, b);
+}
+
+// Whether this processor and its operating system run AVX code.
+inline bool hasAvx() {
+    static const bool avx = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx") != 0;
+    }();
+    return avx;
+}
+
 #endif
 
 }  // namespace nuro::calc

@@ -33,10 +33,10 @@ int dayOfYear(int year, int month, int day) {
 
 // Seconds to a whole second, then to the minute the method's way.
 double rounded(double v, bool toSecond, int32_t rounding) {
-    const double s = std::floor(v + 0.5);
+    const double s = floorOf(v + 0.5);
     if (toSecond) return s;
     if (rounding == NURO_ROUND_UP) return 60.0 * std::ceil(s / 60.0);
-    return 60.0 * std::floor(v / 60.0 + 0.5);
+    return 60.0 * floorOf(v / 60.0 + 0.5);
 }
 
 std::string number(double v) {

@@ -3,6 +3,7 @@
 #include "SolarPosition.h"
 
 #include "FastTrig.h"
+#include "TimeFields.h"
 
 #include <cmath>
 #include <cstddef>
@@ -74,8 +75,46 @@ constexpr Columns<N> columns(const Term (&terms)[N]) {
     return out;
 }
 
+#if defined(NURO_AVX_PATH)
+// Four terms at a time; the sums take the products in the order the two-lane loop below takes them, so the
+// value is the same to the bit.
 template <const auto& Terms>
-Sum series(double tau) {
+__attribute__((target("avx"))) inline Sum seriesAvx(double tau) {
+    static constexpr auto k = columns(Terms);
+    Double2 v = _mm_setzero_pd(), d = v, dd = v;
+    const Double4 t = _mm256_set1_pd(tau);
+    std::size_t i = 0;
+    for (; i + 4 <= k.size; i += 4) {
+        const Double4 a = _mm256_loadu_pd(k.a + i), c = _mm256_loadu_pd(k.c + i);
+        Double4 sn, cs;
+        sinCos4(_mm256_add_pd(_mm256_loadu_pd(k.b + i), _mm256_mul_pd(c, t)), sn, cs);
+        const Double4 ac = _mm256_mul_pd(a, c);
+        const Double4 pv = _mm256_mul_pd(a, cs), pd = _mm256_mul_pd(ac, sn),
+                      pdd = _mm256_mul_pd(_mm256_mul_pd(ac, c), cs);
+        v = _mm_add_pd(_mm_add_pd(v, _mm256_castpd256_pd128(pv)), _mm256_extractf128_pd(pv, 1));
+        d = _mm_sub_pd(_mm_sub_pd(d, _mm256_castpd256_pd128(pd)), _mm256_extractf128_pd(pd, 1));
+        dd = _mm_sub_pd(_mm_sub_pd(dd, _mm256_castpd256_pd128(pdd)), _mm256_extractf128_pd(pdd, 1));
+    }
+    if (i < k.size) {
+        const Double2 t2 = _mm_set1_pd(tau);
+        const Double2 a = _mm_loadu_pd(k.a + i), c = _mm_loadu_pd(k.c + i);
+        Double2 sn, cs;
+        sinCos2(_mm_add_pd(_mm_loadu_pd(k.b + i), _mm_mul_pd(c, t2)), sn, cs);
+        const Double2 ac = _mm_mul_pd(a, c);
+        v = _mm_add_pd(v, _mm_mul_pd(a, cs));
+        d = _mm_sub_pd(d, _mm_mul_pd(ac, sn));
+        dd = _mm_sub_pd(dd, _mm_mul_pd(_mm_mul_pd(ac, c), cs));
+    }
+    double lanes[3][2];
+    _mm_storeu_pd(lanes[0], v);
+    _mm_storeu_pd(lanes[1], d);
+    _mm_storeu_pd(lanes[2], dd);
+    return {lanes[0][0] + lanes[0][1], lanes[1][0] + lanes[1][1], lanes[2][0] + lanes[2][1]};
+}
+#endif
+
+template <const auto& Terms>
+Sum seriesBaseline(double tau) {
     static constexpr auto k = columns(Terms);
 #if defined(__SSE2__)
     Double2 v = _mm_setzero_pd(), d = v, dd = v;
@@ -117,8 +156,37 @@ Sum polynomial(std::initializer_list<Sum> parts, double tau) {
     return p;
 }
 
+// The six series of one evaluation, in one function per instruction set so that the wide registers are set
+// up once.
+struct Series {
+    Sum l0, l1, l2, b0, r0, r1;
+};
+
+Series seriesBaselineAll(double tau) {
+    return {seriesBaseline<kL0>(tau), seriesBaseline<kL1>(tau), seriesBaseline<kL2>(tau),
+            seriesBaseline<kB0>(tau), seriesBaseline<kR0>(tau), seriesBaseline<kR1>(tau)};
+}
+
+#if defined(NURO_AVX_PATH)
+__attribute__((target("avx"))) Series seriesAvxAll(double tau) {
+    return {seriesAvx<kL0>(tau), seriesAvx<kL1>(tau), seriesAvx<kL2>(tau),
+            seriesAvx<kB0>(tau), seriesAvx<kR0>(tau), seriesAvx<kR1>(tau)};
+}
+
+#endif
+
+Series seriesAll(double tau, InstructionSet set) {
+#if defined(NURO_AVX_PATH)
+    if (set == InstructionSet::Avx) return seriesAvxAll(tau);
+#else
+    (void)set;
+#endif
+    return seriesBaselineAll(tau);
+}
+
 double normalizeRadians(double x) {
-    x = std::fmod(x, 2.0 * kPi);
+    // Within a turn fmod gives x itself: the library call only for what lies beyond.
+    if (!(std::fabs(x) < 2.0 * kPi)) x = std::fmod(x, 2.0 * kPi);
     return x < 0.0 ? x + 2.0 * kPi : x;
 }
 
@@ -134,10 +202,8 @@ Nutation nutation(double jde) {
     const double sunL = (280.4665 + 36000.7698 * t) * kDeg;
     const double moonL = (218.3165 + 481267.8813 * t) * kDeg;
     double sinO, cosO, sinS, cosS, sinM, cosM, sin2O, cos2O;
-    sinCos(omega, sinO, cosO);
-    sinCos(2 * sunL, sinS, cosS);
-    sinCos(2 * moonL, sinM, cosM);
-    sinCos(2 * omega, sin2O, cos2O);
+    sinCosPair(omega, 2 * sunL, sinO, cosO, sinS, cosS);
+    sinCosPair(2 * moonL, 2 * omega, sinM, cosM, sin2O, cos2O);
     const double dpsi = -17.20 * sinO - 1.32 * sinS - 0.23 * sinM + 0.21 * sin2O;
     const double deps = 9.20 * cosO + 0.57 * cosS + 0.10 * cosM - 0.09 * cos2O;
     const double eps0 = 84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t;
@@ -153,7 +219,7 @@ double julianDay0h(int year, int month, int day) {
     }
     const int a = year / 100;
     const int b = 2 - a + a / 4;
-    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5;
+    return floorOf(365.25 * (year + 4716)) + floorOf(30.6001 * (month + 1)) + day + b - 1524.5;
 }
 
 // Espenak and Meeus polynomials (NASA eclipse canon), with the parabola of Morrison and Stephenson outside.
@@ -203,12 +269,26 @@ double deltaT(double y) {
     return longTerm(y);
 }
 
+bool available(InstructionSet set) {
+#if defined(NURO_AVX_PATH)
+    if (set == InstructionSet::Avx) return hasAvx();
+#endif
+    return set == InstructionSet::Baseline;
+}
+
 SolarDay solarDay(double jde) {
+    static const InstructionSet widest =
+        available(InstructionSet::Avx) ? InstructionSet::Avx : InstructionSet::Baseline;
+    return solarDay(jde, widest);
+}
+
+SolarDay solarDay(double jde, InstructionSet set) {
     constexpr double kDay = 1.0 / 365250.0;  // in millennia
     const double tau = (jde - 2451545.0) / 365250.0;
-    const Sum l = polynomial({series<kL0>(tau), series<kL1>(tau), series<kL2>(tau)}, tau);
-    const Sum b = series<kB0>(tau);
-    const Sum r = polynomial({series<kR0>(tau), series<kR1>(tau)}, tau);
+    const Series all = seriesAll(tau, set);
+    const Sum l = polynomial({all.l0, all.l1, all.l2}, tau);
+    const Sum b = all.b0;
+    const Sum r = polynomial({all.r0, all.r1}, tau);
     // Nutation moves by under 0.1" in a day: once for the three days.
     const Nutation n = nutation(jde);
     double sinEps, cosEps;
@@ -216,25 +296,31 @@ SolarDay solarDay(double jde) {
     const double t = tau * 10.0;
     const double frame = (1.397 * t + 0.00031 * t * t) * kDeg;
 
-    SolarDay out{};
+    // The three days side by side, so that their sines and cosines are taken two at a time.
+    double lon[3], lat[3], dist[3], sinLp[3], cosLp[3];
     for (int k = 0; k < 3; ++k) {
         const double dt = (k - 1) * kDay;
         auto at = [&](const Sum& s) { return (s.v + dt * (s.d + 0.5 * dt * s.dd)) * 1e-8; };
-        const double dist = at(r);
+        dist[k] = at(r);
         // Geocentric, then from the dynamical to the FK5 frame, nutation and aberration.
-        double lon = at(l) + kPi;
-        double lat = -at(b);
-        const double lonPrime = lon - frame;
-        double sinLp, cosLp;
-        sinCos(lonPrime, sinLp, cosLp);
-        lon += -0.09033 * kArcsec + n.longitude - 20.4898 * kArcsec / dist;
-        lat += 0.03916 * (cosLp - sinLp) * kArcsec;
-        double sinLon, cosLon, sinLat, cosLat;
-        sinCos(lon, sinLon, cosLon);
-        sinCos(lat, sinLat, cosLat);
-        const double ra = std::atan2(sinLon * cosEps - sinLat / cosLat * sinEps, cosLon);
-        const double dec = std::asin(sinLat * cosEps + cosLat * sinEps * sinLon);
-        out.place[k] = {normalizeRadians(ra), dec, dist};
+        lon[k] = at(l) + kPi;
+        lat[k] = -at(b);
+    }
+    sinCosPair(lon[0] - frame, lon[1] - frame, sinLp[0], cosLp[0], sinLp[1], cosLp[1]);
+    sinCos(lon[2] - frame, sinLp[2], cosLp[2]);
+    for (int k = 0; k < 3; ++k) {
+        lon[k] += -0.09033 * kArcsec + n.longitude - 20.4898 * kArcsec / dist[k];
+        lat[k] += 0.03916 * (cosLp[k] - sinLp[k]) * kArcsec;
+    }
+    double sinLon[3], cosLon[3], sinLat[3], cosLat[3];
+    sinCosPair(lon[0], lon[1], sinLon[0], cosLon[0], sinLon[1], cosLon[1]);
+    sinCosPair(lon[2], lat[0], sinLon[2], cosLon[2], sinLat[0], cosLat[0]);
+    sinCosPair(lat[1], lat[2], sinLat[1], cosLat[1], sinLat[2], cosLat[2]);
+    SolarDay out{};
+    for (int k = 0; k < 3; ++k) {
+        const double ra = std::atan2(sinLon[k] * cosEps - sinLat[k] / cosLat[k] * sinEps, cosLon[k]);
+        const double dec = std::asin(sinLat[k] * cosEps + cosLat[k] * sinEps * sinLon[k]);
+        out.place[k] = {normalizeRadians(ra), dec, dist[k]};
     }
     out.equationOfEquinoxes = n.longitude * cosEps;
     return out;

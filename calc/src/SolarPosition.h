@@ -23,6 +23,12 @@ struct SolarDay {
 };
 SolarDay solarDay(double jde);
 
+// The instruction sets the solar series run on; solarDay takes the widest this processor has. Each gives
+// the baseline's sums to the bit (AVX takes the products in the baseline's order).
+enum class InstructionSet { Baseline, Avx };
+bool available(InstructionSet set);
+SolarDay solarDay(double jde, InstructionSet set);
+
 // Greenwich mean sidereal time in radians at the Julian day jd (UT), not reduced to one turn.
 double meanSiderealTime(double jd);
 

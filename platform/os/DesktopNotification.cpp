@@ -2,6 +2,7 @@
 
 #include "platform/os/UiThread.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -9,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QVariantMap>
 
 #include <atomic>
@@ -20,6 +22,7 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+constexpr int kClosingWaitMs = 500; // per notification, as the process ends
 
 QDBusMessage NotifyCall(quint32 replaces, const std::string& summary, const std::string& body,
                         const std::vector<NotificationAction>& actions, uchar urgency, bool resident, int timeout)
@@ -113,6 +116,20 @@ public:
         entries_.erase(it);
     }
 
+    void WithdrawAll()
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        for (const auto& [handle, e] : entries_) {
+            if (!e.serverId || !bus.isConnected())
+                continue;
+            QDBusMessage close =
+                QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("CloseNotification"));
+            close << e.serverId;
+            bus.call(close, QDBus::Block, kClosingWaitMs);
+        }
+        entries_.clear();
+    }
+
 private slots:
     void OnAction(uint id, const QString& key)
     {
@@ -191,6 +208,12 @@ void WithdrawNotification(NotificationHandle handle)
 {
     if (handle)
         PostToUiThread([handle] { LastingNotifications::Instance().Withdraw(handle); });
+}
+
+void WithdrawAllNotifications()
+{
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
+        LastingNotifications::Instance().WithdrawAll();
 }
 
 } // namespace nuro

@@ -31,5 +31,9 @@ NotificationHandle RaiseLastingNotification(const std::string& summary, const st
 void SetNotificationActions(NotificationHandle handle, std::vector<NotificationAction> actions);
 // Takes it off the screen (CloseNotification); nothing when the user already dismissed it.
 void WithdrawNotification(NotificationHandle handle);
+// Takes every lasting notification off the screen as the process ends, so that none outlives the
+// program whose "Show" it offers; waits for the service a moment at most. From the user-interface
+// thread; elsewhere nothing.
+void WithdrawAllNotifications();
 
 } // namespace nuro

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/SettingsStore.h"
+#include "platform/os/AtomicFile.h"
+#include "platform/os/IniDocument.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,24 +12,6 @@
 #include <vector>
 
 namespace nuro {
-
-// An INI text kept line by line, so that rewriting keys leaves comments, order, other sections and
-// unknown keys exactly as they were. Section and key names match case-insensitively. A UTF-8 byte-order
-// mark and CRLF, LF or mixed line endings read alike and are written back as they were.
-class IniDocument {
-public:
-    static IniDocument Parse(std::string_view text);
-    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
-    void Set(std::string_view section, std::string_view key, std::string_view value);
-    std::string Text() const;
-
-private:
-    std::optional<std::size_t> Find(std::string_view section, std::string_view key) const;
-
-    std::vector<std::string> lines_; // each with its own '\r' where the file has one
-    bool endsWithNewline_ = true;
-    bool byteOrderMark_ = false;     // the text began with one: it is written back
-};
 
 // Where a bare settings file name lives: $XDG_CONFIG_HOME/nuro/<name> (~/.config/nuro/<name>).
 // A name holding a '/' is used as it is.
@@ -78,9 +62,5 @@ IniProfile& Profile();
 // Removes the temporary files ("nuro.ini.XXXXXX") that a save killed half-way left beside the settings
 // file. None is taken while another program's save holds the folder; the count removed.
 int RemoveStaleTemporaries(std::string_view file);
-
-// Writes `text` to `path` as one atomic replace: a temporary file beside it, flushed, renamed over it.
-// A symbolic link is followed: its target is replaced and the link kept.
-bool ReplaceFileAtomically(const std::string& path, std::string_view text, std::string* error);
 
 } // namespace nuro

@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>স্থানের নাম লিখুন; তীরচিহ্ন একটি ফল বাছে, এন্টার তা নেয়</translation>
+        <translation>স্থানের নাম লিখুন; তীর-বোতাম দিয়ে ফলাফল বাছুন, এন্টার চাপলে তা নেওয়া হয়</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,11 +614,11 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>সেরা ফল, বড়টি আগে; এন্টার স্থানটি নেয়</translation>
+        <translation>সেরা ফলাফল, বড় স্থান আগে; এন্টার চাপলে স্থানটি বাছাই হয়</translation>
     </message>
     <message>
         <source>Locate me</source>
-        <translation>আমার অবস্থান</translation>
+        <translation>আমার অবস্থান খুঁজুন</translation>
     </message>
     <message>
         <source>Asks the desktop for your position once and offers the nearest places</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation>কনফিগ(&amp;C)</translation>
+        <translation>সেটিংস(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
@@ -787,13 +787,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>নুরো পরে আবার চালু করলে এটির কাছে পৌঁছাতে পারবে না: এর উইন্ডো দেখাবে না।</translation>
+        <translation>পরে চালু করা নুরো এই চলমান নুরোর কাছে পৌঁছাতে পারবে না, তাই এর উইন্ডো দেখাতে পারবে না।</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>বাংলা ক্যাটালগ: নামাজের নাম ইসলামিক ফাউন্ডেশন বাংলাদেশের সময়সূচির বানানে (ফজর, সূর্যোদয়, যোহর, আসর, মাগরিব, এশা); জোহর ও ইশা বানানও প্রচলিত। আসরের মাযহাব «শাফেয়ি» ও «হানাফি»। পদ্ধতির নাম প্রতিষ্ঠান যেমন লেখে (JAKIM, Kemenag)। পড়ার লেখায় বাংলা অঙ্ক; সেটিংস ফাইল ও যন্ত্রপাঠ্য ফলাফলে লাতিন অঙ্ক।</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -828,7 +829,7 @@
     <name>Template2</name>
     <message>
         <source>Config</source>
-        <translation>কনফিগ</translation>
+        <translation>সেটিংস</translation>
     </message>
     <message>
         <source>Longitude</source>
@@ -880,7 +881,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>জমহুর</translation>
+        <translation>শাফেয়ি</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -912,7 +913,15 @@
     </message>
     <message>
         <source>Locate me</source>
-        <translation>আমার অবস্থান</translation>
+        <translation>আমার অবস্থান খুঁজুন</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>ডেস্কটপ অবস্থান দিতে অস্বীকার করেছে</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>ডেস্কটপ কোনো অবস্থান দেয়নি</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1095,11 +1104,11 @@
     </message>
     <message>
         <source>JAKIM, Malaysia</source>
-        <translation>জাকিম, মালয়েশিয়া</translation>
+        <translation>JAKIM, মালয়েশিয়া</translation>
     </message>
     <message>
         <source>Kementerian Agama, Indonesia</source>
-        <translation>কেমেন্তেরিয়ান আগামা, ইন্দোনেশিয়া</translation>
+        <translation>ধর্ম মন্ত্রণালয় (Kemenag), ইন্দোনেশিয়া</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
@@ -1115,7 +1124,7 @@
     </message>
     <message>
         <source>Musulmans de France (UOIF)</source>
-        <translation>মুসলমান দ্য ফ্রান্স (UOIF)</translation>
+        <translation>মুসুলমাঁ দ্য ফ্রাঁস (UOIF)</translation>
     </message>
     <message>
         <source>Spiritual Administration of the Muslims of Russia</source>
@@ -1141,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>জর্ডান, আওকাফ মন্ত্রণালয়</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>55° অক্ষাংশ থেকে রাতের সাত ভাগের এক ভাগ</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1163,14 +1176,6 @@
     <message>
         <source>OK</source>
         <translation>ঠিক আছে</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>স্থান: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, পরিবর্তিত</translation>
     </message>
 </context>
 <context>

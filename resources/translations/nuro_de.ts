@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Hides the window in the notification area</source>
-        <translation>Blendet das Fenster in den Infobereich aus</translation>
+        <translation>Verbirgt das Fenster im Infobereich</translation>
     </message>
     <message>
         <source>About</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>Tray label</source>
-        <translation>Beschriftung im Systembereich</translation>
+        <translation>Beschriftung im Infobereich</translation>
     </message>
     <message>
         <source>What the panel shows beside the tray icon, where it shows labels</source>
@@ -618,7 +618,7 @@
     </message>
     <message>
         <source>Locate me</source>
-        <translation>Mich finden</translation>
+        <translation>Standort bestimmen</translation>
     </message>
     <message>
         <source>Asks the desktop for your position once and offers the nearest places</source>
@@ -787,13 +787,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>Spätere Starts von NURO erreichen dieses nicht: Sie zeigen sein Fenster nicht an.</translation>
+        <translation>Ein später gestartetes NURO erreicht dieses nicht: Es kann sein Fenster nicht anzeigen.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>Deutscher Katalog: Gebetsnamen in deutscher Umschrift wie in den Gebetskalendern der Moscheegemeinden (Fadschr, Sonnenaufgang, Dhuhr, Asr, Maghrib, Ischa; im engen Expertendialog „Aufgang“); daneben sind Fajr, Zuhr und Isha verbreitet. Methodennamen wie ihre Behörden sie schreiben (Diyanet, JAKIM, Kementerian Agama), sonst übersetzt. Zahlen zum Lesen mit Dezimalkomma und Tausenderpunkt.</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -880,7 +881,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>Mehrheit</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -912,7 +913,15 @@
     </message>
     <message>
         <source>Locate me</source>
-        <translation>Mich finden</translation>
+        <translation>Standort bestimmen</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Der Desktop hat den Standort nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Der Desktop hat keinen Standort geliefert</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -927,7 +936,7 @@
     </message>
     <message>
         <source>Addition(Mn)</source>
-        <translation>Zugabe (Min.)</translation>
+        <translation>Korrektur (Min.)</translation>
     </message>
     <message>
         <source>Fajer</source>
@@ -1141,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordanien, Ministerium für Awqaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>ein Siebtel der Nacht ab 55° Breite</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1158,19 +1171,11 @@
     </message>
     <message>
         <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, verändert</translation>
+        <translation>CC BY 4.0, geändert</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>Orte: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, geändert</translation>
     </message>
 </context>
 <context>

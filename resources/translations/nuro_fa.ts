@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>نام مکان را بنویسید؛ پیکان‌ها یکی از نتایج را برمی‌گزینند و اینتر آن را می‌گیرد</translation>
+        <translation>نام مکان را بنویسید؛ با کلیدهای پیکان نتیجه‌ای برگزینید و با اینتر آن را بپذیرید</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,11 +614,11 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>بهترین نتایج، بزرگ‌ترین نخست؛ اینتر مکان را می‌گیرد</translation>
+        <translation>بهترین نتایج، پرجمعیت‌ترین نخست؛ اینتر مکان را برمی‌گزیند</translation>
     </message>
     <message>
         <source>Locate me</source>
-        <translation>مکان من</translation>
+        <translation>یافتن مکان من</translation>
     </message>
     <message>
         <source>Asks the desktop for your position once and offers the nearest places</source>
@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>Isha comes this many minutes after Maghereb</source>
-        <translation>عشا این‌قدر دقیقه پس از مغرب است</translation>
+        <translation>عشا این تعداد دقیقه پس از مغرب فرا می‌رسد</translation>
     </message>
 </context>
 <context>
@@ -794,6 +794,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>فهرست فارسی: نام اوقات چنان‌که در جدول اوقات شرعی ایران آمده است (اذان صبح، طلوع آفتاب، اذان ظهر، عصر، اذان مغرب، عشا؛ در پنجره‌های تنگ بی «اذان»)؛ در افغانستان «فجر» و «خفتن» هم رایج است. عصر «جمهور» و «حنفی». نام روش‌ها چنان‌که نهادها خود می‌نویسند (مؤسسهٔ ژئوفیزیک دانشگاه تهران، JAKIM، Kemenag). در متن‌های خواندنی رقم‌های فارسی؛ در فایل تنظیمات و خروجی ماشینی رقم‌های لاتین.</translatorcomment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -913,7 +914,15 @@
     </message>
     <message>
         <source>Locate me</source>
-        <translation>مکان من</translation>
+        <translation>یافتن مکان من</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>میزکار از دادن موقعیت خودداری کرد</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>میزکار هیچ موقعیتی نداد</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1056,7 +1065,7 @@
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation>رابطة العالم الاسلامی</translation>
+        <translation>رابطهٔ جهان اسلام</translation>
     </message>
     <message>
         <source>Islamic Society of North America</source>
@@ -1096,11 +1105,11 @@
     </message>
     <message>
         <source>JAKIM, Malaysia</source>
-        <translation>جاکیم، مالزی</translation>
+        <translation>JAKIM، مالزی</translation>
     </message>
     <message>
         <source>Kementerian Agama, Indonesia</source>
-        <translation>وزارت امور دینی، اندونزی</translation>
+        <translation>وزارت امور دینی، اندونزی (Kemenag)</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
@@ -1142,6 +1151,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>اردن، وزارت اوقاف</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>یک‌هفتم شب از عرض 55° به بالا</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1164,14 +1177,6 @@
     <message>
         <source>OK</source>
         <translation>تأیید</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>مکان‌ها: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0، تغییر یافته</translation>
     </message>
 </context>
 <context>

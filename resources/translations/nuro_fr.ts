@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>Tapez le nom d&apos;un lieu ; les flèches choisissent un résultat, Entrée le prend</translation>
+        <translation>Tapez le nom d&apos;un lieu&#x202f;; les flèches choisissent un résultat, Entrée le retient</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>Les meilleurs résultats, le plus grand d&apos;abord ; Entrée prend le lieu</translation>
+        <translation>Les meilleurs résultats, le plus peuplé d&apos;abord&#x202f;; Entrée choisit le lieu</translation>
     </message>
     <message>
         <source>Locate me</source>
@@ -642,11 +642,11 @@
     </message>
     <message>
         <source>Isha minutes after Maghereb</source>
-        <translation>Minutes d&apos;Icha après Maghrib</translation>
+        <translation>Minutes de l&apos;Icha après le Maghrib</translation>
     </message>
     <message>
         <source>Isha comes this many minutes after Maghereb</source>
-        <translation>Icha vient ce nombre de minutes après Maghrib</translation>
+        <translation>L&apos;Icha commence autant de minutes après le Maghrib</translation>
     </message>
 </context>
 <context>
@@ -706,7 +706,7 @@
     </message>
     <message>
         <source>Place not chosen yet: %1</source>
-        <translation>Lieu pas encore choisi : %1</translation>
+        <translation>Lieu non encore choisi&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -783,17 +783,18 @@
     </message>
     <message>
         <source>The settings file cannot be used. NURO runs without it and leaves it as it is:</source>
-        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel :</translation>
+        <translation>Le fichier de réglages est inutilisable. NURO fonctionne sans lui et le laisse tel quel&#xa0;:</translation>
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci : ils n’afficheront pas sa fenêtre.</translation>
+        <translation>Les lancements suivants de NURO ne peuvent pas joindre celui-ci&#xa0;: ils n&apos;afficheront pas sa fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>Catalogue français&#xa0;: noms des prières dans les transcriptions les plus répandues dans les mosquées francophones (Fajr, Chourouq, Dhouhr, Asr, Maghrib, Icha)&#x202f;; on lit aussi Sobh, Dohr, Isha. Noms des méthodes comme les écrivent leurs autorités (Musulmans de France, Diyanet, JAKIM). Ponctuation à la française&#xa0;: espace insécable avant «&#xa0;: » et fine avant «&#x202f;; »&#x202f;; nombres de lecture avec virgule décimale et espace fine des milliers.</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -880,7 +881,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>Majorité</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -915,8 +916,16 @@
         <translation>Me localiser</translation>
     </message>
     <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Le bureau a refusé de communiquer la position</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Le bureau n&apos;a fourni aucune position</translation>
+    </message>
+    <message>
         <source>Qibla: %1° from true north, %2 km</source>
-        <translation>Qibla : %1° depuis le nord vrai, %2 km</translation>
+        <translation>Qibla&#xa0;: %1° depuis le nord vrai, %2 km</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1052,7 @@
     </message>
     <message>
         <source>minutes rounded up</source>
-        <translation>minutes arrondies au supérieur</translation>
+        <translation>minutes arrondies à la minute supérieure</translation>
     </message>
     <message>
         <source>Method&apos;s minutes: %1</source>
@@ -1063,7 +1072,7 @@
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation>Autorité générale égyptienne du cadastre</translation>
+        <translation>Autorité générale égyptienne d&apos;arpentage</translation>
     </message>
     <message>
         <source>University of Islamic Sciences, Karachi</source>
@@ -1135,11 +1144,15 @@
     </message>
     <message>
         <source>Morocco, Ministry of Habous and Islamic Affairs</source>
-        <translation>Maroc, ministère des Habous</translation>
+        <translation>Maroc, ministère des Habous et Affaires islamiques</translation>
     </message>
     <message>
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordanie, ministère des Awqaf</translation>
+    </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>septième de la nuit à partir de 55° de latitude</translation>
     </message>
 </context>
 <context>
@@ -1154,7 +1167,7 @@
     </message>
     <message>
         <source>Places: GeoNames.org</source>
-        <translation>Lieux : GeoNames.org</translation>
+        <translation>Lieux&#xa0;: GeoNames.org</translation>
     </message>
     <message>
         <source>CC BY 4.0, modified</source>
@@ -1163,14 +1176,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>Lieux : GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, modifié</translation>
     </message>
 </context>
 <context>
@@ -1284,11 +1289,11 @@
     </message>
     <message>
         <source>These sound files were not kept:</source>
-        <translation>Ces fichiers son n&apos;ont pas été gardés :</translation>
+        <translation>Ces fichiers son n&apos;ont pas été gardés&#xa0;:</translation>
     </message>
     <message>
         <source>%1 sound, %2: %3</source>
-        <translation>Son de %1, %2 : %3</translation>
+        <translation>Son de %1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>no such file</source>

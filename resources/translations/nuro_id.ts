@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>Ketik nama tempat; panah memilih hasil, Enter mengambilnya</translation>
+        <translation>Ketik nama tempat; tombol panah memilih hasil, Enter memakainya</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>Hasil terbaik, yang terbesar dahulu; Enter mengambil tempat itu</translation>
+        <translation>Hasil terbaik, yang terbesar lebih dulu; Enter memilih tempat itu</translation>
     </message>
     <message>
         <source>Locate me</source>
@@ -787,13 +787,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>Menjalankan NURO lagi tidak dapat mencapai yang ini: jendelanya tidak akan ditampilkan.</translation>
+        <translation>NURO yang dijalankan kemudian tidak dapat menjangkau yang ini: jendelanya tidak akan ditampilkan.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>Katalog bahasa Indonesia: nama salat menurut ejaan KBBI dan jadwal Kemenag (Subuh, Terbit, Zuhur, Asar, Magrib, Isya); Dzuhur, Ashar, Maghrib juga lazim, tetapi bentuk baku paling luas dipakai. Asar standar disebut Syafi&apos;i, mazhab mayoritas di Indonesia. Nama metode sebagaimana ditulis lembaganya (Kementerian Agama, JAKIM, Majlis Ugama Islam Singapura). Angka bacaan memakai koma desimal dan titik ribuan.</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -880,7 +881,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>Jumhur</translation>
+        <translation>Syafi&apos;i</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -904,7 +905,7 @@
     </message>
     <message>
         <source>Place not found: not in the database</source>
-        <translation>Tempat tak ada di basis data</translation>
+        <translation>Tempat tak ditemukan di basis data</translation>
     </message>
     <message>
         <source>Find a place</source>
@@ -913,6 +914,14 @@
     <message>
         <source>Locate me</source>
         <translation>Temukan lokasi saya</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Desktop menolak memberikan lokasi</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Desktop tidak memberikan lokasi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1141,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Yordania, Kementerian Wakaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>sepertujuh malam mulai lintang 55°</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1163,14 +1176,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>Tempat: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, diubah</translation>
     </message>
 </context>
 <context>

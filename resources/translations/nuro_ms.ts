@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>Depression of the sun in tenths of a degree</source>
-        <translation>Kedudukan matahari di bawah ufuk dalam persepuluh darjah</translation>
+        <translation>Sudut matahari di bawah ufuk dalam persepuluh darjah</translation>
     </message>
     <message>
         <source>Isha angle</source>
@@ -694,7 +694,7 @@
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation>%1 dalam %2</translation>
+        <translation>%1 %2 lagi</translation>
     </message>
     <message>
         <source>Midnight</source>
@@ -787,13 +787,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>Permulaan NURO seterusnya tidak dapat mencapai yang ini: tetingkapnya tidak akan ditunjukkan.</translation>
+        <translation>NURO yang dimulakan kemudian tidak dapat menghubungi yang ini: tetingkapnya tidak akan dipaparkan.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>Katalog bahasa Melayu (Malaysia): nama waktu solat mengikut ejaan JAKIM dan jadual waktu solat e-Solat (Subuh, Syuruk, Zohor, Asar, Maghrib, Isyak); Zuhur dan Isya dipakai di Indonesia dan Brunei. Asar biasa disebut Syafie, mazhab di Malaysia. Nama kaedah seperti ditulis oleh badan berkuasa (JAKIM, Majlis Ugama Islam Singapura, Kementerian Agama). Nombor bacaan ditulis seperti bahasa Inggeris (292.5, 6,974).</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -880,7 +881,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>Jumhur</translation>
+        <translation>Syafie</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -913,6 +914,14 @@
     <message>
         <source>Locate me</source>
         <translation>Cari lokasi saya</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Desktop enggan memberikan lokasi</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Desktop tidak memberikan lokasi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -959,11 +968,11 @@
     </message>
     <message>
         <source>Precision</source>
-        <translation>Persis</translation>
+        <translation>Tepat</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation>Automula</translation>
+        <translation>Mula automatik</translation>
     </message>
     <message>
         <source>High latitudes</source>
@@ -1141,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Jordan, Kementerian Wakaf</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>satu pertujuh malam mulai latitud 55°</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1163,14 +1176,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>Tempat: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, diubah suai</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>Today&apos;s sunrise</source>
-        <translation>Bugün güneşin doğuşu</translation>
+        <translation>Bugünkü güneş doğuşu vakti</translation>
     </message>
     <message>
         <source>Dhohur time</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>The window&apos;s ornament</source>
-        <translation>Pencerenin süslemesi</translation>
+        <translation>Pencerenin bezemesi</translation>
     </message>
     <message>
         <source>Alarm clock</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Keeps the values and computes the times anew</source>
-        <translation>Değerleri saklar ve vakitleri yeniden hesaplar</translation>
+        <translation>Değerleri kaydeder ve vakitleri yeniden hesaplar</translation>
     </message>
     <message>
         <source>OK</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Minutes moved from the computed time</source>
-        <translation>Hesaplanan vakte eklenen ya da çıkarılan dakikalar</translation>
+        <translation>Hesaplanan vakitten ileri ya da geri alınan dakikalar</translation>
     </message>
     <message>
         <source>Fajer earlier</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>The program&apos;s ornament</source>
-        <translation>Programın süslemesi</translation>
+        <translation>Programın bezemesi</translation>
     </message>
     <message>
         <source>From month</source>
@@ -554,7 +554,7 @@
     </message>
     <message>
         <source>Keeps the sounds and closes the dialog</source>
-        <translation>Sesleri saklar ve pencereyi kapatır</translation>
+        <translation>Sesleri kaydeder ve pencereyi kapatır</translation>
     </message>
     <message>
         <source>It is time for Fajer</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>What the panel shows beside the tray icon, where it shows labels</source>
-        <translation>Panelin tepsi simgesinin yanında gösterdiği, etiket gösterdiği yerlerde</translation>
+        <translation>Panelin tepsi simgesinin yanında gösterdiği yazı (etiket gösteren panellerde)</translation>
     </message>
     <message>
         <source>Alert notification</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>Bir yer adı yazın; oklar bir sonucu seçer, Enter onu alır</translation>
+        <translation>Bir yer adı yazın; oklarla bir sonuç seçin, Enter ile alın</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>En iyi sonuçlar, en büyüğü önce; Enter yeri alır</translation>
+        <translation>En iyi sonuçlar, büyükten küçüğe; Enter yeri seçer</translation>
     </message>
     <message>
         <source>Locate me</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Direction of the Kaaba from the place</source>
-        <translation>Yerden Kâbe&apos;nin yönü</translation>
+        <translation>Bu yerden Kâbe&apos;nin yönü</translation>
     </message>
     <message>
         <source>Calculation method</source>
@@ -787,13 +787,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>NURO&apos;nun sonraki başlatmaları buna ulaşamaz: penceresini göstermezler.</translation>
+        <translation>Sonradan başlatılan NURO bu kopyaya ulaşamaz: penceresini gösteremez.</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>Türkçe katalog: namaz adları Diyanet İşleri Başkanlığı takviminin adlarıdır (İmsak, Güneş, Öğle, İkindi, Akşam, Yatsı); Fecr/Sabah da denir, en yaygını İmsak. Yöntem adları kurumların kendi yazdığı gibi (Diyanet İşleri Başkanlığı); Arapça kurum adlarında Türkçede yerleşik biçimler (Evkaf, Ümmü&apos;l-Kurâ). Sayılar okuma için ondalık virgül ve binlik noktayla yazılır.</translatorcomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -913,6 +914,14 @@
     <message>
         <source>Locate me</source>
         <translation>Konumumu bul</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>Masaüstü konumu paylaşmayı reddetti</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>Masaüstü bir konum bildirmedi</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1141,6 +1150,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>Ürdün, Evkaf Bakanlığı</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>55° enleminden itibaren gecenin yedide biri</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1163,14 +1176,6 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>Yerler: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0, değiştirildi</translation>
     </message>
 </context>
 <context>
@@ -1284,7 +1289,7 @@
     </message>
     <message>
         <source>These sound files were not kept:</source>
-        <translation>Bu ses dosyaları kaydedilmedi:</translation>
+        <translation>Şu ses dosyaları kaydedilmedi:</translation>
     </message>
     <message>
         <source>%1 sound, %2: %3</source>

@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Type a place&apos;s name; arrows choose a match, Enter takes it</source>
-        <translation>جگہ کا نام لکھیں؛ تیر کسی نتیجے کو چنتے ہیں، انٹر اسے لیتا ہے</translation>
+        <translation>جگہ کا نام لکھیں؛ تیر والی کنجیوں سے نتیجہ چنیں، انٹر سے اسے لیں</translation>
     </message>
     <message>
         <source>Matching places</source>
@@ -614,11 +614,11 @@
     </message>
     <message>
         <source>The best matches, largest first; Enter takes the place</source>
-        <translation>بہترین نتائج، سب سے بڑی پہلے؛ انٹر جگہ لیتا ہے</translation>
+        <translation>بہترین نتائج، بڑی آبادی والی جگہ پہلے؛ انٹر سے جگہ لیں</translation>
     </message>
     <message>
         <source>Locate me</source>
-        <translation>میرا مقام</translation>
+        <translation>میرا مقام معلوم کریں</translation>
     </message>
     <message>
         <source>Asks the desktop for your position once and offers the nearest places</source>
@@ -682,10 +682,12 @@
     </message>
     <message>
         <source>%1 h %2 min</source>
+        <translatorcomment>«گھنٹے» مغیرہ حالت ہے: یہ متن ہمیشہ «میں» سے پہلے آتا ہے (1 گھنٹے 5 منٹ میں)، اس لیے ہر عدد کے ساتھ درست ہے؛ الگ جمع کی شکل درکار نہیں۔</translatorcomment>
         <translation>%1&#xa0;گھنٹے&#xa0;%2&#xa0;منٹ</translation>
     </message>
     <message>
         <source>%1 h</source>
+        <translatorcomment>«گھنٹے» مغیرہ حالت ہے: «1 گھنٹے میں» درست اردو ہے۔</translatorcomment>
         <translation>%1&#xa0;گھنٹے</translation>
     </message>
     <message>
@@ -787,13 +789,14 @@
     </message>
     <message>
         <source>Later starts of NURO cannot reach this one: they will not show its window.</source>
-        <translation>نورو کو بعد میں چلانے سے یہ نسخہ نہیں ملتا: وہ اس کی ونڈو نہیں دکھائیں گے۔</translation>
+        <translation>بعد میں کھولا گیا نورو اس چلتے ہوئے نورو تک نہیں پہنچ سکے گا، اس لیے اس کی ونڈو نہیں دکھا سکے گا۔</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <translatorcomment>اردو فہرست: نمازوں کے نام پاکستان اور ہندوستان کے اوقاتِ نماز کے نقشوں کے مطابق (فجر، طلوعِ آفتاب، ظہر، عصر، مغرب، عشاء)؛ «اشراق» بھی لکھا جاتا ہے مگر کم۔ عصر کے دو مسلک «شافعی» اور «حنفی» جیسے پاکستانی جنتریوں میں۔ اداروں کے نام جیسے وہ خود لکھتے ہیں (رابطہ عالم اسلامی، جامعۃ العلوم الاسلامیہ، JAKIM، Kemenag)۔ پڑھنے کے اعداد انگریزی ہندسوں میں؛ مکالموں میں نستعلیق کی جگہ نسخ فونٹ، کیونکہ نستعلیق سطروں سے اونچا ہے۔</translatorcomment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -880,7 +883,7 @@
     </message>
     <message>
         <source>Standard</source>
-        <translation>جمہور</translation>
+        <translation>شافعی</translation>
     </message>
     <message>
         <source>Hanfai</source>
@@ -912,7 +915,15 @@
     </message>
     <message>
         <source>Locate me</source>
-        <translation>میرا مقام</translation>
+        <translation>میرا مقام معلوم کریں</translation>
+    </message>
+    <message>
+        <source>The desktop refused to give the position</source>
+        <translation>ڈیسک ٹاپ نے مقام بتانے سے انکار کیا</translation>
+    </message>
+    <message>
+        <source>The desktop gave no position</source>
+        <translation>ڈیسک ٹاپ نے کوئی مقام نہیں بتایا</translation>
     </message>
     <message>
         <source>Qibla: %1° from true north, %2 km</source>
@@ -1095,11 +1106,11 @@
     </message>
     <message>
         <source>JAKIM, Malaysia</source>
-        <translation>جاکم، ملائیشیا</translation>
+        <translation>JAKIM، ملائیشیا</translation>
     </message>
     <message>
         <source>Kementerian Agama, Indonesia</source>
-        <translation>کمنترین آگاما، انڈونیشیا</translation>
+        <translation>وزارتِ مذہبی امور، انڈونیشیا (Kemenag)</translation>
     </message>
     <message>
         <source>Diyanet, Turkey</source>
@@ -1141,6 +1152,10 @@
         <source>Jordan, Ministry of Awqaf</source>
         <translation>اردن، وزارتِ اوقاف</translation>
     </message>
+    <message>
+        <source>one seventh of the night from 55° of latitude</source>
+        <translation>عرض بلد 55° سے رات کا ساتواں حصہ</translation>
+    </message>
 </context>
 <context>
     <name>Template4</name>
@@ -1163,14 +1178,6 @@
     <message>
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames.org</source>
-        <translation>مقامات: GeoNames.org</translation>
-    </message>
-    <message>
-        <source>CC BY 4.0, modified</source>
-        <translation>CC BY 4.0، ترمیم شدہ</translation>
     </message>
 </context>
 <context>

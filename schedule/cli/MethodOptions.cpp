@@ -1,5 +1,6 @@
 #include "schedule/cli/MethodOptions.h"
 
+#include "core/NumberText.h"
 #include "schedule/Methods.h"
 
 #include <cerrno>
@@ -170,11 +171,25 @@ int ApplyMethodChoice(const MethodOptions& o, bool newPlace, AppSettings& s, Cal
     return -1;
 }
 
-std::string MethodLine(CalcLibrary& calc, const AppSettings& s)
+std::string MethodLine(CalcLibrary& calc, const AppSettings& s, const TimesWords& words)
 {
-    if (!MethodInForce(calc, s))
+    const std::optional<nuro_method> method = MethodInForce(calc, s);
+    if (!method)
         return {};
-    return "Method: " + MethodInForceText(calc, s) + "\n";
+    if (&words == &EnglishTimesWords())
+        return "Method: " + MethodInForceText(calc, s) + "\n";
+    // The Expert dialog's words: the name as the catalogue writes it, then its parameters and minutes.
+    constexpr const char* kExpert = "Template3";
+    const MethodWords word = [&](const char* english) { return Translated(words, kExpert, english); };
+    const std::string& id = s.extra.methodInForce;
+    const bool named = !id.empty() && calc.Method(id);
+    const ReadingSigns signs = ReadingSignsOf(words.language);
+    std::string line = word("Method") + std::string(signs.colon) +
+                       (named ? word(calc.MethodName(id).c_str()) + " (" + id + ")" : word("Custom")) +
+                       std::string(signs.colon) + MethodParametersText(*method, word, signs);
+    if (HasMethodMinutes(*method))
+        line += std::string(signs.semicolon) + MethodMinutesText(*method, word, signs);
+    return line + "\n";
 }
 
 } // namespace nuro::times

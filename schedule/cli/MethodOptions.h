@@ -26,6 +26,7 @@ int ApplyMethodChoice(const MethodOptions& options, bool newPlace, AppSettings& 
                       const ZoneRules& zones, std::string& err);
 
 // "Method: ..." for the report when a method is in force (not for the custom values "trt" takes).
-std::string MethodLine(CalcLibrary& calc, const AppSettings& settings);
+// English gives the library's own description; another language the Expert dialog's words for it.
+std::string MethodLine(CalcLibrary& calc, const AppSettings& settings, const TimesWords& words = EnglishTimesWords());
 
 } // namespace nuro::times

@@ -47,7 +47,7 @@ std::string TableLine(std::string line, const Cells& cells, std::size_t width)
     return line + "\n";
 }
 
-std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : "Qibla: " + r.qibla + "\n"; }
+std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : r.qibla + "\n"; }
 
 std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
 
@@ -233,24 +233,6 @@ std::string IcsOffset(int seconds)
     return text;
 }
 
-// "HH:MM:SS" to seconds of the day; nullopt for any other text (a day without that time).
-std::optional<int> ClockSeconds(const TimeSlot& slot)
-{
-    const std::string text = SlotText(slot);
-    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
-        return std::nullopt;
-    int value[3];
-    for (int part = 0; part < 3; ++part) {
-        const char hi = text[part * 3], lo = text[part * 3 + 1];
-        if (hi < '0' || hi > '9' || lo < '0' || lo > '9')
-            return std::nullopt;
-        value[part] = (hi - '0') * 10 + (lo - '0');
-    }
-    if (value[0] > 23 || value[1] > 59 || value[2] > 59)
-        return std::nullopt;
-    return value[0] * 3600 + value[1] * 60 + value[2];
-}
-
 // A stable part of the UID: importing the same days again updates the events instead of doubling them.
 std::string PlaceHash(std::string_view place)
 {
@@ -303,16 +285,16 @@ std::string Ics(const Report& r)
         const std::int64_t midnight = DaysSinceEpoch(day.date) * 86400;
         // A time earlier than the one before it (Isha after midnight far north) is on the next day.
         std::int64_t rollover = 0;
-        int previous = -1;
+        TimeOfDay previous;
         std::array<std::optional<std::int64_t>, kSlotCount> at{};
         for (std::size_t i = 0; i < kSlotCount; ++i) {
-            const std::optional<int> seconds = ClockSeconds(day.times[i]);
-            if (!seconds)
+            const TimeOfDay time = TimeOfDay::Parse(day.times[i].data());
+            if (!time)
                 continue;
-            if (*seconds < previous)
-                rollover = 86400;
-            previous = *seconds;
-            at[i] = midnight + rollover + *seconds;
+            if (time < previous)
+                rollover = kSecondsPerDay;
+            previous = time;
+            at[i] = midnight + rollover + time.Seconds();
         }
         for (std::size_t i : kAlerted) {
             if (!at[i])

@@ -45,7 +45,7 @@ struct DayTimes {
 
 struct Report {
     std::string place;
-    std::string qibla; // "292.5° from true north, 6,974 km": the line after the table's place line
+    std::string qibla; // "Qibla: 292.5° from true north, 6,974 km": the line after the table's place line
     std::vector<DayTimes> days;
     CalendarZone zone;
     std::int64_t now = 0; // DTSTAMP, seconds since 1970 UTC

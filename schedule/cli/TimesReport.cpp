@@ -6,6 +6,7 @@
 #include "schedule/cli/CalendarZone.h"
 #include "schedule/cli/MethodOptions.h"
 #include "schedule/Methods.h"
+#include "schedule/NextPrayer.h"
 
 #include <algorithm>
 #include <array>
@@ -199,7 +200,8 @@ PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
 
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce, const TimesWords& words)
 {
-    std::string line = std::string(words.highLatitudes) + ": " + words.rules[inForce];
+    std::string line = std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) +
+                       words.rules[inForce];
     if (requested != inForce)
         line += std::string(" (") + kHighLatitudeRuleNames[requested] + " needs a newer " + kCalcLibraryName + ")";
     return line + "\n";
@@ -207,10 +209,10 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
 
 std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words)
 {
-    // The fourth rule is the library's own and has no words but English yet.
-    const char* name = rule == 3 ? "one seventh of the night from 55\u00b0 of latitude"
-                                 : words.rules[rule >= 0 && rule <= 2 ? rule : 0];
-    return std::string(words.highLatitudes) + ": " + name + "\n";
+    // The fourth rule is the library's own: the Expert dialog's catalogue holds its words.
+    const std::string name = rule == 3 ? Translated(words, "Template3", "one seventh of the night from 55\u00b0 of latitude")
+                                       : std::string(words.rules[rule >= 0 && rule <= 2 ? rule : 0]);
+    return std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) + name + "\n";
 }
 
 int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibrary& calc, std::string& out,
@@ -316,7 +318,14 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     // The settings keep the database's name; the reader sees the place in the language where the
     // database has it.
     report.place = PlaceNameIn(calc, settings.PlaceName.data(), language);
-    report.qibla = places::QiblaText(places::QiblaOf(settings));
+    if (report.words == &EnglishTimesWords()) {
+        report.qibla = "Qibla: " + places::QiblaText(places::QiblaOf(settings));
+    } else {
+        const places::QiblaFigures f = places::Figures(places::QiblaOf(settings), language);
+        // The Config dialog's line under the place, in its words.
+        report.qibla = FillPattern(Translated(*report.words, "Template2", "Qibla: %1\u00b0 from true north, %2 km"),
+                                   {f.degrees, f.kilometres});
+    }
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
                                    : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
@@ -337,7 +346,7 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
         }
     }
     report.sunnah = calculation.sunnah;
-    const std::string methodLine = MethodLine(calc, settings);
+    const std::string methodLine = MethodLine(calc, settings, *report.words);
     if (!methodLine.empty())
         report.method = MethodInForceText(calc, settings);
     const Format format = options->format.value_or(options->table ? Format::Table : Format::Day);

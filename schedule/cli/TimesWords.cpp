@@ -52,6 +52,14 @@ const TimesWords* FindTimesWords(std::string_view languageOrLocale)
     return nullptr;
 }
 
+std::string Translated(const TimesWords& words, std::string_view context, std::string_view english)
+{
+    for (const CatalogueText& t : CatalogueTexts())
+        if (words.language == std::string_view(t.language) && context == t.context && english == t.source)
+            return t.translation;
+    return std::string(english);
+}
+
 std::string_view EnvironmentLocale()
 {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace nuro::times {
@@ -20,6 +21,19 @@ struct TimesWords {
     std::array<const char*, 3> rules; // as the Expert dialog's list names them
     std::array<const char*, 2> sunnah; // the night's middle and its last third
 };
+
+// A text of the program's catalogues in one language, for the lines nuro-times builds from the
+// Config and Expert dialogs' words (the Qibla, the method); made at build time from the .ts files.
+struct CatalogueText {
+    const char* language;
+    const char* context;
+    const char* source;
+    const char* translation;
+};
+std::span<const CatalogueText> CatalogueTexts();
+
+// `english` of `context` in the words' language; `english` itself where the catalogue has none.
+std::string Translated(const TimesWords& words, std::string_view context, std::string_view english);
 
 // English first, then every catalogue language.
 std::span<const TimesWords> AllTimesWords();

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "PrayerTimes.h"
+#include "SolarPosition.h"
 #include "TimeFields.h"
 
 namespace {
@@ -104,3 +106,18 @@ TEST(TimeFields, TwilightAngleForms) {
 }
 
 }  // namespace
+
+// The wide instruction sets must give the baseline's solar places to the bit, or times would depend on the
+// processor. Days across the library's date range, and every hour of one year.
+TEST(SolarPosition, EveryInstructionSetGivesTheBaselineBits) {
+    using nuro::calc::InstructionSet;
+    std::vector<double> days;
+    for (double jd = 1721425.5; jd < 5373484.5; jd += 97.37) days.push_back(jd);
+    for (double jd = 2460676.5; jd < 2461041.5; jd += 1.0 / 24) days.push_back(jd);
+    if (!nuro::calc::available(InstructionSet::Avx)) GTEST_SKIP() << "this processor has no AVX";
+    for (double jd : days) {
+        const nuro::calc::SolarDay wide = nuro::calc::solarDay(jd, InstructionSet::Avx);
+        const nuro::calc::SolarDay base = nuro::calc::solarDay(jd, InstructionSet::Baseline);
+        ASSERT_EQ(std::memcmp(&wide, &base, sizeof wide), 0) << "JD " << jd;
+    }
+}

@@ -326,3 +326,21 @@ TEST_F(SettingsFileShapes, ConcurrentFirstUseLosesNoEdit)
     }
     EXPECT_EQ(lost, 0);
 }
+
+// A load reads and parses the file once: what the keys say within one pass is the file as it was when
+// the pass began, whatever happens to it meanwhile; the next read outside the pass sees the file anew.
+TEST_F(SettingsFileShapes, ALoadPassReadsTheFileOnce)
+{
+    WriteFile(path, "[SETUP]\nD1=5\nM1=6\nCOUNTRY=Sfax\n");
+    {
+        ProfilePass pass(profile, kSettingsFile);
+        EXPECT_EQ(profile.ReadKey(kSettingsSection, "D1", "", 10, kSettingsFile), "5");
+        fs::remove(path);
+        EXPECT_EQ(profile.ReadKey(kSettingsSection, "M1", "", 10, kSettingsFile), "6");
+        WriteFile(path, "[SETUP]\nD1=9\n");
+        EXPECT_EQ(profile.ReadKey(kSettingsSection, "D1", "", 10, kSettingsFile), "5");
+        EXPECT_EQ(profile.ReadKey(kSettingsSection, "COUNTRY", "", 53, kSettingsFile), "Sfax");
+    }
+    EXPECT_EQ(profile.ReadKey(kSettingsSection, "D1", "", 10, kSettingsFile), "9");
+    EXPECT_EQ(profile.ReadKey(kSettingsSection, "M1", "-", 10, kSettingsFile), "-");
+}

@@ -295,6 +295,10 @@ TEST_F(SettingsFile, ExtraKeysAreReadAndWrittenOnlyWhenUsed)
         {"ALERT_NOTIFY=0\nTRAY_LABEL=0\n", [](AppSettings&) {}, {"ALERT_NOTIFY", "TRAY_LABEL"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.ALERT_NOTIFY, 0); }},
         {"", [](AppSettings& s) { s.extra.ALERT_NOTIFY = 0; }, {"ALERT_NOTIFY"}, [](const AppSettings&) {}},
+        // A first start's unchosen place is told until the user chooses; then the key says so.
+        {"", [](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 1; }, {"PLACE_NOT_CHOSEN"}, [](const AppSettings&) {}},
+        {"PLACE_NOT_CHOSEN=1\n", [](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 0; }, {"PLACE_NOT_CHOSEN"},
+         [](const AppSettings& s) { EXPECT_EQ(s.extra.PLACE_NOT_CHOSEN, 1); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lines);

@@ -57,6 +57,63 @@ TEST(ShiftTimeText, NeverProducesMinuteSixty)
     }
 }
 
+// Every clock text NURO reads goes through this one parser and back through its formatter.
+TEST(TimeOfDay, ReadsOnlyWholeClockTextsAndWritesThemBack)
+{
+    struct Row { const char* text; std::int32_t seconds; const char* written; const char* hoursMinutes; };
+    const Row rows[] = {
+        {"00:00:00", 0, "00:00:00", "00:00"},       {"23:59:59", 86399, "23:59:59", "23:59"},
+        {"12:30:45", 45045, "12:30:45", "12:30"},   {"05:12:00*06:40:00*", 18720, "05:12:00", "05:12"},
+        {"12:40:00\r", 45600, "12:40:00", "12:40"}, {"12.30.45", 45045, "12:30:45", "12:30"},
+        {"24:00:00", -1, "--:--:--", "--:--"},      {"23:60:00", -1, "--:--:--", "--:--"},
+        {"23:59:60", -1, "--:--:--", "--:--"},      {"99:99:99", -1, "--:--:--", "--:--"},
+        {"--:--", -1, "--:--:--", "--:--"},         {"--:--:--", -1, "--:--:--", "--:--"},
+        {"12:30", -1, "--:--:--", "--:--"},         {"12:30:5", -1, "--:--:--", "--:--"},
+        {"7:05:00", -1, "--:--:--", "--:--"},       {" 7:05:00", -1, "--:--:--", "--:--"},
+        {"123456789", -1, "--:--:--", "--:--"},     {"-1:00:00", -1, "--:--:--", "--:--"},
+        {"", -1, "--:--:--", "--:--"},
+    };
+    for (const Row& r : rows) {
+        const TimeOfDay t = TimeOfDay::Parse(r.text);
+        EXPECT_EQ(t.Seconds(), r.seconds) << '"' << r.text << '"';
+        EXPECT_EQ(t.Known(), r.seconds >= 0) << '"' << r.text << '"';
+        EXPECT_EQ(t.Text(), r.written) << '"' << r.text << '"';
+        EXPECT_EQ(t.HoursMinutes(), r.hoursMinutes) << '"' << r.text << '"';
+        if (t) {
+            EXPECT_EQ(TimeOfDay::Parse(t.Text()), t) << '"' << r.text << '"';
+        }
+    }
+}
+
+// Arithmetic stays on the clock whatever the amount, and a missing time never becomes one.
+TEST(TimeOfDay, ArithmeticWrapsAcrossMidnightAndKeepsMissingMissing)
+{
+    constexpr std::int64_t kHuge = std::int64_t{1} << 62;
+    struct Row { std::int64_t start; std::int64_t plus; std::int32_t expected; };
+    const Row rows[] = {
+        {0, -1, 86399},           {86399, 1, 0},         {3600, -7200, 82800},   {0, 86400, 0},
+        {0, -86400, 0},           {43200, 10 * 86400 + 5, 43205},                {100, -10 * 86400 - 101, 86399},
+        {1, kHuge, static_cast<std::int32_t>((1 + kHuge % 86400) % 86400)},
+        {1, -kHuge, static_cast<std::int32_t>(((1 - kHuge % 86400) % 86400 + 86400) % 86400)},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(TimeOfDay::Wrapped(r.start).Plus(r.plus).Seconds(), r.expected) << r.start << " + " << r.plus;
+        EXPECT_EQ(TimeOfDay::Wrapped(r.start + r.plus % 86400), TimeOfDay::Wrapped(r.start).Plus(r.plus));
+        EXPECT_FALSE(TimeOfDay().Plus(r.plus)) << r.plus;
+        EXPECT_FALSE(TimeOfDay().PlusMinutes(r.plus)) << r.plus;
+    }
+    EXPECT_EQ(TimeOfDay::Wrapped(-1).Text(), "23:59:59");
+    EXPECT_EQ(TimeOfDay::Of(23, 59, 0).PlusMinutes(kHuge).Seconds(), (86340 + kHuge % 1440 * 60) % 86400);
+    // Forward distance, across midnight when the later time is earlier on the clock.
+    EXPECT_EQ(TimeOfDay::Of(23, 30, 0).Until(TimeOfDay::Of(0, 30, 0)), 3600);
+    EXPECT_EQ(TimeOfDay::Of(0, 30, 0).Until(TimeOfDay::Of(23, 30, 0)), 82800);
+    EXPECT_EQ(TimeOfDay::Of(5, 0, 0).Until(TimeOfDay::Of(5, 0, 0)), 0);
+    EXPECT_EQ(TimeOfDay().Until(TimeOfDay::Of(5, 0, 0)), -1);
+    EXPECT_EQ(TimeOfDay::Of(5, 0, 0).Until(TimeOfDay()), -1);
+    // Missing sorts before every time, so "earlier than the last known" never fires on it.
+    EXPECT_LT(TimeOfDay(), TimeOfDay::Of(0, 0, 0));
+}
+
 TEST(GetField, AnswersEveryIndex)
 {
     struct Row { const char* list; int index; const char* expected; };

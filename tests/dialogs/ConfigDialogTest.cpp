@@ -422,3 +422,43 @@ TEST_F(ConfigDialogTest, ChosenPlaceSetsTheZoneAndHandEditsKeepIt)
         EXPECT_FLOAT_EQ(s.T_ZONE, static_cast<float>(ParseReal(GetField(QueryRow(st.entry), '*', 9))));
     }
 }
+
+// A place taken from the list is one change of the settings: the refresh that listens hears it once,
+// with the whole new place (coordinates, zone, additions), never the new coordinates with the old zone.
+TEST_F(ConfigDialogTest, APlaceTakenFromTheListIsOneWholeChange)
+{
+    ChangeTestDatabase("alter table nuro add column zone text;"
+                       "update nuro set zone='Africa/Tunis' where nom='Tunis, Tunisia';"
+                       "update nuro set zone='America/Lima' where nom='Lima, Peru'");
+    EditSettings([](AppSettings& s) { SetPlaceName(s, "Sfax"); });
+    QWidget* dlg = Open();
+    std::vector<AppSettings> heard;
+    struct Listening {
+        int id;
+        ~Listening() { SettingsRecord().Forget(id); }
+    } listening{SettingsRecord().Listen([&](const AppSettings& s, const void*) { heard.push_back(s); })};
+    struct Step { const char* entry; const char* zone; std::array<int, 6> additions; };
+    const Step steps[] = {
+        {"Lima, Peru", "America/Lima", {0, 0, 0, 0, 0, 0}},
+        {"Tunis, Tunisia", "Africa/Tunis", {0, 0, 7, 0, 2, 0}},
+        {"Sfax", "", {0, 0, 0, 0, 0, 0}},
+        {"Sfax", "", {0, 0, 0, 0, 0, 0}}, // the same place again applies the fields, once
+    };
+    for (const Step& st : steps) {
+        SCOPED_TRACE(st.entry);
+        heard.clear();
+        const int refreshes = display.Refreshes();
+        DoubleClick(dlg, st.entry);
+        ASSERT_EQ(heard.size(), 1u);
+        const AppSettings& s = heard.front();
+        const std::string row = QueryRow(st.entry);
+        EXPECT_EQ(std::string(s.PlaceName.data()), st.entry);
+        EXPECT_EQ(s.extra.ZONE, st.zone);
+        EXPECT_EQ(s.D1, ParseInt(GetField(row, '*', 1)));
+        EXPECT_EQ(s.D2, ParseInt(GetField(row, '*', 5)));
+        EXPECT_FLOAT_EQ(s.T_ZONE, static_cast<float>(ParseReal(GetField(row, '*', 9))));
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(s.corrections[i], st.additions[i]) << i;
+        EXPECT_EQ(display.Refreshes(), refreshes + 1);
+    }
+}

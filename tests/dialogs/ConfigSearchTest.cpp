@@ -7,10 +7,14 @@
 #include "places/Places.h"
 #include "platform/DialogOps.h"
 #include "platform/DialogWindow.h"
+#include "platform/os/GeoClueBus.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <cstdlib>
@@ -21,7 +25,7 @@ using namespace nuro::test;
 
 namespace {
 
-constexpr int kName = 101, kLatDeg = 109, kSearch = 140, kMatches = 142, kQibla = 143;
+constexpr int kName = 101, kLatDeg = 109, kNote = 138, kSearch = 140, kMatches = 142, kQibla = 143, kLocate = 144;
 
 class ConfigSearchTest : public DialogTest {
 protected:
@@ -88,6 +92,74 @@ TEST_F(ConfigSearchTest, TypingArrowsAndEnterTakeAPlace)
     EXPECT_NE(ConfigFileText().find("t1=Tunis, Tunisia*Sfax, Tunisia*London, United Kingdom*"), std::string::npos)
         << ConfigFileText();
     EXPECT_GT(display.Refreshes(), 0);
+}
+
+// "Locate me" against a stand-in location service on a private bus: where it gives a position the
+// nearest places are offered and Enter takes one; where it refuses or gives nothing in time the button
+// goes, with the reason under the place. The button is worked by the keyboard alone.
+TEST_F(ConfigSearchTest, LocateMeOffersTheNearestPlacesOrGoesWhenTheDesktopGivesNone)
+{
+    if (QStandardPaths::findExecutable("dbus-run-session").isEmpty())
+        GTEST_SKIP() << "no dbus-run-session (package dbus)";
+    const struct {
+        QStringList service;  // the stand-in's mode and position
+        const char* first;    // the nearest place offered; "" when the button goes instead
+        const char* note;     // the line under the place after the asking
+    } rows[] = {
+        {{"located", "34.74", "10.76"}, "Sfax, Tunisia", ""},
+        {{"refused"}, "", "The desktop refused to give the position"},
+        {{"silent"}, "", "The desktop gave no position"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.service.join(' ').toStdString());
+        QProcess service;
+        service.start("dbus-run-session", QStringList{"--", NURO_GEOCLUE_STANDIN} + r.service);
+        ASSERT_TRUE(service.waitForStarted());
+        QByteArray said;
+        const auto saidLine = [&](const QByteArray& line) {
+            said += service.readAllStandardOutput();
+            return said.split('\n').contains(line);
+        };
+        ASSERT_TRUE(WaitFor([&] { return said += service.readAllStandardOutput(), said.contains('\n'); }, 10))
+            << service.readAllStandardError().toStdString();
+        ASSERT_TRUE(said.startsWith("BUS ")) << said.toStdString();
+        SetGeoClueBus(said.mid(4, said.indexOf('\n') - 4).toStdString(), 1500);
+
+        ResetSettingsDialogs();
+        WriteSettingsFile("Tunis, Tunisia*Sfax, Tunisia*");
+        EditSettings([](AppSettings& s) { SetPlaceName(s, "Tunis, Tunisia"); });
+        OpenConfigDialog();
+        QWidget* dlg = ConfigDialogWindow();
+        ASSERT_NE(dlg, nullptr);
+        auto* locate = qobject_cast<QPushButton*>(GetDlgItem(dlg, kLocate));
+        auto* search = qobject_cast<QLineEdit*>(GetDlgItem(dlg, kSearch));
+        auto* matches = qobject_cast<QListWidget*>(GetDlgItem(dlg, kMatches));
+        ASSERT_TRUE(locate && search && matches);
+        ASSERT_TRUE(WaitFor([&] { return IsDlgItemVisible(dlg, kLocate); }, 10)) << "the service is there";
+        EXPECT_FALSE(locate->accessibleName().isEmpty());
+        locate->setFocus();
+        QTest::keyClick(locate, Qt::Key_Space);
+        if (*r.first) {
+            ASSERT_TRUE(WaitFor([&] { return matches->isVisible() && matches->count() > 0; }, 10));
+            EXPECT_TRUE(matches->item(0)->text().startsWith(r.first)) << matches->item(0)->text().toStdString();
+            EXPECT_TRUE(search->hasFocus());
+            QTest::keyClick(search, Qt::Key_Return);
+            EXPECT_STREQ(SnapshotSettings().PlaceName.data(), r.first);
+            EXPECT_TRUE(IsDlgItemVisible(dlg, kLocate));
+        } else {
+            EXPECT_TRUE(WaitFor([&] { return !IsDlgItemVisible(dlg, kLocate); }, 10)) << "the button goes";
+            EXPECT_STREQ(SnapshotSettings().PlaceName.data(), "Tunis, Tunisia");
+        }
+        EXPECT_EQ(GetDlgItemText(dlg, kNote, 200), r.note);
+        // Asked once, as NURO, for a town's accuracy, and let go of.
+        EXPECT_TRUE(WaitFor([&] { return saidLine("STOP"); }, 10)) << said.toStdString();
+        EXPECT_TRUE(saidLine("SET DesktopId nuro")) << said.toStdString();
+        EXPECT_TRUE(saidLine("SET RequestedAccuracyLevel 4")) << said.toStdString();
+        EXPECT_EQ(said.count("START\n"), 1) << said.toStdString();
+        service.closeWriteChannel();
+        EXPECT_TRUE(service.waitForFinished());
+    }
+    SetGeoClueBus({});
 }
 
 } // namespace

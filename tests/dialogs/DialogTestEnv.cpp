@@ -149,6 +149,7 @@ void DialogTest::SetUp()
     SetSummerDateSource({});
     ClearAskedMessages();
     SetTimeDisplay(&display);
+    RefreshOnSettingsChanges();
     mainFrame.setGeometry(100, 50, 300, 400);
     SetDialogsMainFrame(&mainFrame);
 }

@@ -1064,6 +1064,40 @@ TEST_F(StatusNotifierDesktop, LabelBesideTheIconAndALastingNotificationAtTheAler
     EXPECT_EQ(keys["ALERT_NOTIFY"], "1");
 }
 
+// Under a Turkish interface the place is named as Turkish writes it, where the database has the name:
+// the main window's title and the alert's notification say "Tunus", while the settings keep the
+// database's "Tunis, Tunisia". Exit withdraws the notification.
+TEST_F(StatusNotifierDesktop, UnderTurkishTheWindowAndTheAlertNameThePlaceInTurkish)
+{
+    const std::string dhohur = DhohurTime(top / "usr" / NURO_PRIVATE_LIBDIR / "libnuro.so");
+    ASSERT_EQ(dhohur.size(), 8u);
+    WriteSettings(Settings("0") + "ALERT_NOTIFY=1\n");
+    QProcess* p = Run({}, SecondsBefore(dhohur, kLeadSeconds), [](QProcessEnvironment& env) {
+        env.remove("LC_ALL");
+        env.remove("LC_MESSAGES");
+        env.insert("LANG", "tr_TR.UTF-8");
+    });
+    const Window frame = WaitForWindow("Tunus");
+    EXPECT_NE(frame, 0u) << "the main window's title in Turkish";
+
+    const auto raised = ReadNotification((kLeadSeconds + 10) * 1000);
+    ASSERT_TRUE(raised) << "no notification at the alert";
+    EXPECT_EQ(raised->summary.toStdString(), "\u00d6\u011fle " + dhohur.substr(0, 5));
+    EXPECT_EQ(raised->body.toStdString(), "Tunus");
+
+    // Exit, the tray menu's last item, with the notice open: the notification, whose "Show" would
+    // reach no one, goes too.
+    EXPECT_NE(WaitForWindow("INFO", 10000), 0u);
+    ASSERT_TRUE(WaitForItem());
+    const QString menuPath = ItemProperty("Menu").value<QDBusObjectPath>().path();
+    const auto entries = MenuLayout(menuPath);
+    ASSERT_FALSE(entries.empty());
+    ASSERT_TRUE(MenuEvent(menuPath, entries.back().id, "clicked"));
+    EXPECT_EQ(Finish(p), 1);
+    EXPECT_EQ(ReadWatcherLine("CLOSE "), "CLOSE " + QByteArray::number(raised->id)) << "withdrawn at the exit";
+    EXPECT_EQ(SettingsKeys(ReadWholeFile(SettingsPath()))["COUNTRY"], "Tunis, Tunisia");
+}
+
 // A reminder raised before a restart inside its window is not raised again after it; what was raised
 // is kept in the state folder, not in the settings.
 TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
@@ -1096,6 +1130,63 @@ TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
     EXPECT_EQ(ReadWholeFile(SettingsPath()), before) << "nothing of it in the settings";
 }
 
+
+// The first start, with no settings file: Config opens on the computer's zone's largest places with
+// the search focused, and the tip says the shipped place is not chosen yet, across a restart too, until
+// the keyboard chooses one.
+TEST_F(StatusNotifierDesktop, FirstStartOffersTheZonesPlacesAndTellsTheUnchosenPlaceUntilOneIsChosen)
+{
+    const auto inKarachi = [](QProcessEnvironment& env) { env.insert("TZ", "Asia/Karachi"); };
+    const auto tipBody = [&] {
+        QString iconName, title, body;
+        int images = 0;
+        ReadToolTip(ItemProperty("ToolTip"), iconName, images, title, body);
+        return body;
+    };
+    const QString notChosen = QStringLiteral("Place not chosen yet: Tunis, Tunisia\n");
+    ASSERT_FALSE(fs::exists(SettingsPath()));
+    QProcess* first = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem());
+    EXPECT_NE(WaitForWindow("       Config"), 0u) << "the first start opens Config";
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().startsWith(notChosen); })) << tipBody().toStdString();
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(first), 1);
+    auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia") << "the shipped default place runs meanwhile";
+    EXPECT_EQ(keys["PLACE_NOT_CHOSEN"], "1");
+
+    // Started again: still not chosen, and offered again. The search has the focus: Down moves from
+    // the zone's largest place (Karachi) to the next (Lahore), Enter takes it.
+    QProcess* second = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem(true));
+    ASSERT_NE(WaitForWindow("       Config"), 0u) << "offered until a place is chosen";
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().startsWith(notChosen); })) << tipBody().toStdString();
+    Xdotool({"key", "--delay", "100", "Down", "Return"});
+    EXPECT_NE(WaitForWindow("Lahore, Pakistan"), 0u) << "the zone's second largest place is chosen";
+    EXPECT_TRUE(WaitUntil([&] {
+        const QString body = tipBody();
+        return body.count(QLatin1Char('\n')) == 9 && !body.contains(QStringLiteral("not chosen"));
+    })) << tipBody().toStdString();
+    // Typed, the search offers its own matches, and Enter takes the best.
+    Xdotool({"type", "--delay", "100", "sfax"});
+    Xdotool({"key", "Return"});
+    EXPECT_NE(WaitForWindow("Sfax, Tunisia"), 0u) << "typing and Enter choose a place";
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(second), 1);
+    keys = SettingsKeys(ReadWholeFile(SettingsPath()));
+    EXPECT_EQ(keys["COUNTRY"], "Sfax, Tunisia");
+    EXPECT_EQ(keys["PLACE_NOT_CHOSEN"], "0");
+
+    // Once chosen, a start neither offers nor tells: by the time the tip holds the times, the offer
+    // would have opened.
+    QProcess* third = Run({}, {}, inKarachi);
+    ASSERT_TRUE(WaitForItem(true));
+    EXPECT_TRUE(WaitUntil([&] { return tipBody().count(QLatin1Char('\n')) == 9; })) << tipBody().toStdString();
+    EXPECT_FALSE(tipBody().contains(QStringLiteral("not chosen")));
+    EXPECT_EQ(FindWindow("       Config"), 0u);
+    ASSERT_TRUE(ExitThroughMenu());
+    EXPECT_EQ(Finish(third), 1);
+}
 
 // Under a Wayland compositor (weston, headless): the program runs on Qt's Wayland plugin, shows its
 // window and, with no ALERT_NOTIFY in its file, raises the lasting notification at the alert.

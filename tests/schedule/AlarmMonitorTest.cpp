@@ -36,7 +36,7 @@ public:
     bool SoundBoxOn() override { return false; }
     void ShowNotice(int templateId) override
     {
-        notices.push_back({templateId, clock_.Now()});
+        notices.push_back({templateId, clock_.Now().Text()});
         opened.push_back(clock_.Millis());
         if (onNotice)
             onNotice();
@@ -46,7 +46,7 @@ public:
 
     void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
     {
-        reminders.push_back(clock_.Now() + " " + kPrayerNames[slot] + " " + time + " in " + std::to_string(minutesLeft));
+        reminders.push_back(clock_.Now().Text() + " " + kPrayerNames[slot] + " " + time + " in " + std::to_string(minutesLeft));
     }
 
     std::int64_t openFor = 0;
@@ -420,7 +420,7 @@ TEST(AlarmMonitorTest, PrayerDueWithinLooksOnlyAheadAtAlarmedPrayersWithTheOffse
         {&day, 0, "garbage", false},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, r.clock, 1, 4), r.due) << r.clock << " offset " << r.offset;
+        EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, TimeOfDay::Parse(r.clock), 1, 4), r.due) << r.clock << " offset " << r.offset;
 }
 
 TEST(AlarmMonitorTest, TheReminderComesOncePerPrayerBeforeItAndNeverDelaysTheNotices)

@@ -165,5 +165,58 @@ TEST(RealCalcLibraryTest, UmmAlQuraAtMakkahKeepsRamadansIsha)
     }
 }
 
+// The table's Qibla and method lines in the reader's language: the catalogues' words, the language's
+// decimal and thousands signs in ASCII digits, its list signs; English keeps the library's description.
+TEST(RealCalcLibraryTest, QiblaAndMethodLinesReadInTheTablesLanguage)
+{
+    CalcLibrary calc(MakeSystemLibraryLoader());
+    FileKeys none("");
+    const struct {
+        const char* lang;
+        const char* qibla;
+        const char* method;
+    } rows[] = {
+        {"en", "Qibla: 292.5\u00b0 from true north, 6,974 km",
+         "Method: JAKIM, Malaysia (JAKIM): Fajr 18\u00b0, Isha 18\u00b0; minutes: Shuroq \u22121, Dhuhr +1; rounded up"},
+        {"de", "Qibla: 292,5\u00b0 von geografisch Nord, 6.974 km",
+         "Methode: JAKIM, Malaysia (JAKIM): Fadschr 18\u00b0, Ischa 18\u00b0, Minuten aufgerundet; "
+         "Minuten der Methode: Aufgang \u22121, Dhuhr +1"},
+        {"fr", "Qibla\u00a0: 292,5\u00b0 depuis le nord vrai, 6\u202f974 km",
+         "M\u00e9thode\u00a0: JAKIM, Malaisie (JAKIM)\u00a0: Fajr 18\u00b0, Icha 18\u00b0, minutes arrondies "
+         "\u00e0 la minute sup\u00e9rieure\u202f; Minutes de la m\u00e9thode\u00a0: Chourouq \u22121, Dhouhr +1"},
+        {"ur", "\u0642\u0628\u0644\u06c1: 292.5\u00b0 \u062d\u0642\u06cc\u0642\u06cc \u0634\u0645\u0627\u0644 "
+               "\u0633\u06d2\u060c 6,974 \u06a9\u0644\u0648\u0645\u06cc\u0679\u0631",
+         nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lang);
+        std::string out, err;
+        ASSERT_EQ(times::Run({"--at", "3.1390,101.6869", "--zone", "Asia/Kuala_Lumpur", "--method", "JAKIM", "--date",
+                              "2026-12-09", "--days", "1", "--lang", row.lang},
+                             none, calc, out, err),
+                  0)
+            << err;
+        EXPECT_NE(out.find("\n" + std::string(row.qibla) + "\n"), std::string::npos) << out;
+        if (row.method) {
+            EXPECT_NE(out.find("\n" + std::string(row.method) + "\n"), std::string::npos) << out;
+        }
+        // The machine formats keep the library's English.
+        ASSERT_EQ(times::Run({"--at", "3.1390,101.6869", "--zone", "Asia/Kuala_Lumpur", "--method", "JAKIM", "--date",
+                              "2026-12-09", "--format", "json", "--lang", row.lang},
+                             none, calc, out, err),
+                  0);
+        EXPECT_NE(out.find("\"method\": \"JAKIM, Malaysia (JAKIM): Fajr 18"), std::string::npos) << out;
+    }
+    // The Moonsighting Committee's own high-latitude rule reads in the language too.
+    std::string out, err;
+    ASSERT_EQ(times::Run({"--at", "51.5072,-0.1276", "--zone", "Europe/London", "--method", "MOONSIGHTING", "--date",
+                          "2026-12-09", "--lang", "tr"},
+                         none, calc, out, err),
+              0)
+        << err;
+    EXPECT_NE(out.find("\nY\u00fcksek enlem: 55\u00b0 enleminden itibaren gecenin yedide biri\n"), std::string::npos)
+        << out;
+}
+
 } // namespace
 } // namespace nuro

@@ -31,16 +31,7 @@ public:
     {
     }
 
-    std::string Now() override
-    {
-        const std::int64_t second = ((local_ / kSecond) % (kDay / kSecond) + kDay / kSecond) % (kDay / kSecond);
-        if (second != cachedSecond_) {
-            cachedSecond_ = second;
-            cached_ = FormatTimeText(static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
-                                     static_cast<int>(second % 60));
-        }
-        return cached_;
-    }
+    TimeOfDay Now() override { return TimeOfDay::Wrapped(local_ / kSecond); }
     void Sleep(milliseconds d) override
     {
         sleeps.push_back({local_, d.count()});
@@ -88,8 +79,6 @@ private:
 
     std::int64_t local_, epoch_, steady_ = 0, end_;
     std::atomic<bool>& stop_;
-    std::int64_t cachedSecond_ = -1;
-    std::string cached_;
 };
 
 } // namespace nuro::test

@@ -223,7 +223,7 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
     } rows[] = {
         {{"--date", "2025-10-30", "--days", "2", "--lang", "tr"}, "",
          "Tunus\n"
-         "Qibla: 51.6° from true north, 4,002 km\n"
+         "Kıble: gerçek kuzeyden 51,6°, 4.002 km\n"
          "Tarih       İmsak     Güneş     Öğle      İkindi    Akşam     Yatsı     Hicri\n"
          "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Cemaziyelevvel 1447\n"
          "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Cemaziyelevvel 1447\n"
@@ -253,7 +253,7 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
          "Tunus,2025-10-30,04:31:00,06:05:00,12:40:00,16:05:00,19:15:00,20:45:00\r\n"},
         {{"--date", "2025-10-30", "--days", "1", "--lang", "fa"}, "",
          "Tunis, Tunisia\n"
-         "Qibla: 51.6° from true north, 4,002 km\n"
+         "قبله: 51.6° از شمال حقیقی، 4,002 کیلومتر\n"
          "تاریخ       صبح         طلوع آفتاب  ظهر         عصر         مغرب        عشا         قمری\n"
          "2025-10-30  04:31:00    06:05:00    12:40:00    16:05:00    19:15:00    20:45:00    8 جمادی‌الاول 1447\n"
          "عرض‌های بالا: نیمهٔ شب\n", ""},
