@@ -274,8 +274,8 @@ void ChooseMatch(QWidget* dlg, int index)
     if (const std::optional<CountryDefault> country = Calc().CountryMethod(next.extra.country);
         country && next.extra.ASER_OWN == 0)
         next.ASER = country->aser;
+    next.extra.PLACE_NOT_CHOSEN = 0;
     SettingsRecord().Change([&next](AppSettings& s) { s = next; });
-    places::MarkPlaceChosen();
     CheckPair(dlg, kStandard, kHanfai, next.ASER != 2);
     SetDlgItemText(dlg, kPlaceName, place.label);
     SetDlgItemText(dlg, kNotFound, "");

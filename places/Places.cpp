@@ -7,7 +7,6 @@
 #include "dialogs/ConfigRules.h"
 
 #include <algorithm>
-#include <mutex>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -387,20 +386,18 @@ std::string QiblaText(const Qibla& q)
 
 void MarkPlaceNotChosen()
 {
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().extra.PLACE_NOT_CHOSEN = 1;
+    SettingsRecord().Change([](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 1; });
 }
 
 void MarkPlaceChosen()
 {
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    Settings().extra.PLACE_NOT_CHOSEN = 0;
+    if (PlaceNotChosen())
+        SettingsRecord().Change([](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 0; });
 }
 
 bool PlaceNotChosen()
 {
-    std::lock_guard<std::mutex> guard(SettingsLock());
-    return Settings().extra.PLACE_NOT_CHOSEN != 0;
+    return SettingsRecord().Read([](const AppSettings& s) { return s.extra.PLACE_NOT_CHOSEN != 0; });
 }
 
 } // namespace nuro::places

@@ -132,7 +132,7 @@ std::string QiblaText(const Qibla& qibla);
 
 // Whether the place in use is still the shipped default that a first start (no settings file yet)
 // began with, until the user chooses one: the settings' PLACE_NOT_CHOSEN, kept across restarts. Any
-// thread; not while holding SettingsLock().
+// thread; a mark is one change of the settings.
 void MarkPlaceNotChosen();
 void MarkPlaceChosen();
 bool PlaceNotChosen();
