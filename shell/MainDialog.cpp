@@ -314,7 +314,9 @@ void TDial::SetTimeText(std::size_t slot, const std::string& text)
         return;
     const int boxId = kTimeBoxIds[slot];
     // Never waits: the caller may hold the schedule lock that this thread is about to want.
-    PostToUiThread([this, boxId, text] {
+    PostToUiThread([this, alive = std::weak_ptr<bool>(alive_), boxId, text] {
+        if (alive.expired())
+            return;
         QWidget* dlg = Window();
         if (!dlg)
             return;

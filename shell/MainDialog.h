@@ -99,6 +99,8 @@ private:
     QWidget* mainFrame_ = nullptr;
     std::unique_ptr<Steps> exitSteps_;
     ExitSequence exit_;
+    // Gone with the window: a time text handed over just before it closed finds no window to fill.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     static const TResponseEntry<TDial> kResponses[];
 };
 
