@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
@@ -129,7 +130,8 @@ int TextRoom(QLineEdit* edit)
 
 // The screenshot check: every field of the Config dialog holding the widest value it is given shows
 // every character of it (a pressure shown as "010.00" invites a wrong correction). The dialog so filled
-// is drawn to config-widest.png in the test's folder for review.
+// is drawn to config-widest.png for review in the folder NURO_TEST_PICTURES names, if any: a test run
+// writes nothing outside its own temporary folder.
 TEST_F(SettingsTemplatesTest, ConfigFieldsShowTheirWidestValuesWhole)
 {
     OpenConfigDialog();
@@ -168,5 +170,6 @@ TEST_F(SettingsTemplatesTest, ConfigFieldsShowTheirWidestValuesWhole)
             << text.toStdString();
     }
     SetDlgItemText(dlg, 138, PlaceLookupText(PlaceLookup::NoDatabase));
-    dlg->grab().save(QStringLiteral("config-widest.png"));
+    if (const char* pictures = std::getenv("NURO_TEST_PICTURES"))
+        dlg->grab().save(QString::fromLocal8Bit(pictures) + QStringLiteral("/config-widest.png"));
 }
