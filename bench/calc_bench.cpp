@@ -17,7 +17,8 @@ using namespace nuro::test;
 
 // Speed: one year of days for 100 places (the adhan peer runs the same place-dates), best of five passes:
 // the machine may be shared, and the best pass is the least disturbed.
-int speed() {
+int speed()
+{
     double best = 1e9;
     long calls = 0;
     unsigned checksum = 0;
@@ -28,10 +29,11 @@ int speed() {
             const int lat = -50 + p, lon = -170 + 3 * p;
             for (int m = 1; m <= 12; ++m)
                 for (int d = 1; d <= 30; ++d) {
-                    if (m == 2 && d > 28) continue;
+                    if (m == 2 && d > 28)
+                        continue;
                     const char* r = trt(2025, m, d, std::abs(lon), 7, 30.0f, lon < 0 ? 'W' : 'E', std::abs(lat), 15,
-                                        0.0f, lat < 0 ? 'S' : 'N', lon / 15, 1010.0f, 10.0f, 100.0f, 1 + p % 2, 0, 0,
-                                        7, 0, 2, 0, 108, 108, p % 2);
+                                        0.0f, lat < 0 ? 'S' : 'N', lon / 15, 1010.0f, 10.0f, 100.0f, 1 + p % 2, 0, 0, 7,
+                                        0, 2, 0, 108, 108, p % 2);
                     checksum += static_cast<unsigned char>(r[1]);
                     ++calls;
                 }
@@ -45,7 +47,8 @@ int speed() {
 
 // The same place-dates through "nuro_times" with a named method, to the minute the method's way; with
 // sunnah, the night's midnight and last third too (without, no result is asked for and none is computed).
-int speedMethod(const char* id, bool sunnah) {
+int speedMethod(const char* id, bool sunnah)
+{
     nuro_method method{};
     if (nuro_method_get(id, &method) != 1) {
         std::fprintf(stderr, "calc_bench: unknown method %s\n", id);
@@ -72,7 +75,8 @@ int speedMethod(const char* id, bool sunnah) {
             q.year = 2025;
             for (int m = 1; m <= 12; ++m)
                 for (int d = 1; d <= 30; ++d) {
-                    if (m == 2 && d > 28) continue;
+                    if (m == 2 && d > 28)
+                        continue;
                     q.month = m, q.day = d;
                     const char* r = nuro_times(&q, sunnah ? &result : nullptr);
                     checksum += static_cast<unsigned char>(r[1]) + static_cast<unsigned>(result.midnight);
@@ -81,17 +85,20 @@ int speedMethod(const char* id, bool sunnah) {
         }
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    std::printf("speed: %ld place-dates in %.3f s = %.0f nuro_times calls per second with %s%s (checksum %u)\n",
-                calls, best, calls / best, id, sunnah ? " and the sunnah times" : "", checksum);
+    std::printf("speed: %ld place-dates in %.3f s = %.0f nuro_times calls per second with %s%s (checksum %u)\n", calls,
+                best, calls / best, id, sunnah ? " and the sunnah times" : "", checksum);
     return 0;
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2) {
-        std::fprintf(stderr, "usage: calc_bench reference.csv | calc_bench --speed | calc_bench --speed-method ID [--sunnah]\n");
+        std::fprintf(
+            stderr, "usage: calc_bench reference.csv | calc_bench --speed | calc_bench --speed-method ID [--sunnah]\n");
         return 2;
     }
-    if (std::string(argv[1]) == "--speed") return speed();
+    if (std::string(argv[1]) == "--speed")
+        return speed();
     if (std::string(argv[1]) == "--speed-method" && argc > 2)
         return speedMethod(argv[2], argc > 3 && std::string(argv[3]) == "--sunnah");
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
@@ -99,7 +106,8 @@ int main(int argc, char** argv) {
     std::vector<double> diffs[3][6];
     int rows = 0, mismatched = 0;
     for (const auto& v : readReferenceTable(argv[1])) {
-        if (v.size() < kReferenceColumns) continue;
+        if (v.size() < kReferenceColumns)
+            continue;
         ++rows;
         const double latitude = std::stod(v[7]) + std::stod(v[8]) / 60.0 + std::stod(v[9]) / 3600.0;
         const int band = latitude <= 55.0 ? 0 : latitude <= 65.0 ? 1 : 2;
@@ -108,8 +116,10 @@ int main(int argc, char** argv) {
         for (int e = 0; e < 6; ++e) {
             const std::string& got = fields[e];
             const std::string& ref = v[kFirstReferenceTime + e];
-            if ((ref == "none") != (got == "--:--")) ++mismatched;
-            if (ref == "none" || got == "--:--") continue;
+            if ((ref == "none") != (got == "--:--"))
+                ++mismatched;
+            if (ref == "none" || got == "--:--")
+                continue;
             diffs[band][e].push_back(std::fabs(differenceSeconds(got, ref)));
         }
     }
@@ -118,7 +128,8 @@ int main(int argc, char** argv) {
         std::printf("  %s\n  %-9s %6s %8s %8s\n", bands[b], "event", "count", "median", "max");
         for (int e = 0; e < 6; ++e) {
             auto& d = diffs[b][e];
-            if (d.empty()) continue;
+            if (d.empty())
+                continue;
             std::sort(d.begin(), d.end());
             std::printf("  %-9s %6zu %8.2f %8.2f\n", names[e], d.size(), d[d.size() / 2], d.back());
         }

@@ -156,8 +156,8 @@ int main(int argc, char** argv)
     // second), Maghereb and Isha never during the run.
     const std::time_t now = std::time(nullptr);
     const std::string never = "--:--:--";
-    tableText = LocalText(now + 3) + "*" + never + "*" + LocalText(now + 6) + "*" + LocalText(now + 9) + "*" +
-                never + "*" + never + "*";
+    tableText = LocalText(now + 3) + "*" + never + "*" + LocalText(now + 6) + "*" + LocalText(now + 9) + "*" + never +
+                "*" + never + "*";
 
     BenchHost host;
     host.due = {{800, (now + 3) * 1000}, {801, (now + 6) * 1000}, {803, (now + 9) * 1000}};

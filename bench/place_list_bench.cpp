@@ -32,8 +32,7 @@ std::vector<std::string> Names(int count)
     return names;
 }
 
-template <class Fill>
-double Seconds(const std::vector<std::string>& names, Fill fill, std::vector<std::string>* listed)
+template <class Fill> double Seconds(const std::vector<std::string>& names, Fill fill, std::vector<std::string>* listed)
 {
     nuro::DialogWindow* dlg = nuro::BuildDialog(kHost, nullptr, false);
     QWidget* list = nuro::CreateListBox(dlg, 120, QRect(310, 10, 180, 220), nuro::CS_Sorted | nuro::CS_Border);
@@ -59,13 +58,16 @@ int main(int argc, char** argv)
     for (int count : {6000, 11000}) {
         const std::vector<std::string> names = Names(count);
         std::vector<std::string> oneByOne, atOnce;
-        const double slow = Seconds(names, [](QWidget* list, const std::vector<std::string>& all) {
-            for (const std::string& name : all)
-                nuro::ListAddString(list, name);
-        }, &oneByOne);
-        const double fast = Seconds(names, [](QWidget* list, const std::vector<std::string>& all) {
-            nuro::ListAddStrings(list, all);
-        }, &atOnce);
+        const double slow = Seconds(
+            names,
+            [](QWidget* list, const std::vector<std::string>& all) {
+                for (const std::string& name : all)
+                    nuro::ListAddString(list, name);
+            },
+            &oneByOne);
+        const double fast = Seconds(
+            names, [](QWidget* list, const std::vector<std::string>& all) { nuro::ListAddStrings(list, all); },
+            &atOnce);
         std::printf("%8d  %14.3f  %14.3f\n", count, slow, fast);
         if (oneByOne != atOnce) {
             std::printf("the two fills list the names differently\n");

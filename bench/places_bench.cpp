@@ -17,7 +17,10 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // Each prefix of `text`, by whole characters.
 std::vector<std::string> Keystrokes(const std::string& text)
@@ -56,8 +59,9 @@ int main(int argc, char** argv)
     std::printf("first start: library loaded and the zone's 10 largest places in %.2f ms (%s first)\n", firstStart,
                 offer->empty() ? "none" : offer->front().label.c_str());
 
-    const char* searches[] = {"london", "springfield", "sfax", "zurich", "zürich", "sao paulo", "تونس", "ڈھاكه", "القاهره",
-                              "makkah", "kuala lumpur", "toronto", "new york", "london, canada", "s", "xqzvw"};
+    const char* searches[] = {"london",   "springfield",    "sfax",    "zurich", "zürich",       "sao paulo",
+                              "تونس",     "ڈھاكه",          "القاهره", "makkah", "kuala lumpur", "toronto",
+                              "new york", "london, canada", "s",       "xqzvw"};
     std::vector<double> all;
     std::printf("%-16s %6s %10s %10s  %s\n", "search", "keys", "median ms", "worst ms", "best match");
     for (const char* s : searches) {

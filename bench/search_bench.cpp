@@ -19,12 +19,17 @@ namespace {
 const char kWork[28] = {};
 const char* const kColumns[] = {"5", "nom", "region", "country", "population", kWork};
 
-double ms(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double ms(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
-std::string quotedWords(const std::string& typed) {
+std::string quotedWords(const std::string& typed)
+{
     std::string out, word;
     auto flush = [&] {
-        if (word.empty()) return;
+        if (word.empty())
+            return;
         out += (out.empty() ? "\"" : " \"") + word + "\"*";
         word.clear();
     };
@@ -33,8 +38,10 @@ std::string quotedWords(const std::string& typed) {
             flush();
         } else {
             word += c;
-            if (c == '"') word += '"';
-            if (c == '\'') word += '\'';
+            if (c == '"')
+                word += '"';
+            if (c == '\'')
+                word += '\'';
         }
     }
     flush();
@@ -42,9 +49,11 @@ std::string quotedWords(const std::string& typed) {
 }
 
 // One keystroke: the places of exactly that name, then those with words beginning so.
-int keystroke(const std::string& typed) {
+int keystroke(const std::string& typed)
+{
     std::string exact = "select nom, region, country, population from nuro where asciiname = '";
-    for (char c : typed) exact += c == '\'' ? std::string("''") : std::string(1, c);
+    for (char c : typed)
+        exact += c == '\'' ? std::string("''") : std::string(1, c);
     exact += "' collate nocase order by rowid limit 20";
     const std::string words = "select nuro.nom, nuro.region, nuro.country, nuro.population from nuro_search join nuro"
                               " on nuro.rowid = nuro_search.rowid where nuro_search match '" +
@@ -57,9 +66,10 @@ int keystroke(const std::string& typed) {
     return rows;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::string dir = argc > 1 ? argv[1] : NURO_BUILD_SHARE;
     ::setenv("NURO_DATA_DIR", dir.c_str(), 1);
     ::setenv("XDG_DATA_HOME", "/nonexistent", 1);
@@ -71,12 +81,13 @@ int main(int argc, char** argv) {
     std::printf("database: %s/data.ar, %.1f MB\n", dir.c_str(), st.st_size / 1e6);
 
     const auto t0 = std::chrono::steady_clock::now();
-    const std::string first = connect5_rows("data.ar", "user", "qvx",
-                                            "select nom from nuro where zone = 'Africa/Tunis' order by rowid limit 10",
-                                            kColumns, 10);
+    const std::string first =
+        connect5_rows("data.ar", "user", "qvx",
+                      "select nom from nuro where zone = 'Africa/Tunis' order by rowid limit 10", kColumns, 10);
     std::printf("first start, the 10 largest places of a zone: %.2f ms (first call of the process)\n",
                 ms(std::chrono::steady_clock::now() - t0));
-    if (first.empty()) return 1;
+    if (first.empty())
+        return 1;
 
     const char* typed[] = {"london", "sao paulo", "zurich", "springfield", "makkah", "تونس", "kuala lumpur", "s"};
     std::vector<double> all;
@@ -87,7 +98,8 @@ int main(int argc, char** argv) {
         int rows = 0;
         // Every beginning of the text, as each keystroke makes it (whole UTF-8 characters only).
         for (std::size_t n = 1; n <= text.size(); ++n) {
-            if (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) continue;
+            if (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+                continue;
             // The median of five runs, so that another process's burst on a shared machine is not taken
             // for the keystroke's cost.
             double runs[5];

@@ -65,8 +65,14 @@ SettingsOwner& SettingsRecord()
     return *owner;
 }
 
-AppSettings& Settings() { return SettingsRecord().RecordForTests(); }
+AppSettings& Settings()
+{
+    return SettingsRecord().RecordForTests();
+}
 
-std::mutex& SettingsLock() { return SettingsRecord().LockForTests(); }
+std::mutex& SettingsLock()
+{
+    return SettingsRecord().LockForTests();
+}
 
 } // namespace nuro

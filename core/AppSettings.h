@@ -16,23 +16,23 @@ inline constexpr std::size_t kPlaceNameCapacity = 54; // with the terminator
 // Settings beyond the 35 keys, each with its own INI key. Every default is the behaviour of a file
 // that lacks the key, so an old file behaves exactly as before.
 enum ExtraKey : unsigned {
-    kAutoTz = 0,   // AUTO_TZ: 1 = times in the place's own zone (ZONE), 0 = T_ZONE and the summer window
-    kZone,         // ZONE: IANA zone name, empty = the computer's own zone
-    kHighLat,      // HIGH_LAT: 0 middle of the night, 1 one seventh of the night, 2 twilight-angle share
-    kHijriAdj,     // HIJRI_ADJ: days added to the Umm al-Qura date, -2..2
-    kRemind,       // REMIND: minutes before each alerted prayer for a silent reminder, 0 = none
-    kSoundFaj,     // SOUND_FAJ .. SOUND_ICH: sound file per alerted prayer, empty = um.wav
+    kAutoTz = 0, // AUTO_TZ: 1 = times in the place's own zone (ZONE), 0 = T_ZONE and the summer window
+    kZone, // ZONE: IANA zone name, empty = the computer's own zone
+    kHighLat, // HIGH_LAT: 0 middle of the night, 1 one seventh of the night, 2 twilight-angle share
+    kHijriAdj, // HIJRI_ADJ: days added to the Umm al-Qura date, -2..2
+    kRemind, // REMIND: minutes before each alerted prayer for a silent reminder, 0 = none
+    kSoundFaj, // SOUND_FAJ .. SOUND_ICH: sound file per alerted prayer, empty = um.wav
     kSoundDho,
     kSoundAse,
     kSoundMag,
     kSoundIch,
-    kMethod,       // METHOD: a named method's id, AUTO (the place's country default), empty = custom
+    kMethod, // METHOD: a named method's id, AUTO (the place's country default), empty = custom
     kRealAngleFaj, // ANGLE_FAJ, ANGLE_ICH: custom twilight angles with decimals, same convention as
     kRealAngleIch, //   a_faj/a_ich; empty = the whole degrees of a_faj/a_ich
     kIshaInterval, // ISHA_INTERVAL: custom Isha in minutes after Maghereb, 0 = by its angle
-    kAserOwn,      // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
-    kTrayLabel,    // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
-    kAlertNotify,  // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
+    kAserOwn, // ASER_OWN: 1 once the user chose the Aser school; 0 = a chosen place brings its country's
+    kTrayLabel, // TRAY_LABEL: beside the icon, 0 nothing, 1 the next prayer and its time, 2 the time left
+    kAlertNotify, // ALERT_NOTIFY: a desktop notification at each alert, 1 on, 0 off; absent: on Wayland only
     kPlaceNotChosen, // PLACE_NOT_CHOSEN: 1 while a first start's shipped default place is in use, unchosen
     kExtraKeyCount
 };
@@ -52,7 +52,7 @@ struct ExtraSettings {
     // Not keys: what METHOD means for the place in force, resolved when the settings are loaded and when
     // a place is chosen (never by the monitor's refresh). Empty methodInForce: the custom values.
     std::string methodInForce;
-    std::string country;          // the place's ISO 3166-1 code, empty when unknown
+    std::string country; // the place's ISO 3166-1 code, empty when unknown
     std::int32_t highLatOverride = -1; // a high-latitude rule for one run of nuro-times, -1 = none
     std::int32_t TRAY_LABEL = 0;
     // -1 while the file has no ALERT_NOTIFY: the session decides (see AlertNotificationsOn).
@@ -111,8 +111,7 @@ public:
 
     AppSettings Snapshot() const;
     // One field or a few, read under the lock without copying the whole record.
-    template <typename Reader>
-    auto Read(Reader&& reader) const
+    template <typename Reader> auto Read(Reader&& reader) const
     {
         std::lock_guard<std::mutex> guard(lock_);
         return reader(static_cast<const AppSettings&>(record_));
@@ -142,7 +141,10 @@ private:
 SettingsOwner& SettingsRecord();
 
 // A consistent copy of the process's record.
-inline AppSettings SnapshotSettings() { return SettingsRecord().Snapshot(); }
+inline AppSettings SnapshotSettings()
+{
+    return SettingsRecord().Snapshot();
+}
 
 // The process's record and its lock, for tests that arrange a state by hand; the program itself reads
 // through Snapshot() and changes through Change().

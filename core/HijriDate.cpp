@@ -15,16 +15,23 @@
 namespace nuro {
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "Muharram", "Safar", "Rabi' I", "Rabi' II", "Jumada I", "Jumada II",
-    "Rajab", "Sha'ban", "Ramadan", "Shawwal", "Dhu al-Qi'dah", "Dhu al-Hijjah"};
+constexpr std::array<const char*, 12> kMonthNames = {"Muharram", "Safar",     "Rabi' I",       "Rabi' II",
+                                                     "Jumada I", "Jumada II", "Rajab",         "Sha'ban",
+                                                     "Ramadan",  "Shawwal",   "Dhu al-Qi'dah", "Dhu al-Hijjah"};
 
 constexpr std::array<const char*, 12> kArabicMonthNames = {
-    "\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631", "\u0631\u0628\u064a\u0639 \u0627\u0644\u0623\u0648\u0644",
-    "\u0631\u0628\u064a\u0639 \u0627\u0644\u0622\u062e\u0631", "\u062c\u0645\u0627\u062f\u0649 \u0627\u0644\u0623\u0648\u0644\u0649",
-    "\u062c\u0645\u0627\u062f\u0649 \u0627\u0644\u0622\u062e\u0631\u0629", "\u0631\u062c\u0628",
-    "\u0634\u0639\u0628\u0627\u0646", "\u0631\u0645\u0636\u0627\u0646", "\u0634\u0648\u0627\u0644",
-    "\u0630\u0648 \u0627\u0644\u0642\u0639\u062f\u0629", "\u0630\u0648 \u0627\u0644\u062d\u062c\u0629"};
+    "\u0645\u062d\u0631\u0645",
+    "\u0635\u0641\u0631",
+    "\u0631\u0628\u064a\u0639 \u0627\u0644\u0623\u0648\u0644",
+    "\u0631\u0628\u064a\u0639 \u0627\u0644\u0622\u062e\u0631",
+    "\u062c\u0645\u0627\u062f\u0649 \u0627\u0644\u0623\u0648\u0644\u0649",
+    "\u062c\u0645\u0627\u062f\u0649 \u0627\u0644\u0622\u062e\u0631\u0629",
+    "\u0631\u062c\u0628",
+    "\u0634\u0639\u0628\u0627\u0646",
+    "\u0631\u0645\u0636\u0627\u0646",
+    "\u0634\u0648\u0627\u0644",
+    "\u0630\u0648 \u0627\u0644\u0642\u0639\u062f\u0629",
+    "\u0630\u0648 \u0627\u0644\u062d\u062c\u0629"};
 
 constexpr double kMillisPerDay = 86400000.0;
 
@@ -108,8 +115,8 @@ std::string ReadingDigits(std::string_view text, std::string_view locale)
     if (language != "fa" && language != "bn")
         return std::string(text);
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::NumberingSystem> numbers(
-        icu::NumberingSystem::createInstance(icu::Locale(std::string(locale.substr(0, locale.find('.'))).c_str()), status));
+    std::unique_ptr<icu::NumberingSystem> numbers(icu::NumberingSystem::createInstance(
+        icu::Locale(std::string(locale.substr(0, locale.find('.'))).c_str()), status));
     if (U_FAILURE(status) || !numbers || numbers->isAlgorithmic() || numbers->getRadix() != 10)
         return std::string(text);
     const icu::UnicodeString digits = numbers->getDescription();

@@ -11,8 +11,14 @@
 namespace nuro {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipSpace(std::string_view text)
 {
@@ -53,7 +59,8 @@ std::int32_t ParseIntClamped(std::string_view text, bool* clamped)
     for (; i < text.size() && IsDigit(text[i]); ++i)
         magnitude = std::min(kBeyond, magnitude * 10 + (text[i] - '0'));
     const std::int64_t value = negative ? -magnitude : magnitude;
-    const std::int64_t lowest = std::numeric_limits<std::int32_t>::min(), highest = std::numeric_limits<std::int32_t>::max();
+    const std::int64_t lowest = std::numeric_limits<std::int32_t>::min(),
+                       highest = std::numeric_limits<std::int32_t>::max();
     const std::int64_t kept = std::clamp(value, lowest, highest);
     if (clamped)
         *clamped = kept != value;

@@ -18,8 +18,8 @@ std::int32_t ParseIntClamped(std::string_view text, bool* clamped);
 // parsing stops at the first character that does not fit; no number gives 0.
 double ParseReal(std::string_view text);
 
-std::string FormatInt(std::int64_t value);                // "%d"
-std::string FormatFixed(double value, int decimals);      // "%.3f" / "%.2f", in full, never cut
+std::string FormatInt(std::int64_t value); // "%d"
+std::string FormatFixed(double value, int decimals); // "%.3f" / "%.2f", in full, never cut
 
 // The signs a language writes texts for reading with, numbers in ASCII digits: German "292,5" and
 // "6.974", French "6 974" (a narrow no-break space), English "292.5" and "6,974"; the comma, semicolon

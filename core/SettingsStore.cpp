@@ -55,15 +55,23 @@ std::array<char, kPlaceNameCapacity> LoadedPlaceName(const std::string& value)
     return s.PlaceName;
 }
 
-std::string Real(float value) { return FormatFixed(value, 3); }
-std::string Letter(char c) { return c ? std::string(1, c) : std::string(); }
-std::string Flag(bool on) { return on ? "1" : "0"; }
+std::string Real(float value)
+{
+    return FormatFixed(value, 3);
+}
+std::string Letter(char c)
+{
+    return c ? std::string(1, c) : std::string();
+}
+std::string Flag(bool on)
+{
+    return on ? "1" : "0";
+}
 
 constexpr std::array<const char*, kExtraKeyCount> kExtraKeyNames = {
-    "AUTO_TZ", "ZONE", "HIGH_LAT", "HIJRI_ADJ", "REMIND",
-    "SOUND_FAJ", "SOUND_DHO", "SOUND_ASE", "SOUND_MAG", "SOUND_ICH",
-    "METHOD", "ANGLE_FAJ", "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN",
-    "TRAY_LABEL", "ALERT_NOTIFY", "PLACE_NOT_CHOSEN"};
+    "AUTO_TZ",   "ZONE",          "HIGH_LAT",  "HIJRI_ADJ",  "REMIND",       "SOUND_FAJ",
+    "SOUND_DHO", "SOUND_ASE",     "SOUND_MAG", "SOUND_ICH",  "METHOD",       "ANGLE_FAJ",
+    "ANGLE_ICH", "ISHA_INTERVAL", "ASER_OWN",  "TRAY_LABEL", "ALERT_NOTIFY", "PLACE_NOT_CHOSEN"};
 
 // A file path or zone name is ours and is kept whole, however long (the file's own limit bounds it).
 constexpr std::size_t kWholeValue = std::string::npos;
@@ -80,27 +88,58 @@ void LoadExtraSettings(KeyReader& read, ExtraSettings& e)
             continue;
         e.present |= 1u << k;
         switch (k) {
-        case kAutoTz: e.AUTO_TZ = read.IntOf(key, value); break;
-        case kZone: e.ZONE = value; break;
-        case kHighLat: e.HIGH_LAT = read.IntOf(key, value); break;
-        case kHijriAdj: e.HIJRI_ADJ = read.IntOf(key, value); break;
-        case kRemind: e.REMIND = read.IntOf(key, value); break;
-        case kMethod: e.METHOD = value; break;
-        case kRealAngleFaj: e.ANGLE_FAJ = value; break;
-        case kRealAngleIch: e.ANGLE_ICH = value; break;
-        case kIshaInterval: e.ISHA_INTERVAL = read.IntOf(key, value); break;
-        case kAserOwn: e.ASER_OWN = read.IntOf(key, value); break;
-        case kTrayLabel: e.TRAY_LABEL = read.IntOf(key, value); break;
-        case kAlertNotify: e.ALERT_NOTIFY = read.IntOf(key, value) != 0 ? 1 : 0; break;
-        case kPlaceNotChosen: e.PLACE_NOT_CHOSEN = read.IntOf(key, value) != 0 ? 1 : 0; break;
-        default: e.SOUND[k - kSoundFaj] = value; break;
+        case kAutoTz:
+            e.AUTO_TZ = read.IntOf(key, value);
+            break;
+        case kZone:
+            e.ZONE = value;
+            break;
+        case kHighLat:
+            e.HIGH_LAT = read.IntOf(key, value);
+            break;
+        case kHijriAdj:
+            e.HIJRI_ADJ = read.IntOf(key, value);
+            break;
+        case kRemind:
+            e.REMIND = read.IntOf(key, value);
+            break;
+        case kMethod:
+            e.METHOD = value;
+            break;
+        case kRealAngleFaj:
+            e.ANGLE_FAJ = value;
+            break;
+        case kRealAngleIch:
+            e.ANGLE_ICH = value;
+            break;
+        case kIshaInterval:
+            e.ISHA_INTERVAL = read.IntOf(key, value);
+            break;
+        case kAserOwn:
+            e.ASER_OWN = read.IntOf(key, value);
+            break;
+        case kTrayLabel:
+            e.TRAY_LABEL = read.IntOf(key, value);
+            break;
+        case kAlertNotify:
+            e.ALERT_NOTIFY = read.IntOf(key, value) != 0 ? 1 : 0;
+            break;
+        case kPlaceNotChosen:
+            e.PLACE_NOT_CHOSEN = read.IntOf(key, value) != 0 ? 1 : 0;
+            break;
+        default:
+            e.SOUND[k - kSoundFaj] = value;
+            break;
         }
     }
 }
 
 } // namespace
 
-const char* ExtraKeyName(ExtraKey key) { return key < kExtraKeyCount ? kExtraKeyNames[key] : ""; }
+const char* ExtraKeyName(ExtraKey key)
+{
+    return key < kExtraKeyCount ? kExtraKeyNames[key] : "";
+}
 
 KeyValues ExtraKeyValues(const ExtraSettings& e)
 {

@@ -16,7 +16,10 @@ std::tm LocalNow()
 
 } // namespace
 
-std::string FormatTimeText(int hours, int minutes, int seconds) { return TimeOfDay::Of(hours, minutes, seconds).Text(); }
+std::string FormatTimeText(int hours, int minutes, int seconds)
+{
+    return TimeOfDay::Of(hours, minutes, seconds).Text();
+}
 
 TimeOfDay ClockNow()
 {
@@ -24,7 +27,10 @@ TimeOfDay ClockNow()
     return TimeOfDay::Of(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-std::string ClockText() { return ClockNow().Text(); }
+std::string ClockText()
+{
+    return ClockNow().Text();
+}
 
 std::string ShiftTimeText(std::string_view time, std::int32_t minutes)
 {

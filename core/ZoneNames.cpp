@@ -23,7 +23,7 @@ bool NamePartChar(char c)
 // A regular file of reasonable size, read without waiting on anything else.
 bool ReadTable(const std::string& path, std::string& text)
 {
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxTableBytes)
         return false;
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -107,7 +107,7 @@ bool HasZoneNameShape(std::string_view name)
 
 std::string ZoneInfoDir()
 {
-    struct stat st{};
+    struct stat st {};
     for (const char* dir : {"/usr/share/zoneinfo", "/usr/lib/zoneinfo"})
         if (stat(dir, &st) == 0 && S_ISDIR(st.st_mode))
             return dir;
@@ -126,7 +126,7 @@ bool ZoneFileIsRegular(std::string_view name)
 {
     if (!HasZoneNameShape(name))
         return false;
-    struct stat st{};
+    struct stat st {};
     return stat((ZoneInfoDir() + "/" + std::string(name)).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 

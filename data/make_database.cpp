@@ -18,7 +18,8 @@ constexpr std::size_t kFirstColumns = 14;
 constexpr char kNamesColumn[] = "names";
 
 // One CSV record: fields separated by commas, a field in double quotes may hold commas and "" for a quote.
-bool parseLine(const std::string& line, std::vector<std::string>* fields) {
+bool parseLine(const std::string& line, std::vector<std::string>* fields)
+{
     fields->clear();
     std::string cur;
     bool quoted = false;
@@ -48,34 +49,41 @@ bool parseLine(const std::string& line, std::vector<std::string>* fields) {
 
 // The words to index: each as the CSV has it, followed by its Arabic fold where that differs, so a search
 // folded the same way (any alef, heh or yeh form, marks or not) meets it.
-std::string indexedWords(const std::string& names) {
+std::string indexedWords(const std::string& names)
+{
     std::string out;
     std::size_t start = 0;
     while (start <= names.size()) {
         std::size_t end = names.find(' ', start);
-        if (end == std::string::npos) end = names.size();
+        if (end == std::string::npos)
+            end = names.size();
         const std::string word = names.substr(start, end - start);
         if (!word.empty()) {
             out += (out.empty() ? "" : " ") + word;
             const std::string folded = nuro::paths::FoldArabicWord(word);
-            if (folded != word && !folded.empty()) out += " " + folded;
+            if (folded != word && !folded.empty())
+                out += " " + folded;
         }
         start = end + 1;
     }
     return out;
 }
 
-int fail(const std::string& why) {
+int fail(const std::string& why)
+{
     std::fprintf(stderr, "make_database: %s\n", why.c_str());
     return 1;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 3) return fail("usage: make_database places.csv data.ar");
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return fail("usage: make_database places.csv data.ar");
     std::ifstream in(argv[1]);
-    if (!in) return fail(std::string("cannot read ") + argv[1]);
+    if (!in)
+        return fail(std::string("cannot read ") + argv[1]);
     std::string line;
     std::vector<std::string> header, f;
     if (!std::getline(in, line) || !parseLine(line, &header) || header.size() < kFirstColumns)
@@ -86,31 +94,40 @@ int main(int argc, char** argv) {
     const std::string tmp = std::string(argv[2]) + ".tmp";
     std::remove(tmp.c_str());
     sqlite3* db = nullptr;
-    if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK) return fail("cannot create " + tmp);
+    if (sqlite3_open(tmp.c_str(), &db) != SQLITE_OK)
+        return fail("cannot create " + tmp);
     std::string schema = std::string("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;") +
                          nuro::paths::kCreatePlaceTable + nuro::paths::kAddZoneColumn;
-    if (tableColumns > kFirstColumns) schema += nuro::paths::kAddPlaceColumns;
-    if (hasNames) schema += nuro::paths::kCreateSearchTable;
+    if (tableColumns > kFirstColumns)
+        schema += nuro::paths::kAddPlaceColumns;
+    if (hasNames)
+        schema += nuro::paths::kCreateSearchTable;
     schema += "BEGIN;";
-    if (sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
+    if (sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errmsg(db));
 
     // Rows keep the CSV's order, largest place first: the rowid is the rank searches order by.
     std::string sql = "INSERT INTO nuro(rowid";
-    for (std::size_t i = 0; i < tableColumns; ++i) sql += "," + header[i];
+    for (std::size_t i = 0; i < tableColumns; ++i)
+        sql += "," + header[i];
     sql += ") VALUES (?";
-    for (std::size_t i = 0; i < tableColumns; ++i) sql += ",?";
+    for (std::size_t i = 0; i < tableColumns; ++i)
+        sql += ",?";
     sql += ")";
     sqlite3_stmt* ins = nullptr;
     sqlite3_stmt* words = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &ins, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
-    if (hasNames && sqlite3_prepare_v2(db, "INSERT INTO nuro_search(rowid, names) VALUES (?,?)", -1, &words,
-                                       nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &ins, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errmsg(db));
+    if (hasNames &&
+        sqlite3_prepare_v2(db, "INSERT INTO nuro_search(rowid, names) VALUES (?,?)", -1, &words, nullptr) != SQLITE_OK)
         return fail(sqlite3_errmsg(db));
     int lineNo = 1, rows = 0;
     while (std::getline(in, line)) {
         ++lineNo;
-        if (line.empty()) continue;
-        if (!parseLine(line, &f) || f.size() != header.size()) return fail("bad line " + std::to_string(lineNo));
+        if (line.empty())
+            continue;
+        if (!parseLine(line, &f) || f.size() != header.size())
+            return fail("bad line " + std::to_string(lineNo));
         ++rows;
         sqlite3_bind_int(ins, 1, rows);
         // Each column keeps its declared type: text, or a number converted by the column's affinity.
@@ -131,12 +148,16 @@ int main(int argc, char** argv) {
     sqlite3_finalize(ins);
     sqlite3_finalize(words);
     std::string finish = "COMMIT;";
-    if (tableColumns > kFirstColumns) finish += nuro::paths::kCreatePlaceIndexes;
-    if (words) finish += "INSERT INTO nuro_search(nuro_search) VALUES ('optimize');";
+    if (tableColumns > kFirstColumns)
+        finish += nuro::paths::kCreatePlaceIndexes;
+    if (words)
+        finish += "INSERT INTO nuro_search(nuro_search) VALUES ('optimize');";
     finish += "VACUUM;";
-    if (sqlite3_exec(db, finish.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return fail(sqlite3_errmsg(db));
+    if (sqlite3_exec(db, finish.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errmsg(db));
     sqlite3_close(db);
-    if (std::rename(tmp.c_str(), argv[2]) != 0) return fail(std::string("cannot write ") + argv[2]);
+    if (std::rename(tmp.c_str(), argv[2]) != 0)
+        return fail(std::string("cannot write ") + argv[2]);
     std::printf("make_database: %d places\n", rows);
     return 0;
 }

@@ -73,7 +73,7 @@ struct ConfigState {
     PlaceUpdater updater;
     PlaceLookupFn lookup;
     std::vector<places::Place> matches; // what the matches list shows, in its order
-    bool locateGone = false;            // the desktop refused or failed to locate: no second asking
+    bool locateGone = false; // the desktop refused or failed to locate: no second asking
 };
 
 ConfigState& State()
@@ -107,11 +107,14 @@ std::optional<std::string> LookUp(const std::string& sql)
 // decimals the settings file keeps, the other reals as the dialog's own normalisation writes them.
 void ShowSettingsInFields(QWidget* dlg, const AppSettings& s)
 {
-    const struct { int id; std::string text; } fields[] = {
-        {kLonDeg, FormatInt(s.D1)}, {kLonMin, FormatInt(s.M1)}, {kLonSec, FormatFixed(s.S1, 3)},
-        {kLatDeg, FormatInt(s.D2)}, {kLatMin, FormatInt(s.M2)}, {kLatSec, FormatFixed(s.S2, 3)},
-        {kZone, FormatFixed(s.T_ZONE, 2)}, {kPressure, FormatFixed(s.P, 2)},
-        {kTemperature, FormatFixed(s.T, 2)}, {kElevation, FormatFixed(s.H, 2)},
+    const struct {
+        int id;
+        std::string text;
+    } fields[] = {
+        {kLonDeg, FormatInt(s.D1)},        {kLonMin, FormatInt(s.M1)},       {kLonSec, FormatFixed(s.S1, 3)},
+        {kLatDeg, FormatInt(s.D2)},        {kLatMin, FormatInt(s.M2)},       {kLatSec, FormatFixed(s.S2, 3)},
+        {kZone, FormatFixed(s.T_ZONE, 2)}, {kPressure, FormatFixed(s.P, 2)}, {kTemperature, FormatFixed(s.T, 2)},
+        {kElevation, FormatFixed(s.H, 2)},
     };
     for (const auto& f : fields)
         SetDlgItemText(dlg, f.id, f.text);
@@ -127,16 +130,19 @@ void LoadPlaceRow(QWidget* dlg, bool firstOpening, const AppSettings& s)
     const std::string name = s.PlaceName.data();
     SetDlgItemText(dlg, kPlaceName, name);
     const std::optional<std::string> row = LookUp(PlaceQuery(name));
-    const PlaceLookup found = ClassifyPlaceLookup(
-        row, row && row->empty() ? LookUp(kPlaceDatabaseProbe) : std::nullopt);
+    const PlaceLookup found =
+        ClassifyPlaceLookup(row, row && row->empty() ? LookUp(kPlaceDatabaseProbe) : std::nullopt);
     // No name yet (a fresh settings file) is no place lost: nothing to explain.
     const QString why =
         TranslateData(TextLanguage::Interface, TemplateContext(kConfigTemplateId), PlaceLookupText(found));
     SetDlgItemText(dlg, kNotFound, name.empty() ? std::string() : why.toStdString());
     if (found == PlaceLookup::Found) {
-        const struct { int id; int field; } columns[] = {
-            {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
-            {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
+        const struct {
+            int id;
+            int field;
+        } columns[] = {
+            {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3},    {kLatDeg, 5},       {kLatMin, 6},
+            {kLatSec, 7}, {kZone, 9},   {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
         };
         for (const auto& c : columns)
             SetDlgItemText(dlg, c.id, GetField(*row, '*', c.field));
@@ -208,16 +214,17 @@ void LocateMe(QWidget* dlg)
         if (found.outcome == LocateOutcome::Located) {
             EnableDlgItem(dlg, kLocate, true);
             SetDlgItemText(dlg, kSearch, "");
-            ShowMatches(dlg, places::Nearest(Calc(), found.latitude, found.longitude)
-                                 .value_or(std::vector<places::Place>{}));
+            ShowMatches(
+                dlg, places::Nearest(Calc(), found.latitude, found.longitude).value_or(std::vector<places::Place>{}));
             FocusDlgItem(dlg, kSearch);
             return;
         }
         std::fprintf(stderr, "nuro: the desktop's location service gave no position: %s\n", found.why.c_str());
         State().locateGone = true;
         ShowDlgItem(dlg, kLocate, false);
-        SetDlgItemText(dlg, kNotFound,
-                       Translated(found.outcome == LocateOutcome::Refused ? kLocateRefused : kLocateFailed).toStdString());
+        SetDlgItemText(
+            dlg, kNotFound,
+            Translated(found.outcome == LocateOutcome::Refused ? kLocateRefused : kLocateFailed).toStdString());
         FocusDlgItem(dlg, kSearch);
     });
 }
@@ -279,9 +286,12 @@ void ChooseMatch(QWidget* dlg, int index)
     CheckPair(dlg, kStandard, kHanfai, next.ASER != 2);
     SetDlgItemText(dlg, kPlaceName, place.label);
     SetDlgItemText(dlg, kNotFound, "");
-    const struct { int id; int field; } columns[] = {
-        {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
-        {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
+    const struct {
+        int id;
+        int field;
+    } columns[] = {
+        {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3},    {kLatDeg, 5},       {kLatMin, 6},
+        {kLatSec, 7}, {kZone, 9},   {kPressure, 10}, {kTemperature, 11}, {kElevation, 12},
     };
     for (const auto& c : columns)
         SetDlgItemText(dlg, c.id, GetField(place.row, '*', c.field));
@@ -351,9 +361,18 @@ ConfigFields ReadConfigFields(QWidget* dlg)
 void PutConfigFields(const ConfigFields& f, AppSettings& s)
 {
     SetPlaceName(s, f.name.c_str());
-    s.D1 = f.d1; s.M1 = f.m1; s.S1 = f.s1; s.CARD1 = f.card1;
-    s.D2 = f.d2; s.M2 = f.m2; s.S2 = f.s2; s.CARD2 = f.card2;
-    s.P = f.p; s.T = f.t; s.T_ZONE = f.zone; s.H = f.h;
+    s.D1 = f.d1;
+    s.M1 = f.m1;
+    s.S1 = f.s1;
+    s.CARD1 = f.card1;
+    s.D2 = f.d2;
+    s.M2 = f.m2;
+    s.S2 = f.s2;
+    s.CARD2 = f.card2;
+    s.P = f.p;
+    s.T = f.t;
+    s.T_ZONE = f.zone;
+    s.H = f.h;
     // Under a method the school follows the place's country until the user picks one.
     if (f.aser != s.ASER && !s.extra.METHOD.empty())
         s.extra.ASER_OWN = 1;

@@ -56,8 +56,10 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
         return std::nullopt;
     };
     // Cutting "1013.250" to "1013.25" writes the same number; cutting "-999999.99" to "-999999" does not.
-    const struct { const char* column; const std::string& text; } numbers[] = {
-        {"t_zone", f.timeZone}, {"p", f.pressure}, {"t", f.temperature}, {"h", f.elevation}};
+    const struct {
+        const char* column;
+        const std::string& text;
+    } numbers[] = {{"t_zone", f.timeZone}, {"p", f.pressure}, {"t", f.temperature}, {"h", f.elevation}};
     for (const auto& n : numbers) {
         const std::string_view cut = Utf8Head(n.text, kStatementFieldChars);
         if (cut.size() < n.text.size() && ParseReal(cut) != ParseReal(n.text))
@@ -77,15 +79,14 @@ std::optional<std::string> UpdateStatement(const AppSettings& s, const Statement
     };
     // A letter never set yet (0) adds nothing rather than a terminator inside the statement.
     auto card = [](char c) { return c ? std::string(1, c) : std::string(); };
-    std::string statement = "update NURO set d1=" + FormatInt(s.D1) + " ,m1=" + FormatInt(s.M1) +
-                            ",s1='" + FormatFixed(s.S1, 3) + "',card1='" + card(s.CARD1) +
-                            "',d2=" + FormatInt(s.D2) + " ,m2=" + FormatInt(s.M2) + ",s2='" +
-                            FormatFixed(s.S2, 3) + "',card2='" + card(s.CARD2) + "'";
-    statement += ",t_zone=" + quoted(f.timeZone, kStatementFieldChars) +
-                 ",p=" + quoted(f.pressure, kStatementFieldChars) +
-                 ",t=" + quoted(f.temperature, kStatementFieldChars) +
-                 ",h=" + quoted(f.elevation, kStatementFieldChars) +
-                 " where nom=" + quoted(f.placeName, kStatementNameChars) + ";";
+    std::string statement = "update NURO set d1=" + FormatInt(s.D1) + " ,m1=" + FormatInt(s.M1) + ",s1='" +
+                            FormatFixed(s.S1, 3) + "',card1='" + card(s.CARD1) + "',d2=" + FormatInt(s.D2) +
+                            " ,m2=" + FormatInt(s.M2) + ",s2='" + FormatFixed(s.S2, 3) + "',card2='" + card(s.CARD2) +
+                            "'";
+    statement +=
+        ",t_zone=" + quoted(f.timeZone, kStatementFieldChars) + ",p=" + quoted(f.pressure, kStatementFieldChars) +
+        ",t=" + quoted(f.temperature, kStatementFieldChars) + ",h=" + quoted(f.elevation, kStatementFieldChars) +
+        " where nom=" + quoted(f.placeName, kStatementNameChars) + ";";
     if (Utf8Length(statement) > kStatementMaxChars)
         return refuse("the statement is longer than " + std::to_string(kStatementMaxChars) + " characters");
     return statement;

@@ -11,11 +11,11 @@
 
 namespace nuro {
 
-inline constexpr std::size_t kPlaceListChars = 11999;   // t1 is read into a 12,000-character buffer
-inline constexpr std::size_t kFieldReadChars = 10;      // every edit is read with room for 10
-inline constexpr std::size_t kStatementFieldChars = 7;  // the four corrections in the update statement
-inline constexpr std::size_t kStatementNameChars = 49;  // the place name in the update statement
-inline constexpr std::size_t kStatementMaxChars = 255;  // the updater's statement buffer
+inline constexpr std::size_t kPlaceListChars = 11999; // t1 is read into a 12,000-character buffer
+inline constexpr std::size_t kFieldReadChars = 10; // every edit is read with room for 10
+inline constexpr std::size_t kStatementFieldChars = 7; // the four corrections in the update statement
+inline constexpr std::size_t kStatementNameChars = 49; // the place name in the update statement
+inline constexpr std::size_t kStatementMaxChars = 255; // the updater's statement buffer
 // Every limit counts characters, and every cut falls between two of them: a cut text stays valid UTF-8.
 
 // The names of a t1 list, in list order: each '*' ends a name; text after the last '*' is dropped.

@@ -37,8 +37,7 @@ void PlaceOverMainFrame(QWidget* dialog)
     const QRect own = GetWindowRect(dialog);
     // The frame's rectangle counts even while it is hidden in the tray.
     const QRect frame = MainFrame() ? GetWindowRect(MainFrame()) : QRect();
-    const ScreenPoint at = CentredOver(own.width(), own.height(),
-                                       {frame.x(), frame.y(), frame.width(), frame.height()},
+    const ScreenPoint at = CentredOver(own.width(), own.height(), {frame.x(), frame.y(), frame.width(), frame.height()},
                                        GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
     MoveWindow(dialog, at.x, at.y, true);
 }

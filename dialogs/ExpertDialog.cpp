@@ -36,16 +36,16 @@ struct AdditionControls {
 };
 
 // Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha: the order of the six additions in the record.
-constexpr std::array<AdditionControls, 6> kAdditions = {{
-    {103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
+constexpr std::array<AdditionControls, 6> kAdditions = {
+    {{103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
 constexpr int kAngleFajer = 115, kAngleIsha = 119;
 constexpr int kPrecision = 135, kStartup = 136;
 constexpr int kReset = 132, kOk = 155;
 constexpr int kHighLatitudes = 137; // drop-down of the rules, in HIGH_LAT's order
 constexpr int kHijriAdjust = 141;
 constexpr int kFieldRoom = 11;
-constexpr int kMethod = 143;        // drop-down: the place's country's, the named methods, then Custom
-constexpr int kMethodText = 144;    // what the chosen method is, in one line
+constexpr int kMethod = 143; // drop-down: the place's country's, the named methods, then Custom
+constexpr int kMethodText = 144; // what the chosen method is, in one line
 constexpr int kIshaByInterval = 145; // Isha minutes after Maghereb instead of its angle
 constexpr int kIshaInterval = 146;
 constexpr int kMethodMinutes = 147; // the named method's own minutes
@@ -83,7 +83,10 @@ int MethodEntry(const ExpertState& st, const std::string& method)
     return 0; // AUTO, and an id this library lacks, which computes as AUTO does
 }
 
-bool IsCustom(const ExpertState& st, int entry) { return entry == static_cast<int>(st.methods.size()); }
+bool IsCustom(const ExpertState& st, int entry)
+{
+    return entry == static_cast<int>(st.methods.size());
+}
 
 // The method of an entry: AUTO's is the one the place's country has.
 std::string EntryMethod(const ExpertState& st, int entry, const AppSettings& s)
@@ -100,7 +103,10 @@ std::string EntryMethod(const ExpertState& st, int entry, const AppSettings& s)
 }
 
 // The Expert dialog's words for a method, in the interface's language.
-std::string Word(const char* english) { return Tr(english).toStdString(); }
+std::string Word(const char* english)
+{
+    return Tr(english).toStdString();
+}
 
 // The method in one line, in the interface's language: "Umm al-Qura, Makkah: Fajr 18.5°, Isha 90 min
 // after Maghreb, 120 in Ramadan".
@@ -146,7 +152,8 @@ void ShowMethodEntry(QWidget* dlg, int entry, bool byUser)
             SetDlgItemText(dlg, kAngleFajer, AngleText(m->fajr_angle));
             SetDlgItemText(dlg, kAngleIsha, m->isha_rule == NURO_ISHA_ANGLE ? AngleText(m->isha_angle) : "18");
             Check(dlg, kIshaByInterval, m->isha_rule == NURO_ISHA_INTERVAL);
-            SetDlgItemText(dlg, kIshaInterval, m->isha_rule == NURO_ISHA_INTERVAL ? std::to_string(m->isha_minutes) : "");
+            SetDlgItemText(dlg, kIshaInterval,
+                           m->isha_rule == NURO_ISHA_INTERVAL ? std::to_string(m->isha_minutes) : "");
             for (std::size_t i = 0; i < kAdditions.size(); ++i) {
                 const std::int32_t mine = ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom),
                                                        Checked(dlg, kAdditions[i].minus));
@@ -205,7 +212,8 @@ void ApplyExpertFields(QWidget* dlg)
 {
     std::array<std::int32_t, 6> additions{};
     for (std::size_t i = 0; i < kAdditions.size(); ++i)
-        additions[i] = ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom), Checked(dlg, kAdditions[i].minus));
+        additions[i] =
+            ReadAddition(GetDlgItemText(dlg, kAdditions[i].field, kFieldRoom), Checked(dlg, kAdditions[i].minus));
     const ExpertState& st = State();
     const int entry = st.shown;
     const bool custom = entry < 0 || IsCustom(st, entry);

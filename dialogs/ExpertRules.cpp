@@ -7,8 +7,8 @@
 namespace nuro {
 namespace {
 
-constexpr std::int64_t kMaxShown = 9999999;  // 7 digits
-constexpr std::int64_t kMinShown = -999999;  // 6 digits and the sign
+constexpr std::int64_t kMaxShown = 9999999; // 7 digits
+constexpr std::int64_t kMinShown = -999999; // 6 digits and the sign
 constexpr std::size_t kReadChars = 10;
 
 std::int64_t Magnitude(std::int32_t value)

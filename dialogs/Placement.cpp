@@ -14,8 +14,7 @@ int Clamp(int centred, int size, int screen)
 
 } // namespace
 
-ScreenPoint CentredOver(int dialogWidth, int dialogHeight, ScreenRect frame, int screenWidth,
-                        int screenHeight)
+ScreenPoint CentredOver(int dialogWidth, int dialogHeight, ScreenRect frame, int screenWidth, int screenHeight)
 {
     const int x = frame.x + (frame.width - dialogWidth) / 2;
     const int y = frame.y + (frame.height - dialogHeight) / 2;

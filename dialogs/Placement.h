@@ -15,7 +15,6 @@ struct ScreenPoint {
 // Centres a dialog of dialogWidth x dialogHeight over `frame` (halving toward zero). A negative position
 // becomes 0; otherwise one running past the right or bottom edge is pulled back. The left and top
 // corrections win, so a dialog larger than the screen may still end at a negative position.
-ScreenPoint CentredOver(int dialogWidth, int dialogHeight, ScreenRect frame, int screenWidth,
-                        int screenHeight);
+ScreenPoint CentredOver(int dialogWidth, int dialogHeight, ScreenRect frame, int screenWidth, int screenHeight);
 
 } // namespace nuro

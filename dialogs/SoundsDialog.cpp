@@ -54,13 +54,17 @@ QString DialogText(const char* text)
 QString FaultText(const SoundFileCheck& check)
 {
     switch (check.fault) {
-    case SoundFileFault::Missing: return DialogText("no such file");
-    case SoundFileFault::NotAFile: return DialogText("not a file");
-    case SoundFileFault::Unreadable: return DialogText("it cannot be read");
+    case SoundFileFault::Missing:
+        return DialogText("no such file");
+    case SoundFileFault::NotAFile:
+        return DialogText("not a file");
+    case SoundFileFault::Unreadable:
+        return DialogText("it cannot be read");
     case SoundFileFault::Undecodable:
         return check.detail.empty() ? DialogText("it cannot be decoded")
                                     : DialogText("it cannot be decoded (%1)").arg(QString::fromStdString(check.detail));
-    case SoundFileFault::None: break;
+    case SoundFileFault::None:
+        break;
     }
     return {};
 }
@@ -85,7 +89,8 @@ bool ApplySounds(QWidget* dlg)
         files[i] = before.extra.SOUND[i];
         SetDlgItemText(dlg, kFirstFile + i, files[i]);
     }
-    const std::int32_t remind = std::clamp(ParseInt(GetDlgItemText(dlg, kRemindField, kRemindRoom)), 0, kMaxRemindMinutes);
+    const std::int32_t remind =
+        std::clamp(ParseInt(GetDlgItemText(dlg, kRemindField, kRemindRoom)), 0, kMaxRemindMinutes);
     const int label = std::max(0, ListGetCurSel(GetDlgItem(dlg, kLabelChoice)));
     const bool notify = Checked(dlg, kNotifyBox);
     SettingsRecord().Change([&](AppSettings& s) {
@@ -99,7 +104,9 @@ bool ApplySounds(QWidget* dlg)
     });
     if (faults.isEmpty())
         return true;
-    MessageBox(dlg, (DialogText("These sound files were not kept:") + QLatin1Char('\n') + faults.join(QLatin1Char('\n'))).toStdString(),
+    MessageBox(dlg,
+               (DialogText("These sound files were not kept:") + QLatin1Char('\n') + faults.join(QLatin1Char('\n')))
+                   .toStdString(),
                DialogText("Sounds").toStdString(), MB_OK | MB_ICONWARNING);
     return false;
 }
@@ -181,7 +188,10 @@ void OpenSoundsDialog()
         ShowSoundsFields();
 }
 
-QWidget* SoundsDialogWindow() { return Window(); }
+QWidget* SoundsDialogWindow()
+{
+    return Window();
+}
 
 void ResetSoundsDialog()
 {

@@ -26,8 +26,8 @@ std::int32_t ReadSummerNumber(std::string_view selectionText)
     return ParseInt(selectionText.substr(0, 2));
 }
 
-std::optional<SummerWindow> ValidateSummerWindow(std::int32_t year, std::int32_t m1, std::int32_t d1,
-                                                 std::int32_t m2, std::int32_t d2)
+std::optional<SummerWindow> ValidateSummerWindow(std::int32_t year, std::int32_t m1, std::int32_t d1, std::int32_t m2,
+                                                 std::int32_t d2)
 {
     if (!DayFits(year, m1, d1) || !DayFits(year, m2, d2))
         return std::nullopt;

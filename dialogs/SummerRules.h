@@ -21,7 +21,7 @@ struct SummerWindow {
 
 // Accepts the window From m1/d1 To m2/d2 in `year`: February has 29 days when the year is divisible
 // by 4, else 28; April, June, September and November 30; From must not lie after To.
-std::optional<SummerWindow> ValidateSummerWindow(std::int32_t year, std::int32_t m1, std::int32_t d1,
-                                                 std::int32_t m2, std::int32_t d2);
+std::optional<SummerWindow> ValidateSummerWindow(std::int32_t year, std::int32_t m1, std::int32_t d1, std::int32_t m2,
+                                                 std::int32_t d2);
 
 } // namespace nuro

@@ -21,9 +21,9 @@ namespace {
 const std::vector<std::string>& PlaceColumns()
 {
     static const std::vector<std::string> columns = {
-        "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2", "t_zone", "p", "t", "h",
-        "zone", "cc", "asciiname", "region", "country", "population", "name", "lat", "lon",
-        "name_ar", "name_ur", "name_fa", "name_tr"};
+        "nom",        "d1",   "m1",  "s1",  "card1",   "d2",      "m2",        "s2",     "card2",
+        "t_zone",     "p",    "t",   "h",   "zone",    "cc",      "asciiname", "region", "country",
+        "population", "name", "lat", "lon", "name_ar", "name_ur", "name_fa",   "name_tr"};
     return columns;
 }
 constexpr int kRowFields = 13;
@@ -128,7 +128,10 @@ void AddNew(std::vector<Place>& into, std::set<std::string>& seen, std::vector<P
             into.push_back(std::move(p));
 }
 
-std::string Limit(std::size_t n) { return " limit " + std::to_string(n); }
+std::string Limit(std::size_t n)
+{
+    return " limit " + std::to_string(n);
+}
 
 } // namespace
 
@@ -143,9 +146,10 @@ std::optional<std::vector<Place>> Search(CalcLibrary& calc, std::string_view typ
     std::set<std::string> seen;
 
     // The places whose name is exactly the text, largest first.
-    std::optional<std::vector<Place>> exact =
-        Places(calc, "select * from nuro where asciiname = '" + Literal(folded) + "' collate nocase order by rowid" +
-                         Limit(pool), pool);
+    std::optional<std::vector<Place>> exact = Places(calc,
+                                                     "select * from nuro where asciiname = '" + Literal(folded) +
+                                                         "' collate nocase order by rowid" + Limit(pool),
+                                                     pool);
     if (!exact)
         return std::nullopt;
     AddNew(found, seen, std::move(*exact));
@@ -154,7 +158,8 @@ std::optional<std::vector<Place>> Search(CalcLibrary& calc, std::string_view typ
     if (!terms.empty()) {
         if (auto words = Places(calc,
                                 "select nuro.* from nuro_search join nuro on nuro.rowid = nuro_search.rowid where "
-                                "nuro_search match '" + Literal(terms) + "' order by nuro_search.rowid" + Limit(pool),
+                                "nuro_search match '" +
+                                    Literal(terms) + "' order by nuro_search.rowid" + Limit(pool),
                                 pool))
             AddNew(found, seen, std::move(*words));
     }
@@ -163,8 +168,10 @@ std::optional<std::vector<Place>> Search(CalcLibrary& calc, std::string_view typ
     // database without the word search. Not for one letter, whose range would be most of a letter's
     // places to sort.
     if (typed.find(',') != std::string_view::npos || found.empty() || Utf8Length(folded) >= 2) {
-        if (auto labels = Places(calc, "select * from nuro where nom like '" + LikeLiteral(typed) +
-                                           "%' escape '\\' order by rowid" + Limit(pool), pool))
+        if (auto labels = Places(calc,
+                                 "select * from nuro where nom like '" + LikeLiteral(typed) +
+                                     "%' escape '\\' order by rowid" + Limit(pool),
+                                 pool))
             AddNew(found, seen, std::move(*labels));
     }
     Rank(found, typed);

@@ -53,7 +53,11 @@ void AppendUtf8(std::string& out, char32_t c)
 }
 
 // The base letters of U+00C0..U+017F, as lower case ('\0' for the two signs × and ÷, kept as blanks).
-constexpr std::string_view kLatin1 = "aaaaaa\x01" "ceeeeiiii" "dnooooo\0ouuuuy\x02\x03" "aaaaaa\x01" "ceeeeiiii"
+constexpr std::string_view kLatin1 = "aaaaaa\x01"
+                                     "ceeeeiiii"
+                                     "dnooooo\0ouuuuy\x02\x03"
+                                     "aaaaaa\x01"
+                                     "ceeeeiiii"
                                      "dnooooo\0ouuuuy\x02y"sv;
 constexpr std::string_view kLatinA = "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii\x04\x04jjkkklllllllll"
                                      "lnnnnnnnnnoooooo\x05\x05rrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs"sv;
@@ -63,16 +67,24 @@ static_assert(kLatin1.size() == 0x40 && kLatinA.size() == 0x80);
 std::string_view Expansion(char code)
 {
     switch (code) {
-    case '\x01': return "ae";
-    case '\x02': return "th";
-    case '\x03': return "ss";
-    case '\x04': return "ij";
-    case '\x05': return "oe";
+    case '\x01':
+        return "ae";
+    case '\x02':
+        return "th";
+    case '\x03':
+        return "ss";
+    case '\x04':
+        return "ij";
+    case '\x05':
+        return "oe";
     }
     return {};
 }
 
-std::string FoldedName(const Place& place) { return Fold(place.name.empty() ? place.label : place.name); }
+std::string FoldedName(const Place& place)
+{
+    return Fold(place.name.empty() ? place.label : place.name);
+}
 
 std::string WithThousands(std::int64_t value)
 {
@@ -208,8 +220,14 @@ std::string ListLabel(const Place& place)
     return details.empty() ? place.label : place.label + "  (" + details + ")";
 }
 
-double RowLongitude(std::string_view row) { return Degrees(row, 1, 2, 3, 4, 'W'); }
-double RowLatitude(std::string_view row) { return Degrees(row, 5, 6, 7, 8, 'S'); }
+double RowLongitude(std::string_view row)
+{
+    return Degrees(row, 1, 2, 3, 4, 'W');
+}
+double RowLatitude(std::string_view row)
+{
+    return Degrees(row, 5, 6, 7, 8, 'S');
+}
 
 std::optional<std::size_t> ClearChoice(const std::vector<Place>& ranked, std::string_view typed)
 {
@@ -305,16 +323,20 @@ PlaceLookup ClassifyPlaceLookup(const std::optional<std::string>& row, const std
 const char* PlaceLookupText(PlaceLookup lookup)
 {
     switch (lookup) {
-    case PlaceLookup::Found: return "";
-    case PlaceLookup::NoLibrary: return "Place not found: no place library";
-    case PlaceLookup::NoDatabase: return "Place not found: unreadable database";
-    case PlaceLookup::NoSuchPlace: return "Place not found: not in the database";
+    case PlaceLookup::Found:
+        return "";
+    case PlaceLookup::NoLibrary:
+        return "Place not found: no place library";
+    case PlaceLookup::NoDatabase:
+        return "Place not found: unreadable database";
+    case PlaceLookup::NoSuchPlace:
+        return "Place not found: not in the database";
     }
     return "";
 }
 
-std::string AddToPlaceList(std::string_view t1, std::string_view label, std::string_view shipped,
-                           std::size_t maxChars, std::string_view keep)
+std::string AddToPlaceList(std::string_view t1, std::string_view label, std::string_view shipped, std::size_t maxChars,
+                           std::string_view keep)
 {
     std::vector<std::string> entries = PlaceListNames(t1);
     if (label.empty() || std::find(entries.begin(), entries.end(), label) != entries.end())
@@ -355,7 +377,8 @@ Qibla QiblaFrom(double latitude, double longitude)
     const double p1 = latitude * rad, p2 = kKaabaLatitude * rad;
     const double dl = (kKaabaLongitude - longitude) * rad;
     double bearing = std::atan2(std::sin(dl) * std::cos(p2),
-                                std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl)) / rad;
+                                std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl)) /
+                     rad;
     if (bearing < 0)
         bearing += 360.0;
     const double h = std::pow(std::sin((p2 - p1) / 2), 2) + std::cos(p1) * std::cos(p2) * std::pow(std::sin(dl / 2), 2);

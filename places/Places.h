@@ -22,12 +22,12 @@ namespace places {
 // "Name, Country"; the other texts are empty where the database has no such column.
 struct Place {
     std::string label;
-    std::string name;      // the label's first part: what a person types
+    std::string name; // the label's first part: what a person types
     std::string asciiName;
     std::string region, country, cc, zone;
     std::int64_t population = 0;
     std::vector<std::string> otherNames; // Arabic, Urdu, Persian, Turkish, where known
-    std::string row;       // the 13 fields of the place query, '*'-ended
+    std::string row; // the 13 fields of the place query, '*'-ended
     double latitude = 0, longitude = 0; // degrees, north and east positive
 };
 
@@ -109,8 +109,8 @@ const char* PlaceLookupText(PlaceLookup lookup);
 // not in `shipped` (the installed list) are the user's own, oldest first: they make room first, then the
 // shipped list's last entries. `keep` (the place in use) is never dropped. A label already listed
 // leaves the list as it is.
-std::string AddToPlaceList(std::string_view t1, std::string_view label, std::string_view shipped,
-                           std::size_t maxChars, std::string_view keep = {});
+std::string AddToPlaceList(std::string_view t1, std::string_view label, std::string_view shipped, std::size_t maxChars,
+                           std::string_view keep = {});
 
 // The direction of the Kaaba from a place, along the great circle: degrees clockwise from true north,
 // and the distance in kilometres.

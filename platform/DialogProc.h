@@ -11,9 +11,9 @@ class QWidget;
 namespace nuro {
 
 enum class DialogMessage {
-    InitDialog,  // the controls exist; id and code are 0
-    Command,     // a control or key: id and notification code
-    Close,       // the window manager asks to close; unhandled, it arrives again as Command IDCANCEL
+    InitDialog, // the controls exist; id and code are 0
+    Command, // a control or key: id and notification code
+    Close, // the window manager asks to close; unhandled, it arrives again as Command IDCANCEL
 };
 
 // Returns whether it handled the message. Runs on the user-interface thread.

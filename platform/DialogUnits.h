@@ -7,8 +7,8 @@
 namespace nuro {
 
 struct DialogUnitScale {
-    double across;  // pixels per horizontal unit
-    double down;    // pixels per vertical unit
+    double across; // pixels per horizontal unit
+    double down; // pixels per vertical unit
 };
 
 // "System": 2 pixels per unit each way; "MS Sans Serif" 8: 1.5 across and 1.625 down (scaled with

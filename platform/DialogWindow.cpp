@@ -130,7 +130,7 @@ int RunModal(const std::function<DialogWindow*()>& build, const std::function<vo
     }
 
     struct Run {
-        std::mutex mutex;  // guards finished and result
+        std::mutex mutex; // guards finished and result
         std::condition_variable cv;
         bool finished = false;
         int result = -1;

@@ -23,6 +23,9 @@ std::string ChooseOpenFile(QWidget* owner, const std::string& title, const std::
         .toStdString();
 }
 
-void SetFileChooser(FileChooser chooser) { Replacement() = std::move(chooser); }
+void SetFileChooser(FileChooser chooser)
+{
+    Replacement() = std::move(chooser);
+}
 
 } // namespace nuro

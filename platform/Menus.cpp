@@ -46,8 +46,8 @@ QAction* AddCommand(QWidget* menu, const std::string& context, const MenuItemTem
 }
 
 // Fills menu from items[pos] up to the EndPopup that closes it; returns the position after it.
-std::size_t FillPopup(QMenu* menu, const std::string& context, std::span<const MenuItemTemplate> items,
-                      std::size_t pos, const MenuCommand& onCommand)
+std::size_t FillPopup(QMenu* menu, const std::string& context, std::span<const MenuItemTemplate> items, std::size_t pos,
+                      const MenuCommand& onCommand)
 {
     while (pos < items.size()) {
         const MenuItemTemplate& item = items[pos++];

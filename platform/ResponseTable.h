@@ -19,16 +19,14 @@
 
 namespace nuro {
 
-template <class T>
-struct TResponseEntry {
-    unsigned code;  // BN_CLICKED (also menu commands), EN_CHANGE, LBN_DBLCLK, ...
+template <class T> struct TResponseEntry {
+    unsigned code; // BN_CLICKED (also menu commands), EN_CHANGE, LBN_DBLCLK, ...
     int id;
     void (T::*handler)();
 };
 
 // Runs the first entry of table matching (id, code); false when none does.
-template <class T, std::size_t N>
-bool Respond(T& self, const TResponseEntry<T> (&table)[N], int id, unsigned code)
+template <class T, std::size_t N> bool Respond(T& self, const TResponseEntry<T> (&table)[N], int id, unsigned code)
 {
     for (const TResponseEntry<T>& e : table) {
         if (e.id == id && e.code == code) {

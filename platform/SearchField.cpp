@@ -26,11 +26,16 @@ protected:
             return QObject::eventFilter(watched, event);
         const int step = [&] {
             switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Down: return 1;
-            case Qt::Key_Up: return -1;
-            case Qt::Key_PageDown: return 5;
-            case Qt::Key_PageUp: return -5;
-            default: return 0;
+            case Qt::Key_Down:
+                return 1;
+            case Qt::Key_Up:
+                return -1;
+            case Qt::Key_PageDown:
+                return 5;
+            case Qt::Key_PageUp:
+                return -5;
+            default:
+                return 0;
             }
         }();
         if (step == 0 || list_->count() == 0)

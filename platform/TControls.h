@@ -48,7 +48,7 @@ public:
 class TCheckBox : public TControl {
 public:
     using TControl::TControl;
-    int GetCheck() const;  // BST_CHECKED or BST_UNCHECKED
+    int GetCheck() const; // BST_CHECKED or BST_UNCHECKED
     void SetCheck(int state);
     void Check() { SetCheck(1); }
     void Uncheck() { SetCheck(0); }

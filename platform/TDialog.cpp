@@ -12,7 +12,9 @@ const TResponseEntry<TDialog> TDialog::kResponses[] = {
     {BN_CLICKED, IDCANCEL, &TDialog::CmCancel},
 };
 
-TDialog::TDialog(TWindow* parent, const DialogTemplate& tmpl) : TWindow(parent), tmpl_(tmpl) {}
+TDialog::TDialog(TWindow* parent, const DialogTemplate& tmpl) : TWindow(parent), tmpl_(tmpl)
+{
+}
 
 TDialog::~TDialog()
 {

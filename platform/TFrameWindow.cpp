@@ -97,8 +97,8 @@ void TFrameWindow::Create()
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
         frame->setLineWidth(2);
     } else {
-        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint;
+        flags |=
+            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     }
     frame->setWindowFlags(flags);
     frame->setWindowTitle(QString::fromStdString(title_));

@@ -136,8 +136,7 @@ QWidget* MakeList(std::uint32_t style, int id, DialogWindow* dlg)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFrameShape((style & CS_Border) ? QFrame::Box : QFrame::NoFrame);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, dlg,
-                     [dlg, id] { dlg->SendCommand(id, LBN_DBLCLK); });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, dlg, [dlg, id] { dlg->SendCommand(id, LBN_DBLCLK); });
     return list;
 }
 
@@ -250,7 +249,8 @@ int TextWidthNeeded(QWidget* w, ControlKind kind, const QFontMetrics& metrics)
     const bool check = kind == ControlKind::CheckBox;
     QStyle* style = w->style();
     return style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
-           style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr, w) +
+           style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing, nullptr,
+                              w) +
            metrics.horizontalAdvance(text);
 }
 

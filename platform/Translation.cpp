@@ -48,9 +48,8 @@ bool InstallTranslations()
         }
         // Qt's own dialog buttons, where the system carries their catalogue.
         auto* qt = new QTranslator(QCoreApplication::instance());
-        if (installed &&
-            qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (installed && qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
         else
             delete qt;

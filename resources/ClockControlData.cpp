@@ -16,9 +16,18 @@ class Writer {
 public:
     constexpr explicit Writer(std::array<std::uint8_t, kBlockSize>& out) : out_(out) {}
     constexpr void u8(std::uint32_t v) { out_[at_++] = static_cast<std::uint8_t>(v & 0xff); }
-    constexpr void u16(std::uint32_t v) { u8(v); u8(v >> 8); }
-    constexpr void u32(std::uint32_t v) { u16(v & 0xffff); u16(v >> 16); }
-    constexpr void text(std::string_view s) {
+    constexpr void u16(std::uint32_t v)
+    {
+        u8(v);
+        u8(v >> 8);
+    }
+    constexpr void u32(std::uint32_t v)
+    {
+        u16(v & 0xffff);
+        u16(v >> 16);
+    }
+    constexpr void text(std::string_view s)
+    {
         u8(static_cast<std::uint32_t>(s.size()));
         for (char c : s)
             u8(static_cast<unsigned char>(c));
@@ -32,42 +41,43 @@ private:
 };
 
 // The properties are the clock's own business: each is a one-byte tag and its value.
-constexpr std::array<std::uint8_t, kBlockSize> BuildClockBlock() {
+constexpr std::array<std::uint8_t, kBlockSize> BuildClockBlock()
+{
     std::array<std::uint8_t, kBlockSize> block{};
     Writer w(block);
     w.u16(109);
     w.u16(kInitMessage);
     w.u32(kClockDataSize);
-    w.u16(0x0200);          // property stream version
-    w.u8(0x01);             // name
+    w.u16(0x0200); // property stream version
+    w.u8(0x01); // name
     w.text("MhClock1");
-    w.u8(0x02);             // left, top, width, height in dialog units
+    w.u8(0x02); // left, top, width, height in dialog units
     w.u16(88);
     w.u16(88);
     w.u16(35);
     w.u16(12);
-    w.u8(0x03);             // colours: background, text (RGB)
+    w.u8(0x03); // colours: background, text (RGB)
     w.u32(0x00c0c0c0);
     w.u32(0x00000000);
-    w.u8(0x04);             // style: digital, 24-hour, seconds shown
+    w.u8(0x04); // style: digital, 24-hour, seconds shown
     w.u8(1);
     w.u8(1);
     w.u8(1);
-    w.u8(0x05);             // alarm off, at midnight
+    w.u8(0x05); // alarm off, at midnight
     w.u8(0);
     w.text("00:00:00");
-    w.u8(0x06);             // tick interval in milliseconds
+    w.u8(0x06); // tick interval in milliseconds
     w.u16(1000);
-    w.u8(0x07);             // font: face, points, weight, italic
+    w.u8(0x07); // font: face, points, weight, italic
     w.text("System");
     w.u16(10);
     w.u16(700);
     w.u8(0);
-    w.u8(0x00);             // end of properties; the rest of the data stays zero
+    w.u8(0x00); // end of properties; the rest of the data stays zero
     if (w.at() > kEntryHeader + kClockDataSize)
         throw "clock properties overflow their data";
     w.seek(kEntryHeader + kClockDataSize);
-    w.u16(0);               // end of the entries
+    w.u16(0); // end of the entries
     if (w.at() != kBlockSize)
         throw "clock block has the wrong size";
     return block;
@@ -75,7 +85,8 @@ constexpr std::array<std::uint8_t, kBlockSize> BuildClockBlock() {
 
 constexpr std::array<std::uint8_t, kBlockSize> kClockBlock = BuildClockBlock();
 
-std::uint32_t ReadLe(const std::uint8_t* p, int bytes) {
+std::uint32_t ReadLe(const std::uint8_t* p, int bytes)
+{
     std::uint32_t v = 0;
     for (int i = bytes - 1; i >= 0; --i)
         v = v << 8 | p[i];
@@ -84,9 +95,13 @@ std::uint32_t ReadLe(const std::uint8_t* p, int bytes) {
 
 } // namespace
 
-std::span<const std::uint8_t> ClockControlData() { return kClockBlock; }
+std::span<const std::uint8_t> ClockControlData()
+{
+    return kClockBlock;
+}
 
-int SendControlData(std::span<const std::uint8_t> block, const ControlDataSink& sink) {
+int SendControlData(std::span<const std::uint8_t> block, const ControlDataSink& sink)
+{
     int delivered = 0;
     std::size_t at = 0;
     while (block.size() - at >= 2) {

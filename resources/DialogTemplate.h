@@ -7,19 +7,19 @@
 namespace nuro {
 
 enum class ControlKind {
-    Static,        // text label
+    Static, // text label
     Edit,
     PushButton,
     DefPushButton,
     CheckBox,
     RadioButton,
     GroupBox,
-    ComboBox,      // drop-down list
+    ComboBox, // drop-down list
     ListBox,
     PictureStatic, // "BorBtn" with the bitmap style: shows picture id+1000
     PictureButton, // "BorBtn" push button: picture id+1000, id+3000 while held where it exists
-    BitmapButton,  // ordinary push button whose picture is set by code
-    Custom,        // an outside control class, hosted as a hidden placeholder
+    BitmapButton, // ordinary push button whose picture is set by code
+    Custom, // an outside control class, hosted as a hidden placeholder
 };
 
 // Control style bits.
@@ -27,18 +27,18 @@ enum ControlStyle : std::uint32_t {
     CS_None = 0,
     CS_TabStop = 1u << 0,
     CS_Group = 1u << 1,
-    CS_Hidden = 1u << 2,     // not visible at creation
-    CS_Digits = 1u << 3,     // edit accepts digits only
+    CS_Hidden = 1u << 2, // not visible at creation
+    CS_Digits = 1u << 3, // edit accepts digits only
     CS_ReadOnly = 1u << 4,
-    CS_Right = 1u << 5,      // right-aligned text
+    CS_Right = 1u << 5, // right-aligned text
     CS_Center = 1u << 6,
     CS_MultiLine = 1u << 7,
-    CS_Etched = 1u << 8,     // etched frame static
-    CS_Sorted = 1u << 9,     // list/combo keeps its entries sorted
+    CS_Etched = 1u << 8, // etched frame static
+    CS_Sorted = 1u << 9, // list/combo keeps its entries sorted
     CS_Disabled = 1u << 10,
     CS_Border = 1u << 11,
     CS_VScroll = 1u << 12,
-    CS_Bitmap = 1u << 15,    // the picture library's bitmap style (0x8000)
+    CS_Bitmap = 1u << 15, // the picture library's bitmap style (0x8000)
 };
 
 // Window style bits of a template.
@@ -59,21 +59,21 @@ enum WindowStyle : std::uint32_t {
 struct ControlTemplate {
     int id;
     ControlKind kind;
-    const char* text;       // caption or initial text; "" when none
-    int x, y, cx, cy;       // dialog units
-    std::uint32_t style;    // ControlStyle bits
-    const char* className;  // outside class name for Custom ("" otherwise)
+    const char* text; // caption or initial text; "" when none
+    int x, y, cx, cy; // dialog units
+    std::uint32_t style; // ControlStyle bits
+    const char* className; // outside class name for Custom ("" otherwise)
 };
 
 struct DialogTemplate {
     int id;
     const char* caption;
-    const char* fontName;   // "System" or "MS Sans Serif"
+    const char* fontName; // "System" or "MS Sans Serif"
     int fontPoints;
-    int x, y, cx, cy;       // dialog units
-    std::uint32_t style;    // WindowStyle bits
-    const char* className;  // "" or e.g. "BorDlg_Gray"
-    int menuId;             // 0 when none
+    int x, y, cx, cy; // dialog units
+    std::uint32_t style; // WindowStyle bits
+    const char* className; // "" or e.g. "BorDlg_Gray"
+    int menuId; // 0 when none
     std::span<const ControlTemplate> controls;
 };
 
@@ -82,9 +82,9 @@ enum class MenuItemKind { Command, Separator, Popup, EndPopup };
 // A menu is a flat list: Popup opens a sub-menu that lasts until its EndPopup.
 struct MenuItemTemplate {
     MenuItemKind kind;
-    const char* text;       // with '&' before the mnemonic
-    int id;                 // command id (0 for separators and pop-ups)
-    bool isDefault;         // drawn bold, the double-click action
+    const char* text; // with '&' before the mnemonic
+    int id; // command id (0 for separators and pop-ups)
+    bool isDefault; // drawn bold, the double-click action
 };
 
 struct MenuTemplate {

@@ -25,12 +25,8 @@ constexpr MenuItemTemplate kMainMenu[] = {
 
 // Exit carries 11842 like "&Arabic": this menu's commands go to the tray host, not the main window.
 constexpr MenuItemTemplate kTrayMenu[] = {
-    {K::Popup, "&Tray", 0, false},
-    {K::Command, "&Show", 40006, true},
-    {K::Command, "&Hide", 40003, false},
-    {K::Command, "?", 40005, false},
-    {K::Separator, "", 0, false},
-    {K::Command, "E&xit", 11842, false},
+    {K::Popup, "&Tray", 0, false},   {K::Command, "&Show", 40006, true}, {K::Command, "&Hide", 40003, false},
+    {K::Command, "?", 40005, false}, {K::Separator, "", 0, false},       {K::Command, "E&xit", 11842, false},
     {K::EndPopup, "", 0, false},
 };
 
@@ -41,7 +37,8 @@ constexpr MenuTemplate kMenus[] = {
 
 } // namespace
 
-const MenuTemplate* FindMenu(int id) {
+const MenuTemplate* FindMenu(int id)
+{
     for (const MenuTemplate& menu : kMenus)
         if (menu.id == id)
             return &menu;

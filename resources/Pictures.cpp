@@ -7,7 +7,8 @@
 
 // Workaround: a static library's embedded resources are only linked in when something
 // refers to their registration function, so it is called once before the first lookup.
-static void RegisterPictures() {
+static void RegisterPictures()
+{
     static std::once_flag once;
     std::call_once(once, [] { Q_INIT_RESOURCE(nuro_pictures); });
 }
@@ -15,29 +16,36 @@ static void RegisterPictures() {
 namespace nuro {
 namespace {
 
-QString PicturePath(int id) { return QStringLiteral(":/nuro/pictures/%1.bmp").arg(id); }
+QString PicturePath(int id)
+{
+    return QStringLiteral(":/nuro/pictures/%1.bmp").arg(id);
+}
 
 } // namespace
 
-bool HasPicture(int id) {
+bool HasPicture(int id)
+{
     RegisterPictures();
     return id > 0 && QFile::exists(PicturePath(id));
 }
 
-QImage LoadPicture(int id) {
+QImage LoadPicture(int id)
+{
     if (!HasPicture(id))
         return {};
     return QImage(PicturePath(id), "BMP");
 }
 
-QImage LoadPicture2x(int id) {
+QImage LoadPicture2x(int id)
+{
     if (!HasPicture(id))
         return {};
     const QString path = QStringLiteral(":/nuro/pictures/%1@2x.png").arg(id);
     return QFile::exists(path) ? QImage(path, "PNG") : QImage();
 }
 
-QIcon LoadAppIcon(int id) {
+QIcon LoadAppIcon(int id)
+{
     RegisterPictures();
     if (id != 110)
         return {};

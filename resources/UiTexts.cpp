@@ -192,9 +192,11 @@ constexpr MarkedText kMarked[] = {
     {"Message", QT_TRANSLATE_NOOP("Message", "ERROR")},
     {"Message", QT_TRANSLATE_NOOP("Message", "DATE")},
     // Shown at the start, followed on its own line by the file's name and what is wrong with it.
-    {"Message", QT_TRANSLATE_NOOP("Message", "The settings file cannot be used. NURO runs without it and leaves it as it is:")},
+    {"Message",
+     QT_TRANSLATE_NOOP("Message", "The settings file cannot be used. NURO runs without it and leaves it as it is:")},
     // Shown at the start, followed on its own line by the socket's path and the reason.
-    {"Message", QT_TRANSLATE_NOOP("Message", "Later starts of NURO cannot reach this one: they will not show its window.")},
+    {"Message",
+     QT_TRANSLATE_NOOP("Message", "Later starts of NURO cannot reach this one: they will not show its window.")},
 
     // The message boxes' buttons are Qt's own; for a language Qt ships no catalogue for, ours
     // carries them (Qt's catalogue, installed after ours, is asked first where it exists).
@@ -242,13 +244,11 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Label of the Maghereb time")},
     {13, 15, QT_TRANSLATE_NOOP("Accessible", "Isha"), QT_TRANSLATE_NOOP("Accessible", "Label of the Isha time")},
     {13, 16, QT_TRANSLATE_NOOP("Accessible", "Shuroq"), QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
-    {13, 18, QT_TRANSLATE_NOOP("Accessible", "Minutes"),
-     QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
+    {13, 18, QT_TRANSLATE_NOOP("Accessible", "Minutes"), QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
     {13, 19, QT_TRANSLATE_NOOP("Accessible", "Before"), QT_TRANSLATE_NOOP("Accessible", "Label of the Before choice")},
     {13, 20, QT_TRANSLATE_NOOP("Accessible", "After"), QT_TRANSLATE_NOOP("Accessible", "Label of the After choice")},
     {13, 8000, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "Label of the Fajer time")},
-    {13, 8001, QT_TRANSLATE_NOOP("Accessible", "Dhohur"),
-     QT_TRANSLATE_NOOP("Accessible", "Label of the Dhohur time")},
+    {13, 8001, QT_TRANSLATE_NOOP("Accessible", "Dhohur"), QT_TRANSLATE_NOOP("Accessible", "Label of the Dhohur time")},
     {13, 8002, QT_TRANSLATE_NOOP("Accessible", "Aser"), QT_TRANSLATE_NOOP("Accessible", "Label of the Aser time")},
     {13, 8003, QT_TRANSLATE_NOOP("Accessible", "Maghereb"),
      QT_TRANSLATE_NOOP("Accessible", "Label of the Maghereb time")},
@@ -258,8 +258,7 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Label of the Before choice")},
     {13, 8007, QT_TRANSLATE_NOOP("Accessible", "Minutes"),
      QT_TRANSLATE_NOOP("Accessible", "Unit of the notice offset")},
-    {13, 8008, QT_TRANSLATE_NOOP("Accessible", "Shuroq"),
-     QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
+    {13, 8008, QT_TRANSLATE_NOOP("Accessible", "Shuroq"), QT_TRANSLATE_NOOP("Accessible", "Points to the Shuroq time")},
     {13, 114, QT_TRANSLATE_NOOP("Accessible", "Hijri date"),
      QT_TRANSLATE_NOOP("Accessible", "Today's date in the Hijri calendar")},
 
@@ -278,7 +277,8 @@ constexpr AccessibleText kAccessible[] = {
      QT_TRANSLATE_NOOP("Accessible", "Air pressure for the refraction")},
     {2, 122, QT_TRANSLATE_NOOP("Accessible", "Temperature in degrees Celsius"),
      QT_TRANSLATE_NOOP("Accessible", "Air temperature for the refraction")},
-    {2, 120, QT_TRANSLATE_NOOP("Accessible", "Time zone"), QT_TRANSLATE_NOOP("Accessible", "Hours from universal time")},
+    {2, 120, QT_TRANSLATE_NOOP("Accessible", "Time zone"),
+     QT_TRANSLATE_NOOP("Accessible", "Hours from universal time")},
     {2, 121, QT_TRANSLATE_NOOP("Accessible", "Elevation in metres"),
      QT_TRANSLATE_NOOP("Accessible", "Height of the place above the sea")},
     {2, 133, QT_TRANSLATE_NOOP("Accessible", "Modify"),
@@ -296,7 +296,8 @@ constexpr AccessibleText kAccessible[] = {
     // Expert (3): each prayer's minutes, and whether they are taken away or added.
     {3, 103, QT_TRANSLATE_NOOP("Accessible", "Fajer minutes"),
      QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
-    {3, 101, QT_TRANSLATE_NOOP("Accessible", "Fajer earlier"), QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
+    {3, 101, QT_TRANSLATE_NOOP("Accessible", "Fajer earlier"),
+     QT_TRANSLATE_NOOP("Accessible", "Subtracts the minutes")},
     {3, 102, QT_TRANSLATE_NOOP("Accessible", "Fajer later"), QT_TRANSLATE_NOOP("Accessible", "Adds the minutes")},
     {3, 106, QT_TRANSLATE_NOOP("Accessible", "Shuroq minutes"),
      QT_TRANSLATE_NOOP("Accessible", "Minutes moved from the computed time")},
@@ -388,8 +389,7 @@ constexpr AccessibleText kAccessible[] = {
     {800, 700, QT_TRANSLATE_NOOP("Accessible", "Fajer"), QT_TRANSLATE_NOOP("Accessible", "It is time for Fajer")},
     {801, 701, QT_TRANSLATE_NOOP("Accessible", "Dhohur"), QT_TRANSLATE_NOOP("Accessible", "It is time for Dhohur")},
     {803, 702, QT_TRANSLATE_NOOP("Accessible", "Aser"), QT_TRANSLATE_NOOP("Accessible", "It is time for Aser")},
-    {804, 703, QT_TRANSLATE_NOOP("Accessible", "Maghereb"),
-     QT_TRANSLATE_NOOP("Accessible", "It is time for Maghereb")},
+    {804, 703, QT_TRANSLATE_NOOP("Accessible", "Maghereb"), QT_TRANSLATE_NOOP("Accessible", "It is time for Maghereb")},
     {805, 704, QT_TRANSLATE_NOOP("Accessible", "Isha"), QT_TRANSLATE_NOOP("Accessible", "It is time for Isha")},
     {800, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
     {801, 1, QT_TRANSLATE_NOOP("Accessible", "Close"), QT_TRANSLATE_NOOP("Accessible", "Closes the notice")},
@@ -406,10 +406,19 @@ constexpr int kMirrored[] = {2, 3, 4, 5, 6};
 
 } // namespace
 
-std::string TemplateContext(int templateId) { return "Template" + std::to_string(templateId); }
-std::string MenuContext(int menuId) { return "Menu" + std::to_string(menuId); }
+std::string TemplateContext(int templateId)
+{
+    return "Template" + std::to_string(templateId);
+}
+std::string MenuContext(int menuId)
+{
+    return "Menu" + std::to_string(menuId);
+}
 
-std::span<const AccessibleText> AccessibleTexts() { return kAccessible; }
+std::span<const AccessibleText> AccessibleTexts()
+{
+    return kAccessible;
+}
 
 const AccessibleText* FindAccessibleText(int templateId, int controlId)
 {
@@ -431,6 +440,9 @@ bool MirroredRightToLeft(int templateId)
     return std::find(std::begin(kMirrored), std::end(kMirrored), templateId) != std::end(kMirrored);
 }
 
-std::span<const MarkedText> MarkedTexts() { return kMarked; }
+std::span<const MarkedText> MarkedTexts()
+{
+    return kMarked;
+}
 
 } // namespace nuro

@@ -20,7 +20,7 @@ inline constexpr const char* kGlanceContext = "Glance";
 struct AccessibleText {
     int templateId;
     int controlId;
-    const char* name;        // English source; translated in kAccessibleContext
+    const char* name; // English source; translated in kAccessibleContext
     const char* description; // English source; translated in kAccessibleContext
 };
 

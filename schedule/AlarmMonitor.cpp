@@ -18,7 +18,10 @@ using std::chrono::milliseconds;
 
 constexpr std::int64_t kDayMillis = std::int64_t{kSecondsPerDay} * 1000;
 
-std::int64_t Modulo(std::int64_t value, std::int64_t period) { return ((value % period) + period) % period; }
+std::int64_t Modulo(std::int64_t value, std::int64_t period)
+{
+    return ((value % period) + period) % period;
+}
 
 } // namespace
 
@@ -30,8 +33,7 @@ std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offs
     return due.empty() ? std::nullopt : std::optional<NoticeEntry>(due.front());
 }
 
-bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay now, int fromSeconds,
-                     int toSeconds)
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay now, int fromSeconds, int toSeconds)
 {
     if (!now || toSeconds < fromSeconds)
         return false;
@@ -45,8 +47,7 @@ bool NextPrayerDueSoon()
     // monitor's pause of a second that follows every notice.
     const TimeOfDay clock = Schedule().Clock(); // the clock the monitor compares
     const std::int32_t offset = NoticeOffset.load();
-    return Schedule().ReadTable(
-        [&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });
+    return Schedule().ReadTable([&](const TimeTable& table) { return PrayerDueWithin(table, offset, clock, 1, 4); });
 }
 
 std::vector<NoticeEntry> PrayerMatcher::Due(const TimeTable& table, std::int32_t offset, std::int32_t last,
@@ -86,11 +87,19 @@ milliseconds MonitorClock::SinceEpoch()
     return std::chrono::duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch());
 }
 
-TimeOfDay SystemMonitorClock::Now() { return schedule_ ? schedule_->Clock() : ClockNow(); }
+TimeOfDay SystemMonitorClock::Now()
+{
+    return schedule_ ? schedule_->Clock() : ClockNow();
+}
 
-void SystemMonitorClock::Sleep(milliseconds duration) { std::this_thread::sleep_for(duration); }
+void SystemMonitorClock::Sleep(milliseconds duration)
+{
+    std::this_thread::sleep_for(duration);
+}
 
-AlarmMonitor::AlarmMonitor(Wiring wiring) : w_(std::move(wiring)) {}
+AlarmMonitor::AlarmMonitor(Wiring wiring) : w_(std::move(wiring))
+{
+}
 
 void AlarmMonitor::Run()
 {
@@ -107,7 +116,7 @@ milliseconds AlarmMonitor::NextWait()
     // looks at that second once its text shows.
     const std::int64_t intoSecond = Modulo(w_.clock.SinceEpoch().count(), 1000);
     const milliseconds untilSecond{intoSecond < kPastSecond.count() ? kPastSecond.count() - intoSecond
-                                                                     : 1000 - intoSecond + kPastSecond.count()};
+                                                                    : 1000 - intoSecond + kPastSecond.count()};
     const milliseconds untilDuty = nextDuty_ - w_.clock.Steady();
     return std::max(milliseconds{0}, std::min(untilSecond, untilDuty));
 }
@@ -220,8 +229,8 @@ void AlarmMonitor::QueueDuePrayers(TimeOfDay clock, milliseconds steady, millise
     // One notice at a time, each prayer once: a prayer already waiting is not queued twice, and one
     // announced for its day is not announced again however the clock moved since.
     for (const NoticeEntry& entry : due) {
-        const auto index = static_cast<std::size_t>(
-            std::find(kNoticeTable.begin(), kNoticeTable.end(), entry) - kNoticeTable.begin());
+        const auto index =
+            static_cast<std::size_t>(std::find(kNoticeTable.begin(), kNoticeTable.end(), entry) - kNoticeTable.begin());
         if (index < announced_.size() && announced_[index] == date)
             continue;
         if (index < announced_.size())

@@ -26,7 +26,7 @@ inline std::atomic<bool> MonitorStop{false};
 // The monitor wakes at each second of the clock and at each periodic duty, and sleeps in between.
 inline constexpr std::chrono::milliseconds kAfterNoticePause{1001};
 inline constexpr std::chrono::milliseconds kRefreshPeriod{7000}; // the table's refresh, with a hide
-inline constexpr std::chrono::milliseconds kHidePeriod{2800};    // the further hides of each refresh period
+inline constexpr std::chrono::milliseconds kHidePeriod{2800}; // the further hides of each refresh period
 // Woken this far past a second's start, the clock text shows the new second: time() reads the coarse
 // clock, which lags by up to one kernel tick (10 ms at 100 Hz).
 inline constexpr std::chrono::milliseconds kPastSecond{20};
@@ -44,16 +44,15 @@ struct NoticeEntry {
 };
 
 // Shuroq has no notice, and there is no template 802.
-inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {{
-    {kFajer, 800}, {kDhohur, 801}, {kAser, 803}, {kMaghereb, 804}, {kIsha, 805}}};
+inline constexpr std::array<NoticeEntry, 5> kNoticeTable = {
+    {{kFajer, 800}, {kDhohur, 801}, {kAser, 803}, {kMaghereb, 804}, {kIsha, 805}}};
 
 // The first alarmed prayer whose slot, moved by `offset` minutes, equals `clock` as a text.
 std::optional<NoticeEntry> MatchPrayer(const TimeTable& table, std::int32_t offset, TimeOfDay clock);
 
 // Whether an alarmed prayer, moved by `offset`, falls between `fromSeconds` and `toSeconds` seconds
 // after `clock` (wrapping at midnight).
-bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay clock, int fromSeconds,
-                     int toSeconds);
+bool PrayerDueWithin(const TimeTable& table, std::int32_t offset, TimeOfDay clock, int fromSeconds, int toSeconds);
 
 // Whether the next alarmed prayer of Schedule() is due in the next few seconds, early enough that
 // the monitor, freed now, still meets its second. An open notice ends then.
@@ -79,9 +78,9 @@ class MonitorHost {
 public:
     virtual ~MonitorHost() = default;
     virtual void SetMainFrameTitle(const std::string& /*title*/) {}
-    virtual void HideTrayHost() = 0;     // nothing while there is no tray host yet
+    virtual void HideTrayHost() = 0; // nothing while there is no tray host yet
     virtual void RepaintMainFrame() = 0;
-    virtual bool SoundBoxOn() = 0;       // the sound check box is exactly on
+    virtual bool SoundBoxOn() = 0; // the sound check box is exactly on
     virtual void ShowNotice(int templateId) = 0; // returns once the user has closed it
     // The silent reminder before a prayer; must hand it over and return at once.
     virtual void RemindPrayer(TimeSlotIndex /*slot*/, const std::string& /*time*/, std::int32_t /*minutesLeft*/) {}
@@ -117,8 +116,8 @@ public:
     struct Wiring {
         MonitorHost& host;
         MonitorClock& clock;
-        const Scheduler& schedule;        // the table the comparisons read
-        std::function<void()> refresh;    // the periodic refresh
+        const Scheduler& schedule; // the table the comparisons read
+        std::function<void()> refresh; // the periodic refresh
         const std::atomic<std::int32_t>& offset;
         const std::atomic<bool>& stop;
         // REMIND, read with each refresh; empty: no reminders.

@@ -12,7 +12,6 @@
 namespace nuro {
 namespace {
 
-
 class SystemLibraryLoader : public LibraryLoader {
 public:
     void* Open(const char* name) override { return OpenSharedLibrary(name); }
@@ -27,16 +26,24 @@ void ReportMissing()
 
 } // namespace
 
-std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader() { return std::make_unique<SystemLibraryLoader>(); }
+std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader()
+{
+    return std::make_unique<SystemLibraryLoader>();
+}
 
-CalcLibrary::CalcLibrary(std::unique_ptr<LibraryLoader> loader) : loader_(std::move(loader)) {}
+CalcLibrary::CalcLibrary(std::unique_ptr<LibraryLoader> loader) : loader_(std::move(loader))
+{
+}
 
 void CalcLibrary::Load()
 {
     std::call_once(loadOnce_, [this] { library_.store(loader_->Open(kCalcLibraryName)); });
 }
 
-bool CalcLibrary::Loaded() const { return library_.load() != nullptr; }
+bool CalcLibrary::Loaded() const
+{
+    return library_.load() != nullptr;
+}
 
 HighLatitudeRule ReadHighLatitudeRule(std::int32_t value)
 {
@@ -70,21 +77,21 @@ std::optional<std::string> CalcLibrary::Trt(const TrtArguments& a)
     // the calls it always made; a library older than "trt_hl" still gives times, by "trt"'s rule.
     if (a.highLatRule != kMiddleOfTheNight) {
         if (auto trtHl = reinterpret_cast<nuro_trt_hl_fn>(OptionalExport("trt_hl"))) {
-            const char* text = trtHl(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg,
-                                     a.latMin, a.latSec, a.latDir, a.zoneHours, a.pressure, a.temperature,
-                                     a.elevation, a.aserMethod, a.additions[0], a.additions[1], a.additions[2],
-                                     a.additions[3], a.additions[4], a.additions[5], a.angleFajer, a.angleIsha,
-                                     a.precision, a.highLatRule);
+            const char* text =
+                trtHl(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin, a.latSec,
+                      a.latDir, a.zoneHours, a.pressure, a.temperature, a.elevation, a.aserMethod, a.additions[0],
+                      a.additions[1], a.additions[2], a.additions[3], a.additions[4], a.additions[5], a.angleFajer,
+                      a.angleIsha, a.precision, a.highLatRule);
             return std::string(text ? text : "");
         }
     }
     auto trt = reinterpret_cast<nuro_trt_fn>(Export("trt"));
     if (!trt)
         return std::nullopt;
-    const char* text = trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin,
-                           a.latSec, a.latDir, a.zoneHours, a.pressure, a.temperature, a.elevation, a.aserMethod,
-                           a.additions[0], a.additions[1], a.additions[2], a.additions[3], a.additions[4],
-                           a.additions[5], a.angleFajer, a.angleIsha, a.precision);
+    const char* text =
+        trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin, a.latSec, a.latDir,
+            a.zoneHours, a.pressure, a.temperature, a.elevation, a.aserMethod, a.additions[0], a.additions[1],
+            a.additions[2], a.additions[3], a.additions[4], a.additions[5], a.angleFajer, a.angleIsha, a.precision);
     return std::string(text ? text : "");
 }
 
@@ -94,8 +101,8 @@ std::optional<std::string> CalcLibrary::Connect5(const std::string& sql)
     if (!connect5)
         return std::nullopt;
     std::lock_guard<std::mutex> guard(queryLock_);
-    const char* const columns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
-                                   "t_zone", "p", "t", "h", workArea_.data()};
+    const char* const columns[] = {"14",    "nom",    "d1", "m1", "s1", "card1",         "d2", "m2", "s2",
+                                   "card2", "t_zone", "p",  "t",  "h",  workArea_.data()};
     const char* row = connect5(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), columns);
     return std::string(row ? row : "");
 }
@@ -114,7 +121,7 @@ std::optional<std::string> CalcLibrary::PlaceColumn(const char* column, std::str
 }
 
 std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql,
-                                                         const std::vector<std::string>& columns, int maxRows)
+                                                          const std::vector<std::string>& columns, int maxRows)
 {
     auto connect5 = reinterpret_cast<nuro_connect5_fn>(Export("connect5"));
     if (!connect5)
@@ -141,8 +148,8 @@ std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql
         }
         return rows;
     }
-    const char* text = connect5Rows(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(),
-                                    table.data(), maxRows);
+    const char* text =
+        connect5Rows(kPlaceDatabase, kPlaceDatabaseUser, kPlaceDatabasePassword, sql.c_str(), table.data(), maxRows);
     for (std::string_view rest = text ? text : ""; !rest.empty();) {
         const std::size_t end = rest.find('\n');
         rows.emplace_back(rest.substr(0, end));
@@ -151,11 +158,20 @@ std::optional<std::vector<std::string>> CalcLibrary::Rows(const std::string& sql
     return rows;
 }
 
-std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name) { return PlaceColumn("zone", name); }
+std::optional<std::string> CalcLibrary::PlaceZone(std::string_view name)
+{
+    return PlaceColumn("zone", name);
+}
 
-std::optional<std::string> CalcLibrary::PlaceCountry(std::string_view name) { return PlaceColumn("cc", name); }
+std::optional<std::string> CalcLibrary::PlaceCountry(std::string_view name)
+{
+    return PlaceColumn("cc", name);
+}
 
-bool CalcLibrary::HasMethodExport() { return OptionalExport("nuro_times") != nullptr; }
+bool CalcLibrary::HasMethodExport()
+{
+    return OptionalExport("nuro_times") != nullptr;
+}
 
 std::optional<MethodTimes> CalcLibrary::Times(const nuro_query& query)
 {
@@ -245,7 +261,8 @@ std::string PlaceQuery(std::string_view name)
 std::string PlaceNameIn(CalcLibrary& calc, std::string_view name, std::string_view language)
 {
     static constexpr std::string_view kNamedLanguages[] = {"ar", "ur", "fa", "tr"};
-    if (name.empty() || std::find(std::begin(kNamedLanguages), std::end(kNamedLanguages), language) == std::end(kNamedLanguages))
+    if (name.empty() ||
+        std::find(std::begin(kNamedLanguages), std::end(kNamedLanguages), language) == std::end(kNamedLanguages))
         return std::string(name);
     const std::string column = "name_" + std::string(language);
     const std::optional<std::string> local = calc.PlaceColumn(column.c_str(), name);

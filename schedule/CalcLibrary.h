@@ -25,7 +25,7 @@ inline constexpr const char* kCalcError = "ERREUR\n";
 class LibraryLoader {
 public:
     virtual ~LibraryLoader() = default;
-    virtual void* Open(const char* name) = 0;                     // nullptr when it cannot be loaded
+    virtual void* Open(const char* name) = 0; // nullptr when it cannot be loaded
     virtual void* Resolve(void* library, const char* symbol) = 0; // nullptr when the export is missing
 };
 
@@ -33,8 +33,8 @@ std::unique_ptr<LibraryLoader> MakeSystemLibraryLoader();
 
 // The high-latitude rules of the HIGH_LAT key: 0 is "trt"'s own (the middle of the night).
 enum HighLatitudeRule : std::int32_t { kMiddleOfTheNight = 0, kOneSeventhOfTheNight = 1, kTwilightAngleShare = 2 };
-inline constexpr std::array<const char*, 3> kHighLatitudeRuleNames = {"middle of the night",
-                                                                      "one seventh of the night", "twilight angle"};
+inline constexpr std::array<const char*, 3> kHighLatitudeRuleNames = {"middle of the night", "one seventh of the night",
+                                                                      "twilight angle"};
 
 // A HIGH_LAT value as a rule; anything but 1 or 2 is the middle of the night, as a file without the key.
 HighLatitudeRule ReadHighLatitudeRule(std::int32_t value);
@@ -63,7 +63,7 @@ struct TrtArguments {
 struct MethodTimes {
     std::string text;
     std::array<std::int32_t, 6> seconds{}; // NURO_MISSING for a time that does not exist
-    std::int32_t midnight = NURO_MISSING;  // the night that begins this evening
+    std::int32_t midnight = NURO_MISSING; // the night that begins this evening
     std::int32_t lastThird = NURO_MISSING;
 };
 
@@ -114,7 +114,7 @@ public:
     // The named methods in the library's order; empty for a library without them.
     std::vector<std::string> MethodIds();
     std::optional<nuro_method> Method(std::string_view id);
-    std::string MethodName(std::string_view id);        // English; empty for an unknown id
+    std::string MethodName(std::string_view id); // English; empty for an unknown id
     std::string MethodDescription(std::string_view id); // English one-line parameters
     std::optional<CountryDefault> CountryMethod(std::string_view countryCode);
 
@@ -125,7 +125,7 @@ private:
     std::unique_ptr<LibraryLoader> loader_;
     std::once_flag loadOnce_;
     std::atomic<void*> library_{nullptr};
-    std::mutex queryLock_;            // guards the work area handed to every query
+    std::mutex queryLock_; // guards the work area handed to every query
     std::array<char, 28> workArea_{};
 };
 

@@ -33,7 +33,10 @@ double CustomAngle(const std::string& real, std::int32_t whole)
 
 namespace {
 
-bool Fractional(const std::string& real) { return !real.empty() && std::trunc(ParseReal(real)) != ParseReal(real); }
+bool Fractional(const std::string& real)
+{
+    return !real.empty() && std::trunc(ParseReal(real)) != ParseReal(real);
+}
 
 // trt's rules and the one "nuro_times" adds for the Moonsighting Committee.
 std::int32_t RuleOf(std::int32_t value)
@@ -201,7 +204,8 @@ std::string MethodMinutesText(const nuro_method& m, const MethodWords& words, co
         if (!list.empty())
             list += signs.comma;
         // The minus sign, as the library's own description writes it.
-        list += words(kPrayerNames[i]) + " " + (m.minutes[i] > 0 ? "+" : "\u2212") + std::to_string(std::abs(m.minutes[i]));
+        list +=
+            words(kPrayerNames[i]) + " " + (m.minutes[i] > 0 ? "+" : "\u2212") + std::to_string(std::abs(m.minutes[i]));
     }
     return FillPattern(words("Method's minutes: %1"), {list.empty() ? words("none") : list});
 }

@@ -84,8 +84,8 @@ std::int32_t HijriMonthOf(const LocalDate& date, std::int32_t adjustDays);
 // text holds the six fields; the seconds, midnight and last third are on that clock.
 struct MethodDay {
     MethodTimes times;
-    std::int32_t dayOffset = 0;             // the offset at local noon, automatic mode
-    std::array<std::int32_t, 8> offsets{};  // in force at the six times, midnight and last third
+    std::int32_t dayOffset = 0; // the offset at local noon, automatic mode
+    std::array<std::int32_t, 8> offsets{}; // in force at the six times, midnight and last third
 };
 std::optional<MethodDay> MethodTimesFor(CalcLibrary& calc, const AppSettings& settings, const nuro_method& method,
                                         const LocalDate& date, const std::string& zone, const ZoneRules& zones);

@@ -7,11 +7,20 @@
 namespace nuro {
 namespace {
 
-int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+int Digit(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
 
-std::string HoursMinutes(std::string_view text) { return std::string(text.substr(0, 5)); }
+std::string HoursMinutes(std::string_view text)
+{
+    return std::string(text.substr(0, 5));
+}
 
-std::int32_t MinutesUp(std::int32_t seconds) { return (seconds + 59) / 60; }
+std::int32_t MinutesUp(std::int32_t seconds)
+{
+    return (seconds + 59) / 60;
+}
 
 } // namespace
 
@@ -29,7 +38,8 @@ std::optional<NextPrayer> FindNextPrayer(const TimeTable& today, std::string_vie
     }
     if (best)
         return best;
-    const TimeOfDay at = TimeOfDay::Parse(tomorrowFajer.empty() ? std::string_view(today[kFajer].data()) : tomorrowFajer);
+    const TimeOfDay at =
+        TimeOfDay::Parse(tomorrowFajer.empty() ? std::string_view(today[kFajer].data()) : tomorrowFajer);
     if (!at)
         return std::nullopt;
     return NextPrayer{kFajer, at.HoursMinutes(), MinutesUp(kSecondsPerDay - nowSeconds + at.Seconds()), true};
@@ -54,7 +64,7 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
 std::string NextPrayerLine(const NextPrayer& next, const GlanceWords& words)
 {
     const std::string hours = std::to_string(next.minutesLeft / 60), minutes = std::to_string(next.minutesLeft % 60);
-    const std::string left = next.minutesLeft < 60       ? FillPattern(words.minutesOnly, {minutes})
+    const std::string left = next.minutesLeft < 60        ? FillPattern(words.minutesOnly, {minutes})
                              : next.minutesLeft % 60 == 0 ? FillPattern(words.hoursOnly, {hours})
                                                           : FillPattern(words.hoursAndMinutes, {hours, minutes});
     return FillPattern(words.nextLine, {words.names[next.slot], next.time, left});
@@ -140,10 +150,13 @@ TrayLabel MakeTrayLabel(TrayLabelMode mode, const std::optional<NextPrayer>& nex
     return label;
 }
 
-std::string TrayTip::PlainText() const { return nextLine.empty() ? title : title + "\n" + nextLine; }
+std::string TrayTip::PlainText() const
+{
+    return nextLine.empty() ? title : title + "\n" + nextLine;
+}
 
-TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
-                    const GlanceWords& words, TrayLabelMode label)
+TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer,
+                    std::int32_t nowSeconds, const GlanceWords& words, TrayLabelMode label)
 {
     TrayTip tip;
     tip.title = title;

@@ -17,7 +17,7 @@ namespace nuro {
 
 struct NextPrayer {
     TimeSlotIndex slot = kFajer;
-    std::string time;         // "HH:MM", the table's time
+    std::string time; // "HH:MM", the table's time
     std::int32_t minutesLeft = 0; // rounded up: at 13:33:20 Aser 14:45 is 72 minutes away
     bool tomorrow = false;
 };
@@ -38,9 +38,9 @@ struct GlanceWords {
     std::string hoursAndMinutes = "%1 h %2 min";
     std::string hoursOnly = "%1 h";
     std::string minutesOnly = "%1 min";
-    std::string reminderTitle = "%1 in %2";     // name, minutesOnly of the minutes left
-    std::string midnight = "Midnight";          // the night's middle, after the six times
-    std::string lastThird = "Last third";       // the beginning of its last third
+    std::string reminderTitle = "%1 in %2"; // name, minutesOnly of the minutes left
+    std::string midnight = "Midnight"; // the night's middle, after the six times
+    std::string lastThird = "Last third"; // the beginning of its last third
     // Beside the icon, the same in every language (only the name is translated): name, "HH:MM";
     // name, the time left "H:MM".
     std::string labelNext = "%1 %2";
@@ -48,14 +48,12 @@ struct GlanceWords {
     std::string placeNotChosen = "Place not chosen yet: %1"; // the shipped default place in use
 
     // Every translatable text, for the translation of them all and the catalogue's check.
-    template <typename Visit>
-    void ForEachText(Visit&& visit)
+    template <typename Visit> void ForEachText(Visit&& visit)
     {
         for (std::string& name : names)
             visit(name);
-        for (std::string* pattern :
-             {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &midnight, &lastThird,
-              &placeNotChosen})
+        for (std::string* pattern : {&nextLine, &hoursAndMinutes, &hoursOnly, &minutesOnly, &reminderTitle, &midnight,
+                                     &lastThird, &placeNotChosen})
             visit(*pattern);
     }
 };
@@ -98,16 +96,16 @@ TrayLabel MakeTrayLabel(TrayLabelMode mode, const std::optional<NextPrayer>& nex
 // The tray item's tooltip: the fixed title, the next prayer under it, and the day's times for the
 // trays that show a body (StatusNotifier).
 struct TrayTip {
-    std::string title;    // the fixed tip, "NURO :)!"
+    std::string title; // the fixed tip, "NURO :)!"
     std::string nextLine; // "" while the table is empty
-    std::string body;     // nextLine, then the six times
-    TrayLabel label{};    // beside the icon, where the panel shows one
+    std::string body; // nextLine, then the six times
+    TrayLabel label{}; // beside the icon, where the panel shows one
     // Title and next line on two lines, for trays whose tooltip is one plain text.
     std::string PlainText() const;
     bool operator==(const TrayTip&) const = default;
 };
-TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer, std::int32_t nowSeconds,
-                    const GlanceWords& words = {}, TrayLabelMode label = TrayLabelMode::None);
+TrayTip MakeTrayTip(std::string_view title, const TimeTable& today, std::string_view tomorrowFajer,
+                    std::int32_t nowSeconds, const GlanceWords& words = {}, TrayLabelMode label = TrayLabelMode::None);
 
 // The reminder REMIND minutes before each alerted prayer. Fed the clock, it answers each prayer of
 // each day once: in the window [prayer - minutes, prayer), so a reminder whose exact second passed
@@ -117,7 +115,7 @@ class ReminderClock {
 public:
     struct Due {
         TimeSlotIndex slot;
-        std::string time;       // "HH:MM"
+        std::string time; // "HH:MM"
         std::int32_t minutesLeft;
     };
     std::optional<Due> Check(const TimeTable& table, const LocalDate& date, std::int32_t minutes,

@@ -52,9 +52,15 @@ public:
 
 } // namespace
 
-ScreenPoint ScreenPlacement() { return ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES)); }
+ScreenPoint ScreenPlacement()
+{
+    return ScreenPlacement(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+}
 
-bool IsNonNtPlatform() { return false; }
+bool IsNonNtPlatform()
+{
+    return false;
+}
 
 bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/)
 {
@@ -62,8 +68,8 @@ bool NoticeDialogProc(QWidget* dlg, DialogMessage msg, int id, unsigned /*code*/
     case DialogMessage::InitDialog: {
         // Our own window above the others, not a desktop notification; closing it is no reason to quit.
         // Of a window manager's actions only close is asked for: no minimize, no maximize.
-        dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+        dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                            Qt::WindowStaysOnTopHint);
         dlg->installEventFilter(new RestoreWhenMinimized(dlg));
         // A picture of its own size: a window manager offers no maximize for a window that cannot grow.
         dlg->setFixedSize(dlg->size());
@@ -109,7 +115,10 @@ std::string ChosenNoticeSound(int templateId)
     return {};
 }
 
-void SetNoticeOwner(QWidget* mainFrame) { Owner() = mainFrame; }
+void SetNoticeOwner(QWidget* mainFrame)
+{
+    Owner() = mainFrame;
+}
 
 void RaiseOpenNotice()
 {
@@ -149,7 +158,8 @@ void NoticeMonitorHost::ShowNotice(int templateId)
 {
     const bool sound = SoundBoxOn();
     AlertBegins(templateId, sound);
-    OpenNotice(templateId, [sound] { return sound; }, NextPrayerDueSoon, [this] { AlertSoundEnded(); });
+    OpenNotice(
+        templateId, [sound] { return sound; }, NextPrayerDueSoon, [this] { AlertSoundEnded(); });
     AlertEnded();
 }
 

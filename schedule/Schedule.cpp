@@ -237,7 +237,8 @@ std::pair<LocalDate, TimeTable> Scheduler::DatedTable() const
 std::optional<TimeTable> TimesFor(CalcLibrary& calc, const AppSettings& settings, const LocalDate& date,
                                   ZoneInForce* zone, const ZoneRules& zones)
 {
-    Scheduler scheduler(calc, [date] { return date; }, [&settings] { return settings; }, zones);
+    Scheduler scheduler(
+        calc, [date] { return date; }, [&settings] { return settings; }, zones);
     const bool done = scheduler.Refresh(nullptr);
     if (zone)
         *zone = scheduler.Zone();
@@ -274,15 +275,25 @@ namespace {
 std::atomic<TimeDisplay*> registeredDisplay{nullptr};
 }
 
-void SetTimeDisplay(TimeDisplay* display) { registeredDisplay.store(display); }
-TimeDisplay* RegisteredTimeDisplay() { return registeredDisplay.load(); }
+void SetTimeDisplay(TimeDisplay* display)
+{
+    registeredDisplay.store(display);
+}
+TimeDisplay* RegisteredTimeDisplay()
+{
+    return registeredDisplay.load();
+}
 
-void RefreshSchedule() { Schedule().Refresh(RegisteredTimeDisplay()); }
+void RefreshSchedule()
+{
+    Schedule().Refresh(RegisteredTimeDisplay());
+}
 
 void RefreshOnSettingsChanges()
 {
     static std::once_flag listening;
-    std::call_once(listening, [] { SettingsRecord().Listen([](const AppSettings&, const void*) { RefreshSchedule(); }); });
+    std::call_once(listening,
+                   [] { SettingsRecord().Listen([](const AppSettings&, const void*) { RefreshSchedule(); }); });
 }
 
 } // namespace nuro

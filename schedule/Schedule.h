@@ -18,18 +18,21 @@
 namespace nuro {
 
 inline constexpr std::size_t kSlotCount = 6;
-inline constexpr std::size_t kSlotSize = 9;     // "HH:MM:SS" and its terminator, no spare byte
+inline constexpr std::size_t kSlotSize = 9; // "HH:MM:SS" and its terminator, no spare byte
 inline constexpr std::size_t kResultSize = 128; // the library's text, 127 characters at most
 
 enum TimeSlotIndex { kFajer = 0, kShuroq, kDhohur, kAser, kMaghereb, kIsha };
 
-inline constexpr std::array<const char*, kSlotCount> kPrayerNames = {"Fajer", "Shuroq", "Dhohur",
+inline constexpr std::array<const char*, kSlotCount> kPrayerNames = {"Fajer", "Shuroq",   "Dhohur",
                                                                      "Aser",  "Maghereb", "Isha"};
 
 using TimeSlot = std::array<char, kSlotSize>;
 using TimeTable = std::array<TimeSlot, kSlotCount>;
 
-inline std::string SlotText(const TimeSlot& slot) { return std::string(slot.data()); }
+inline std::string SlotText(const TimeSlot& slot)
+{
+    return std::string(slot.data());
+}
 
 // What shows the six times (the main window's time boxes), slot by slot (kFajer .. kIsha). Called
 // with the schedule lock held, possibly on the monitor thread: an implementation must hand the text
@@ -68,10 +71,10 @@ TrtArguments BuildZonedTrtArguments(const AppSettings& settings, const LocalDate
 struct ZoneInForce {
     bool automatic = false;
     std::string zone;
-    std::int32_t dayOffset = 0;       // at local noon
-    std::int32_t firstOffset = 0;     // at Fajer and at Isha: they differ on a switch day
+    std::int32_t dayOffset = 0; // at local noon
+    std::int32_t firstOffset = 0; // at Fajer and at Isha: they differ on a switch day
     std::int32_t lastOffset = 0;
-    std::string error;                // the unknown-zone message, empty when ZONE was usable
+    std::string error; // the unknown-zone message, empty when ZONE was usable
 };
 
 // "Europe/London, UTC+01:00"; on a switch day "America/New_York, UTC-05:00 then UTC-04:00".
@@ -108,8 +111,7 @@ public:
     std::string ClockText() const { return Clock().Text(); }
 
     // For readers that must see the table whole: call `reader` with the lock held.
-    template <typename Reader>
-    auto ReadTable(Reader&& reader) const
+    template <typename Reader> auto ReadTable(Reader&& reader) const
     {
         std::lock_guard<std::mutex> guard(lock_);
         return reader(static_cast<const TimeTable&>(table_));

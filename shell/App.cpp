@@ -160,8 +160,10 @@ int AppMain(int argc, char** argv)
     if (std::string deaf; !ListenForLaterStarts(AnswerLaterStart, &deaf)) {
         std::fprintf(stderr, "nuro: later starts cannot reach this one: %s\n", deaf.c_str());
         PostToUiThread([deaf] {
-            MessageBox(nullptr, TranslateData(TextLanguage::Interface, kMessageContext, kDeafInstance).toStdString() +
-                                    "\n" + deaf, "NURO", MB_OK | MB_ICONWARNING);
+            MessageBox(nullptr,
+                       TranslateData(TextLanguage::Interface, kMessageContext, kDeafInstance).toStdString() + "\n" +
+                           deaf,
+                       "NURO", MB_OK | MB_ICONWARNING);
         });
     }
     // A first start runs on the shipped default place until the user chooses one, which the Config

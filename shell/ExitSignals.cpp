@@ -30,8 +30,7 @@ void RouteExitSignals(std::function<void()> onSignal)
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [onSignal] {
         char buffer[16];
-        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
-        }
+        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {}
         onSignal();
     });
     struct sigaction action = {};

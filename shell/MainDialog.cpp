@@ -53,8 +53,14 @@ const QColor kNextPrayerColour(255, 226, 120);
 
 } // namespace
 
-TDial* MainDialog() { return theMainDialog; }
-void SetMainDialog(TDial* dial) { theMainDialog = dial; }
+TDial* MainDialog()
+{
+    return theMainDialog;
+}
+void SetMainDialog(TDial* dial)
+{
+    theMainDialog = dial;
+}
 
 // The exit steps of the running program.
 class TDial::Steps : public ExitSteps {
@@ -244,8 +250,8 @@ void TDial::ApplyColourRule()
 void TDial::UpdateNoticeOffset()
 {
     std::string text = offsetBox_.GetText(static_cast<int>(kOffsetReadChars) + 1);
-    if (auto offset = NoticeOffsetFor(text, afterRadio_.GetCheck() == BST_CHECKED,
-                                      beforeRadio_.GetCheck() == BST_CHECKED))
+    if (auto offset =
+            NoticeOffsetFor(text, afterRadio_.GetCheck() == BST_CHECKED, beforeRadio_.GetCheck() == BST_CHECKED))
         NoticeOffset = *offset;
 }
 
@@ -254,9 +260,15 @@ void TDial::UpdateSoundPicture()
     soundPicture_.Show(soundBox_.GetCheck() == BST_CHECKED);
 }
 
-void TDial::SetArabicLayout() { ApplyLanguage(false); }
+void TDial::SetArabicLayout()
+{
+    ApplyLanguage(false);
+}
 
-void TDial::SetEnglishLayout() { ApplyLanguage(true); }
+void TDial::SetEnglishLayout()
+{
+    ApplyLanguage(true);
+}
 
 bool TDial::ExitProgram(ExitOrigin origin)
 {
@@ -273,14 +285,20 @@ void TDial::SetSoundOn(bool on)
         soundPicture_.Show(false);
 }
 
-bool TDial::SoundOn() const { return soundBox_.GetCheck() == BST_CHECKED; }
+bool TDial::SoundOn() const
+{
+    return soundBox_.GetCheck() == BST_CHECKED;
+}
 
 void TDial::SetPlusChecked(bool plus)
 {
     (plus ? afterRadio_ : beforeRadio_).SetCheck(BST_CHECKED);
 }
 
-bool TDial::PlusChecked() const { return afterRadio_.GetCheck() == BST_CHECKED; }
+bool TDial::PlusChecked() const
+{
+    return afterRadio_.GetCheck() == BST_CHECKED;
+}
 
 void TDial::SetOffsetText(const std::string& text)
 {
@@ -290,7 +308,10 @@ void TDial::SetOffsetText(const std::string& text)
         box->setCursorPosition(0);
 }
 
-std::string TDial::OffsetText() const { return offsetBox_.GetText(kWholeText); }
+std::string TDial::OffsetText() const
+{
+    return offsetBox_.GetText(kWholeText);
+}
 
 void TDial::ApplyLanguage(bool english)
 {
@@ -359,16 +380,34 @@ void TDial::SetHijriText(const std::string& text)
         strip->setAccessibleDescription(QString::fromStdString(text));
 }
 
-void TDial::CmHideToTray() { hooks_.hideToTray(); }
-void TDial::CmAbout() { hooks_.showAbout(Window()); }
-void TDial::CmConfig() { hooks_.openConfig(); }
-void TDial::CmExpert() { hooks_.openExpert(); }
-void TDial::CmSummerTime() { hooks_.openSummerTime(); }
+void TDial::CmHideToTray()
+{
+    hooks_.hideToTray();
+}
+void TDial::CmAbout()
+{
+    hooks_.showAbout(Window());
+}
+void TDial::CmConfig()
+{
+    hooks_.openConfig();
+}
+void TDial::CmExpert()
+{
+    hooks_.openExpert();
+}
+void TDial::CmSummerTime()
+{
+    hooks_.openSummerTime();
+}
 void TDial::CmSounds()
 {
     if (hooks_.openSounds)
         hooks_.openSounds();
 }
-void TDial::CmExit() { ExitProgram(ExitOrigin::Menu); }
+void TDial::CmExit()
+{
+    ExitProgram(ExitOrigin::Menu);
+}
 
 } // namespace nuro

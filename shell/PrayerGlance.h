@@ -19,14 +19,14 @@ class PrayerGlance : public QObject {
     Q_OBJECT
 public:
     struct Wiring {
-        std::function<TimeTable()> table;                    // today's table
+        std::function<TimeTable()> table; // today's table
         std::function<std::string(const LocalDate&)> fajerOn; // a day's Fajer time text, "" if unknown
         std::function<LocalDate()> today;
-        std::function<std::int32_t()> nowSeconds;            // seconds since local midnight
+        std::function<std::int32_t()> nowSeconds; // seconds since local midnight
         std::function<void(const TrayTip&)> showTip;
-        std::function<void(int boxId)> markTimeBox;          // 0: no box marked
+        std::function<void(int boxId)> markTimeBox; // 0: no box marked
         std::function<void(const std::string&)> showHijri;
-        std::function<GlanceWords()> words = {};             // empty: English
+        std::function<GlanceWords()> words = {}; // empty: English
         std::function<SunnahTimes(const LocalDate&)> sunnahOn = {}; // the night after a day; empty: none
         // The locale the tooltip and the Hijri strip read in ("fa_IR"); empty: English.
         std::function<std::string()> readingLocale = {};
@@ -47,7 +47,7 @@ private:
     LocalDate tomorrowOf_{};
     TimeTable lastTable_{};
     std::string tomorrowFajer_; // cached for tomorrowOf_'s next day
-    SunnahTimes night_;         // the night after tomorrowOf_, asked with it
+    SunnahTimes night_; // the night after tomorrowOf_, asked with it
 };
 
 // The program's own wiring: Schedule(), Calc() for tomorrow's Fajer, the wall clock, the settings'

@@ -29,8 +29,14 @@ int lockFd = -1;
 QLocalServer* server = nullptr;
 bool listening = false; // on the user-interface thread only
 
-std::string LockPath(const std::string& dir) { return dir + "/nuro.lock"; }
-std::string SocketPath(const std::string& dir) { return dir + "/nuro.socket"; }
+std::string LockPath(const std::string& dir)
+{
+    return dir + "/nuro.lock";
+}
+std::string SocketPath(const std::string& dir)
+{
+    return dir + "/nuro.socket";
+}
 
 std::string Env(const char* name)
 {
@@ -107,8 +113,8 @@ LockState TryLock(const std::string& dir, std::string& error)
     }
     // For a person looking: which process holds it. Nothing reads it back.
     const std::string pid = std::to_string(getpid()) + "\n";
-    if (::ftruncate(fd, 0) == 0)
-        [[maybe_unused]] ssize_t n = ::pwrite(fd, pid.data(), pid.size(), 0);
+    if (::ftruncate(fd, 0) == 0) [[maybe_unused]]
+        ssize_t n = ::pwrite(fd, pid.data(), pid.size(), 0);
     lockFd = fd;
     return LockState::Taken;
 }
@@ -213,7 +219,7 @@ bool ListenForLaterStarts(std::function<void(const std::string&)> onRequest, std
     QLocalServer::removeServer(path); // left by an ended instance; we hold the lock
     if (!server->listen(path)) {
         // A folder or a file of another kind there: removeServer takes only a socket.
-        struct stat st{};
+        struct stat st {};
         const bool other = ::lstat(socketPath.c_str(), &st) == 0 && !S_ISSOCK(st.st_mode);
         if (error)
             *error = socketPath + (other ? " is taken by something that is not a socket" : " cannot be listened on") +

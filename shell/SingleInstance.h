@@ -17,9 +17,9 @@ bool PrepareSessionEnvironment(std::string& error);
 std::string InstanceDirectory();
 
 enum class StartClaim {
-    Claimed,    // this process is now the session's one instance
+    Claimed, // this process is now the session's one instance
     HandedOver, // the running instance took the request and answered
-    Failed,     // neither: the reason is in `error`
+    Failed, // neither: the reason is in `error`
 };
 
 // Takes the session's lock, or hands `request` to the instance holding it. The lock is the kernel's

@@ -39,9 +39,9 @@ void SyncStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
     if (!menu)
         return;
     const QList<QAction*> actions = menu->actions();
-    const qsizetype at = std::find_if(actions.begin(), actions.end(),
-                                      [](QAction* a) { return a->data().toInt() == kTrayStopSound; }) -
-                         actions.begin();
+    const qsizetype at =
+        std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->data().toInt() == kTrayStopSound; }) -
+        actions.begin();
     const bool shown = at < actions.size();
     if (!shown) {
         AddStopSoundItem(menu, chosen);
@@ -54,16 +54,15 @@ void SyncStopSoundItem(QMenu* menu, const std::function<void()>& chosen)
 
 void StartPrayerGlance(TrayHost* host)
 {
-    auto* glance = new PrayerGlance(ProgramGlanceWiring(
-        [host](const TrayTip& tip) { host->SetTip(tip); },
-        [](int boxId) {
-            if (MainDialog())
-                MainDialog()->MarkTimeBox(boxId);
-        },
-        [](const std::string& text) {
-            if (MainDialog())
-                MainDialog()->SetHijriText(text);
-        }));
+    auto* glance = new PrayerGlance(ProgramGlanceWiring([host](const TrayTip& tip) { host->SetTip(tip); },
+                                                        [](int boxId) {
+                                                            if (MainDialog())
+                                                                MainDialog()->MarkTimeBox(boxId);
+                                                        },
+                                                        [](const std::string& text) {
+                                                            if (MainDialog())
+                                                                MainDialog()->SetHijriText(text);
+                                                        }));
     glance->setParent(host);
     SetProcessGlance(glance);
     glance->Start();
@@ -118,9 +117,9 @@ NotificationHandle RaisePrayerAlert(int templateId, bool sound)
     const GlanceWords words = InterfaceGlanceWords();
     // Read like the reminder: the place as the reader's language writes it, the time in its digits.
     const std::string locale = InterfaceLocale();
-    return RaiseLastingNotification(ReadingDigits(FillPattern(words.labelNext, {words.names[entry->slot], time}), locale),
-                                    PlaceNameIn(Calc(), s.PlaceName.data(), InterfaceLanguage()), AlertActions(sound),
-                                    OnAlertAction);
+    return RaiseLastingNotification(
+        ReadingDigits(FillPattern(words.labelNext, {words.names[entry->slot], time}), locale),
+        PlaceNameIn(Calc(), s.PlaceName.data(), InterfaceLanguage()), AlertActions(sound), OnAlertAction);
 }
 
 void PrayerAlertSoundEnded(NotificationHandle alert)

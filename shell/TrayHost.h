@@ -102,7 +102,7 @@ private:
     bool hostLacksMenu_ = false;
     QMenu* exported_ = nullptr;
     StatusNotifierToolTip* richTip_ = nullptr; // the tooltip with a body, on a StatusNotifier host
-    QElapsedTimer tokenAge_;                   // since the host's last activation token
+    QElapsedTimer tokenAge_; // since the host's last activation token
     TrayTip tip_{kTrayTip, "", "", {}};
 };
 

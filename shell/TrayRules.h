@@ -22,9 +22,9 @@ enum class TrayReaction { Ignore, Show, OpenMenu };
 
 // The two kinds of notification area on Linux desktops.
 enum class TrayKind {
-    XEmbed,         // the icon is our own window docked in the tray: we see its mouse events
+    XEmbed, // the icon is our own window docked in the tray: we see its mouse events
     StatusNotifier, // the host draws the item: a left click comes as Activate, a right click shows
-                    // the exported menu, or comes as ContextMenu from a host without menu support
+    // the exported menu, or comes as ContextMenu from a host without menu support
 };
 
 // The state a tray mouse event is judged in.

@@ -22,7 +22,10 @@ TrayHost* theTrayHost = nullptr;
 
 } // namespace
 
-TrayHost* ProcessTrayHost() { return theTrayHost; }
+TrayHost* ProcessTrayHost()
+{
+    return theTrayHost;
+}
 
 void HideToTray()
 {

@@ -9,7 +9,10 @@ CAppFace theAppFace;
 
 } // namespace
 
-CAppFace& AppFace() { return theAppFace; }
+CAppFace& AppFace()
+{
+    return theAppFace;
+}
 
 } // namespace nuro
 

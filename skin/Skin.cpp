@@ -21,10 +21,10 @@ struct RoleKey {
 };
 
 constexpr RoleKey kKeys[] = {
-    {"window", QPalette::Window},         {"windowtext", QPalette::WindowText},
-    {"base", QPalette::Base},             {"text", QPalette::Text},
-    {"button", QPalette::Button},         {"buttontext", QPalette::ButtonText},
-    {"highlight", QPalette::Highlight},   {"highlightedtext", QPalette::HighlightedText},
+    {"window", QPalette::Window},       {"windowtext", QPalette::WindowText},
+    {"base", QPalette::Base},           {"text", QPalette::Text},
+    {"button", QPalette::Button},       {"buttontext", QPalette::ButtonText},
+    {"highlight", QPalette::Highlight}, {"highlightedtext", QPalette::HighlightedText},
 };
 
 std::optional<QPalette> savedPalette;

@@ -14,12 +14,18 @@ enum class Kind { Word, QuotedName, String, Number, Symbol, Comment, Unterminate
 
 struct Token {
     Kind kind;
-    std::string text;    // a word as written, a string's value, a symbol's characters
-    std::size_t at = 0;  // where it begins in the statement
+    std::string text; // a word as written, a string's value, a symbol's characters
+    std::size_t at = 0; // where it begins in the statement
 };
 
-bool WordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
-bool WordChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80; }
+bool WordStart(unsigned char c)
+{
+    return std::isalpha(c) || c == '_' || c >= 0x80;
+}
+bool WordChar(unsigned char c)
+{
+    return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80;
+}
 
 std::string Lower(std::string_view s)
 {
@@ -88,7 +94,8 @@ std::vector<Token> Tokenize(std::string_view s)
             if (!quoted('\'', Kind::Bad))
                 break;
             tokens.back().at = start;
-        } else if (std::isdigit(c) || (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+        } else if (std::isdigit(c) ||
+                   (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
             const std::size_t start = i;
             while (i < s.size() && (std::isalnum(static_cast<unsigned char>(s[i])) || s[i] == '.' || s[i] == '_' ||
                                     ((s[i] == '+' || s[i] == '-') && (s[i - 1] == 'e' || s[i - 1] == 'E'))))
@@ -114,8 +121,8 @@ std::vector<Token> Tokenize(std::string_view s)
 const std::set<std::string>& SettableColumns()
 {
     static const std::set<std::string> columns = {
-        "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2", "t_zone", "p", "t", "h", "zone",
-        "cc", "asciiname", "region", "country", "population", "name_ar", "name_ur", "name_fa", "name_tr"};
+        "d1", "m1",   "s1", "card1",     "d2",     "m2",      "s2",         "card2",   "t_zone",  "p",       "t",
+        "h",  "zone", "cc", "asciiname", "region", "country", "population", "name_ar", "name_ur", "name_fa", "name_tr"};
     return columns;
 }
 

@@ -18,7 +18,8 @@ void makeDatabase(const std::string& dir) {
     sqlite3* db = nullptr;
     sqlite3_open(g_db.c_str(), &db);
     const std::string sql =
-        std::string(nuro::paths::kCreatePlaceTable) + "CREATE TABLE other (x);"
+        std::string(nuro::paths::kCreatePlaceTable) +
+        "CREATE TABLE other (x);"
         "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53.0,'E',36,48,23.0,'N',1.0,1010.0,10.0,4.0);"
         "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0);";
     sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
@@ -51,8 +52,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const char kWork[28] = {};
-    static const char* const columns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
-                                          "t_zone", "p", "t", "h", kWork};
+    static const char* const columns[] = {"14", "nom",   "d1",     "m1", "s1", "card1", "d2", "m2",
+                                          "s2", "card2", "t_zone", "p",  "t",  "h",     kWork};
     const std::string sql(reinterpret_cast<const char*>(data), size);
     const char* r = connect5("data.ar", "user", "qvx", sql.c_str(), columns);
     if (!r) std::abort();

@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The rule too, now and then a valid one.
     const bool withRule = size > 100 && (data[100] & 2);
     const int32_t rule = tame ? static_cast<int32_t>(w[25] % 4) : i(25);
-    const char* r = withRule ? trt_hl(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone,
-                                      f(12), f(13), f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22),
-                                      i(23), i(24), rule)
-                             : trt(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone, f(12),
-                                   f(13), f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22), i(23), i(24));
+    const char* r =
+        withRule ? trt_hl(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone, f(12), f(13),
+                          f(14), i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22), i(23), i(24), rule)
+                 : trt(year, month, day, lonDeg, i(4), f(5), i(6), latDeg, i(8), f(9), i(10), zone, f(12), f(13), f(14),
+                       i(15), i(16), i(17), i(18), i(19), i(20), i(21), i(22), i(23), i(24));
     const size_t n = std::strlen(r);
     int stars = 0;
     size_t fieldLength = 0;

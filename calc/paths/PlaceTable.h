@@ -12,9 +12,8 @@ inline constexpr char kCreatePlaceTable[] =
 inline constexpr char kAddZoneColumn[] = "ALTER TABLE nuro ADD COLUMN zone TEXT;";
 
 // Read one by one by name, so a database made before them still answers (the value is then empty).
-inline constexpr const char* kPlaceColumns[] = {"cc",      "asciiname", "region",  "country", "population",
-                                                "name_ar", "name_ur",   "name_fa", "name_tr", "name",
-                                                "lat",     "lon"};
+inline constexpr const char* kPlaceColumns[] = {"cc",      "asciiname", "region",  "country", "population", "name_ar",
+                                                "name_ur", "name_fa",   "name_tr", "name",    "lat",        "lon"};
 inline constexpr char kAddPlaceColumns[] =
     "ALTER TABLE nuro ADD COLUMN cc TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE nuro ADD COLUMN asciiname TEXT NOT NULL DEFAULT '';"

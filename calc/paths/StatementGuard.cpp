@@ -30,9 +30,9 @@ bool isSearchTable(const char* table, const char* database) {
 }
 
 bool allowedFunction(const char* name) {
-    static constexpr const char* kAllowed[] = {"lower", "upper", "trim", "ltrim", "rtrim", "length", "abs",
-                                               "round", "substr", "like", "glob", "coalesce", "ifnull",
-                                               "nullif", "min", "max", "instr", "replace", "typeof", "match"};
+    static constexpr const char* kAllowed[] = {"lower", "upper",  "trim",  "ltrim",   "rtrim",    "length", "abs",
+                                               "round", "substr", "like",  "glob",    "coalesce", "ifnull", "nullif",
+                                               "min",   "max",    "instr", "replace", "typeof",   "match"};
     if (!name) return false;
     for (const char* f : kAllowed)
         if (strcasecmp(name, f) == 0) return true;
@@ -131,7 +131,8 @@ bool isPlaceLookup(const std::string& sql) {
     if (!splitTrailingName(sql, &head, &name)) return false;
     const std::string h = normalized(head);
     const std::string tail = " from nuro where nom=?";
-    return h.rfind("select ", 0) == 0 && h.size() > tail.size() && h.compare(h.size() - tail.size(), tail.size(), tail) == 0;
+    return h.rfind("select ", 0) == 0 && h.size() > tail.size() &&
+           h.compare(h.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::string trailingPlaceName(const std::string& sql) {

@@ -66,8 +66,7 @@ inline void sinCos2(Double2 x, Double2& s, Double2& c) {
     const __m128i one = _mm_set1_epi32(1), two = _mm_set1_epi32(2);
     const Double2 odd = _mm_cvtepi32_pd(_mm_and_si128(quadrant, one));
     const Double2 sinSign = _mm_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(quadrant, two)));
-    const Double2 cosSign =
-        _mm_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(_mm_add_epi32(quadrant, one), two)));
+    const Double2 cosSign = _mm_cvtepi32_pd(_mm_sub_epi32(one, _mm_and_si128(_mm_add_epi32(quadrant, one), two)));
     const Double2 a = _mm_add_pd(sr, _mm_mul_pd(odd, _mm_sub_pd(cr, sr)));
     const Double2 b = _mm_add_pd(cr, _mm_mul_pd(odd, _mm_sub_pd(sr, cr)));
     s = _mm_mul_pd(sinSign, a);

@@ -86,22 +86,22 @@ std::string describeMethod(const nuro_method& m) {
     else
         out = "Fajr " + number(m.fajr_angle) + "°";
     switch (m.isha_rule) {
-    case NURO_ISHA_INTERVAL:
-        out += ", Isha " + std::to_string(m.isha_minutes) + " min after Maghreb";
-        if (m.isha_minutes_ramadan > 0 && m.isha_minutes_ramadan != m.isha_minutes)
-            out += ", " + std::to_string(m.isha_minutes_ramadan) + " in Ramadan";
-        break;
-    case NURO_ISHA_MOONSIGHTING:
-    case NURO_ISHA_MOONSIGHTING_RED:
-    case NURO_ISHA_MOONSIGHTING_WHITE:
-        out += ", Isha by season (" +
-               std::string(m.isha_rule == NURO_ISHA_MOONSIGHTING_RED     ? "red shafaq"
-                           : m.isha_rule == NURO_ISHA_MOONSIGHTING_WHITE ? "white shafaq"
-                                                                         : "general") +
-               "), not after " + number(m.isha_angle) + "°";
-        break;
-    default:
-        out += ", Isha " + number(m.isha_angle) + "°";
+        case NURO_ISHA_INTERVAL:
+            out += ", Isha " + std::to_string(m.isha_minutes) + " min after Maghreb";
+            if (m.isha_minutes_ramadan > 0 && m.isha_minutes_ramadan != m.isha_minutes)
+                out += ", " + std::to_string(m.isha_minutes_ramadan) + " in Ramadan";
+            break;
+        case NURO_ISHA_MOONSIGHTING:
+        case NURO_ISHA_MOONSIGHTING_RED:
+        case NURO_ISHA_MOONSIGHTING_WHITE:
+            out += ", Isha by season (" +
+                   std::string(m.isha_rule == NURO_ISHA_MOONSIGHTING_RED     ? "red shafaq"
+                               : m.isha_rule == NURO_ISHA_MOONSIGHTING_WHITE ? "white shafaq"
+                                                                             : "general") +
+                   "), not after " + number(m.isha_angle) + "°";
+            break;
+        default:
+            out += ", Isha " + number(m.isha_angle) + "°";
     }
     if (m.shuroq_rule == NURO_HORIZON_ANGLE) out += ", Shuroq " + number(m.shuroq_angle) + "°";
     if (m.maghreb_rule == NURO_HORIZON_ANGLE) out += ", Maghreb " + number(m.maghreb_angle) + "°";
@@ -172,8 +172,8 @@ Computed compute(const nuro_query& in, bool night) {
 
     if (seasonalFajr) {
         if (edges.sunrise && e[Fajer]) {
-            const double bound = *edges.sunrise -
-                                 std::round(60.0 * seasonalMinutes(true, 0, in.latitude, in.year, in.month, in.day));
+            const double bound =
+                *edges.sunrise - std::round(60.0 * seasonalMinutes(true, 0, in.latitude, in.year, in.month, in.day));
             e[Fajer] = std::fmax(*e[Fajer], bound);
         } else {
             e[Fajer].reset();
@@ -182,7 +182,7 @@ Computed compute(const nuro_query& in, bool night) {
     if (seasonalIsha) {
         if (edges.sunset && e[Isha]) {
             const double bound = *edges.sunset + std::round(60.0 * seasonalMinutes(false, m.isha_rule, in.latitude,
-                                                                                     in.year, in.month, in.day));
+                                                                                   in.year, in.month, in.day));
             e[Isha] = std::fmin(*e[Isha], bound);
         } else {
             e[Isha].reset();
@@ -194,8 +194,8 @@ Computed compute(const nuro_query& in, bool night) {
         return 60.0 * m.minutes[i];
     };
     if (m.isha_rule == NURO_ISHA_INTERVAL) {
-        const int32_t minutes = in.hijri_month == 9 && m.isha_minutes_ramadan > 0 ? m.isha_minutes_ramadan
-                                                                                 : m.isha_minutes;
+        const int32_t minutes =
+            in.hijri_month == 9 && m.isha_minutes_ramadan > 0 ? m.isha_minutes_ramadan : m.isha_minutes;
         e[Isha].reset();
         const auto maghrebMinutes = methodMinutes(Maghereb);
         if (e[Maghereb] && maghrebMinutes && minutes >= 0 && minutes <= kMaxMethodMinutes)
@@ -209,8 +209,7 @@ Computed compute(const nuro_query& in, bool night) {
     for (int i = 0; i < 6; ++i) {
         const auto own = methodMinutes(i);
         const int32_t add = in.additions[i];
-        if (!e[i] || !std::isfinite(*e[i]) || !own || add < -kMaxAdditionMinutes || add > kMaxAdditionMinutes)
-            continue;
+        if (!e[i] || !std::isfinite(*e[i]) || !own || add < -kMaxAdditionMinutes || add > kMaxAdditionMinutes) continue;
         c.seconds[i] = rounded(*e[i] + *own + 60.0 * add, toSecond, m.rounding);
         c.present[i] = true;
     }

@@ -145,9 +145,8 @@ extern "C" NURO_EXPORT const char* connect5(const char* database, const char* /*
     return result.c_str();
 }
 
-extern "C" NURO_EXPORT const char* connect5_rows(const char* database, const char* /*user*/,
-                                                 const char* /*password*/, const char* sql,
-                                                 const char* const* columns, int32_t maxRows) {
+extern "C" NURO_EXPORT const char* connect5_rows(const char* database, const char* /*user*/, const char* /*password*/,
+                                                 const char* sql, const char* const* columns, int32_t maxRows) {
     thread_local std::string result;
     result = runQuery(database, sql, columns, std::clamp<int32_t>(maxRows, 1, kMaxRows));
     return result.c_str();

@@ -26,7 +26,10 @@ double wrapPi(double x) {
 class SunTrack {
 public:
     SunTrack(double centreUt, double latitudeDeg, double longitudeDeg)
-        : centre_(centreUt), lat_(latitudeDeg * kDeg), sinLat_(std::sin(lat_)), cosLat_(std::cos(lat_)),
+        : centre_(centreUt),
+          lat_(latitudeDeg * kDeg),
+          sinLat_(std::sin(lat_)),
+          cosLat_(std::cos(lat_)),
           lon_(longitudeDeg * kDeg) {
         const double dt = deltaT(2000.0 + (centreUt - 2451544.5) / 365.2425) * kSecond;
         const SolarDay day = solarDay(centreUt + dt);
@@ -204,8 +207,7 @@ private:
         auto wrap = [&](Double2 x) {
             constexpr double kTurn = 2.0 * kPi;
             constexpr double kRound = 6755399441055744.0;
-            const Double2 turns =
-                _mm_sub_pd(_mm_add_pd(_mm_mul_pd(x, set1(1.0 / kTurn)), set1(kRound)), set1(kRound));
+            const Double2 turns = _mm_sub_pd(_mm_add_pd(_mm_mul_pd(x, set1(1.0 / kTurn)), set1(kRound)), set1(kRound));
             return _mm_sub_pd(x, _mm_mul_pd(set1(kTurn), turns));
         };
         const int pairs = (n + 1) / 2;
@@ -227,12 +229,14 @@ private:
         auto at = [&](Double2 time) {
             Moment m;
             m.n = _mm_sub_pd(time, set1(centre_));
-            const Double2 dec = _mm_add_pd(set1(decFit_.middle),
-                _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(m.n, set1(decFit_.spread)))));
+            const Double2 dec = _mm_add_pd(
+                set1(decFit_.middle), _mm_mul_pd(_mm_mul_pd(m.n, half),
+                                                 _mm_add_pd(set1(decFit_.sum), _mm_mul_pd(m.n, set1(decFit_.spread)))));
             sinCos2(dec, m.sinDec, m.cosDec);
             m.raRate = _mm_add_pd(set1(raFit_.halfSum), _mm_mul_pd(m.n, set1(raFit_.spread)));
             m.decRate = _mm_add_pd(set1(decFit_.halfSum), _mm_mul_pd(m.n, set1(decFit_.spread)));
-            const Double2 ra = _mm_add_pd(set1(raFit_.middle),
+            const Double2 ra = _mm_add_pd(
+                set1(raFit_.middle),
                 _mm_mul_pd(_mm_mul_pd(m.n, half), _mm_add_pd(set1(raFit_.sum), _mm_mul_pd(m.n, set1(raFit_.spread)))));
             m.hourAngle = wrap(_mm_sub_pd(_mm_add_pd(set1(sidereal0_), _mm_mul_pd(set1(siderealRate_), m.n)), ra));
             return m;
@@ -249,13 +253,13 @@ private:
                 const Double2 denominator = _mm_mul_pd(set1(cosLat_), cosDec);
                 const Double2 c =
                     _mm_div_pd(_mm_sub_pd(sinGeometric[p], _mm_mul_pd(set1(sinLat_), sinDec)), denominator);
-                const int refused = _mm_movemask_pd(_mm_or_pd(
-                    _mm_cmplt_pd(denominator, set1(1e-6)),
-                    _mm_or_pd(_mm_cmplt_pd(c, set1(-1.0 - 1e-9)), _mm_cmpgt_pd(c, set1(1.0 + 1e-9)))));
+                const int refused = _mm_movemask_pd(
+                    _mm_or_pd(_mm_cmplt_pd(denominator, set1(1e-6)),
+                              _mm_or_pd(_mm_cmplt_pd(c, set1(-1.0 - 1e-9)), _mm_cmpgt_pd(c, set1(1.0 + 1e-9)))));
                 live[p] &= ~refused;
                 if (!live[p]) continue;
-                const Double2 clamped = select(_mm_cmplt_pd(c, set1(-1.0)), set1(-1.0),
-                                               select(_mm_cmpgt_pd(c, set1(1.0)), set1(1.0), c));
+                const Double2 clamped =
+                    select(_mm_cmplt_pd(c, set1(-1.0)), set1(-1.0), select(_mm_cmpgt_pd(c, set1(1.0)), set1(1.0), c));
                 double clampedLanes[2], targetLanes[2] = {0, 0};
                 _mm_storeu_pd(clampedLanes, clamped);
                 for (int k = 0; k < 2; ++k)
@@ -263,8 +267,8 @@ private:
                 const Double2 target = _mm_loadu_pd(targetLanes);
                 const Double2 sinTarget = _mm_sqrt_pd(_mm_sub_pd(set1(1.0), _mm_mul_pd(clamped, clamped)));
                 Double2 rate = _mm_sub_pd(set1(siderealRate_), m.raRate);
-                const Double2 perDec = _mm_div_pd(
-                    _mm_sub_pd(set1(tanLat_), _mm_div_pd(_mm_mul_pd(clamped, sinDec), cosDec)), sinTarget);
+                const Double2 perDec =
+                    _mm_div_pd(_mm_sub_pd(set1(tanLat_), _mm_div_pd(_mm_mul_pd(clamped, sinDec), cosDec)), sinTarget);
                 rate = select(_mm_cmpgt_pd(sinTarget, set1(1e-3)),
                               _mm_sub_pd(rate, _mm_mul_pd(_mm_mul_pd(sign[p], perDec), m.decRate)), rate);
                 rate = select(_mm_cmpgt_pd(rate, set1(0.5 * kSiderealRate)), rate, set1(kSiderealRate));
@@ -291,8 +295,8 @@ private:
     // The three samples' differences, once for the many trial moments.
     struct Fit {
         Fit() = default;
-        explicit Fit(const double (&y)[3]) : middle(y[1]), sum(y[1] - y[0] + (y[2] - y[1])),
-            spread(y[2] - y[1] - (y[1] - y[0])), halfSum(0.5 * sum) {}
+        explicit Fit(const double (&y)[3])
+            : middle(y[1]), sum(y[1] - y[0] + (y[2] - y[1])), spread(y[2] - y[1] - (y[1] - y[0])), halfSum(0.5 * sum) {}
         double middle = 0, sum = 0, spread = 0, halfSum = 0;
     };
     double interpolateRate(const Fit& f, double t) const {
@@ -331,7 +335,10 @@ std::optional<double> altitudeCrossing(const SunTrack& sun, double lo, double hi
     for (int i = 0; i < 100 && hi - lo > 1e-3 * kSecond; ++i) {
         const auto [v, rate] = f(t);
         if (v == 0.0) return t;
-        if (v < 0.0) lo = t; else hi = t;
+        if (v < 0.0)
+            lo = t;
+        else
+            hi = t;
         double next = rate > 0.0 ? t - v / rate : lo - 1.0;
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - t) < 1e-3 * kSecond) return next;

@@ -18,7 +18,7 @@ struct DayQuery {
     int shadowFactor = 1;                 // Aser: 1 standard, 2 Hanafi
     std::optional<double> fajerAltitude;  // degrees; empty: the field does not exist
     std::optional<double> ishaAltitude;
-    int highLatRule = 0;                  // HighLatRule; other values count as the middle of the night
+    int highLatRule = 0;  // HighLatRule; other values count as the middle of the night
     // Degrees: Shuroq or Maghereb where the sun's centre has this altitude instead of the horizon's, never
     // further from sunrise or sunset than the depression's share of the night (depression / 60).
     std::optional<double> shuroqAltitude;

@@ -44,8 +44,7 @@ void formatFields(const std::array<std::optional<double>, 6>& seconds, const std
             const double rounded = toSecond ? floorOf(moved + 0.5) : 60.0 * floorOf(moved / 60.0 + 0.5);
             long long s = static_cast<long long>(rounded) % 86400;
             if (s < 0) s += 86400;
-            const unsigned v = static_cast<unsigned>(s), hours = v / 3600, rest = v - 3600 * hours,
-                           minutes = rest / 60;
+            const unsigned v = static_cast<unsigned>(s), hours = v / 3600, rest = v - 3600 * hours, minutes = rest / 60;
             std::memcpy(field, kTwoDigits + 2 * hours, 2);
             field[2] = ':';
             std::memcpy(field + 3, kTwoDigits + 2 * minutes, 2);

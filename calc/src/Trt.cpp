@@ -8,7 +8,6 @@
 #include "TimeFields.h"
 #include "nuro_api.h"
 
-
 using namespace nuro::calc;
 
 namespace {
@@ -54,21 +53,19 @@ extern "C" NURO_EXPORT const char* trt(int32_t year, int32_t month, int32_t day,
                                        float elevation, int32_t aserMethod, int32_t addFajer, int32_t addShuroq,
                                        int32_t addDhohur, int32_t addAser, int32_t addMaghereb, int32_t addIsha,
                                        int32_t angleFajer, int32_t angleIsha, int32_t precision) {
-    return times(year, month, day, lonDeg, lonMin, lonSec, lonDir, latDeg, latMin, latSec, latDir, zoneHours,
-                 pressure, temperature, elevation, aserMethod,
-                 {addFajer, addShuroq, addDhohur, addAser, addMaghereb, addIsha}, angleFajer, angleIsha, precision,
-                 MiddleOfNight);
+    return times(year, month, day, lonDeg, lonMin, lonSec, lonDir, latDeg, latMin, latSec, latDir, zoneHours, pressure,
+                 temperature, elevation, aserMethod, {addFajer, addShuroq, addDhohur, addAser, addMaghereb, addIsha},
+                 angleFajer, angleIsha, precision, MiddleOfNight);
 }
 
-extern "C" NURO_EXPORT const char* trt_hl(int32_t year, int32_t month, int32_t day, int32_t lonDeg,
-                                          int32_t lonMin, float lonSec, int32_t lonDir, int32_t latDeg,
-                                          int32_t latMin, float latSec, int32_t latDir, int32_t zoneHours,
-                                          float pressure, float temperature, float elevation, int32_t aserMethod,
-                                          int32_t addFajer, int32_t addShuroq, int32_t addDhohur, int32_t addAser,
-                                          int32_t addMaghereb, int32_t addIsha, int32_t angleFajer,
-                                          int32_t angleIsha, int32_t precision, int32_t highLatRule) {
-    return times(year, month, day, lonDeg, lonMin, lonSec, lonDir, latDeg, latMin, latSec, latDir, zoneHours,
-                 pressure, temperature, elevation, aserMethod,
-                 {addFajer, addShuroq, addDhohur, addAser, addMaghereb, addIsha}, angleFajer, angleIsha, precision,
-                 highLatRule);
+extern "C" NURO_EXPORT const char* trt_hl(int32_t year, int32_t month, int32_t day, int32_t lonDeg, int32_t lonMin,
+                                          float lonSec, int32_t lonDir, int32_t latDeg, int32_t latMin, float latSec,
+                                          int32_t latDir, int32_t zoneHours, float pressure, float temperature,
+                                          float elevation, int32_t aserMethod, int32_t addFajer, int32_t addShuroq,
+                                          int32_t addDhohur, int32_t addAser, int32_t addMaghereb, int32_t addIsha,
+                                          int32_t angleFajer, int32_t angleIsha, int32_t precision,
+                                          int32_t highLatRule) {
+    return times(year, month, day, lonDeg, lonMin, lonSec, lonDir, latDeg, latMin, latSec, latDir, zoneHours, pressure,
+                 temperature, elevation, aserMethod, {addFajer, addShuroq, addDhohur, addAser, addMaghereb, addIsha},
+                 angleFajer, angleIsha, precision, highLatRule);
 }

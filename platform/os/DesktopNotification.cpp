@@ -52,8 +52,8 @@ public:
         std::string summary, body;
         std::vector<NotificationAction> actions;
         std::function<void(const std::string&)> onAction;
-        bool withdrawn = false;   // asked before the server answered
-        bool changed = false;     // actions changed before the server answered
+        bool withdrawn = false; // asked before the server answered
+        bool changed = false; // actions changed before the server answered
     };
 
     static LastingNotifications& Instance()
@@ -70,7 +70,8 @@ public:
         Listen(bus);
         entries_[handle] = std::move(entry);
         const Entry& e = entries_[handle];
-        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(NotifyCall(0, e.summary, e.body, e.actions, 2, true, 0)), this);
+        auto* watcher =
+            new QDBusPendingCallWatcher(bus.asyncCall(NotifyCall(0, e.summary, e.body, e.actions, 2, true, 0)), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, handle](QDBusPendingCallWatcher* w) {
             w->deleteLater();
             QDBusPendingReply<quint32> reply = *w;
@@ -156,7 +157,8 @@ private:
             return;
         listening_ = true;
         bus.connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this, SLOT(OnAction(uint, QString)));
-        bus.connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this, SLOT(OnClosed(uint, uint)));
+        bus.connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                    SLOT(OnClosed(uint, uint)));
     }
     void SendActions(Entry& e)
     {
@@ -192,7 +194,9 @@ NotificationHandle RaiseLastingNotification(const std::string& summary, const st
     entry.body = body;
     entry.actions = std::move(actions);
     entry.onAction = std::move(onAction);
-    PostToUiThread([handle, entry = std::move(entry)]() mutable { LastingNotifications::Instance().Raise(handle, std::move(entry)); });
+    PostToUiThread([handle, entry = std::move(entry)]() mutable {
+        LastingNotifications::Instance().Raise(handle, std::move(entry));
+    });
     return handle;
 }
 

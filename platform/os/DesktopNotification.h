@@ -14,7 +14,7 @@ namespace nuro {
 void ShowDesktopNotification(const std::string& summary, const std::string& body);
 
 struct NotificationAction {
-    std::string key;   // what the server reports back
+    std::string key; // what the server reports back
     std::string label; // the button's text
 };
 

@@ -79,8 +79,7 @@ protected:
     explicit BusTask(QString name) : name_(std::move(name)), bus_(OpenBus(name_)) {}
     ~BusTask() override { QDBusConnection::disconnectFromBus(name_); }
 
-    template <typename Next>
-    void Call(const QDBusMessage& call, Next next)
+    template <typename Next> void Call(const QDBusMessage& call, Next next)
     {
         auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, next](QDBusPendingCallWatcher* w) {
@@ -183,8 +182,7 @@ private slots:
     }
 
 private:
-    template <typename Next>
-    void SetClientProperty(const QString& name, const QVariant& value, Next next)
+    template <typename Next> void SetClientProperty(const QString& name, const QVariant& value, Next next)
     {
         Call(QDBusMessage::createMethodCall(kService, client_, kProperties, QStringLiteral("Set"))
                  << kClientInterface << name << QVariant::fromValue(QDBusVariant(value)),

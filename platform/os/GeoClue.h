@@ -17,7 +17,7 @@ enum class LocateOutcome { Located, Missing, Refused, TimedOut };
 struct LocateResult {
     LocateOutcome outcome = LocateOutcome::Missing;
     double latitude = 0, longitude = 0; // degrees, north and east positive, when Located
-    std::string why;                    // the service's own words, for standard error
+    std::string why; // the service's own words, for standard error
 };
 
 // `done(true)` when the system bus has GeoClue2 running or can start it, else `done(false)`.

@@ -4,10 +4,19 @@
 
 namespace nuro {
 
-LibraryHandle LoadLibrary(const char* fileName) { return OpenSharedLibrary(fileName); }
+LibraryHandle LoadLibrary(const char* fileName)
+{
+    return OpenSharedLibrary(fileName);
+}
 
-void* GetProcAddress(LibraryHandle lib, const char* name) { return FindLibrarySymbol(lib, name); }
+void* GetProcAddress(LibraryHandle lib, const char* name)
+{
+    return FindLibrarySymbol(lib, name);
+}
 
-void FreeLibrary(LibraryHandle lib) { CloseSharedLibrary(lib); }
+void FreeLibrary(LibraryHandle lib)
+{
+    CloseSharedLibrary(lib);
+}
 
 } // namespace nuro

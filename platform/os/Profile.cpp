@@ -31,7 +31,7 @@ std::optional<std::string> ReadSettingsText(const std::string& path, std::string
 {
     if (missing)
         *missing = false;
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT && missing) {
             *missing = true;
@@ -207,7 +207,7 @@ bool IniProfile::WriteKeys(std::string_view section, const KeyValues& values, st
         return fail("cannot create " + DirOf(path) + ": " + std::strerror(errno));
     SeedFromDefault(path, file);
     FolderLock lock(DirOf(path), true);
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) == 0) {
         // Only a regular file is replaced: never a device, a FIFO or a folder a link leads to.
         if (!S_ISREG(st.st_mode))
@@ -240,7 +240,7 @@ bool IniProfile::KeepUnsavedNote(std::string_view reason, std::string_view file)
     int fd = open(note.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    struct stat st{};
+    struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ftruncate(fd, 0) != 0) {
         close(fd);
         return false;

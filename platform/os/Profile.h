@@ -33,8 +33,8 @@ public:
     void BeginPass(std::string_view file) override;
     void EndPass() override;
     std::string PassProblem() const override { return passProblem_; }
-    std::string ReadKey(std::string_view section, std::string_view key, std::string_view fallback,
-                        std::size_t maxChars, std::string_view file) override;
+    std::string ReadKey(std::string_view section, std::string_view key, std::string_view fallback, std::size_t maxChars,
+                        std::string_view file) override;
     // A settings file that is a symbolic link stays one: the file it names is replaced. A file without
     // write permission is not replaced, and the write fails.
     bool WriteKeys(std::string_view section, const KeyValues& values, std::string_view file) override;

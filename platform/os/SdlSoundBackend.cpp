@@ -61,8 +61,7 @@ SoundResult PlayBuffer(const SDL_AudioSpec& wanted, const std::uint8_t* data, st
     if (dev == 0)
         return SoundResult::NoDevice;
 
-    const double bytesPerSecond =
-        double(audio.freq) * audio.channels * (SDL_AUDIO_BITSIZE(audio.format) / 8.0);
+    const double bytesPerSecond = double(audio.freq) * audio.channels * (SDL_AUDIO_BITSIZE(audio.format) / 8.0);
     const auto length_s = std::chrono::duration<double>(bytesPerSecond > 0 ? length / bytesPerSecond : 0.0);
     auto limit = std::chrono::duration_cast<Clock::duration>(length_s) + kGrace;
     if (limit > kLongest)
@@ -224,8 +223,9 @@ private:
             return finish(SoundResult::Failed, why);
         }
         const double length = Mix_MusicDuration(music);
-        auto limit = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(length > 0 ? length : 0)) +
-                     kGrace;
+        auto limit =
+            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(length > 0 ? length : 0)) +
+            kGrace;
         if (limit > kLongest)
             limit = kLongest;
         const auto deadline = Clock::now() + limit;
@@ -251,7 +251,7 @@ private:
         finish(result, failure);
     }
 
-    std::timed_mutex playMutex_;  // one sound at a time; SDL's subsystem start and stop are not reentrant
+    std::timed_mutex playMutex_; // one sound at a time; SDL's subsystem start and stop are not reentrant
 };
 
 } // namespace

@@ -10,7 +10,7 @@
 
 namespace nuro {
 
-SoundBackend& BuiltInSoundBackend();  // SdlSoundBackend.cpp
+SoundBackend& BuiltInSoundBackend(); // SdlSoundBackend.cpp
 
 namespace {
 
@@ -144,7 +144,10 @@ SoundFileCheck CheckChosenSound(const std::string& chosen)
     return {};
 }
 
-bool SoundPlaying() { return playingNow.load() > 0; }
+bool SoundPlaying()
+{
+    return playingNow.load() > 0;
+}
 
 void StopSound()
 {

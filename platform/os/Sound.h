@@ -9,8 +9,8 @@ namespace nuro {
 
 enum class SoundResult {
     Played,
-    NoDevice,  // no audio output: nothing was played, and nothing waited
-    Failed,    // the file could not be read or decoded
+    NoDevice, // no audio output: nothing was played, and nothing waited
+    Failed, // the file could not be read or decoded
 };
 
 class SoundBackend {

@@ -19,7 +19,10 @@ constexpr std::uint32_t kMinRate = 1000, kMaxRate = 384000;
 
 using Bytes = std::vector<unsigned char>;
 
-std::uint32_t U16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+std::uint32_t U16(const Bytes& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8);
+}
 std::uint32_t U32(const Bytes& b, std::size_t at)
 {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
@@ -63,7 +66,8 @@ std::string CheckWave(const Bytes& b)
                 return "its header gives a block size of 0";
             const bool pcm = tag == 1, real = tag == 3;
             if (pcm || real) {
-                const bool bitsOk = pcm ? (bits == 8 || bits == 16 || bits == 24 || bits == 32) : (bits == 32 || bits == 64);
+                const bool bitsOk =
+                    pcm ? (bits == 8 || bits == 16 || bits == 24 || bits == 32) : (bits == 32 || bits == 64);
                 if (!bitsOk)
                     return "its header gives " + std::to_string(bits) + " bits per sample";
                 if (align != channels * bits / 8)
@@ -114,7 +118,10 @@ std::string CheckOgg(const Bytes& b)
             return "its Opus header is cut short";
         return ChannelsAndRate(b[p + 9], U32(b, p + 12), true); // Opus always decodes at 48 kHz
     }
-    if (Has(b, p, "\x7F" "FLAC") && Has(b, p + 9, "fLaC"))
+    if (Has(b, p,
+            "\x7F"
+            "FLAC") &&
+        Has(b, p + 9, "fLaC"))
         return CheckFlacInfo(b, p + 17);
     return "its Ogg stream is neither Vorbis, Opus nor FLAC";
 }
@@ -165,7 +172,7 @@ std::string CheckMp3(int fd, const Bytes& head, std::int64_t fileSize)
 
 std::string CheckSoundFile(const std::string& path)
 {
-    struct stat st{};
+    struct stat st {};
     // Looked at before it is opened: opening a device can itself act on the device.
     if (stat(path.c_str(), &st) != 0)
         return std::string("it cannot be found: ") + std::strerror(errno);

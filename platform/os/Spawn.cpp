@@ -57,8 +57,7 @@ bool SpawnDetached(const std::string& program, const std::vector<std::string>& a
     // Reap the child whenever it ends; the process may well end first, which is fine.
     std::thread([pid] {
         int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     }).detach();
     return true;
 }

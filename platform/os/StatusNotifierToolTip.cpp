@@ -24,16 +24,15 @@ const QString kGuideProperty = QStringLiteral("XAyatanaLabelGuide");
 const QString kTokenMethod = QStringLiteral("ProvideXdgActivationToken");
 
 // What this object serves beyond Qt's item, in the introspection's words.
-const char* const kAddedIntrospection =
-    "    <property name=\"XAyatanaLabel\" type=\"s\" access=\"read\"/>\n"
-    "    <property name=\"XAyatanaLabelGuide\" type=\"s\" access=\"read\"/>\n"
-    "    <signal name=\"XAyatanaNewLabel\">\n"
-    "      <arg name=\"label\" type=\"s\" direction=\"out\"/>\n"
-    "      <arg name=\"guide\" type=\"s\" direction=\"out\"/>\n"
-    "    </signal>\n"
-    "    <method name=\"ProvideXdgActivationToken\">\n"
-    "      <arg name=\"token\" type=\"s\" direction=\"in\"/>\n"
-    "    </method>\n";
+const char* const kAddedIntrospection = "    <property name=\"XAyatanaLabel\" type=\"s\" access=\"read\"/>\n"
+                                        "    <property name=\"XAyatanaLabelGuide\" type=\"s\" access=\"read\"/>\n"
+                                        "    <signal name=\"XAyatanaNewLabel\">\n"
+                                        "      <arg name=\"label\" type=\"s\" direction=\"out\"/>\n"
+                                        "      <arg name=\"guide\" type=\"s\" direction=\"out\"/>\n"
+                                        "    </signal>\n"
+                                        "    <method name=\"ProvideXdgActivationToken\">\n"
+                                        "      <arg name=\"token\" type=\"s\" direction=\"in\"/>\n"
+                                        "    </method>\n";
 
 // One picture of the tooltip's icon, as the protocol carries it (width, height, ARGB32 bytes).
 struct TipImage {
@@ -236,8 +235,9 @@ void StatusNotifierToolTip::SetLabel(const QString& label, const QString& guide)
 void StatusNotifierToolTip::EmitNewLabel()
 {
     if (Attached())
-        QDBusConnection(connectionName_).send(QDBusMessage::createSignal(kItemPath, kItemInterface, QStringLiteral("XAyatanaNewLabel"))
-                                              << label_ << guide_);
+        QDBusConnection(connectionName_)
+            .send(QDBusMessage::createSignal(kItemPath, kItemInterface, QStringLiteral("XAyatanaNewLabel"))
+                  << label_ << guide_);
 }
 
 QVariant StatusNotifierToolTip::ItemProperty(const QString& name) const
@@ -261,7 +261,8 @@ QVariant StatusNotifierToolTip::ItemProperty(const QString& name) const
 void StatusNotifierToolTip::EmitNewToolTip()
 {
     if (Attached())
-        QDBusConnection(connectionName_).send(QDBusMessage::createSignal(kItemPath, kItemInterface, QStringLiteral("NewToolTip")));
+        QDBusConnection(connectionName_)
+            .send(QDBusMessage::createSignal(kItemPath, kItemInterface, QStringLiteral("NewToolTip")));
 }
 
 void StatusNotifierToolTip::RelayItemSignal()

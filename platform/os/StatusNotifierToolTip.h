@@ -38,7 +38,6 @@ signals:
     void activationTokenProvided(const QString& token);
 
 public:
-
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
@@ -52,7 +51,7 @@ private:
     void EmitNewLabel();
 
     QString connectionName_;
-    QPointer<QObject> item_;    // Qt's tray item, once registered at the item's path
+    QPointer<QObject> item_; // Qt's tray item, once registered at the item's path
     QPointer<QObject> adaptor_; // its org.kde.StatusNotifierItem adaptor
     QString title_, body_;
     QString label_, guide_;

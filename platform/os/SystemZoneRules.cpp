@@ -12,7 +12,10 @@
 namespace nuro {
 namespace {
 
-bool Usable(const std::string& zone) { return IsListedZoneName(zone) && ZoneFileIsRegular(zone); }
+bool Usable(const std::string& zone)
+{
+    return IsListedZoneName(zone) && ZoneFileIsRegular(zone);
+}
 
 class QtZoneRules final : public ZoneRules {
 public:

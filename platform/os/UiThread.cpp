@@ -46,11 +46,11 @@ public slots:
     }
 
 private:
-    std::mutex queueMutex_;                    // guards queue_
+    std::mutex queueMutex_; // guards queue_
     std::deque<std::function<void()>> queue_;
 };
 
-std::mutex bridgeMutex;       // guards bridge creation
+std::mutex bridgeMutex; // guards bridge creation
 QPointer<UiBridge> bridge;
 
 UiBridge* Bridge()
@@ -92,7 +92,7 @@ void RunOnUiThread(std::function<void()> fn)
         return;
     }
     struct Done {
-        std::mutex mutex;                // guards finished
+        std::mutex mutex; // guards finished
         std::condition_variable cv;
         bool finished = false;
     };

@@ -19,8 +19,7 @@ void RunOnUiThread(std::function<void()> fn);
 void PostToUiThread(std::function<void()> fn);
 
 // RunOnUiThread for a function with a result.
-template <class F>
-auto CallOnUiThread(F&& fn) -> std::invoke_result_t<F&>
+template <class F> auto CallOnUiThread(F&& fn) -> std::invoke_result_t<F&>
 {
     using R = std::invoke_result_t<F&>;
     if constexpr (std::is_void_v<R>) {

@@ -8,12 +8,30 @@ namespace {
 class Bytes {
 public:
     void u8(std::uint32_t v) { data_.push_back(static_cast<char>(v & 0xff)); }
-    void u16(std::uint32_t v) { u8(v); u8(v >> 8); }
-    void u32(std::uint32_t v) { u16(v & 0xffff); u16(v >> 16); }
-    void rgbQuad(QRgb c) { u8(qBlue(c)); u8(qGreen(c)); u8(qRed(c)); u8(0); }
+    void u16(std::uint32_t v)
+    {
+        u8(v);
+        u8(v >> 8);
+    }
+    void u32(std::uint32_t v)
+    {
+        u16(v & 0xffff);
+        u16(v >> 16);
+    }
+    void rgbQuad(QRgb c)
+    {
+        u8(qBlue(c));
+        u8(qGreen(c));
+        u8(qRed(c));
+        u8(0);
+    }
     void mark() { mark_ = data_.size(); }
     // Rows are padded to whole 32-bit words counted from the row's own start.
-    void padRow() { while ((data_.size() - mark_) % 4) u8(0); }
+    void padRow()
+    {
+        while ((data_.size() - mark_) % 4)
+            u8(0);
+    }
     std::size_t size() const { return data_.size(); }
     const QByteArray& data() const { return data_; }
 
@@ -22,13 +40,16 @@ private:
     std::size_t mark_ = 0;
 };
 
-int RowBytes(int width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
+int RowBytes(int width, int bitsPerPixel)
+{
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
 
 // 96 dots per inch.
 constexpr std::uint32_t kPixelsPerMetre = 3780;
 
-void InfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uint32_t imageSize,
-                std::uint32_t colours) {
+void InfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uint32_t imageSize, std::uint32_t colours)
+{
     out.u32(40);
     out.u32(static_cast<std::uint32_t>(width));
     out.u32(static_cast<std::uint32_t>(height)); // positive: bottom-up
@@ -42,7 +63,8 @@ void InfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uint32
     out.u32(colours);
 }
 
-void FileHeader(Bytes& out, std::uint32_t fileSize, std::uint32_t pixelOffset) {
+void FileHeader(Bytes& out, std::uint32_t fileSize, std::uint32_t pixelOffset)
+{
     out.u8('B');
     out.u8('M');
     out.u32(fileSize);
@@ -50,14 +72,16 @@ void FileHeader(Bytes& out, std::uint32_t fileSize, std::uint32_t pixelOffset) {
     out.u32(pixelOffset);
 }
 
-bool Save(const QString& path, const Bytes& bytes) {
+bool Save(const QString& path, const Bytes& bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes.data()) == bytes.data().size();
 }
 
-void PackedRow(Bytes& out, const IndexedImage& image, int y, int bitsPerPixel) {
+void PackedRow(Bytes& out, const IndexedImage& image, int y, int bitsPerPixel)
+{
     const std::uint8_t* row = &image.pixels[static_cast<std::size_t>(y) * image.width];
     out.mark();
     if (bitsPerPixel == 8) {
@@ -75,7 +99,8 @@ void PackedRow(Bytes& out, const IndexedImage& image, int y, int bitsPerPixel) {
 
 } // namespace
 
-bool WriteBmp24(const QString& path, const QImage& source) {
+bool WriteBmp24(const QString& path, const QImage& source)
+{
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int w = image.width(), h = image.height();
     const std::uint32_t imageSize = static_cast<std::uint32_t>(RowBytes(w, 24) * h);
@@ -95,7 +120,8 @@ bool WriteBmp24(const QString& path, const QImage& source) {
     return Save(path, out);
 }
 
-bool WriteBmpIndexed(const QString& path, const IndexedImage& image, int bitsPerPixel) {
+bool WriteBmpIndexed(const QString& path, const IndexedImage& image, int bitsPerPixel)
+{
     const auto colours = static_cast<std::uint32_t>(image.palette.size());
     const std::uint32_t imageSize = static_cast<std::uint32_t>(RowBytes(image.width, bitsPerPixel) * image.height);
     const std::uint32_t offset = 54 + 4 * colours;
@@ -109,7 +135,8 @@ bool WriteBmpIndexed(const QString& path, const IndexedImage& image, int bitsPer
     return Save(path, out);
 }
 
-bool WriteIco4(const QString& path, const IndexedImage& image, const std::vector<bool>& transparent) {
+bool WriteIco4(const QString& path, const IndexedImage& image, const std::vector<bool>& transparent)
+{
     const int w = image.width, h = image.height;
     const std::uint32_t xorSize = static_cast<std::uint32_t>(RowBytes(w, 4) * h);
     const std::uint32_t andSize = static_cast<std::uint32_t>(RowBytes(w, 1) * h);

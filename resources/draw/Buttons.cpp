@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kScale = 8;
 
-QPen Pen(const QColor& colour, double width) {
+QPen Pen(const QColor& colour, double width)
+{
     QPen pen(colour, width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -21,7 +22,8 @@ QPen Pen(const QColor& colour, double width) {
 
 } // namespace
 
-QImage AlarmClock(const QImage& backdrop) {
+QImage AlarmClock(const QImage& backdrop)
+{
     return Supersampled(13, 16, kScale, backdrop, [](QPainter& p) {
         const QColor red(214, 24, 24), dark(110, 0, 0);
         // Bells and their hammer.
@@ -51,7 +53,8 @@ QImage AlarmClock(const QImage& backdrop) {
     });
 }
 
-QImage Loudspeaker(const QImage& backdrop, bool struckThrough) {
+QImage Loudspeaker(const QImage& backdrop, bool struckThrough)
+{
     return Supersampled(26, 24, kScale, backdrop, [struckThrough](QPainter& p) {
         const QPainterPath speaker = Outline({{2.5, 9}, {7, 9}, {13, 3.5}, {13, 20.5}, {7, 15}, {2.5, 15}});
         QLinearGradient shade(0, 4, 0, 20);
@@ -75,7 +78,8 @@ QImage Loudspeaker(const QImage& backdrop, bool struckThrough) {
     });
 }
 
-QImage OkButton(const QImage& backdrop, bool held) {
+QImage OkButton(const QImage& backdrop, bool held)
+{
     const int w = held ? 45 : 42, h = held ? 33 : 30;
     return Supersampled(w, h, kScale, backdrop, [=](QPainter& p) {
         // The held face fills more of its larger picture, so it seems to grow under the pointer.
@@ -97,8 +101,8 @@ QImage OkButton(const QImage& backdrop, bool held) {
         gloss.setColorAt(1, QColor(255, 255, 255, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(gloss);
-        p.drawEllipse(QRectF(oval.left() + oval.width() * 0.15, oval.top() + 1.2, oval.width() * 0.7,
-                             oval.height() * 0.45));
+        p.drawEllipse(
+            QRectF(oval.left() + oval.width() * 0.15, oval.top() + 1.2, oval.width() * 0.7, oval.height() * 0.45));
         QFont font("DejaVu Sans");
         font.setBold(true);
         font.setItalic(true);
@@ -111,7 +115,8 @@ QImage OkButton(const QImage& backdrop, bool held) {
     });
 }
 
-QImage FaceButton(const QImage& backdrop, bool smiling) {
+QImage FaceButton(const QImage& backdrop, bool smiling)
+{
     return Supersampled(26, 26, kScale, backdrop, [smiling](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 40, 80));
@@ -147,7 +152,8 @@ QImage FaceButton(const QImage& backdrop, bool smiling) {
     });
 }
 
-QImage Diskette() {
+QImage Diskette()
+{
     QImage field(32, 32, QImage::Format_RGB32);
     field.fill(QColor(212, 208, 200));
     return Supersampled(32, 32, kScale, field, [](QPainter& p) {
@@ -180,7 +186,8 @@ QImage Diskette() {
     });
 }
 
-QImage CheckMark() {
+QImage CheckMark()
+{
     QImage field(32, 32, QImage::Format_RGB32);
     field.fill(QColor(192, 192, 192));
     return Supersampled(32, 32, kScale, field, [](QPainter& p) {

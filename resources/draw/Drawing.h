@@ -15,17 +15,24 @@ namespace draw {
 
 // Device pixels per picture pixel of this pass: 1 for the stored pictures, 2 for their HiDPI twins.
 // Every picture is laid out in its own pixels and drawn through this scale.
-inline int& PixelScaleSetting() {
+inline int& PixelScaleSetting()
+{
     static int scale = 1;
     return scale;
 }
-inline int PixelScale() { return PixelScaleSetting(); }
-inline void SetPixelScale(int scale) { PixelScaleSetting() = scale; }
+inline int PixelScale()
+{
+    return PixelScaleSetting();
+}
+inline void SetPixelScale(int scale)
+{
+    PixelScaleSetting() = scale;
+}
 
 // Fonts the pictures are set in, found through fontconfig by family name.
-QFont ArabicUiFont(int pixelSize);   // Noto Sans Arabic UI Bold: reads at label sizes
+QFont ArabicUiFont(int pixelSize); // Noto Sans Arabic UI Bold: reads at label sizes
 QFont CalligraphyFont(int pixelSize); // Amiri Bold: the large lettering
-QFont SerifFont(int pixelSize);       // Amiri Bold's Latin: a dark serif at label sizes
+QFont SerifFont(int pixelSize); // Amiri Bold's Latin: a dark serif at label sizes
 
 // Sets `text` so its inked pixels, measured on a scratch image, fill `box` as far as they fit and
 // sit centred in it. Qt's tight bounding box cuts off Arabic marks, hence the measuring.
@@ -37,7 +44,8 @@ int DrawFitted(QPainter& painter, const QRectF& box, const QString& text, QFont 
 int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch = 100);
 
 // A closed outline through `corners`, in order.
-inline QPainterPath Outline(const QPolygonF& corners) {
+inline QPainterPath Outline(const QPolygonF& corners)
+{
     QPainterPath path;
     path.addPolygon(corners);
     path.closeSubpath();
@@ -45,8 +53,7 @@ inline QPainterPath Outline(const QPolygonF& corners) {
 }
 
 // Draws at `scale` times the size and averages back down, for smooth small shapes.
-template <typename Paint>
-QImage Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint);
+template <typename Paint> QImage Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint);
 
 // Labels of one set share one letter size: the largest at which every word of the set fits,
 // narrowed where it must be.
@@ -80,7 +87,8 @@ QImage Eye(int size);
 #include <QPainter>
 
 template <typename Paint>
-QImage draw::Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint) {
+QImage draw::Supersampled(int width, int height, int scale, const QImage& backdrop, Paint paint)
+{
     const int s = PixelScale();
     QImage big(width * s * scale, height * s * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);

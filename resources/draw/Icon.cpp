@@ -8,7 +8,8 @@
 
 namespace draw {
 
-QImage Eye(int size) {
+QImage Eye(int size)
+{
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -12,7 +12,8 @@ namespace {
 
 const QColor kPaleYellow(255, 250, 196);
 
-QImage Blank(QSize size, const QColor& colour) {
+QImage Blank(QSize size, const QColor& colour)
+{
     QImage image(size * PixelScale(), QImage::Format_RGB32);
     image.fill(colour);
     return image;
@@ -22,9 +23,13 @@ QImage Blank(QSize size, const QColor& colour) {
 constexpr int kArabicMinStretch = 76;
 constexpr int kLatinMinStretch = 64;
 
-QRectF Inside(QSize size) { return QRectF(1, 1, size.width() - 2, size.height() - 2); }
+QRectF Inside(QSize size)
+{
+    return QRectF(1, 1, size.width() - 2, size.height() - 2);
+}
 
-int CommonSize(const QStringList& words, QSize size, const QFont& font, int minStretch) {
+int CommonSize(const QStringList& words, QSize size, const QFont& font, int minStretch)
+{
     int common = 16;
     for (const QString& word : words)
         common = std::min(common, FittedSize(Inside(size), word, font, 16, minStretch));
@@ -33,10 +38,17 @@ int CommonSize(const QStringList& words, QSize size, const QFont& font, int minS
 
 } // namespace
 
-int ArabicLabelSize(const QStringList& words, QSize size) { return CommonSize(words, size, ArabicUiFont(16), kArabicMinStretch); }
-int EnglishLabelSize(const QStringList& words, QSize size) { return CommonSize(words, size, SerifFont(16), kLatinMinStretch); }
+int ArabicLabelSize(const QStringList& words, QSize size)
+{
+    return CommonSize(words, size, ArabicUiFont(16), kArabicMinStretch);
+}
+int EnglishLabelSize(const QStringList& words, QSize size)
+{
+    return CommonSize(words, size, SerifFont(16), kLatinMinStretch);
+}
 
-QImage ArabicLabel(const QString& word, QSize size, int pixelSize) {
+QImage ArabicLabel(const QString& word, QSize size, int pixelSize)
+{
     QImage image = Blank(size, kPaleYellow);
     QPainter p(&image);
     p.scale(PixelScale(), PixelScale());
@@ -44,7 +56,8 @@ QImage ArabicLabel(const QString& word, QSize size, int pixelSize) {
     return image;
 }
 
-QImage EnglishLabel(const QString& word, QSize size, int pixelSize) {
+QImage EnglishLabel(const QString& word, QSize size, int pixelSize)
+{
     QImage image = Blank(size, Qt::white);
     QPainter p(&image);
     p.scale(PixelScale(), PixelScale());
@@ -52,7 +65,8 @@ QImage EnglishLabel(const QString& word, QSize size, int pixelSize) {
     return image;
 }
 
-QImage ArrowLeft(QSize size, const QColor& background, bool smooth) {
+QImage ArrowLeft(QSize size, const QColor& background, bool smooth)
+{
     QImage image = Blank(size, background);
     QPainter p(&image);
     p.scale(PixelScale(), PixelScale());

@@ -23,7 +23,8 @@ const QColor kMarble(246, 242, 232);
 const QColor kMarbleShade(196, 190, 182);
 const QColor kRecess(120, 112, 110);
 
-QPainterPath OnionDome(double cx, double base, double halfWidth, double height) {
+QPainterPath OnionDome(double cx, double base, double halfWidth, double height)
+{
     QPainterPath dome;
     dome.moveTo(cx - halfWidth * 0.82, base);
     dome.cubicTo(cx - halfWidth * 1.18, base - height * 0.35, cx - halfWidth * 1.05, base - height * 0.72,
@@ -36,7 +37,8 @@ QPainterPath OnionDome(double cx, double base, double halfWidth, double height) 
     return dome;
 }
 
-QPainterPath PointedArch(double cx, double bottom, double halfWidth, double height) {
+QPainterPath PointedArch(double cx, double bottom, double halfWidth, double height)
+{
     QPainterPath arch;
     const double spring = bottom - height + halfWidth * 1.1;
     arch.moveTo(cx - halfWidth, bottom);
@@ -48,7 +50,8 @@ QPainterPath PointedArch(double cx, double bottom, double halfWidth, double heig
     return arch;
 }
 
-void Sky(QPainter& p) {
+void Sky(QPainter& p)
+{
     QLinearGradient sky(0, 0, 0, kHorizon);
     sky.setColorAt(0, QColor(52, 108, 178));
     sky.setColorAt(0.55, QColor(120, 172, 220));
@@ -56,19 +59,20 @@ void Sky(QPainter& p) {
     p.fillRect(QRectF(0, 0, 383, kHorizon + 1), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
-    for (const QRectF& cloud : {QRectF(20, 38, 70, 12), QRectF(44, 30, 40, 14), QRectF(250, 52, 80, 10),
-                                QRectF(280, 44, 42, 13)})
+    for (const QRectF& cloud :
+         {QRectF(20, 38, 70, 12), QRectF(44, 30, 40, 14), QRectF(250, 52, 80, 10), QRectF(280, 44, 42, 13)})
         p.drawEllipse(cloud);
 }
 
-void Minaret(QPainter& p, double x, double top, double bottom, double width) {
+void Minaret(QPainter& p, double x, double top, double bottom, double width)
+{
     QLinearGradient shade(x - width / 2, 0, x + width / 2, 0);
     shade.setColorAt(0, kMarble);
     shade.setColorAt(1, kMarbleShade);
     p.setPen(Qt::NoPen);
     p.setBrush(shade);
-    p.drawPath(Outline({{x - width / 2, bottom}, {x - width * 0.38, top}, {x + width * 0.38, top},
-                        {x + width / 2, bottom}}));
+    p.drawPath(
+        Outline({{x - width / 2, bottom}, {x - width * 0.38, top}, {x + width * 0.38, top}, {x + width / 2, bottom}}));
     // Balconies divide the shaft into storeys.
     for (double f : {0.28, 0.58, 0.98}) {
         const double y = top + (bottom - top) * (1 - f) + 2;
@@ -86,7 +90,8 @@ void Minaret(QPainter& p, double x, double top, double bottom, double width) {
     p.drawLine(QPointF(x, top - 8 - width * 1.2), QPointF(x, top - 12 - width * 1.2));
 }
 
-void Monument(QPainter& p) {
+void Monument(QPainter& p)
+{
     // Plinth.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(214, 200, 180));
@@ -144,7 +149,8 @@ void Monument(QPainter& p) {
     }
 }
 
-void Cypress(QPainter& p, double x, double base, double height) {
+void Cypress(QPainter& p, double x, double base, double height)
+{
     const double w = height * 0.22;
     QLinearGradient leaf(x - w, 0, x + w, 0);
     leaf.setColorAt(0, QColor(40, 110, 50));
@@ -158,7 +164,8 @@ void Cypress(QPainter& p, double x, double base, double height) {
     p.drawPath(tree);
 }
 
-void RoundTree(QPainter& p, double x, double base, double radius) {
+void RoundTree(QPainter& p, double x, double base, double radius)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(80, 60, 40));
     p.drawRect(QRectF(x - radius * 0.12, base - radius * 1.1, radius * 0.24, radius * 1.1));
@@ -171,7 +178,8 @@ void RoundTree(QPainter& p, double x, double base, double radius) {
     p.drawEllipse(QPointF(x + radius * 0.6, base - radius * 1.35), radius * 0.7, radius * 0.6);
 }
 
-void Garden(QPainter& p) {
+void Garden(QPainter& p)
+{
     QLinearGradient lawn(0, kHorizon, 0, kCaptionTop);
     lawn.setColorAt(0, QColor(110, 150, 70));
     lawn.setColorAt(1, QColor(60, 120, 40));
@@ -179,7 +187,9 @@ void Garden(QPainter& p) {
     // Paths and the long pool that lead the eye to the portal.
     // Each widens from the horizon to the caption.
     auto strip = [](double far, double near) {
-        return Outline({{kAxis - far, kHorizon}, {kAxis + far, kHorizon}, {kAxis + near, kCaptionTop},
+        return Outline({{kAxis - far, kHorizon},
+                        {kAxis + far, kHorizon},
+                        {kAxis + near, kCaptionTop},
                         {kAxis - near, kCaptionTop}});
     };
     p.setPen(Qt::NoPen);
@@ -195,7 +205,7 @@ void Garden(QPainter& p) {
     p.drawEllipse(QRectF(kAxis - 8, kHorizon + 6, 16, 18));
     // Rows of cypresses along the pool, shrinking with the distance.
     for (int i = 0; i < 6; ++i) {
-        const double t = i / 5.0;                // 0 near, 1 far
+        const double t = i / 5.0; // 0 near, 1 far
         const double base = kCaptionTop - 4 - t * (kCaptionTop - kHorizon - 6);
         const double spread = 112 - t * 70;
         const double height = 58 - t * 44;
@@ -210,13 +220,15 @@ void Garden(QPainter& p) {
 const QRectF kLatinBox(12, kCaptionTop + 9, 118, 30);
 const QRectF kArabicBox(134, kCaptionTop + 5, 112, 40);
 
-QFont LatinCaptionFont() {
+QFont LatinCaptionFont()
+{
     QFont font("DejaVu Serif");
     font.setBold(true);
     return font;
 }
 
-void Caption(QPainter& p, const QString& latinName, const QString& arabicName, CaptionSizes sizes) {
+void Caption(QPainter& p, const QString& latinName, const QString& arabicName, CaptionSizes sizes)
+{
     const QColor navy(16, 32, 72), gold(236, 190, 72);
     p.fillRect(QRectF(0, kCaptionTop, 383, 256 - kCaptionTop), navy);
     p.fillRect(QRectF(0, kCaptionTop, 383, 2), gold);
@@ -227,7 +239,8 @@ void Caption(QPainter& p, const QString& latinName, const QString& arabicName, C
 
 } // namespace
 
-CaptionSizes NoticeCaptionSizes(const QStringList& latinNames, const QStringList& arabicNames) {
+CaptionSizes NoticeCaptionSizes(const QStringList& latinNames, const QStringList& arabicNames)
+{
     CaptionSizes sizes{30, 44};
     for (const QString& name : latinNames)
         sizes.latin = std::min(sizes.latin, FittedSize(kLatinBox, name, LatinCaptionFont(), 30));
@@ -236,7 +249,8 @@ CaptionSizes NoticeCaptionSizes(const QStringList& latinNames, const QStringList
     return sizes;
 }
 
-QImage NoticeScene(const QString& latinName, const QString& arabicName, CaptionSizes sizes) {
+QImage NoticeScene(const QString& latinName, const QString& arabicName, CaptionSizes sizes)
+{
     // The scene is drawn at twice the size for smooth edges; the caption is set at its own size.
     const int s = PixelScale();
     QImage big(766 * s, 512 * s, QImage::Format_RGB32);

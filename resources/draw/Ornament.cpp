@@ -11,7 +11,8 @@
 namespace draw {
 namespace {
 
-QPainterPath Star(QPointF centre, double outer, double inner, double turn = 0) {
+QPainterPath Star(QPointF centre, double outer, double inner, double turn = 0)
+{
     QPolygonF corners;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 ? inner : outer;
@@ -21,7 +22,8 @@ QPainterPath Star(QPointF centre, double outer, double inner, double turn = 0) {
     return Outline(corners);
 }
 
-void Frame(QPainter& p, int size) {
+void Frame(QPainter& p, int size)
+{
     QLinearGradient sky(0, 0, size, size);
     sky.setColorAt(0, QColor(196, 228, 250));
     sky.setColorAt(1, QColor(150, 200, 240));
@@ -44,7 +46,8 @@ void Frame(QPainter& p, int size) {
     p.drawRect(QRectF(6.5, 6.5, size - 13, size - 13));
 }
 
-void Seal(QPainter& p, QRectF box) {
+void Seal(QPainter& p, QRectF box)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 40, 70));
     p.drawRect(box.translated(1.2, 1.2));
@@ -58,7 +61,8 @@ void Seal(QPainter& p, QRectF box) {
 
 } // namespace
 
-QImage StarOrnament() {
+QImage StarOrnament()
+{
     const int size = 250;
     QImage image(size * PixelScale(), size * PixelScale(), QImage::Format_RGB32);
     QPainter p(&image);
@@ -90,8 +94,8 @@ QImage StarOrnament() {
     p.drawEllipse(centre, 36, 36);
     DrawFitted(p, QRectF(centre.x() - 32, centre.y() - 26, 64, 26), QStringLiteral(u"حيّ على"), CalligraphyFont(30),
                gold, 30);
-    DrawFitted(p, QRectF(centre.x() - 33, centre.y() - 1, 66, 28), QStringLiteral(u"الصلاة"), CalligraphyFont(34),
-               gold, 34);
+    DrawFitted(p, QRectF(centre.x() - 33, centre.y() - 1, 66, 28), QStringLiteral(u"الصلاة"), CalligraphyFont(34), gold,
+               34);
     // Small gold stars in the arms.
     p.setPen(Qt::NoPen);
     p.setBrush(deepGold);

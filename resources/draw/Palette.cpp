@@ -16,14 +16,16 @@ struct Entry {
 
 struct Box {
     std::vector<Entry> entries;
-    long population() const {
+    long population() const
+    {
         long n = 0;
         for (const Entry& e : entries)
             n += e.count;
         return n;
     }
     // Which channel spreads widest, and how wide.
-    std::pair<int, int> widest() const {
+    std::pair<int, int> widest() const
+    {
         int best = 0, bestRange = -1;
         for (int ch = 0; ch < 3; ++ch) {
             int lo = 255, hi = 0;
@@ -38,7 +40,8 @@ struct Box {
         }
         return {best, bestRange};
     }
-    QRgb mean() const {
+    QRgb mean() const
+    {
         double sum[3] = {0, 0, 0};
         const double n = static_cast<double>(population());
         for (const Entry& e : entries)
@@ -50,12 +53,14 @@ struct Box {
 };
 
 // Perceptual weights: the eye forgives blue errors most.
-int Distance(int r1, int g1, int b1, QRgb c) {
+int Distance(int r1, int g1, int b1, QRgb c)
+{
     const int dr = r1 - qRed(c), dg = g1 - qGreen(c), db = b1 - qBlue(c);
     return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
 }
 
-int Nearest(const std::vector<QRgb>& palette, int r, int g, int b) {
+int Nearest(const std::vector<QRgb>& palette, int r, int g, int b)
+{
     int best = 0, bestDistance = std::numeric_limits<int>::max();
     for (int i = 0; i < static_cast<int>(palette.size()); ++i) {
         const int d = Distance(r, g, b, palette[i]);
@@ -69,8 +74,8 @@ int Nearest(const std::vector<QRgb>& palette, int r, int g, int b) {
 
 } // namespace
 
-std::vector<QRgb> MedianCutPalette(const QImage& source, int count, const std::vector<QRgb>& fixed,
-                                   const QRect& region) {
+std::vector<QRgb> MedianCutPalette(const QImage& source, int count, const std::vector<QRgb>& fixed, const QRect& region)
+{
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     std::vector<QRgb> palette = fixed;
     std::map<QRgb, long> histogram;
@@ -102,8 +107,8 @@ std::vector<QRgb> MedianCutPalette(const QImage& source, int count, const std::v
         for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
             if (boxes[i].entries.size() < 2)
                 continue;
-            const double score = static_cast<double>(boxes[i].widest().second) *
-                                 std::sqrt(static_cast<double>(boxes[i].population()));
+            const double score =
+                static_cast<double>(boxes[i].widest().second) * std::sqrt(static_cast<double>(boxes[i].population()));
             if (score > pickScore) {
                 pickScore = score;
                 pick = i;
@@ -136,7 +141,8 @@ std::vector<QRgb> MedianCutPalette(const QImage& source, int count, const std::v
     return palette;
 }
 
-IndexedImage MapToPalette(const QImage& source, const std::vector<QRgb>& palette, const QRect& ditherRegion) {
+IndexedImage MapToPalette(const QImage& source, const std::vector<QRgb>& palette, const QRect& ditherRegion)
+{
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     IndexedImage out;
     out.width = image.width();

@@ -9,7 +9,8 @@
 namespace draw {
 namespace {
 
-QFont Font(const QString& family, int pixelSize, QFont::Weight weight) {
+QFont Font(const QString& family, int pixelSize, QFont::Weight weight)
+{
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
@@ -19,11 +20,12 @@ QFont Font(const QString& family, int pixelSize, QFont::Weight weight) {
 }
 
 struct Measured {
-    QRect ink;      // inked pixels relative to the pen position (the baseline's left end)
+    QRect ink; // inked pixels relative to the pen position (the baseline's left end)
     bool empty = true;
 };
 
-Measured MeasureInk(const QString& text, const QFont& font) {
+Measured MeasureInk(const QString& text, const QFont& font)
+{
     const QFontMetrics metrics(font);
     const int pad = font.pixelSize() * 2 + 8;
     QImage scratch(metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + 2 * pad,
@@ -63,7 +65,8 @@ struct Fit {
 };
 
 // Largest size first, then ever narrower: the first setting whose ink fits `box`.
-std::optional<Fit> FindFit(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch) {
+std::optional<Fit> FindFit(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch)
+{
     for (int size = maxPixelSize; size >= 4; --size)
         for (int stretch = 100; stretch >= minStretch; stretch -= 4) {
             font.setPixelSize(size);
@@ -77,17 +80,28 @@ std::optional<Fit> FindFit(const QRectF& box, const QString& text, QFont font, i
 
 } // namespace
 
-QFont ArabicUiFont(int pixelSize) { return Font("Noto Sans Arabic UI", pixelSize, QFont::Bold); }
-QFont CalligraphyFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bold); }
-QFont SerifFont(int pixelSize) { return Font("Amiri", pixelSize, QFont::Bold); }
+QFont ArabicUiFont(int pixelSize)
+{
+    return Font("Noto Sans Arabic UI", pixelSize, QFont::Bold);
+}
+QFont CalligraphyFont(int pixelSize)
+{
+    return Font("Amiri", pixelSize, QFont::Bold);
+}
+QFont SerifFont(int pixelSize)
+{
+    return Font("Amiri", pixelSize, QFont::Bold);
+}
 
-int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch) {
+int FittedSize(const QRectF& box, const QString& text, QFont font, int maxPixelSize, int minStretch)
+{
     const auto fit = FindFit(box, text, std::move(font), maxPixelSize, minStretch);
     return fit ? fit->font.pixelSize() : 4;
 }
 
 int DrawFitted(QPainter& painter, const QRectF& box, const QString& text, QFont font, const QColor& colour,
-               int maxPixelSize, int minStretch) {
+               int maxPixelSize, int minStretch)
+{
     const auto fit = FindFit(box, text, std::move(font), maxPixelSize, minStretch);
     if (!fit)
         return 0;

@@ -28,7 +28,8 @@ struct Picture {
 };
 
 // Where a picture sits on the 250 x 250 background, in pixels, so its corners blend into it.
-QImage BackdropAt(const QImage& background, int x, int y, int w, int h) {
+QImage BackdropAt(const QImage& background, int x, int y, int w, int h)
+{
     const int s = PixelScale();
     return background.copy(x * s, y * s, w * s, h * s);
 }
@@ -42,7 +43,8 @@ const QString kBefore = QStringLiteral(u"قبل");
 const QString kAfter = QStringLiteral(u"بعد");
 const QString kMinutes = QStringLiteral(u"د"); // the usual abbreviation of minutes
 
-std::vector<Picture> Catalogue(const QImage& background) {
+std::vector<Picture> Catalogue(const QImage& background)
+{
     const QSize label(32, 17), small(25, 12), tiny(14, 12), unit(13, 11);
     const int arabicRow = ArabicLabelSize({kDawn, kNoon, kAfternoon, kSunset, kNight}, label);
     const int englishRow = EnglishLabelSize({"Sobeh", "Dhohur", "Aser", "Maghreb", "Isha"}, label);
@@ -52,8 +54,8 @@ std::vector<Picture> Catalogue(const QImage& background) {
     const QImage speakerSpot = BackdropAt(background, 44, 60, 26, 24);
     const QImage okSpot = BackdropAt(background, 104, 210, 44, 32);
     const QImage faceSpot = BackdropAt(background, 218, 4, 28, 28);
-    const CaptionSizes caption = NoticeCaptionSizes({"Sobeh", "Dhohur", "Aser", "Maghreb", "ISha"},
-                                                    {kDawn, kNoon, kAfternoon, kSunset, kNight});
+    const CaptionSizes caption =
+        NoticeCaptionSizes({"Sobeh", "Dhohur", "Aser", "Maghreb", "ISha"}, {kDawn, kNoon, kAfternoon, kSunset, kNight});
     return {
         {7, 32, 32, Depth::Indexed8, 48, [] { return Diskette(); }},
         {8, 32, 32, Depth::Indexed8, 40, [] { return CheckMark(); }},
@@ -62,7 +64,10 @@ std::vector<Picture> Catalogue(const QImage& background) {
         {1013, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kAfternoon, label, arabicRow); }},
         {1014, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kSunset, label, arabicRow); }},
         {1015, 32, 17, Depth::Rgb24, 0, [=] { return ArabicLabel(kNight, label, arabicRow); }},
-        {1016, 15, 17, Depth::Indexed4, 2, [] { return ArrowLeft({15, 17}, QColor(255, 250, 196), false); }},
+        {1016, 15, 17, Depth::Indexed4, 2,
+         [] {
+             return ArrowLeft({15, 17}, QColor(255, 250, 196), false);
+         }},
         {1017, 13, 16, Depth::Rgb24, 0, [=] { return AlarmClock(clockSpot); }},
         {1018, 13, 11, Depth::Rgb24, 0, [=] { return ArabicLabel(kMinutes, unit, ArabicLabelSize({kMinutes}, unit)); }},
         {1019, 14, 12, Depth::Rgb24, 0, [=] { return ArabicLabel(kBefore, tiny, arabicSign); }},
@@ -92,12 +97,16 @@ std::vector<Picture> Catalogue(const QImage& background) {
         {9005, 25, 12, Depth::Rgb24, 0, [=] { return EnglishLabel("After", small, englishSign); }},
         {9006, 25, 12, Depth::Rgb24, 0, [=] { return EnglishLabel("Before", small, englishSign); }},
         {9007, 13, 11, Depth::Rgb24, 0, [=] { return EnglishLabel("Mn", unit, EnglishLabelSize({"Mn"}, unit)); }},
-        {9008, 15, 17, Depth::Indexed4, 16, [] { return ArrowLeft({15, 17}, Qt::white, true); }},
+        {9008, 15, 17, Depth::Indexed4, 16,
+         [] {
+             return ArrowLeft({15, 17}, Qt::white, true);
+         }},
     };
 }
 
 // Reduces a picture to its palette; the notices keep their caption colours exact and dither the scene.
-IndexedImage Reduce(const Picture& picture, const QImage& image) {
+IndexedImage Reduce(const Picture& picture, const QImage& image)
+{
     const int usable = picture.depth == Depth::Indexed4 ? std::min(picture.colours, 16) : picture.colours;
     std::vector<QRgb> fixed;
     QRect dither;
@@ -115,7 +124,8 @@ IndexedImage Reduce(const Picture& picture, const QImage& image) {
     return reduced;
 }
 
-QImage Expand(const IndexedImage& indexed) {
+QImage Expand(const IndexedImage& indexed)
+{
     QImage out(indexed.width, indexed.height, QImage::Format_RGB32);
     for (int y = 0; y < indexed.height; ++y)
         for (int x = 0; x < indexed.width; ++x)
@@ -123,7 +133,8 @@ QImage Expand(const IndexedImage& indexed) {
     return out;
 }
 
-bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<int, QImage>& shown) {
+bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<int, QImage>& shown)
+{
     // The 16-colour icon: the drawn eye reduced to 15 colours plus black under the mask.
     const QImage eye = Eye(32);
     std::vector<bool> transparent(32 * 32);
@@ -135,8 +146,8 @@ bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<in
             const QRgb c = eye.pixel(x, y);
             transparent[y * 32 + x] = qAlpha(c) < 128;
             if (!transparent[y * 32 + x])
-                opaque.setPixel(x, y, qRgb(qRed(c) * 255 / qAlpha(c), qGreen(c) * 255 / qAlpha(c),
-                                           qBlue(c) * 255 / qAlpha(c)));
+                opaque.setPixel(
+                    x, y, qRgb(qRed(c) * 255 / qAlpha(c), qGreen(c) * 255 / qAlpha(c), qBlue(c) * 255 / qAlpha(c)));
         }
     IndexedImage icon = MapToPalette(opaque, MedianCutPalette(opaque, 16, {qRgb(0, 0, 0)}));
     if (!WriteIco4(picturesDir + "/110.ico", icon, transparent))
@@ -144,8 +155,7 @@ bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<in
     QImage icon32(32, 32, QImage::Format_ARGB32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            icon32.setPixel(x, y, transparent[y * 32 + x] ? qRgba(0, 0, 0, 0)
-                                                          : icon.palette[icon.pixels[y * 32 + x]]);
+            icon32.setPixel(x, y, transparent[y * 32 + x] ? qRgba(0, 0, 0, 0) : icon.palette[icon.pixels[y * 32 + x]]);
     shown[110] = icon32;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QString("%1/%2x%2/apps").arg(iconsDir).arg(size);
@@ -159,7 +169,8 @@ bool WriteIcons(const QString& picturesDir, const QString& iconsDir, std::map<in
 
 // The main window as the platform lays it out (2 pixels per dialog unit), to judge how the
 // pictures sit on the background; time boxes and buttons are stand-ins.
-QImage MainWindowPreview(const std::map<int, QImage>& shown, bool english) {
+QImage MainWindowPreview(const std::map<int, QImage>& shown, bool english)
+{
     QImage window = shown.at(1400).copy();
     QPainter p(&window);
     auto picture = [&](int id, int x, int y, int cx, int cy) {
@@ -207,7 +218,8 @@ QImage MainWindowPreview(const std::map<int, QImage>& shown, bool english) {
     return window;
 }
 
-QImage ContactSheet(const std::map<int, QImage>& shown) {
+QImage ContactSheet(const std::map<int, QImage>& shown)
+{
     const int cell = 400, columns = 6;
     const int rows = (static_cast<int>(shown.size()) + columns - 1) / columns;
     QImage sheet(columns * cell, rows * (cell + 24), QImage::Format_RGB32);
@@ -224,10 +236,11 @@ QImage ContactSheet(const std::map<int, QImage>& shown) {
                     QRect(0, 0, std::min(big.width(), cell - 8), std::min(big.height(), cell - 8)));
         p.setPen(Qt::white);
         p.setFont(QFont("DejaVu Sans", 14));
-        const QString name = id >= 200000 ? QString(id == 200000 ? "window, Arabic" : "window, English")
+        const QString name = id >= 200000   ? QString(id == 200000 ? "window, Arabic" : "window, English")
                              : id >= 100000 ? QString("icon %1").arg(id - 100000)
                                             : QString::number(id);
-        p.drawText(x + 6, y + std::min(big.height(), cell - 8) + 22, QString("%1  %2x%3").arg(name).arg(image.width()).arg(image.height()));
+        p.drawText(x + 6, y + std::min(big.height(), cell - 8) + 22,
+                   QString("%1  %2x%3").arg(name).arg(image.width()).arg(image.height()));
         ++i;
     }
     return sheet;
@@ -235,7 +248,8 @@ QImage ContactSheet(const std::map<int, QImage>& shown) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 3) {

@@ -14,12 +14,24 @@ constexpr ControlTemplate kControls[] = {
     {1, ControlKind::PushButton, "OK", 39, 72, 28, 16, CS_TabStop, ""},
 };
 
-constexpr DialogTemplate kTemplate{
-    kAboutTemplateId, "       About", "System", 10, 114, 29, 105, 96,
-    WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
+constexpr DialogTemplate kTemplate{kAboutTemplateId,
+                                   "       About",
+                                   "System",
+                                   10,
+                                   114,
+                                   29,
+                                   105,
+                                   96,
+                                   WS_Visible | WS_Popup | WS_Caption | WS_Centered,
+                                   "",
+                                   0,
+                                   kControls};
 
 } // namespace
 
-const DialogTemplate& AboutTemplate() { return kTemplate; }
+const DialogTemplate& AboutTemplate()
+{
+    return kTemplate;
+}
 
 } // namespace nuro

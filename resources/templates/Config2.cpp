@@ -65,12 +65,24 @@ constexpr ControlTemplate kControls[] = {
 };
 
 // No system menu: the dialog has no close box and leaves the screen only through OK.
-constexpr DialogTemplate kTemplate{
-    kConfigTemplateId, "       Config", "System", 10, 67, 31, 259, 158,
-    WS_Visible | WS_Caption | WS_ModalFrame | WS_Centered | WS_3DLook, "", 0, kControls};
+constexpr DialogTemplate kTemplate{kConfigTemplateId,
+                                   "       Config",
+                                   "System",
+                                   10,
+                                   67,
+                                   31,
+                                   259,
+                                   158,
+                                   WS_Visible | WS_Caption | WS_ModalFrame | WS_Centered | WS_3DLook,
+                                   "",
+                                   0,
+                                   kControls};
 
 } // namespace
 
-const DialogTemplate& ConfigTemplate() { return kTemplate; }
+const DialogTemplate& ConfigTemplate()
+{
+    return kTemplate;
+}
 
 } // namespace nuro

@@ -65,12 +65,24 @@ constexpr ControlTemplate kControls[] = {
     {155, ControlKind::PushButton, "&OK", 139, 186, 28, 16, CS_TabStop, ""},
 };
 
-constexpr DialogTemplate kTemplate{
-    kExpertTemplateId, "       Expert", "System", 10, 114, 29, 245, 208,
-    WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
+constexpr DialogTemplate kTemplate{kExpertTemplateId,
+                                   "       Expert",
+                                   "System",
+                                   10,
+                                   114,
+                                   29,
+                                   245,
+                                   208,
+                                   WS_Visible | WS_Popup | WS_Caption | WS_Centered,
+                                   "",
+                                   0,
+                                   kControls};
 
 } // namespace
 
-const DialogTemplate& ExpertTemplate() { return kTemplate; }
+const DialogTemplate& ExpertTemplate()
+{
+    return kTemplate;
+}
 
 } // namespace nuro

@@ -53,9 +53,8 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kMainTemplate = {
-    13, "S1", "System", 8, 1, 0, 125, 135,
-    WS_Visible | WS_Popup | WS_Caption | WS_SizeBorder | WS_Centered,
-    "", 13, kControls,
+    13, "S1", "System",  8, 1, 0, 125, 135, WS_Visible | WS_Popup | WS_Caption | WS_SizeBorder | WS_Centered,
+    "", 13,   kControls,
 };
 
 } // namespace nuro

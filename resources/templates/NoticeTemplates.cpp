@@ -42,7 +42,10 @@ constexpr std::array<DialogTemplate, 5> kNotices = {{
 
 } // namespace
 
-std::span<const DialogTemplate> NoticeTemplates() { return kNotices; }
+std::span<const DialogTemplate> NoticeTemplates()
+{
+    return kNotices;
+}
 
 const DialogTemplate* FindNoticeTemplate(int id)
 {

@@ -5,7 +5,7 @@
 
 namespace nuro {
 
-extern const DialogTemplate kMainTemplate;     // template 13
+extern const DialogTemplate kMainTemplate; // template 13
 extern const DialogTemplate kTrayHostTemplate; // template 1
 
 } // namespace nuro

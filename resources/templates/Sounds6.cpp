@@ -39,12 +39,24 @@ constexpr ControlTemplate kControls[] = {
     {255, ControlKind::PushButton, "&OK", 84, 156, 28, 16, kButton, ""},
 };
 
-constexpr DialogTemplate kTemplate{
-    kSoundsTemplateId, "       Sounds", "System", 10, 100, 29, 196, 178,
-    WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
+constexpr DialogTemplate kTemplate{kSoundsTemplateId,
+                                   "       Sounds",
+                                   "System",
+                                   10,
+                                   100,
+                                   29,
+                                   196,
+                                   178,
+                                   WS_Visible | WS_Popup | WS_Caption | WS_Centered,
+                                   "",
+                                   0,
+                                   kControls};
 
 } // namespace
 
-const DialogTemplate& SoundsTemplate() { return kTemplate; }
+const DialogTemplate& SoundsTemplate()
+{
+    return kTemplate;
+}
 
 } // namespace nuro

@@ -26,12 +26,24 @@ constexpr ControlTemplate kControls[] = {
     {155, ControlKind::PushButton, "&OK", 90, 101, 28, 16, CS_TabStop, ""},
 };
 
-constexpr DialogTemplate kTemplate{
-    kSummerTemplateId, "       Summer Time", "System", 10, 114, 29, 160, 120,
-    WS_Visible | WS_Popup | WS_Caption | WS_Centered, "", 0, kControls};
+constexpr DialogTemplate kTemplate{kSummerTemplateId,
+                                   "       Summer Time",
+                                   "System",
+                                   10,
+                                   114,
+                                   29,
+                                   160,
+                                   120,
+                                   WS_Visible | WS_Popup | WS_Caption | WS_Centered,
+                                   "",
+                                   0,
+                                   kControls};
 
 } // namespace
 
-const DialogTemplate& SummerTemplate() { return kTemplate; }
+const DialogTemplate& SummerTemplate()
+{
+    return kTemplate;
+}
 
 } // namespace nuro

@@ -12,9 +12,11 @@
 namespace nuro::times {
 namespace {
 
-
 // A name the database lists ("Africa/Tunis"), never a path out of it or a POSIX rule text.
-bool KnownZone(const std::string& name) { return IsListedZoneName(name) && ZoneFileIsRegular(name); }
+bool KnownZone(const std::string& name)
+{
+    return IsListedZoneName(name) && ZoneFileIsRegular(name);
+}
 
 std::string AfterZoneInfo(const std::string& path)
 {
@@ -55,8 +57,7 @@ Local LocalAt(std::int64_t utc)
 }
 
 // Runs `work` with TZ naming `zone`, then puts the caller's TZ back.
-template <typename Work>
-void InZone(const std::string& zone, Work work)
+template <typename Work> void InZone(const std::string& zone, Work work)
 {
     const char* old = std::getenv("TZ");
     const std::optional<std::string> saved = old ? std::optional<std::string>(old) : std::nullopt;
@@ -101,8 +102,8 @@ CalendarZone DescribeZone(const std::string& name, std::int64_t fromUtc, std::in
                 (LocalAt(mid) == before ? lo : hi) = mid;
             }
             const Local now = LocalAt(hi);
-            zone.shifts.push_back({hi, static_cast<int>(before.offset), static_cast<int>(now.offset), now.daylight,
-                                   now.abbreviation});
+            zone.shifts.push_back(
+                {hi, static_cast<int>(before.offset), static_cast<int>(now.offset), now.daylight, now.abbreviation});
             before = now;
         }
     });

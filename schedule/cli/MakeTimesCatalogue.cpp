@@ -72,7 +72,8 @@ std::string Unescape(const std::string& text)
         else if (name == "apos")
             out += '\'';
         else if (name.size() > 1 && name[0] == '#')
-            AppendUtf8(out, std::stoul(name[1] == 'x' ? name.substr(2) : name.substr(1), nullptr, name[1] == 'x' ? 16 : 10));
+            AppendUtf8(out,
+                       std::stoul(name[1] == 'x' ? name.substr(2) : name.substr(1), nullptr, name[1] == 'x' ? 16 : 10));
         else
             out += text.substr(i, semi - i + 1);
         i = semi;
@@ -150,12 +151,12 @@ int main(int argc, char** argv)
            "namespace nuro::times {\n\n"
            "namespace {\n"
            "constexpr CatalogueText kTexts[] = {\n"
-        << rows.str()
-        << (count ? "" : "    {\"\", \"\", \"\", \"\"},\n")
+        << rows.str() << (count ? "" : "    {\"\", \"\", \"\", \"\"},\n")
         << "};\n"
            "} // namespace\n\n"
            "std::span<const CatalogueText> CatalogueTexts() { return std::span<const CatalogueText>(kTexts)"
-        << (count ? "" : ".first(0)") << "; }\n\n"
+        << (count ? "" : ".first(0)")
+        << "; }\n\n"
            "} // namespace nuro::times\n";
     return out ? 0 : 1;
 }

@@ -145,8 +145,8 @@ void ApplyCoordinates(const MethodOptions::At& at, AppSettings& s)
     s.extra.ZONE.clear();
 }
 
-int ApplyMethodChoice(const MethodOptions& o, bool newPlace, AppSettings& s, CalcLibrary& calc,
-                      const ZoneRules& zones, std::string& err)
+int ApplyMethodChoice(const MethodOptions& o, bool newPlace, AppSettings& s, CalcLibrary& calc, const ZoneRules& zones,
+                      std::string& err)
 {
     if (o.method) {
         if (*o.method != kAutoMethod && !calc.Method(*o.method)) {

@@ -37,8 +37,7 @@ std::size_t CellWidth(const TimesWords& words, bool sunnah)
 }
 
 // A table line: the first column, then each cell two spaces on and `width` wide, no trailing blanks.
-template <typename Cells>
-std::string TableLine(std::string line, const Cells& cells, std::size_t width)
+template <typename Cells> std::string TableLine(std::string line, const Cells& cells, std::size_t width)
 {
     for (const auto& text : cells)
         line += "  " + Padded(&text[0], width);
@@ -47,9 +46,15 @@ std::string TableLine(std::string line, const Cells& cells, std::size_t width)
     return line + "\n";
 }
 
-std::string QiblaLine(const Report& r) { return r.qibla.empty() ? std::string() : r.qibla + "\n"; }
+std::string QiblaLine(const Report& r)
+{
+    return r.qibla.empty() ? std::string() : r.qibla + "\n";
+}
 
-std::string Missing(const std::string& time) { return time.empty() ? std::string("--:--") : time; }
+std::string Missing(const std::string& time)
+{
+    return time.empty() ? std::string("--:--") : time;
+}
 
 std::string FormatDay(const std::string& place, const DayTimes& day, const TimesWords& words, bool sunnah)
 {
@@ -209,9 +214,12 @@ Civil CivilOf(std::int64_t since1970)
     const sys_days day = floor<days>(t);
     const year_month_day ymd{day};
     const hh_mm_ss hms{t - day};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(hms.hours().count()),
-            static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+    return {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(hms.hours().count()),
+            static_cast<int>(hms.minutes().count()),
+            static_cast<int>(hms.seconds().count())};
 }
 
 std::string IcsDateTime(const Civil& c)
@@ -385,10 +393,14 @@ std::string Render(Format format, const Report& report)
             out += FormatDay(report.place, day, *report.words, report.sunnah);
         return out + report.note;
     }
-    case Format::Table: return Table(report) + report.note;
-    case Format::Csv: return Csv(report);
-    case Format::Json: return Json(report);
-    case Format::Ics: return Ics(report);
+    case Format::Table:
+        return Table(report) + report.note;
+    case Format::Csv:
+        return Csv(report);
+    case Format::Json:
+        return Json(report);
+    case Format::Ics:
+        return Ics(report);
     }
     return {};
 }

@@ -20,10 +20,10 @@ std::optional<Format> ParseFormat(std::string_view name);
 
 // A change of the zone's offset from UTC, as a calendar's VTIMEZONE states it.
 struct ZoneShift {
-    std::int64_t utc = 0;   // the moment, seconds since 1970 UTC
-    int offsetBefore = 0;   // seconds east of UTC before it
-    int offsetAfter = 0;    // and from it on
-    bool daylight = false;  // summer time from it on
+    std::int64_t utc = 0; // the moment, seconds since 1970 UTC
+    int offsetBefore = 0; // seconds east of UTC before it
+    int offsetAfter = 0; // and from it on
+    bool daylight = false; // summer time from it on
     std::string abbreviation;
 };
 
@@ -38,7 +38,7 @@ struct CalendarZone {
 struct DayTimes {
     LocalDate date;
     TimeTable times{};
-    std::string zone;  // "Europe/London, UTC+01:00" in the place's own clock; empty with a fixed T_ZONE
+    std::string zone; // "Europe/London, UTC+01:00" in the place's own clock; empty with a fixed T_ZONE
     std::string hijri; // the Umm al-Qura date, empty when ICU gave none
     std::string midnight, lastThird; // the night's sunnah times (--sunnah), "" where there are none
 };
@@ -49,9 +49,9 @@ struct Report {
     std::vector<DayTimes> days;
     CalendarZone zone;
     std::int64_t now = 0; // DTSTAMP, seconds since 1970 UTC
-    std::string note;     // a closing line of the day text and the table (the high-latitude rule)
-    std::string method;   // the method in force, empty for the custom values of "trt"
-    bool sunnah = false;  // the two sunnah columns after Isha
+    std::string note; // a closing line of the day text and the table (the high-latitude rule)
+    std::string method; // the method in force, empty for the custom values of "trt"
+    bool sunnah = false; // the two sunnah columns after Isha
     // The day text's and the table's words; CSV, JSON and iCalendar are the same in every language.
     const TimesWords* words = &EnglishTimesWords();
 };

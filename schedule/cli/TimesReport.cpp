@@ -200,8 +200,8 @@ PlaceMatch FindPlace(CalcLibrary& calc, const std::string& typed)
 
 std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule inForce, const TimesWords& words)
 {
-    std::string line = std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) +
-                       words.rules[inForce];
+    std::string line =
+        std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) + words.rules[inForce];
     if (requested != inForce)
         line += std::string(" (") + kHighLatitudeRuleNames[requested] + " needs a newer " + kCalcLibraryName + ")";
     return line + "\n";
@@ -210,8 +210,9 @@ std::string FormatHighLatitudeLine(HighLatitudeRule requested, HighLatitudeRule 
 std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words)
 {
     // The fourth rule is the library's own: the Expert dialog's catalogue holds its words.
-    const std::string name = rule == 3 ? Translated(words, "Template3", "one seventh of the night from 55\u00b0 of latitude")
-                                       : std::string(words.rules[rule >= 0 && rule <= 2 ? rule : 0]);
+    const std::string name = rule == 3
+                                 ? Translated(words, "Template3", "one seventh of the night from 55\u00b0 of latitude")
+                                 : std::string(words.rules[rule >= 0 && rule <= 2 ? rule : 0]);
     return std::string(words.highLatitudes) + std::string(ReadingSignsOf(words.language).colon) + name + "\n";
 }
 
@@ -239,7 +240,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     if (calculation.list) {
         const std::string listing = MethodListing(calc);
         if (listing.empty()) {
-            err += "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " offers no named methods\n";
+            err +=
+                "nuro-times: the calculation library " + std::string(kCalcLibraryName) + " offers no named methods\n";
             return kExitFailure;
         }
         out += listing;
@@ -251,7 +253,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     for (const std::string& note : loaded.notes)
         err += "nuro-times: " + note + "\n";
     if (!loaded.fileProblem.empty())
-        err += "nuro-times: the settings file cannot be used: " + loaded.fileProblem + "; its settings are not applied\n";
+        err +=
+            "nuro-times: the settings file cannot be used: " + loaded.fileProblem + "; its settings are not applied\n";
     calc.Load();
     if (options->search) {
         const std::optional<std::vector<places::Place>> found = places::Search(calc, *options->search);
@@ -328,8 +331,8 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
     }
     // Today is the place's today in automatic mode.
     LocalDate date = options->date ? *options->date
-                                   : automatic ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
-                                               : ReadLocalDate();
+                     : automatic   ? ZoneDate(zones, ResolveZone(zones, settings.extra.ZONE).name, UtcNow())
+                                   : ReadLocalDate();
     for (int n = 0; n < options->days; ++n, date = NextDay(date)) {
         ZoneInForce zone;
         const std::optional<TimeTable> table = TimesFor(calc, settings, date, &zone, zones);
@@ -337,8 +340,12 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
             err += noLibrary;
             return kExitFailure;
         }
-        report.days.push_back({date, *table, automatic ? ZoneText(zone) : std::string(),
-                               HijriFor(date, settings.extra.HIJRI_ADJ, language), {}, {}});
+        report.days.push_back({date,
+                               *table,
+                               automatic ? ZoneText(zone) : std::string(),
+                               HijriFor(date, settings.extra.HIJRI_ADJ, language),
+                               {},
+                               {}});
         if (calculation.sunnah) {
             const SunnahTimes sunnah = SunnahFor(calc, settings, date, zones);
             report.days.back().midnight = sunnah.midnight;
@@ -356,9 +363,9 @@ int Run(const std::vector<std::string>& args, ProfileService& profile, CalcLibra
                                        : FormatHighLatitudeLine(rule, calc.RuleInForce(rule), *report.words));
     // In automatic mode the times are the place's own clock; otherwise another place's times are not
     // the computer's, and without a zone of their own they stay floating.
-    const std::string zone = automatic                ? ResolveZone(zones, settings.extra.ZONE).name
-                             : options->place         ? std::string()
-                                                      : ZoneName(settings);
+    const std::string zone = automatic        ? ResolveZone(zones, settings.extra.ZONE).name
+                             : options->place ? std::string()
+                                              : ZoneName(settings);
     if (format == Format::Json)
         report.zone.id = zone;
     if (format == Format::Ics) {

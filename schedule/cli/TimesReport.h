@@ -20,15 +20,15 @@ inline constexpr int kMaxDays = 3660;
 // The calculation for one run: a named method, another place by its coordinates, the Aser school,
 // the high-latitude rule, and the night's sunnah times.
 struct MethodOptions {
-    std::optional<std::string> method;  // --method ID
-    bool list = false;                  // --methods
+    std::optional<std::string> method; // --method ID
+    bool list = false; // --methods
     struct At {
         double latitude = 0, longitude = 0, elevation = 0;
     };
-    std::optional<At> at;               // --at LAT,LON[,H]
-    std::optional<std::int32_t> aser;   // --aser: 1 standard, 2 Hanafi
+    std::optional<At> at; // --at LAT,LON[,H]
+    std::optional<std::int32_t> aser; // --aser: 1 standard, 2 Hanafi
     std::optional<std::int32_t> highLat; // --high-lat: a NURO_HIGHLAT_* rule
-    bool sunnah = false;                // --sunnah
+    bool sunnah = false; // --sunnah
 };
 
 // "LAT,LON[,H]": decimal degrees, north and east positive, H metres; nullopt for anything else.
@@ -40,7 +40,7 @@ inline constexpr const char* kHighLatOptionNames[] = {"middle", "seventh", "angl
 struct Options {
     std::optional<LocalDate> date; // today when absent
     int days = 1;
-    bool table = false;            // --days was given
+    bool table = false; // --days was given
     std::optional<std::string> place;
     std::optional<std::string> search; // --search: the matching places, best first, instead of times
     std::optional<std::string> zone; // --zone: automatic mode in this zone, for this run
@@ -76,10 +76,10 @@ std::string MethodHighLatitudeLine(std::int32_t rule, const TimesWords& words = 
 
 // A database place by its name: its exact label, else the place search's clear choice.
 struct PlaceMatch {
-    std::string name;                    // the database's own spelling; empty when none or ambiguous
-    std::string row;                     // the place's row when the name was exact
+    std::string name; // the database's own spelling; empty when none or ambiguous
+    std::string row; // the place's row when the name was exact
     std::vector<std::string> candidates; // the best matches when none is clearly meant
-    std::vector<places::Place> places;   // the same with their details
+    std::vector<places::Place> places; // the same with their details
     bool libraryMissing = false;
 };
 inline constexpr std::size_t kMaxCandidates = places::kDefaultMatches;

@@ -7,41 +7,106 @@ namespace nuro::times {
 namespace {
 
 constexpr TimesWords kWords[] = {
-    {"en", "Date", {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"}, "Zone", "Hijri", "High latitudes",
-     {"middle of the night", "one seventh of the night", "twilight angle"}, {"Midnight", "Last 1/3"}},
-    {"ar", "التاريخ", {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"}, "المنطقة", "الهجري",
-     "خطوط العرض العليا", {"منتصف الليل", "سُبع الليل", "زاوية الشفق"}, {"منتصف الليل", "الثلث الأخير"}},
-    {"ur", "تاریخ", {"فجر", "طلوعِ آفتاب", "ظہر", "عصر", "مغرب", "عشاء"}, "ٹائم زون", "ہجری", "بلند عرض بلد",
-     {"آدھی رات", "رات کا ساتواں حصہ", "شفق کا زاویہ"}, {"نصف شب", "آخری تہائی"}},
-    {"fa", "تاریخ", {"صبح", "طلوع آفتاب", "ظهر", "عصر", "مغرب", "عشا"}, "منطقهٔ زمانی", "قمری", "عرض‌های بالا",
-     {"نیمهٔ شب", "یک‌هفتم شب", "زاویهٔ شفق"}, {"نیمه‌شب", "ثلث آخر"}},
-    {"tr", "Tarih", {"İmsak", "Güneş", "Öğle", "İkindi", "Akşam", "Yatsı"}, "Saat dilimi", "Hicri", "Yüksek enlem",
-     {"gecenin yarısı", "gecenin yedide biri", "tan açısı"}, {"Gece yarısı", "Son üçte bir"}},
-    {"id", "Tanggal", {"Subuh", "Terbit", "Zuhur", "Asar", "Magrib", "Isya"}, "Zona", "Hijriah", "Lintang tinggi",
-     {"tengah malam", "sepertujuh malam", "sudut senja"}, {"Tengah malam", "Sepertiga akhir"}},
-    {"ms", "Tarikh", {"Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"}, "Zon", "Hijrah", "Latitud tinggi",
-     {"tengah malam", "satu pertujuh malam", "sudut senja"}, {"Tengah malam", "Sepertiga akhir"}},
-    {"fr", "Date", {"Fajr", "Chourouq", "Dhouhr", "Asr", "Maghrib", "Icha"}, "Fuseau", "Hégire", "Hautes latitudes",
-     {"milieu de la nuit", "septième de la nuit", "angle du crépuscule"}, {"Minuit", "Dernier tiers"}},
-    {"bn", "তারিখ", {"ফজর", "সূর্যোদয়", "যোহর", "আসর", "মাগরিব", "এশা"}, "সময় অঞ্চল", "হিজরি", "উচ্চ অক্ষাংশ",
-     {"রাতের মধ্যভাগ", "রাতের সাত ভাগের এক ভাগ", "গোধূলির কোণ"}, {"মধ্যরাত", "শেষ তৃতীয়াংশ"}},
-    {"de", "Datum", {"Fadschr", "Sonnenaufgang", "Dhuhr", "Asr", "Maghrib", "Ischa"}, "Zone", "Hidschri",
-     "Hohe Breiten", {"Mitte der Nacht", "ein Siebtel der Nacht", "Dämmerungswinkel"}, {"Mitternacht", "Letztes Drittel"}},
+    {"en",
+     "Date",
+     {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"},
+     "Zone",
+     "Hijri",
+     "High latitudes",
+     {"middle of the night", "one seventh of the night", "twilight angle"},
+     {"Midnight", "Last 1/3"}},
+    {"ar",
+     "التاريخ",
+     {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"},
+     "المنطقة",
+     "الهجري",
+     "خطوط العرض العليا",
+     {"منتصف الليل", "سُبع الليل", "زاوية الشفق"},
+     {"منتصف الليل", "الثلث الأخير"}},
+    {"ur",
+     "تاریخ",
+     {"فجر", "طلوعِ آفتاب", "ظہر", "عصر", "مغرب", "عشاء"},
+     "ٹائم زون",
+     "ہجری",
+     "بلند عرض بلد",
+     {"آدھی رات", "رات کا ساتواں حصہ", "شفق کا زاویہ"},
+     {"نصف شب", "آخری تہائی"}},
+    {"fa",
+     "تاریخ",
+     {"صبح", "طلوع آفتاب", "ظهر", "عصر", "مغرب", "عشا"},
+     "منطقهٔ زمانی",
+     "قمری",
+     "عرض‌های بالا",
+     {"نیمهٔ شب", "یک‌هفتم شب", "زاویهٔ شفق"},
+     {"نیمه‌شب", "ثلث آخر"}},
+    {"tr",
+     "Tarih",
+     {"İmsak", "Güneş", "Öğle", "İkindi", "Akşam", "Yatsı"},
+     "Saat dilimi",
+     "Hicri",
+     "Yüksek enlem",
+     {"gecenin yarısı", "gecenin yedide biri", "tan açısı"},
+     {"Gece yarısı", "Son üçte bir"}},
+    {"id",
+     "Tanggal",
+     {"Subuh", "Terbit", "Zuhur", "Asar", "Magrib", "Isya"},
+     "Zona",
+     "Hijriah",
+     "Lintang tinggi",
+     {"tengah malam", "sepertujuh malam", "sudut senja"},
+     {"Tengah malam", "Sepertiga akhir"}},
+    {"ms",
+     "Tarikh",
+     {"Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"},
+     "Zon",
+     "Hijrah",
+     "Latitud tinggi",
+     {"tengah malam", "satu pertujuh malam", "sudut senja"},
+     {"Tengah malam", "Sepertiga akhir"}},
+    {"fr",
+     "Date",
+     {"Fajr", "Chourouq", "Dhouhr", "Asr", "Maghrib", "Icha"},
+     "Fuseau",
+     "Hégire",
+     "Hautes latitudes",
+     {"milieu de la nuit", "septième de la nuit", "angle du crépuscule"},
+     {"Minuit", "Dernier tiers"}},
+    {"bn",
+     "তারিখ",
+     {"ফজর", "সূর্যোদয়", "যোহর", "আসর", "মাগরিব", "এশা"},
+     "সময় অঞ্চল",
+     "হিজরি",
+     "উচ্চ অক্ষাংশ",
+     {"রাতের মধ্যভাগ", "রাতের সাত ভাগের এক ভাগ", "গোধূলির কোণ"},
+     {"মধ্যরাত", "শেষ তৃতীয়াংশ"}},
+    {"de",
+     "Datum",
+     {"Fadschr", "Sonnenaufgang", "Dhuhr", "Asr", "Maghrib", "Ischa"},
+     "Zone",
+     "Hidschri",
+     "Hohe Breiten",
+     {"Mitte der Nacht", "ein Siebtel der Nacht", "Dämmerungswinkel"},
+     {"Mitternacht", "Letztes Drittel"}},
 };
 
 bool Combining(char32_t c)
 {
     return (c >= 0x0300 && c <= 0x036F) || (c >= 0x0610 && c <= 0x061A) || (c >= 0x064B && c <= 0x065F) ||
-           c == 0x0670 || (c >= 0x06D6 && c <= 0x06ED) || c == 0x0981 || c == 0x09BC ||
-           (c >= 0x09C1 && c <= 0x09C4) || c == 0x09CD || (c >= 0x09E2 && c <= 0x09E3) ||
-           (c >= 0x200B && c <= 0x200F);
+           c == 0x0670 || (c >= 0x06D6 && c <= 0x06ED) || c == 0x0981 || c == 0x09BC || (c >= 0x09C1 && c <= 0x09C4) ||
+           c == 0x09CD || (c >= 0x09E2 && c <= 0x09E3) || (c >= 0x200B && c <= 0x200F);
 }
 
 } // namespace
 
-std::span<const TimesWords> AllTimesWords() { return kWords; }
+std::span<const TimesWords> AllTimesWords()
+{
+    return kWords;
+}
 
-const TimesWords& EnglishTimesWords() { return kWords[0]; }
+const TimesWords& EnglishTimesWords()
+{
+    return kWords[0];
+}
 
 const TimesWords* FindTimesWords(std::string_view languageOrLocale)
 {

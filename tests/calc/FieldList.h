@@ -7,7 +7,8 @@
 namespace nuro::test {
 
 // The fields of a '*'-ended list; text after the last '*' is no field.
-inline std::vector<std::string> splitFields(const std::string& text) {
+inline std::vector<std::string> splitFields(const std::string& text)
+{
     std::vector<std::string> out;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -19,8 +20,9 @@ inline std::vector<std::string> splitFields(const std::string& text) {
 }
 
 // Seconds after midnight of "HH:MM:SS".
-inline int clockSeconds(const std::string& t) {
+inline int clockSeconds(const std::string& t)
+{
     return std::stoi(t.substr(0, 2)) * 3600 + std::stoi(t.substr(3, 2)) * 60 + std::stoi(t.substr(6, 2));
 }
 
-}  // namespace nuro::test
+} // namespace nuro::test

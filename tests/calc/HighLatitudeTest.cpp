@@ -16,10 +16,14 @@ using namespace nuro::test;
 
 enum { Fajer, Shuroq, Dhohur, Aser, Maghereb, Isha };
 
-bool has(const std::string& field) { return field != "--:--"; }
+bool has(const std::string& field)
+{
+    return field != "--:--";
+}
 
 Args place(int32_t latDeg, int32_t latMin, int32_t lonDeg, int32_t lonMin, int32_t zone, int32_t month, int32_t day,
-           int32_t year = 2024) {
+           int32_t year = 2024)
+{
     Args a;
     a.year = year, a.month = month, a.day = day, a.zone = zone;
     a.latDeg = latDeg, a.latMin = latMin, a.latSec = 0;
@@ -27,22 +31,26 @@ Args place(int32_t latDeg, int32_t latMin, int32_t lonDeg, int32_t lonMin, int32
     return a;
 }
 
-Args shifted(Args a, int days) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};  // 2024
+Args shifted(Args a, int days)
+{
+    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}; // 2024
     a.day += days;
-    if (a.day < 1) a.month -= 1, a.day += kDays[a.month - 1];
-    if (a.day > kDays[a.month - 1]) a.day -= kDays[a.month - 1], a.month += 1;
+    if (a.day < 1)
+        a.month -= 1, a.day += kDays[a.month - 1];
+    if (a.day > kDays[a.month - 1])
+        a.day -= kDays[a.month - 1], a.month += 1;
     return a;
 }
 
-TEST(HighLatitude, PolarDaysAndNightsGiveTheEventsTheSkyGives) {
+TEST(HighLatitude, PolarDaysAndNightsGiveTheEventsTheSkyGives)
+{
     Args summerTime = tromso(7, 25);
     summerTime.zone = 2;
     Args farNorth = place(85, 0, 15, 0, 1, 12, 21);
     struct Row {
         const char* what;
         Args args;
-        const char* expected;  // per field: 't' a time, 'x' "--:--"
+        const char* expected; // per field: 't' a time, 'x' "--:--"
     };
     const Row rows[] = {
         {"midsummer: the sun never sets", tromso(6), "xxttxx"},
@@ -55,7 +63,8 @@ TEST(HighLatitude, PolarDaysAndNightsGiveTheEventsTheSkyGives) {
     for (const Row& r : rows) {
         const auto f = splitFields(call(r.args));
         ASSERT_EQ(f.size(), 6u) << r.what;
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(has(f[i]), r.expected[i] == 't') << r.what << " field " << i << ": " << f[i];
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(has(f[i]), r.expected[i] == 't') << r.what << " field " << i << ": " << f[i];
     }
     // Twilight in the polar night comes before and after noon, on the same day.
     const auto night = splitFields(call(tromso(12)));
@@ -68,12 +77,13 @@ TEST(HighLatitude, PolarDaysAndNightsGiveTheEventsTheSkyGives) {
     EXPECT_LT(clockSeconds(next[Shuroq]), 2 * 3600) << next[Shuroq];
 }
 
-TEST(HighLatitude, RulesHoldFajerAndIshaToAShareOfTheNight) {
+TEST(HighLatitude, RulesHoldFajerAndIshaToAShareOfTheNight)
+{
     struct Row {
         const char* what;
         Args args;
         int32_t rule;
-        double share;  // of the night, beside sunrise and sunset
+        double share; // of the night, beside sunrise and sunset
     };
     auto angles = [](Args a, int32_t angle) {
         a.angleFajer = a.angleIsha = angle;
@@ -94,12 +104,17 @@ TEST(HighLatitude, RulesHoldFajerAndIshaToAShareOfTheNight) {
         SCOPED_TRACE(r.what);
         const auto base = splitFields(call(r.args)), held = splitFields(callRule(r.args, r.rule));
         const auto before = splitFields(call(shifted(r.args, -1))), after = splitFields(call(shifted(r.args, 1)));
-        for (int i : {Shuroq, Dhohur, Aser, Maghereb}) EXPECT_EQ(held[i], base[i]);
+        for (int i : {Shuroq, Dhohur, Aser, Maghereb})
+            EXPECT_EQ(held[i], base[i]);
         // Times on one line: the night before sunrise and the one after sunset.
         const int rise = clockSeconds(base[Shuroq]), set = clockSeconds(base[Maghereb]);
         const int lastSet = clockSeconds(before[Maghereb]) - 86400, nextRise = clockSeconds(after[Shuroq]) + 86400;
-        auto beforeRise = [&](const std::string& t) { return clockSeconds(t) > rise ? clockSeconds(t) - 86400 : clockSeconds(t); };
-        auto afterSet = [&](const std::string& t) { return clockSeconds(t) < set ? clockSeconds(t) + 86400 : clockSeconds(t); };
+        auto beforeRise = [&](const std::string& t) {
+            return clockSeconds(t) > rise ? clockSeconds(t) - 86400 : clockSeconds(t);
+        };
+        auto afterSet = [&](const std::string& t) {
+            return clockSeconds(t) < set ? clockSeconds(t) + 86400 : clockSeconds(t);
+        };
         // The rule is a bound: the later of the twilight and sunrise - share, the earlier of it and sunset + share.
         const double fajer = std::max<double>(beforeRise(base[Fajer]), rise - r.share * (rise - lastSet));
         const double isha = std::min<double>(afterSet(base[Isha]), set + r.share * (nextRise - set));
@@ -115,12 +130,15 @@ TEST(HighLatitude, RulesHoldFajerAndIshaToAShareOfTheNight) {
     }
     // The middle of the night, unknown rules and places without a night give what "trt" gives.
     for (const Args& a : {oslo, london, tunis, tromso(12), tromso(6)})
-        for (int32_t rule : {0, 3, -1, 1000}) EXPECT_EQ(callRule(a, rule), call(a)) << "rule " << rule;
+        for (int32_t rule : {0, 3, -1, 1000})
+            EXPECT_EQ(callRule(a, rule), call(a)) << "rule " << rule;
     for (const Args& a : {tromso(12), tromso(6)})
-        for (int32_t rule : {1, 2}) EXPECT_EQ(callRule(a, rule), call(a)) << "no sunrise or sunset, rule " << rule;
+        for (int32_t rule : {1, 2})
+            EXPECT_EQ(callRule(a, rule), call(a)) << "no sunrise or sunset, rule " << rule;
 }
 
-TEST(HighLatitude, AserIsDecidedByTheRefractedNoonSun) {
+TEST(HighLatitude, AserIsDecidedByTheRefractedNoonSun)
+{
     auto with = [](Args a, float pressure, float temperature, int32_t method) {
         a.pressure = pressure, a.temperature = temperature, a.aser = method;
         return a;
@@ -141,7 +159,8 @@ TEST(HighLatitude, AserIsDecidedByTheRefractedNoonSun) {
     for (const Row& r : rows) {
         const auto f = splitFields(call(r.args));
         ASSERT_EQ(has(f[Aser]), r.present) << r.what << ": " << f[Aser];
-        if (!r.present) continue;
+        if (!r.present)
+            continue;
         EXPECT_GT(clockSeconds(f[Aser]), clockSeconds(f[Dhohur])) << r.what;
         EXPECT_LT(clockSeconds(f[Aser]), clockSeconds(f[Maghereb])) << r.what;
     }
@@ -149,4 +168,4 @@ TEST(HighLatitude, AserIsDecidedByTheRefractedNoonSun) {
     EXPECT_GT(clockSeconds(hanafi[Aser]), clockSeconds(standard[Aser]));
 }
 
-}  // namespace
+} // namespace

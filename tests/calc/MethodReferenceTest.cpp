@@ -18,7 +18,8 @@ namespace {
 
 using namespace nuro::test;
 
-std::vector<std::vector<std::string>> rows() {
+std::vector<std::vector<std::string>> rows()
+{
     std::vector<std::vector<std::string>> out;
     std::ifstream in(NURO_METHOD_REFERENCE_CSV);
     std::string line;
@@ -26,12 +27,14 @@ std::vector<std::vector<std::string>> rows() {
     while (std::getline(in, line)) {
         std::vector<std::string>& cells = out.emplace_back();
         std::stringstream ss(line);
-        for (std::string cell; std::getline(ss, cell, ',');) cells.push_back(cell);
+        for (std::string cell; std::getline(ss, cell, ',');)
+            cells.push_back(cell);
     }
     return out;
 }
 
-TEST(MethodReference, EveryMethodAsItsAuthorityDefinesIt) {
+TEST(MethodReference, EveryMethodAsItsAuthorityDefinesIt)
+{
     const auto table = rows();
     ASSERT_GE(table.size(), 170u);
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha", "midnight", "last third"};
@@ -49,12 +52,12 @@ TEST(MethodReference, EveryMethodAsItsAuthorityDefinesIt) {
         const Answer exact = times(q);
         q.precision = 0;
         const Answer minutes = times(q);
-        const int32_t got[2][8] = {
-            {exact.numbers.seconds[0], exact.numbers.seconds[1], exact.numbers.seconds[2], exact.numbers.seconds[3],
-             exact.numbers.seconds[4], exact.numbers.seconds[5], exact.numbers.midnight, exact.numbers.last_third},
-            {minutes.numbers.seconds[0], minutes.numbers.seconds[1], minutes.numbers.seconds[2],
-             minutes.numbers.seconds[3], minutes.numbers.seconds[4], minutes.numbers.seconds[5],
-             minutes.numbers.midnight, minutes.numbers.last_third}};
+        const int32_t got[2][8] = {{exact.numbers.seconds[0], exact.numbers.seconds[1], exact.numbers.seconds[2],
+                                    exact.numbers.seconds[3], exact.numbers.seconds[4], exact.numbers.seconds[5],
+                                    exact.numbers.midnight, exact.numbers.last_third},
+                                   {minutes.numbers.seconds[0], minutes.numbers.seconds[1], minutes.numbers.seconds[2],
+                                    minutes.numbers.seconds[3], minutes.numbers.seconds[4], minutes.numbers.seconds[5],
+                                    minutes.numbers.midnight, minutes.numbers.last_third}};
         for (int e = 0; e < 8; ++e) {
             SCOPED_TRACE(v[0] + " at " + v[1] + " on " + v[2] + "-" + v[3] + "-" + v[4] + ", " + names[e]);
             const double ref = std::stod(v[11 + e]);
@@ -63,9 +66,10 @@ TEST(MethodReference, EveryMethodAsItsAuthorityDefinesIt) {
             EXPECT_LE(std::fabs(got[0][e] - ref), 1.0);
             // To the minute the method's way, where the reference is not within a second of the turn.
             const double s = std::floor(ref + 0.5);
-            const double turn = up ? std::fabs(s / 60 - std::round(s / 60)) * 60
-                                   : std::fabs(std::fmod(ref, 60.0) - 30.0);
-            if (turn < 1.5) continue;
+            const double turn =
+                up ? std::fabs(s / 60 - std::round(s / 60)) * 60 : std::fabs(std::fmod(ref, 60.0) - 30.0);
+            if (turn < 1.5)
+                continue;
             const double expected = up ? 60 * std::ceil(s / 60) : 60 * std::floor(ref / 60 + 0.5);
             EXPECT_EQ(got[1][e], expected) << "reference " << ref;
             ++minutesCompared;
@@ -75,7 +79,7 @@ TEST(MethodReference, EveryMethodAsItsAuthorityDefinesIt) {
     EXPECT_GT(minutesCompared, 1200);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -85,7 +89,8 @@ namespace {
 // held to a minute, since their listed times were moved by a minute in places. All rows can be built from their method but one kind: none of these tables applies Umm al-Qura's
 // or Qatar's Ramadan interval (Doha's 1 July 2016, in Ramadan 1437, lists Isha 90 minutes after Maghreb), so
 // every row is computed outside Ramadan.
-TEST(MethodReference, PublishedTimetablesWithinTheirTolerance) {
+TEST(MethodReference, PublishedTimetablesWithinTheirTolerance)
+{
     std::ifstream in(NURO_TIMETABLES_CSV);
     std::string line;
     std::getline(in, line);
@@ -96,7 +101,8 @@ TEST(MethodReference, PublishedTimetablesWithinTheirTolerance) {
     while (std::getline(in, line)) {
         std::vector<std::string> v;
         std::stringstream ss(line);
-        for (std::string cell; std::getline(ss, cell, ',');) v.push_back(cell);
+        for (std::string cell; std::getline(ss, cell, ',');)
+            v.push_back(cell);
         ASSERT_EQ(v.size(), 14u) << line;
         const int tolerance = v[6].empty() ? 1 : std::stoi(v[6]);
         nuro_query q = query(std::stoi(v[7].substr(0, 4)), std::stoi(v[7].substr(5, 2)), std::stoi(v[7].substr(8, 2)),
@@ -111,9 +117,10 @@ TEST(MethodReference, PublishedTimetablesWithinTheirTolerance) {
             const int minute = std::stoi(published.substr(0, 2)) * 60 + std::stoi(published.substr(3, 2));
             ASSERT_NE(a.numbers.seconds[e], NURO_MISSING) << v[0] << " " << v[7];
             int d = ((a.numbers.seconds[e] / 60 - minute) % 1440 + 1440) % 1440;
-            if (d > 720) d -= 1440;
-            EXPECT_LE(std::abs(d), tolerance) << v[0] << " " << v[7] << " event " << e << ": published " << published
-                                              << ", computed " << a.text;
+            if (d > 720)
+                d -= 1440;
+            EXPECT_LE(std::abs(d), tolerance)
+                << v[0] << " " << v[7] << " event " << e << ": published " << published << ", computed " << a.text;
             ++t.times;
             t.exact += d == 0;
             t.exactByEvent[e] += d == 0;
@@ -123,10 +130,12 @@ TEST(MethodReference, PublishedTimetablesWithinTheirTolerance) {
     }
     ASSERT_EQ(tally.size(), 8u);
     for (const auto& [file, t] : tally)
-        std::printf("  %-30s %4d days, %4d of %4d to the minute (per prayer %d %d %d %d %d %d; later %d %d %d %d %d %d), "
-                    "worst %d min\n", file.c_str(), t.rows, t.exact, t.times, t.exactByEvent[0], t.exactByEvent[1],
-                    t.exactByEvent[2], t.exactByEvent[3], t.exactByEvent[4], t.exactByEvent[5], t.later[0], t.later[1],
-                    t.later[2], t.later[3], t.later[4], t.later[5], t.worst);
+        std::printf(
+            "  %-30s %4d days, %4d of %4d to the minute (per prayer %d %d %d %d %d %d; later %d %d %d %d %d %d), "
+            "worst %d min\n",
+            file.c_str(), t.rows, t.exact, t.times, t.exactByEvent[0], t.exactByEvent[1], t.exactByEvent[2],
+            t.exactByEvent[3], t.exactByEvent[4], t.exactByEvent[5], t.later[0], t.later[1], t.later[2], t.later[3],
+            t.later[4], t.later[5], t.worst);
 }
 
-}  // namespace
+} // namespace

@@ -21,13 +21,17 @@ namespace {
 using namespace nuro::test;
 
 // trt's whole-degree angle (1..89 a depression, 90..180 a zenith distance) as a depression; NaN for none.
-double depressionOf(int32_t angle) {
-    if (angle >= 90 && angle <= 180) return angle - 90.0;
-    if (angle >= 1 && angle <= 89) return angle;
+double depressionOf(int32_t angle)
+{
+    if (angle >= 90 && angle <= 180)
+        return angle - 90.0;
+    if (angle >= 1 && angle <= 89)
+        return angle;
     return NAN;
 }
 
-nuro_query queryOf(const Args& a, int32_t rule) {
+nuro_query queryOf(const Args& a, int32_t rule)
+{
     nuro_query q{};
     q.size = sizeof q;
     q.year = a.year, q.month = a.month, q.day = a.day;
@@ -37,7 +41,8 @@ nuro_query queryOf(const Args& a, int32_t rule) {
     q.pressure = a.pressure, q.temperature = a.temperature, q.elevation = a.elevation;
     q.aser = a.aser;
     q.precision = a.precision;
-    for (int i = 0; i < 6; ++i) q.additions[i] = a.add[i];
+    for (int i = 0; i < 6; ++i)
+        q.additions[i] = a.add[i];
     q.method.fajr_angle = depressionOf(a.angleFajer);
     q.method.isha_angle = depressionOf(a.angleIsha);
     q.method.high_lat = rule;
@@ -47,7 +52,8 @@ nuro_query queryOf(const Args& a, int32_t rule) {
 // Every place-date of the reference table, with additions, both precisions, the three rules and some
 // angles trt refuses: a custom method of whole degrees is trt_hl, field for field, and the numbers are
 // the fields' clock times.
-TEST(NuroTimes, CustomWholeDegreesAreTrt) {
+TEST(NuroTimes, CustomWholeDegreesAreTrt)
+{
     const auto rows = readReferenceTable(NURO_REFERENCE_CSV);
     ASSERT_GE(rows.size(), 360u);
     const int32_t oddAngles[] = {0, 181, -5, 90};
@@ -62,8 +68,10 @@ TEST(NuroTimes, CustomWholeDegreesAreTrt) {
         a.elevation = std::stof(v[14]), a.aser = i(15), a.angleFajer = i(16), a.angleIsha = i(17);
         ++n;
         a.precision = n % 2;
-        for (int k = 0; k < 6; ++k) a.add[k] = (n * (k + 3)) % 23 - 11;
-        if (n % 17 == 0) a.angleFajer = oddAngles[(n / 17) % 4];
+        for (int k = 0; k < 6; ++k)
+            a.add[k] = (n * (k + 3)) % 23 - 11;
+        if (n % 17 == 0)
+            a.angleFajer = oddAngles[(n / 17) % 4];
         const int32_t rule = n % 3;
         const std::string expected = callRule(a, rule);
         const Answer got = times(queryOf(a, rule));
@@ -83,18 +91,21 @@ TEST(NuroTimes, CustomWholeDegreesAreTrt) {
     EXPECT_GT(compared, 2000);
 }
 
-std::map<std::string, std::string> readSetup(const std::string& file) {
+std::map<std::string, std::string> readSetup(const std::string& file)
+{
     std::map<std::string, std::string> keys;
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line))
-        if (const auto eq = line.find('='); eq != std::string::npos) keys[line.substr(0, eq)] = line.substr(eq + 1);
+        if (const auto eq = line.find('='); eq != std::string::npos)
+            keys[line.substr(0, eq)] = line.substr(eq + 1);
     return keys;
 }
 
 // The shipped place with the TUNISIA method and no additions of the user's gives, every day of two years,
 // what trt gave with the shipped 7 and 2 minutes on Dhohur and Maghereb.
-TEST(NuroTimes, TunisiaIsTheShippedTunisDefault) {
+TEST(NuroTimes, TunisiaIsTheShippedTunisDefault)
+{
     auto s = readSetup(NURO_SHIPPED_INI);
     ASSERT_EQ(s["COUNTRY"], "Tunis, Tunisia");
     auto n = [&](const char* k) { return std::stod(s[k]); };
@@ -116,19 +127,22 @@ TEST(NuroTimes, TunisiaIsTheShippedTunisDefault) {
                     std::copy(shipped, shipped + 6, a.add);
                     const std::string before = call(a);
                     nuro_query q = queryOf(a, 0);
-                    for (int32_t& add : q.additions) add = 0;
+                    for (int32_t& add : q.additions)
+                        add = 0;
                     ASSERT_EQ(nuro_method_get("TUNISIA", &q.method), 1);
                     ASSERT_EQ(times(q).text, before) << year << "-" << month << "-" << day;
                 }
 }
 
-TEST(Methods, IdsNamesAndParameters) {
-    const std::vector<std::string> ids = {"MWL", "ISNA", "EGYPT", "KARACHI", "UMM_AL_QURA", "GULF", "DUBAI", "KUWAIT",
-                                          "QATAR", "SINGAPORE", "JAKIM", "KEMENAG", "DIYANET", "TEHRAN", "JAFARI",
-                                          "FRANCE_UOIF", "RUSSIA", "MOONSIGHTING", "TUNISIA", "ALGERIA", "MOROCCO",
-                                          "JORDAN"};
+TEST(Methods, IdsNamesAndParameters)
+{
+    const std::vector<std::string> ids = {"MWL",     "ISNA",    "EGYPT",   "KARACHI",     "UMM_AL_QURA", "GULF",
+                                          "DUBAI",   "KUWAIT",  "QATAR",   "SINGAPORE",   "JAKIM",       "KEMENAG",
+                                          "DIYANET", "TEHRAN",  "JAFARI",  "FRANCE_UOIF", "RUSSIA",      "MOONSIGHTING",
+                                          "TUNISIA", "ALGERIA", "MOROCCO", "JORDAN"};
     std::vector<std::string> listed;
-    for (int32_t i = 0; const char* id = nuro_method_id(i); ++i) listed.push_back(id);
+    for (int32_t i = 0; const char* id = nuro_method_id(i); ++i)
+        listed.push_back(id);
     EXPECT_EQ(listed, ids);
     EXPECT_EQ(nuro_method_id(-1), nullptr);
     for (const std::string& id : ids) {
@@ -141,7 +155,8 @@ TEST(Methods, IdsNamesAndParameters) {
         // Every named method computes a whole day at a temperate place.
         nuro_query q = query(2026, 3, 20, 30.0, 31.0, 2, id.c_str());
         const Answer a = times(q);
-        for (int k = 0; k < 6; ++k) EXPECT_NE(a.numbers.seconds[k], NURO_MISSING) << k;
+        for (int k = 0; k < 6; ++k)
+            EXPECT_NE(a.numbers.seconds[k], NURO_MISSING) << k;
         EXPECT_NE(a.numbers.midnight, NURO_MISSING);
     }
     nuro_method untouched{};
@@ -159,19 +174,22 @@ struct CountryRow {
     std::string code, method, aser;
 };
 
-std::vector<CountryRow> countryRows() {
+std::vector<CountryRow> countryRows()
+{
     std::vector<CountryRow> rows;
     std::ifstream in(NURO_COUNTRIES_CSV);
     std::string line;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         const auto a = line.find(','), b = line.find(',', a + 1), c = line.find(',', b + 1);
         rows.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1, c - b - 1)});
     }
     return rows;
 }
 
-TEST(Countries, EveryRowIsTheLibrarysDefault) {
+TEST(Countries, EveryRowIsTheLibrarysDefault)
+{
     const auto rows = countryRows();
     // The 249 codes of ISO 3166-1 and GeoNames' Kosovo.
     ASSERT_EQ(rows.size(), 250u);
@@ -186,24 +204,27 @@ TEST(Countries, EveryRowIsTheLibrarysDefault) {
         EXPECT_EQ(aser, r.aser == "hanafi" ? 2 : 1);
     }
     const std::pair<const char*, const char*> expected[] = {
-        {"SA", "UMM_AL_QURA"}, {"pk", "KARACHI"}, {"Id", "KEMENAG"}, {"TR", "DIYANET"}, {"IR", "TEHRAN"},
-        {"MY", "JAKIM"}, {"QA", "QATAR"}, {"TN", "TUNISIA"}, {"US", "ISNA"}, {"GB", "MOONSIGHTING"},
-        {"XK", "MWL"}};
-    for (const auto& [code, method] : expected) EXPECT_STREQ(nuro_country_method(code, nullptr), method) << code;
+        {"SA", "UMM_AL_QURA"}, {"pk", "KARACHI"},      {"Id", "KEMENAG"}, {"TR", "DIYANET"},
+        {"IR", "TEHRAN"},      {"MY", "JAKIM"},        {"QA", "QATAR"},   {"TN", "TUNISIA"},
+        {"US", "ISNA"},        {"GB", "MOONSIGHTING"}, {"XK", "MWL"}};
+    for (const auto& [code, method] : expected)
+        EXPECT_STREQ(nuro_country_method(code, nullptr), method) << code;
     for (const char* code : {"PK", "IN", "BD", "AF", "KZ", "KG", "TJ", "TM", "UZ"}) {
         int32_t aser = 0;
         nuro_country_method(code, &aser);
         EXPECT_EQ(aser, 2) << code;
     }
     int32_t aser = 9;
-    for (const char* code : {"", "T", "TUN", "ZZ", "1A"}) EXPECT_EQ(nuro_country_method(code, &aser), nullptr) << code;
+    for (const char* code : {"", "T", "TUN", "ZZ", "1A"})
+        EXPECT_EQ(nuro_country_method(code, &aser), nullptr) << code;
     EXPECT_EQ(nuro_country_method(nullptr, &aser), nullptr);
     EXPECT_EQ(aser, 9);
 }
 
 // Every country code of the built place database has a default (a database without the column has none
 // to check).
-TEST(Countries, CoverThePlaceDatabase) {
+TEST(Countries, CoverThePlaceDatabase)
+{
     sqlite3* db = nullptr;
     const std::string file = std::string(NURO_BUILD_SHARE) + "/data.ar";
     ASSERT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
@@ -211,21 +232,25 @@ TEST(Countries, CoverThePlaceDatabase) {
     std::set<std::string> codes;
     const bool hasColumn = sqlite3_prepare_v2(db, "select distinct cc from nuro", -1, &st, nullptr) == SQLITE_OK;
     while (hasColumn && sqlite3_step(st) == SQLITE_ROW)
-        if (const unsigned char* t = sqlite3_column_text(st, 0)) codes.insert(reinterpret_cast<const char*>(t));
+        if (const unsigned char* t = sqlite3_column_text(st, 0))
+            codes.insert(reinterpret_cast<const char*>(t));
     sqlite3_finalize(st);
     sqlite3_close(db);
-    if (!hasColumn) GTEST_SKIP() << "the place database has no cc column yet";
-    for (const std::string& code : codes) EXPECT_NE(nuro_country_method(code.c_str(), nullptr), nullptr) << code;
+    if (!hasColumn)
+        GTEST_SKIP() << "the place database has no cc column yet";
+    for (const std::string& code : codes)
+        EXPECT_NE(nuro_country_method(code.c_str(), nullptr), nullptr) << code;
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
 // A year of days: to the minute, a rounded-up method gives the next whole minute of its time to the second
 // and keeps a time that falls on a whole minute; the others the nearest minute. The user's minutes come
 // on top of the method's before the rounding.
-TEST(Methods, RoundingUpKeepsAWholeMinute) {
+TEST(Methods, RoundingUpKeepsAWholeMinute)
+{
     const std::pair<const char*, bool> methods[] = {{"SINGAPORE", true}, {"KEMENAG", true}, {"JAKIM", true},
                                                     {"ALGERIA", true},   {"MWL", false},    {"QATAR", false}};
     int wholeMinutes = 0;
@@ -235,7 +260,8 @@ TEST(Methods, RoundingUpKeepsAWholeMinute) {
         for (int day = 0; day < 365; ++day) {
             q.month = 1, q.day = 1 + day;
             static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-            while (q.day > kDays[q.month - 1]) q.day -= kDays[q.month++ - 1];
+            while (q.day > kDays[q.month - 1])
+                q.day -= kDays[q.month++ - 1];
             q.additions[2] = day % 5 - 2;
             q.precision = 1;
             const Answer exact = times(q);
@@ -246,13 +272,15 @@ TEST(Methods, RoundingUpKeepsAWholeMinute) {
                 const int32_t expected = up ? 60 * static_cast<int32_t>(std::ceil(s / 60.0))
                                             : 60 * static_cast<int32_t>(std::floor(s / 60.0 + 0.5));
                 // A nearest-minute time half a minute past, to the second, may go either way.
-                if (!up && s % 60 == 30) continue;
+                if (!up && s % 60 == 30)
+                    continue;
                 EXPECT_EQ(minute.numbers.seconds[e], expected) << id << " day " << day << " event " << e;
-                if (up && s % 60 == 0) ++wholeMinutes;
+                if (up && s % 60 == 0)
+                    ++wholeMinutes;
             }
         }
     }
     EXPECT_GT(wholeMinutes, 10) << "too few times on a whole minute to show that they stay";
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,8 @@ namespace {
 
 using namespace nuro::test;
 
-TEST(Oracle, EveryEventMatchesTheReferenceTable) {
+TEST(Oracle, EveryEventMatchesTheReferenceTable)
+{
     const auto rows = readReferenceTable(NURO_REFERENCE_CSV);
     ASSERT_GE(rows.size(), 360u);
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
@@ -29,7 +30,8 @@ TEST(Oracle, EveryEventMatchesTheReferenceTable) {
             const std::string& ref = v[kFirstReferenceTime + e];
             SCOPED_TRACE(std::string(names[e]) + " on row " + v[0] + "-" + v[1] + "-" + v[2] + " lat " + v[7]);
             ASSERT_EQ(ref == "none", got == "--:--") << "reference " << ref << ", library " << got;
-            if (ref == "none") continue;
+            if (ref == "none")
+                continue;
             const double d = differenceSeconds(got, ref);
             // Within a second to 65 degrees (half of it the rounding); the polar cases within a minute.
             EXPECT_LE(std::fabs(d), latitude > 65 ? 60.0 : 1.0) << "reference " << ref << ", library " << got;
@@ -44,4 +46,4 @@ TEST(Oracle, EveryEventMatchesTheReferenceTable) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -19,7 +19,8 @@ constexpr std::size_t kReferenceColumns = 24;
 constexpr std::size_t kFirstReferenceTime = 18;
 
 // The rows after the header, each as its cells.
-inline std::vector<std::vector<std::string>> readReferenceTable(const std::string& file) {
+inline std::vector<std::vector<std::string>> readReferenceTable(const std::string& file)
+{
     std::ifstream in(file);
     std::vector<std::vector<std::string>> rows;
     std::string line;
@@ -28,13 +29,15 @@ inline std::vector<std::vector<std::string>> readReferenceTable(const std::strin
         std::vector<std::string>& cells = rows.emplace_back();
         std::stringstream ss(line);
         std::string cell;
-        while (std::getline(ss, cell, ',')) cells.push_back(cell);
+        while (std::getline(ss, cell, ','))
+            cells.push_back(cell);
     }
     return rows;
 }
 
 // "trt" for a row's place-date: no additions, PRECISION 1.
-inline std::string trtForReference(const std::vector<std::string>& v) {
+inline std::string trtForReference(const std::vector<std::string>& v)
+{
     auto i = [&](int k) { return static_cast<int32_t>(std::stol(v[k])); };
     auto f = [&](int k) { return std::stof(v[k]); };
     return trt(i(0), i(1), i(2), i(3), i(4), f(5), v[6][0], i(7), i(8), f(9), v[10][0], i(11), f(12), f(13), f(14),
@@ -42,11 +45,14 @@ inline std::string trtForReference(const std::vector<std::string>& v) {
 }
 
 // The library's "HH:MM:SS" minus the reference seconds, the short way round midnight.
-inline double differenceSeconds(const std::string& got, const std::string& reference) {
+inline double differenceSeconds(const std::string& got, const std::string& reference)
+{
     double d = std::fmod(clockSeconds(got) - std::stod(reference), 86400.0);
-    if (d > 43200) d -= 86400;
-    if (d < -43200) d += 86400;
+    if (d > 43200)
+        d -= 86400;
+    if (d < -43200)
+        d += 86400;
     return d;
 }
 
-}  // namespace nuro::test
+} // namespace nuro::test

@@ -19,13 +19,15 @@ namespace {
 
 using nuro::test::splitFields;
 
-std::map<std::string, std::string> readSetup(const std::string& file) {
+std::map<std::string, std::string> readSetup(const std::string& file)
+{
     std::map<std::string, std::string> keys;
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line)) {
         const auto eq = line.find('=');
-        if (eq != std::string::npos) keys[line.substr(0, eq)] = line.substr(eq + 1);
+        if (eq != std::string::npos)
+            keys[line.substr(0, eq)] = line.substr(eq + 1);
     }
     return keys;
 }
@@ -34,7 +36,8 @@ struct Place {
     std::string name, zone, pressure, temperature, card1, card2;
 };
 
-std::vector<Place> allPlaces(const std::string& file) {
+std::vector<Place> allPlaces(const std::string& file)
+{
     std::vector<Place> places;
     sqlite3* db = nullptr;
     sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -44,7 +47,8 @@ std::vector<Place> allPlaces(const std::string& file) {
             Place p;
             std::string* cols[] = {&p.name, &p.zone, &p.pressure, &p.temperature, &p.card1, &p.card2};
             for (int i = 0; i < 6; ++i)
-                if (const unsigned char* t = sqlite3_column_text(st, i)) *cols[i] = reinterpret_cast<const char*>(t);
+                if (const unsigned char* t = sqlite3_column_text(st, i))
+                    *cols[i] = reinterpret_cast<const char*>(t);
             places.push_back(p);
         }
     sqlite3_finalize(st);
@@ -54,14 +58,17 @@ std::vector<Place> allPlaces(const std::string& file) {
 
 class ShippedData : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ::setenv("NURO_DATA_DIR", NURO_BUILD_SHARE, 1);
         ::setenv("XDG_DATA_HOME", (user_.path() + "/none").c_str(), 1);
         setup_ = readSetup(NURO_SHIPPED_INI);
         places_ = allPlaces(std::string(NURO_BUILD_SHARE) + "/data.ar");
-        for (const Place& p : places_) names_.insert(p.name);
+        for (const Place& p : places_)
+            names_.insert(p.name);
     }
-    std::string row(const std::string& name) {
+    std::string row(const std::string& name)
+    {
         const std::string sql = "select * from nuro where nom='" + name + "'";
         return connect5("data.ar", "user", "qvx", sql.c_str(), nuro::test::kPlaceColumns);
     }
@@ -71,14 +78,16 @@ protected:
     std::set<std::string> names_;
 };
 
-TEST_F(ShippedData, NamesAreCityCommaCountryInShortAscii) {
+TEST_F(ShippedData, NamesAreCityCommaCountryInShortAscii)
+{
     ASSERT_GT(places_.size(), 500u);
     for (const Place& p : places_) {
         SCOPED_TRACE(p.name);
         EXPECT_LE(p.name.size(), 53u);
         const auto comma = p.name.find(", ");
         EXPECT_TRUE(comma != std::string::npos && comma > 0 && comma + 2 < p.name.size());
-        for (unsigned char c : p.name) EXPECT_TRUE(c >= 0x20 && c < 0x7f && c != '*') << int(c);
+        for (unsigned char c : p.name)
+            EXPECT_TRUE(c >= 0x20 && c < 0x7f && c != '*') << int(c);
         EXPECT_EQ(p.pressure, "1010.0");
         EXPECT_EQ(p.temperature, "10.0");
         EXPECT_TRUE(p.card1 == "E" || p.card1 == "W");
@@ -89,11 +98,12 @@ TEST_F(ShippedData, NamesAreCityCommaCountryInShortAscii) {
     }
 }
 
-TEST_F(ShippedData, EveryTunisianGovernorateSeat) {
-    const char* seats[] = {"Tunis",  "Ariana",   "Ben Arous", "Manouba",  "Nabeul",    "Zaghouan",
-                           "Bizerte", "Beja",    "Jendouba",  "Le Kef",   "Siliana",   "Sousse",
-                           "Monastir", "Mahdia", "Sfax",      "Kairouan", "Kasserine", "Sidi Bouzid",
-                           "Gabes",  "Medenine", "Tataouine", "Gafsa",    "Tozeur",    "Kebili"};
+TEST_F(ShippedData, EveryTunisianGovernorateSeat)
+{
+    const char* seats[] = {"Tunis",    "Ariana",   "Ben Arous", "Manouba",  "Nabeul",    "Zaghouan",
+                           "Bizerte",  "Beja",     "Jendouba",  "Le Kef",   "Siliana",   "Sousse",
+                           "Monastir", "Mahdia",   "Sfax",      "Kairouan", "Kasserine", "Sidi Bouzid",
+                           "Gabes",    "Medenine", "Tataouine", "Gafsa",    "Tozeur",    "Kebili"};
     for (const char* seat : seats) {
         const std::string name = std::string(seat) + ", Tunisia";
         const auto f = splitFields(row(name));
@@ -103,24 +113,27 @@ TEST_F(ShippedData, EveryTunisianGovernorateSeat) {
     }
 }
 
-TEST_F(ShippedData, PlaceListLeadsToRows) {
+TEST_F(ShippedData, PlaceListLeadsToRows)
+{
     const std::string& t1 = setup_["t1"];
     ASSERT_FALSE(t1.empty());
     EXPECT_LE(t1.size(), 11999u);
     EXPECT_EQ(t1.back(), '*');
     const auto listed = splitFields(t1);
     EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()).size(), listed.size()) << "a name listed twice";
-    for (const std::string& name : listed) EXPECT_TRUE(names_.count(name)) << name << " is listed but not a place";
+    for (const std::string& name : listed)
+        EXPECT_TRUE(names_.count(name)) << name << " is listed but not a place";
 }
 
-TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow) {
+TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow)
+{
     ASSERT_EQ(setup_["COUNTRY"], "Tunis, Tunisia");
     const auto f = splitFields(row(setup_["COUNTRY"]));
     ASSERT_EQ(f.size(), 13u);
     // The settings hold the row's values in their own spelling: integers, or reals with three decimals.
-    const std::pair<const char*, int> keys[] = {{"D1", 1}, {"M1", 2}, {"S1", 3},  {"CARD1", 4},  {"D2", 5},
-                                                {"M2", 6}, {"S2", 7}, {"CARD2", 8}, {"T_ZONE", 9}, {"P", 10},
-                                                {"T", 11}, {"H", 12}};
+    const std::pair<const char*, int> keys[] = {{"D1", 1},     {"M1", 2}, {"S1", 3}, {"CARD1", 4},
+                                                {"D2", 5},     {"M2", 6}, {"S2", 7}, {"CARD2", 8},
+                                                {"T_ZONE", 9}, {"P", 10}, {"T", 11}, {"H", 12}};
     for (const auto& [key, field] : keys) {
         const std::string& value = setup_[key];
         ASSERT_FALSE(value.empty()) << key;
@@ -131,12 +144,13 @@ TEST_F(ShippedData, DefaultPlaceIsTheDatabaseRow) {
     }
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
 // Rows of a query through the library, each row's first field.
-std::vector<std::string> firstFields(const std::string& sql, int maxRows = 10) {
+std::vector<std::string> firstFields(const std::string& sql, int maxRows = 10)
+{
     const char* const columns[] = {"2", "nom", nuro::test::kColumnWork};
     const std::string rows = connect5_rows("data.ar", "user", "qvx", sql.c_str(), columns, maxRows);
     std::vector<std::string> out;
@@ -145,32 +159,45 @@ std::vector<std::string> firstFields(const std::string& sql, int maxRows = 10) {
     return out;
 }
 
-std::string searchSql(const std::string& match, int limit = 10) {
+std::string searchSql(const std::string& match, int limit = 10)
+{
     return "select nuro.nom from nuro_search join nuro on nuro.rowid = nuro_search.rowid where nuro_search match '" +
            match + "' order by nuro_search.rowid limit " + std::to_string(limit);
 }
 
 // Towns beside another clock, each with the zone its people keep: the largest place of the name in the
 // country (and region, where the name repeats across a border inside one country).
-TEST_F(ShippedData, BorderTownsKeepTheirOwnClock) {
+TEST_F(ShippedData, BorderTownsKeepTheirOwnClock)
+{
     struct Town {
         const char *name, *cc, *region, *zone;
     };
     const Town towns[] = {
-        {"Nogales", "MX", "Sonora", "America/Hermosillo"},     {"Nogales", "US", "Arizona", "America/Phoenix"},
-        {"Tijuana", "MX", "", "America/Tijuana"},              {"El Paso", "US", "Texas", "America/Denver"},
-        {"Ciudad Juarez", "MX", "", "America/Ciudad_Juarez"},  {"Kashgar", "CN", "", "Asia/Urumqi"},
-        {"Hebron", "PS", "", "Asia/Hebron"},                   {"Denpasar", "ID", "", "Asia/Makassar"},
-        {"Ambon", "ID", "", "Asia/Jayapura"},                  {"Tomsk", "RU", "", "Asia/Tomsk"},
-        {"Lloydminster", "CA", "", "America/Edmonton"},        {"Maoming", "CN", "", "Asia/Shanghai"},
-        {"Zhanjiang", "CN", "", "Asia/Shanghai"},              {"Coyhaique", "CL", "", "America/Coyhaique"},
-        {"West Wendover", "US", "", "America/Denver"},         {"Vincennes", "US", "Indiana", "America/Indiana/Vincennes"},
-        {"Ciudad Rio Bravo", "MX", "", "America/Matamoros"},   {"Mbamba Bay", "TZ", "", "Africa/Dar_es_Salaam"},
-        {"Jerusalem", "IL", "", "Asia/Jerusalem"},             {"Tunis", "TN", "", "Africa/Tunis"},
+        {"Nogales", "MX", "Sonora", "America/Hermosillo"},
+        {"Nogales", "US", "Arizona", "America/Phoenix"},
+        {"Tijuana", "MX", "", "America/Tijuana"},
+        {"El Paso", "US", "Texas", "America/Denver"},
+        {"Ciudad Juarez", "MX", "", "America/Ciudad_Juarez"},
+        {"Kashgar", "CN", "", "Asia/Urumqi"},
+        {"Hebron", "PS", "", "Asia/Hebron"},
+        {"Denpasar", "ID", "", "Asia/Makassar"},
+        {"Ambon", "ID", "", "Asia/Jayapura"},
+        {"Tomsk", "RU", "", "Asia/Tomsk"},
+        {"Lloydminster", "CA", "", "America/Edmonton"},
+        {"Maoming", "CN", "", "Asia/Shanghai"},
+        {"Zhanjiang", "CN", "", "Asia/Shanghai"},
+        {"Coyhaique", "CL", "", "America/Coyhaique"},
+        {"West Wendover", "US", "", "America/Denver"},
+        {"Vincennes", "US", "Indiana", "America/Indiana/Vincennes"},
+        {"Ciudad Rio Bravo", "MX", "", "America/Matamoros"},
+        {"Mbamba Bay", "TZ", "", "Africa/Dar_es_Salaam"},
+        {"Jerusalem", "IL", "", "Asia/Jerusalem"},
+        {"Tunis", "TN", "", "Africa/Tunis"},
     };
     for (const Town& t : towns) {
         std::string sql = std::string("select zone from nuro where asciiname='") + t.name + "' and cc='" + t.cc + "'";
-        if (*t.region) sql += std::string(" and region='") + t.region + "'";
+        if (*t.region)
+            sql += std::string(" and region='") + t.region + "'";
         sql += " order by rowid limit 1";
         const char* const columns[] = {"2", "zone", nuro::test::kColumnWork};
         EXPECT_EQ(connect5("data.ar", "user", "qvx", sql.c_str(), columns), std::string(t.zone) + "*") << t.name;
@@ -181,17 +208,24 @@ TEST_F(ShippedData, BorderTownsKeepTheirOwnClock) {
 }
 
 // What a user types, as the search table's match text, and the place that must come first.
-TEST_F(ShippedData, SearchFindsWordsAccentsAndOtherScripts) {
+TEST_F(ShippedData, SearchFindsWordsAccentsAndOtherScripts)
+{
     struct Search {
         const char *match, *first;
     };
     const Search searches[] = {
-        {"\"zurich\"*", "Zurich, Switzerland"},     {"\"zürich\"*", "Zurich, Switzerland"},
-        {"\"sao\"* \"p\"*", "Sao Paulo, Brazil"},   {"\"são\"* \"paulo\"*", "Sao Paulo, Brazil"},
-        {"\"تونس\"*", "Tunis, Tunisia"},             {"\"صفاقس\"", "Sfax, Tunisia"},
-        {"\"makkah\"*", "Makkah, Saudi Arabia"},    {"\"مكه\"", "Makkah, Saudi Arabia"},
-        {"\"lodz\"", "Lodz, Poland"},               {"\"łódź\"", "Lodz, Poland"},
-        {"\"london\"*", "London, United Kingdom"},  {"\"s\"*", "Shanghai, China"},
+        {"\"zurich\"*", "Zurich, Switzerland"},
+        {"\"zürich\"*", "Zurich, Switzerland"},
+        {"\"sao\"* \"p\"*", "Sao Paulo, Brazil"},
+        {"\"são\"* \"paulo\"*", "Sao Paulo, Brazil"},
+        {"\"تونس\"*", "Tunis, Tunisia"},
+        {"\"صفاقس\"", "Sfax, Tunisia"},
+        {"\"makkah\"*", "Makkah, Saudi Arabia"},
+        {"\"مكه\"", "Makkah, Saudi Arabia"},
+        {"\"lodz\"", "Lodz, Poland"},
+        {"\"łódź\"", "Lodz, Poland"},
+        {"\"london\"*", "London, United Kingdom"},
+        {"\"s\"*", "Shanghai, China"},
         {"\"springfield\"", "Springfield, Missouri, United States"},
     };
     for (const Search& s : searches) {
@@ -210,14 +244,16 @@ TEST_F(ShippedData, SearchFindsWordsAccentsAndOtherScripts) {
 
 // The statements a search needs are admitted; nothing that writes, reads other tables or calls other
 // functions is, though each names the search table.
-TEST_F(ShippedData, GuardAdmitsTheSearchStatementsOnly) {
+TEST_F(ShippedData, GuardAdmitsTheSearchStatementsOnly)
+{
     const char* admitted[] = {
         "select rowid from nuro_search where nuro_search match '\"tunis\"' limit 1",
         "select nom from nuro where nom like 'tunis, t%' escape '\\' order by nom limit 1",
         "select nom from nuro where lat between 36.7 and 36.9 and lon between 10.1 and 10.3 order by rowid limit 1",
         "select nom from nuro where rowid in (select rowid from nuro_search where nuro_search match 'tunis') limit 1",
     };
-    for (const char* sql : admitted) EXPECT_FALSE(firstFields(sql).empty()) << sql;
+    for (const char* sql : admitted)
+        EXPECT_FALSE(firstFields(sql).empty()) << sql;
     const char* refused[] = {
         "select * from nuro_search_data",
         "select * from nuro_search_config",
@@ -234,7 +270,8 @@ TEST_F(ShippedData, GuardAdmitsTheSearchStatementsOnly) {
         "with recursive c(x) as (select 1 union all select x+1 from c) select nom from nuro, c",
         "select count(*) from nuro a, nuro b",
     };
-    for (const char* sql : refused) EXPECT_TRUE(firstFields(sql).empty()) << sql;
+    for (const char* sql : refused)
+        EXPECT_TRUE(firstFields(sql).empty()) << sql;
 }
 
-}  // namespace
+} // namespace

@@ -23,8 +23,8 @@ int countRows(const std::string& file);
 
 // The program's column table for connect5: the count, the thirteen columns, the work area.
 inline const char kColumnWork[28] = {};
-inline const char* const kPlaceColumns[] = {"14", "nom", "d1", "m1", "s1", "card1", "d2", "m2", "s2", "card2",
-                                            "t_zone", "p", "t", "h", kColumnWork};
+inline const char* const kPlaceColumns[] = {"14", "nom",   "d1",     "m1", "s1", "card1", "d2",       "m2",
+                                            "s2", "card2", "t_zone", "p",  "t",  "h",     kColumnWork};
 std::string queryValue(const std::string& file, const std::string& sql);
 
-}  // namespace nuro::test
+} // namespace nuro::test

@@ -14,14 +14,16 @@ namespace {
 
 using nuro::calc::formatFields;
 
-std::string format(double seconds, int32_t addMinutes, bool toSecond) {
+std::string format(double seconds, int32_t addMinutes, bool toSecond)
+{
     char out[nuro::calc::kResultCapacity];
     formatFields({seconds, seconds, seconds, seconds, seconds, seconds},
                  {addMinutes, addMinutes, addMinutes, addMinutes, addMinutes, addMinutes}, toSecond, out, sizeof out);
     return std::string(out).substr(0, std::string(out).find('*'));
 }
 
-TEST(TimeFields, RoundsOnceAtTheEnd) {
+TEST(TimeFields, RoundsOnceAtTheEnd)
+{
     struct Row {
         double seconds;
         int32_t add;
@@ -29,13 +31,13 @@ TEST(TimeFields, RoundsOnceAtTheEnd) {
         const char* expected;
     };
     const Row rows[] = {
-        {0.0, 0, true, "00:00:00"},        {59.4, 0, true, "00:00:59"},       {59.5, 0, true, "00:01:00"},
-        {29.999, 0, false, "00:00:00"},    {30.0, 0, false, "00:01:00"},      {89.99, 0, false, "00:01:00"},
-        {90.0, 0, false, "00:02:00"},      {86399.6, 0, true, "00:00:00"},    {86370.0, 0, false, "00:00:00"},
-        {-0.4, 0, true, "00:00:00"},       {-0.6, 0, true, "23:59:59"},       {-31.0, 0, false, "23:59:00"},
-        {45000.5, 0, true, "12:30:01"},    {45030.0, 2, false, "12:33:00"},   {45029.9, 2, false, "12:32:00"},
-        {3600.0, -61, true, "23:59:00"},   {3600.0, 1440, true, "01:00:00"},  {3600.0, -2880, true, "01:00:00"},
-        {100000.0, 0, true, "03:46:40"},   {-90000.0, 0, true, "23:00:00"},   {43200.0, 999999, true, "22:39:00"},
+        {0.0, 0, true, "00:00:00"},        {59.4, 0, true, "00:00:59"},        {59.5, 0, true, "00:01:00"},
+        {29.999, 0, false, "00:00:00"},    {30.0, 0, false, "00:01:00"},       {89.99, 0, false, "00:01:00"},
+        {90.0, 0, false, "00:02:00"},      {86399.6, 0, true, "00:00:00"},     {86370.0, 0, false, "00:00:00"},
+        {-0.4, 0, true, "00:00:00"},       {-0.6, 0, true, "23:59:59"},        {-31.0, 0, false, "23:59:00"},
+        {45000.5, 0, true, "12:30:01"},    {45030.0, 2, false, "12:33:00"},    {45029.9, 2, false, "12:32:00"},
+        {3600.0, -61, true, "23:59:00"},   {3600.0, 1440, true, "01:00:00"},   {3600.0, -2880, true, "01:00:00"},
+        {100000.0, 0, true, "03:46:40"},   {-90000.0, 0, true, "23:00:00"},    {43200.0, 999999, true, "22:39:00"},
         {43200.0, 1000001, true, "--:--"}, {43200.0, -1000001, true, "--:--"}, {NAN, 0, true, "--:--"},
         {INFINITY, 0, false, "--:--"},
     };
@@ -43,7 +45,8 @@ TEST(TimeFields, RoundsOnceAtTheEnd) {
         EXPECT_EQ(format(r.seconds, r.add, r.toSecond), r.expected) << r.seconds << " + " << r.add << "'";
 }
 
-TEST(TimeFields, NeverWritesPastTheBuffer) {
+TEST(TimeFields, NeverWritesPastTheBuffer)
+{
     char small[20];
     std::memset(small, 'Z', sizeof small);
     formatFields({1.0, 2.0, 3.0, 4.0, 5.0, 6.0}, {0, 0, 0, 0, 0, 0}, true, small, 12);
@@ -54,19 +57,22 @@ TEST(TimeFields, NeverWritesPastTheBuffer) {
     EXPECT_EQ(std::string(full), "00:00:01*--:--*00:00:03*00:00:04*--:--*00:00:06*");
 }
 
-TEST(TimeFields, ValidDates) {
+TEST(TimeFields, ValidDates)
+{
     struct Row {
         int y, m, d;
         bool ok;
     };
-    const Row rows[] = {{2024, 2, 29, true}, {2023, 2, 29, false}, {1900, 2, 29, false}, {2000, 2, 29, true},
+    const Row rows[] = {{2024, 2, 29, true},  {2023, 2, 29, false}, {1900, 2, 29, false}, {2000, 2, 29, true},
                         {2024, 4, 31, false}, {2024, 12, 31, true}, {2024, 0, 1, false},  {2024, 1, 0, false},
-                        {9999, 12, 31, true}, {10000, 1, 1, false}, {0, 6, 1, false},    {-5, 6, 1, false},
+                        {9999, 12, 31, true}, {10000, 1, 1, false}, {0, 6, 1, false},     {-5, 6, 1, false},
                         {2024, 13, 1, false}, {2024, 6, 31, false}};
-    for (const Row& r : rows) EXPECT_EQ(nuro::calc::validDate(r.y, r.m, r.d), r.ok) << r.y << "-" << r.m << "-" << r.d;
+    for (const Row& r : rows)
+        EXPECT_EQ(nuro::calc::validDate(r.y, r.m, r.d), r.ok) << r.y << "-" << r.m << "-" << r.d;
 }
 
-TEST(TimeFields, AnglesFromParts) {
+TEST(TimeFields, AnglesFromParts)
+{
     struct Row {
         int32_t d, m;
         float s;
@@ -74,20 +80,26 @@ TEST(TimeFields, AnglesFromParts) {
         char negative;
         double expected;
     };
-    const Row rows[] = {{10, 10, 53.0f, 'E', 'W', 10.181388889}, {10, 10, 53.0f, 'W', 'W', -10.181388889},
+    const Row rows[] = {{10, 10, 53.0f, 'E', 'W', 10.181388889},  {10, 10, 53.0f, 'W', 'W', -10.181388889},
                         {36, 48, 23.0f, 's', 'S', -36.806388889}, {36, 48, 23.0f, 'N', 'S', 36.806388889},
-                        {0, 30, 0.0f, 'S' | 0x4100, 'S', -0.5},  {0, 0, 36.0f, '?', 'W', 0.01}};
+                        {0, 30, 0.0f, 'S' | 0x4100, 'S', -0.5},   {0, 0, 36.0f, '?', 'W', 0.01}};
     for (const Row& r : rows)
         EXPECT_NEAR(nuro::calc::angleFromParts(r.d, r.m, r.s, r.dir, r.negative), r.expected, 1e-8);
 }
 
-TEST(TimeFields, HorizonOfShuroqAndMaghereb) {
+TEST(TimeFields, HorizonOfShuroqAndMaghereb)
+{
     struct Row {
         double p, t, h, expectedMinutes;
     };
     const Row rows[] = {
-        {1010, 10, 0, -50.0},  {0, 10, 0, -50.0},     {-1, 10, 0, -50.0}, {505, 10, 0, -33.0},
-        {1010, 10, 100, -67.6}, {1010, 10, -50, -50.0}, {1010, 73, 0, -16.0 - 34.0 * 283.0 / 346.0},
+        {1010, 10, 0, -50.0},
+        {0, 10, 0, -50.0},
+        {-1, 10, 0, -50.0},
+        {505, 10, 0, -33.0},
+        {1010, 10, 100, -67.6},
+        {1010, 10, -50, -50.0},
+        {1010, 73, 0, -16.0 - 34.0 * 283.0 / 346.0},
     };
     for (const Row& r : rows)
         EXPECT_NEAR(nuro::calc::horizonAltitude(r.p, r.t, r.h) * 60.0, r.expectedMinutes, 1e-9) << r.p << " " << r.t;
@@ -95,26 +107,32 @@ TEST(TimeFields, HorizonOfShuroqAndMaghereb) {
     EXPECT_TRUE(std::isnan(nuro::calc::horizonAltitude(1010, -273, 0)));
 }
 
-TEST(TimeFields, TwilightAngleForms) {
+TEST(TimeFields, TwilightAngleForms)
+{
     struct Row {
         int angle;
         std::optional<double> altitude;
     };
-    const Row rows[] = {{108, -18.0}, {18, -18.0}, {90, 0.0},         {180, -90.0},        {1, -1.0},
+    const Row rows[] = {{108, -18.0}, {18, -18.0},       {90, 0.0},           {180, -90.0},       {1, -1.0},
                         {89, -89.0},  {0, std::nullopt}, {-18, std::nullopt}, {181, std::nullopt}};
-    for (const Row& r : rows) EXPECT_EQ(nuro::calc::twilightAltitude(r.angle), r.altitude) << r.angle;
+    for (const Row& r : rows)
+        EXPECT_EQ(nuro::calc::twilightAltitude(r.angle), r.altitude) << r.angle;
 }
 
-}  // namespace
+} // namespace
 
 // The wide instruction sets must give the baseline's solar places to the bit, or times would depend on the
 // processor. Days across the library's date range, and every hour of one year.
-TEST(SolarPosition, EveryInstructionSetGivesTheBaselineBits) {
+TEST(SolarPosition, EveryInstructionSetGivesTheBaselineBits)
+{
     using nuro::calc::InstructionSet;
     std::vector<double> days;
-    for (double jd = 1721425.5; jd < 5373484.5; jd += 97.37) days.push_back(jd);
-    for (double jd = 2460676.5; jd < 2461041.5; jd += 1.0 / 24) days.push_back(jd);
-    if (!nuro::calc::available(InstructionSet::Avx)) GTEST_SKIP() << "this processor has no AVX";
+    for (double jd = 1721425.5; jd < 5373484.5; jd += 97.37)
+        days.push_back(jd);
+    for (double jd = 2460676.5; jd < 2461041.5; jd += 1.0 / 24)
+        days.push_back(jd);
+    if (!nuro::calc::available(InstructionSet::Avx))
+        GTEST_SKIP() << "this processor has no AVX";
     for (double jd : days) {
         const nuro::calc::SolarDay wide = nuro::calc::solarDay(jd, InstructionSet::Avx);
         const nuro::calc::SolarDay base = nuro::calc::solarDay(jd, InstructionSet::Baseline);

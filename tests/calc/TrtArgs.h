@@ -23,20 +23,23 @@ struct Args {
     int32_t angleFajer = 108, angleIsha = 108, precision = 1;
 };
 
-inline std::string call(const Args& a) {
-    return trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin, a.latSec,
-               a.latDir, a.zone, a.pressure, a.temperature, a.elevation, a.aser, a.add[0], a.add[1], a.add[2],
-               a.add[3], a.add[4], a.add[5], a.angleFajer, a.angleIsha, a.precision);
+inline std::string call(const Args& a)
+{
+    return trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin, a.latSec, a.latDir,
+               a.zone, a.pressure, a.temperature, a.elevation, a.aser, a.add[0], a.add[1], a.add[2], a.add[3], a.add[4],
+               a.add[5], a.angleFajer, a.angleIsha, a.precision);
 }
 
-inline std::string callRule(const Args& a, int32_t rule) {
+inline std::string callRule(const Args& a, int32_t rule)
+{
     return trt_hl(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin, a.latSec,
                   a.latDir, a.zone, a.pressure, a.temperature, a.elevation, a.aser, a.add[0], a.add[1], a.add[2],
                   a.add[3], a.add[4], a.add[5], a.angleFajer, a.angleIsha, a.precision, rule);
 }
 
 // Tromsø, 69°39' N 18°57' E, zone 1, on a day of 2024.
-inline Args tromso(int32_t month, int32_t day = 21) {
+inline Args tromso(int32_t month, int32_t day = 21)
+{
     Args a;
     a.month = month, a.day = day;
     a.lonDeg = 18, a.lonMin = 57, a.lonSec = 0;
@@ -44,4 +47,4 @@ inline Args tromso(int32_t month, int32_t day = 21) {
     return a;
 }
 
-}  // namespace nuro::test
+} // namespace nuro::test

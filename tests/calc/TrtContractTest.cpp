@@ -24,7 +24,8 @@ using nuro::test::tromso;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-TEST(TrtContract, ResultIsSixWellFormedFields) {
+TEST(TrtContract, ResultIsSixWellFormedFields)
+{
     std::vector<Args> rows;
     rows.push_back(Args{});
     Args south;
@@ -39,10 +40,13 @@ TEST(TrtContract, ResultIsSixWellFormedFields) {
     bad.latDeg = 2000000000, bad.lonSec = kNaN, bad.add[0] = std::numeric_limits<int32_t>::min();
     rows.push_back(bad);
     auto wellFormed = [](const std::string& s) {
-        if (s == "--:--") return true;
-        if (s.size() != 8 || s[2] != ':' || s[5] != ':') return false;
+        if (s == "--:--")
+            return true;
+        if (s.size() != 8 || s[2] != ':' || s[5] != ':')
+            return false;
         for (int k : {0, 1, 3, 4, 6, 7})
-            if (s[k] < '0' || s[k] > '9') return false;
+            if (s[k] < '0' || s[k] > '9')
+                return false;
         return std::stoi(s.substr(0, 2)) < 24 && s[3] < '6' && s[6] < '6';
     };
     for (const Args& a : rows) {
@@ -64,11 +68,12 @@ TEST(TrtContract, ResultIsSixWellFormedFields) {
     }
 }
 
-TEST(TrtContract, MissingFieldsAreDashes) {
+TEST(TrtContract, MissingFieldsAreDashes)
+{
     struct Row {
         const char* what;
         Args args;
-        const char* expected;  // per field: 'x' for "--:--", 't' for a time
+        const char* expected; // per field: 'x' for "--:--", 't' for a time
     };
     auto with = [](auto change) {
         Args a;
@@ -107,7 +112,8 @@ TEST(TrtContract, MissingFieldsAreDashes) {
     }
 }
 
-TEST(TrtContract, AdditionsMoveEachFieldAndWrapAtMidnight) {
+TEST(TrtContract, AdditionsMoveEachFieldAndWrapAtMidnight)
+{
     const auto base = splitFields(call(Args{}));
     const int32_t additions[] = {1, -1, 90, 720, -720, 1440, -1440, 3 * 1440 + 7, -5 * 1440 - 13, 999999};
     for (int32_t add : additions) {
@@ -125,7 +131,8 @@ TEST(TrtContract, AdditionsMoveEachFieldAndWrapAtMidnight) {
     }
 }
 
-TEST(TrtContract, IshaAfterMidnightWraps) {
+TEST(TrtContract, IshaAfterMidnightWraps)
+{
     // Midsummer dusk with a zone well east of the place: Isha falls after 00:00 and wraps.
     Args a;
     a.latDeg = 45, a.latMin = 0, a.lonDeg = 0, a.lonMin = 0, a.zone = 3;
@@ -134,7 +141,8 @@ TEST(TrtContract, IshaAfterMidnightWraps) {
     EXPECT_GT(clockSeconds(f[4]), 22 * 3600) << "Maghereb " << f[4];
 }
 
-TEST(TrtContract, BothAngleFormsMeanTheSame) {
+TEST(TrtContract, BothAngleFormsMeanTheSame)
+{
     const std::pair<int, int> pairs[] = {{18, 108}, {15, 105}, {19, 109}, {12, 102}, {89, 179}};
     for (const auto& [depression, zenith] : pairs) {
         Args a, b;
@@ -152,7 +160,8 @@ TEST(TrtContract, BothAngleFormsMeanTheSame) {
     EXPECT_GT(clockSeconds(l[5]), clockSeconds(s[5])) << "and a later Isha";
 }
 
-TEST(TrtContract, AserMethods) {
+TEST(TrtContract, AserMethods)
+{
     auto aser = [](int32_t method, int month) {
         Args a;
         a.aser = method;
@@ -162,11 +171,13 @@ TEST(TrtContract, AserMethods) {
     for (int month : {1, 4, 6, 9, 12}) {
         const std::string standard = aser(1, month);
         EXPECT_GT(clockSeconds(aser(2, month)), clockSeconds(standard) + 20 * 60) << "month " << month;
-        for (int32_t other : {0, 3, -1, 1000}) EXPECT_EQ(aser(other, month), standard) << other;
+        for (int32_t other : {0, 3, -1, 1000})
+            EXPECT_EQ(aser(other, month), standard) << other;
     }
 }
 
-TEST(TrtContract, RoundingOnceAfterAdditions) {
+TEST(TrtContract, RoundingOnceAfterAdditions)
+{
     for (int month = 1; month <= 12; ++month) {
         Args exact, minute;
         exact.month = minute.month = month;
@@ -180,13 +191,14 @@ TEST(TrtContract, RoundingOnceAfterAdditions) {
     }
 }
 
-TEST(TrtContract, DirectionLetters) {
+TEST(TrtContract, DirectionLetters)
+{
     struct Row {
         int32_t lonDir, latDir;
         bool west, south;
     };
-    const Row rows[] = {{'E', 'N', false, false}, {'W', 'S', true, true},   {'w', 's', true, true},
-                        {'X', 'Q', false, false}, {0, 0, false, false},     {0x100 | 'W', 0x7700 | 'S', true, true},
+    const Row rows[] = {{'E', 'N', false, false}, {'W', 'S', true, true}, {'w', 's', true, true},
+                        {'X', 'Q', false, false}, {0, 0, false, false},   {0x100 | 'W', 0x7700 | 'S', true, true},
                         {'e', 'n', false, false}};
     Args east, west, south;
     west.lonDir = 'W';
@@ -204,7 +216,8 @@ TEST(TrtContract, DirectionLetters) {
     }
 }
 
-TEST(TrtContract, AtmosphereAndElevation) {
+TEST(TrtContract, AtmosphereAndElevation)
+{
     Args standard;
     const auto s = splitFields(call(standard));
     for (float p : {0.0f, -5.0f}) {
@@ -231,18 +244,20 @@ TEST(TrtContract, AtmosphereAndElevation) {
     EXPECT_GT(clockSeconds(splitFields(call(thin))[1]), clockSeconds(s[1])) << "thin air refracts less";
 }
 
-TEST(TrtContract, EachThreadKeepsItsOwnResult) {
+TEST(TrtContract, EachThreadKeepsItsOwnResult)
+{
     Args tunis, mumbai;
     mumbai.lonDeg = 72, mumbai.latDeg = 19, mumbai.zone = 5;
     const std::string expectTunis = call(tunis), expectMumbai = call(mumbai);
     ASSERT_NE(expectTunis, expectMumbai);
     auto worker = [](const Args& a, const std::string& expect, int* bad) {
         for (int i = 0; i < 300; ++i) {
-            const char* p = trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg,
-                                a.latMin, a.latSec, a.latDir, a.zone, a.pressure, a.temperature, a.elevation,
-                                a.aser, 0, 0, 0, 0, 0, 0, a.angleFajer, a.angleIsha, a.precision);
+            const char* p = trt(a.year, a.month, a.day, a.lonDeg, a.lonMin, a.lonSec, a.lonDir, a.latDeg, a.latMin,
+                                a.latSec, a.latDir, a.zone, a.pressure, a.temperature, a.elevation, a.aser, 0, 0, 0, 0,
+                                0, 0, a.angleFajer, a.angleIsha, a.precision);
             std::this_thread::yield();
-            if (expect != p) ++*bad;
+            if (expect != p)
+                ++*bad;
         }
     };
     int badA = 0, badB = 0;
@@ -254,4 +269,4 @@ TEST(TrtContract, EachThreadKeepsItsOwnResult) {
     EXPECT_EQ(badB, 0);
 }
 
-}  // namespace
+} // namespace

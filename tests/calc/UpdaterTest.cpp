@@ -24,7 +24,8 @@ using nuro::test::TempDir;
 
 class Updater : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         installed_ = dir_.path() + "/share/nuro/data.ar";
         user_ = dir_.path() + "/user/nuro/data.ar";
         nuro::test::writePlaceDatabase(installed_);
@@ -33,19 +34,22 @@ protected:
     }
 
     // Runs mod with the arguments; returns the exit code and keeps standard error.
-    int run(const std::vector<std::string>& args) {
+    int run(const std::vector<std::string>& args)
+    {
         const std::string errFile = dir_.path() + "/stderr.txt";
         posix_spawn_file_actions_t fa;
         posix_spawn_file_actions_init(&fa);
         posix_spawn_file_actions_addopen(&fa, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         std::vector<char*> argv{const_cast<char*>(NURO_MOD_PATH)};
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const auto& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         pid_t pid = 0;
         int status = 0;
         const int rc = posix_spawn(&pid, NURO_MOD_PATH, &fa, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&fa);
-        if (rc != 0) return -1;
+        if (rc != 0)
+            return -1;
         waitpid(pid, &status, 0);
         std::ifstream in(errFile);
         std::stringstream ss;
@@ -54,7 +58,8 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string value(const std::string& column, const std::string& name = "Tunis, Tunisia") {
+    std::string value(const std::string& column, const std::string& name = "Tunis, Tunisia")
+    {
         return nuro::test::queryValue(user_, "select " + column + " from nuro where nom='" + name + "'");
     }
 
@@ -62,7 +67,8 @@ protected:
     std::string installed_, user_, stderr_;
 };
 
-TEST_F(Updater, AppliesTheLocationDialogStatementToTheUserCopy) {
+TEST_F(Updater, AppliesTheLocationDialogStatementToTheUserCopy)
+{
     const std::string statement =
         "update NURO set d1=10 ,m1=11,s1='12.500',card1='E',d2=36 ,m2=48,s2='30.250',card2='N',"
         "t_zone='1.00',p='1013.00',t='20.00',h='0.00' where nom='Tunis, Tunisia';";
@@ -79,14 +85,16 @@ TEST_F(Updater, AppliesTheLocationDialogStatementToTheUserCopy) {
     EXPECT_EQ(value("m1"), "11") << "the second run works on the user copy, not a fresh one";
 }
 
-TEST_F(Updater, NameWithAQuote) {
+TEST_F(Updater, NameWithAQuote)
+{
     EXPECT_EQ(run({"update NURO set h='300.00' where nom='N'Djamena, Chad';"}), 0) << stderr_;
     EXPECT_EQ(value("h", "N''Djamena, Chad"), "300.0");
     EXPECT_EQ(run({"update NURO set h='301.00' where nom='N''Djamena, Chad';"}), 0) << stderr_;
     EXPECT_EQ(value("h", "N''Djamena, Chad"), "301.0");
 }
 
-TEST_F(Updater, RefusesEverythingElse) {
+TEST_F(Updater, RefusesEverythingElse)
+{
     const char* refused[] = {
         "",
         "delete from nuro where nom='Tunis, Tunisia'",
@@ -119,7 +127,8 @@ TEST_F(Updater, RefusesEverythingElse) {
 
 // The user's database holds the changed places only, answers their place query first, and an earlier
 // release's whole copy is read and changed as it stands.
-TEST_F(Updater, ChangesLiveInTheUserDatabaseAndEarlierCopiesStillServe) {
+TEST_F(Updater, ChangesLiveInTheUserDatabaseAndEarlierCopiesStillServe)
+{
     const char* const zone[] = {"2", "zone", nuro::test::kColumnWork};
     auto lookup = [](const std::string& name, const char* const* columns = nuro::test::kPlaceColumns) {
         const std::string sql = "select " + std::string(columns == nuro::test::kPlaceColumns ? "*" : columns[1]) +
@@ -158,27 +167,28 @@ TEST_F(Updater, ChangesLiveInTheUserDatabaseAndEarlierCopiesStillServe) {
     EXPECT_EQ(nuro::test::splitFields(lookup("Sfax, Tunisia")).at(12), "8.0");
 }
 
-TEST_F(Updater, NoDatabaseAnywhere) {
+TEST_F(Updater, NoDatabaseAnywhere)
+{
     ::setenv("NURO_DATA_DIR", (dir_.path() + "/absent").c_str(), 1);
     EXPECT_EQ(run({"update nuro set d1=1 where nom='Tunis, Tunisia'"}), 2);
     EXPECT_NE(stderr_.find("no place database"), std::string::npos) << stderr_;
     EXPECT_FALSE(std::filesystem::exists(user_));
 }
 
-}  // namespace
+} // namespace
 
 // Two places changed at once on a first use: each mod may find no user copy and make one, yet neither
 // copy may replace the other's after its change went in.
-TEST_F(Updater, ConcurrentFirstChangesAreAllKept) {
-    const std::vector<std::pair<std::string, std::string>> changes = {
-        {"h", "7.0"}, {"p", "999.0"}, {"t", "31.0"}, {"t_zone", "3.0"}, {"m1", "44"}, {"m2", "33"}};
+TEST_F(Updater, ConcurrentFirstChangesAreAllKept)
+{
+    const std::vector<std::pair<std::string, std::string>> changes = {{"h", "7.0"},      {"p", "999.0"}, {"t", "31.0"},
+                                                                      {"t_zone", "3.0"}, {"m1", "44"},   {"m2", "33"}};
     int lost = 0;
     for (int round = 0; round < 8; ++round) {
         std::filesystem::remove(user_);
         std::vector<pid_t> mods;
         for (const auto& [column, text] : changes) {
-            const std::string statement =
-                "update NURO set " + column + "='" + text + "' where nom='Tunis, Tunisia';";
+            const std::string statement = "update NURO set " + column + "='" + text + "' where nom='Tunis, Tunisia';";
             std::vector<char*> argv{const_cast<char*>(NURO_MOD_PATH), const_cast<char*>(statement.c_str()), nullptr};
             pid_t pid = 0;
             ASSERT_EQ(posix_spawn(&pid, NURO_MOD_PATH, nullptr, nullptr, argv.data(), environ), 0);

@@ -43,8 +43,8 @@ std::string Repeat(const std::string& s, int n)
     return out;
 }
 
-const std::string kArabic = "\xD8\xB5";        // ص, 2 bytes
-const std::string kEuro = "\xE2\x82\xAC";      // €, 3 bytes
+const std::string kArabic = "\xD8\xB5"; // ص, 2 bytes
+const std::string kEuro = "\xE2\x82\xAC"; // €, 3 bytes
 const std::string kEmoji = "\xF0\x9F\x95\x8C"; // 🕌, 4 bytes
 
 } // namespace
@@ -79,10 +79,11 @@ TEST(CharacterCuts, ByteLimitsBackOffToACharacterStart)
     };
     const Row rows[] = {
         {std::string(60, 'a'), std::string(53, 'a')},
-        {Repeat(kArabic, 30), Repeat(kArabic, 26)},          // 52 bytes: the 27th would need 54
-        {std::string(1, 'a').append(Repeat(kArabic, 30)), std::string(1, 'a').append(Repeat(kArabic, 26))}, // 53 bytes exactly
-        {Repeat(kEuro, 20), Repeat(kEuro, 17)},              // 51 bytes
-        {Repeat(kEmoji, 14), Repeat(kEmoji, 13)},            // 52 bytes
+        {Repeat(kArabic, 30), Repeat(kArabic, 26)}, // 52 bytes: the 27th would need 54
+        {std::string(1, 'a').append(Repeat(kArabic, 30)),
+         std::string(1, 'a').append(Repeat(kArabic, 26))}, // 53 bytes exactly
+        {Repeat(kEuro, 20), Repeat(kEuro, 17)}, // 51 bytes
+        {Repeat(kEmoji, 14), Repeat(kEmoji, 13)}, // 52 bytes
         {"Tunis, Tunisia", "Tunis, Tunisia"},
     };
     for (const Row& r : rows) {
@@ -154,7 +155,8 @@ TEST(CharacterCuts, UpdateStatementCutsAndCountsCharacters)
         {{"1.00", "1013.00", "20.00", "0.00", longArabic + kArabic}, false, ""},
         // A field of 7 characters with a character of two bytes: cut after the 7th character.
         {{"1.00", "1013.00", "20.00" + kArabic + "xy", "0.00", "Tunis"}, true, "t='20.00" + kArabic + "x'"},
-        {{"1.00" + kEuro + kEuro + kEuro + "9", "1013.00", "20.00", "0.00", "Tunis"}, true,
+        {{"1.00" + kEuro + kEuro + kEuro + "9", "1013.00", "20.00", "0.00", "Tunis"},
+         true,
          "t_zone='1.00" + kEuro + kEuro + kEuro + "'"},
     };
     for (const Row& r : rows) {

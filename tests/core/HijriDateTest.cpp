@@ -80,7 +80,8 @@ TEST(HijriDateTest, MonthNamesAndDigitsOfEachLanguage)
         EXPECT_EQ(HijriText({1447, 9, 1}, row.locale, row.digits), row.text);
     }
     // Urdu's third month as one word, not ICU's "ر بیع".
-    EXPECT_EQ(HijriText({1447, 3, 12}, "ur_PK", true), "12 \u0631\u0628\u06cc\u0639 \u0627\u0644\u0627\u0648\u0644 1447");
+    EXPECT_EQ(HijriText({1447, 3, 12}, "ur_PK", true),
+              "12 \u0631\u0628\u06cc\u0639 \u0627\u0644\u0627\u0648\u0644 1447");
 }
 
 TEST(HijriDateTest, ReadingDigitsOnlyWhereTheLanguageWritesItsOwn)

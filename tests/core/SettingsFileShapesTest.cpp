@@ -109,11 +109,11 @@ TEST_F(SettingsFileShapes, ByteOrderMarkAndLineEndingsReadAsTheSameSettingsAndTh
     struct Row {
         const char* shape;
         std::string text;
-        bool mark;       // the file begins with a byte-order mark, and keeps it
-        bool crlfAdded;  // lines the save adds end with CRLF
+        bool mark; // the file begins with a byte-order mark, and keeps it
+        bool crlfAdded; // lines the save adds end with CRLF
     };
-    const std::string body[] = {"; my notes", "[SETUP]", "t1=Tunis*Sfax*", "COUNTRY=Sfax", "D1=10", "",
-                                "[OTHER]", "D1=99"};
+    const std::string body[] = {"; my notes", "[SETUP]", "t1=Tunis*Sfax*", "COUNTRY=Sfax",
+                                "D1=10",      "",        "[OTHER]",        "D1=99"};
     auto join = [&](const std::function<const char*(std::size_t)>& ending) {
         std::string text;
         for (std::size_t i = 0; i < std::size(body); ++i)
@@ -160,8 +160,8 @@ TEST_F(SettingsFileShapes, ByteOrderMarkAndLineEndingsReadAsTheSameSettingsAndTh
         EXPECT_EQ(IniDocument::Parse(saved).Get("SETUP", "D1"), "12");
         EXPECT_EQ(IniDocument::Parse(saved).Get("OTHER", "D1"), "99");
         EXPECT_EQ(IniDocument::Parse(saved).Get("SETUP", "PRECISION").has_value(), true);
-        const auto precision = std::find_if(after.begin(), after.end(),
-                                            [](const std::string& l) { return l.starts_with("PRECISION="); });
+        const auto precision =
+            std::find_if(after.begin(), after.end(), [](const std::string& l) { return l.starts_with("PRECISION="); });
         ASSERT_NE(precision, after.end());
         EXPECT_EQ(precision->ends_with("\r"), r.crlfAdded);
     }
@@ -247,7 +247,9 @@ TEST_F(SettingsFileShapes, AWriteTheSystemRefusesFailsTheSaveAndKeepsTheOldFile)
     const std::string old = "[SETUP]\nt1=" + std::string(2000, 'p') + "*\nD1=10\n";
     WriteFile(path, old);
     const int code = InChild([&] {
-        struct rlimit limit{512, 512};
+        struct rlimit limit {
+            512, 512
+        };
         setrlimit(RLIMIT_FSIZE, &limit);
         std::string error;
         if (Save(11, &error))
@@ -269,8 +271,8 @@ TEST_F(SettingsFileShapes, LeftoversOfKilledSavesGoAtTheNextStartAndNothingElse)
         bool removed;
     };
     const Row rows[] = {
-        {"nuro.ini.aB3xZ9", true},  {"nuro.ini.000000", true},   {"nuro.ini.bak", false},
-        {"nuro.ini.aB3xZ", false},  {"nuro.ini.aB3xZ9x", false}, {"nuro.ini.not-saved", false},
+        {"nuro.ini.aB3xZ9", true},   {"nuro.ini.000000", true},   {"nuro.ini.bak", false},
+        {"nuro.ini.aB3xZ", false},   {"nuro.ini.aB3xZ9x", false}, {"nuro.ini.not-saved", false},
         {"other.ini.aB3xZ9", false}, {"nuro.ini~", false},
     };
     for (const Row& r : rows)

@@ -27,17 +27,22 @@ public:
     bool PlusChecked() const override { return plus; }
     void SetOffsetText(const std::string& t) override { offset = t; }
     std::string OffsetText() const override { return offset; }
-    void ApplyLanguage(bool e) override { english = e; ++languageApplied; }
+    void ApplyLanguage(bool e) override
+    {
+        english = e;
+        ++languageApplied;
+    }
     bool English() const override { return english; }
     bool sound = true, plus = true, english = true;
     std::string offset = "x";
     int languageApplied = 0;
 };
 
-const char* const kSaveOrder[] = {
-    "Sound", "Radio_inc", "INC_DEC", "COUNTRY", "ASER", "D1", "M1", "S1", "CARD1", "D2", "M2", "S2",
-    "CARD2", "P", "T", "H", "T_ZONE", "LANG", "p_faj", "p_shu", "p_dho", "p_ase", "p_mag", "p_ich",
-    "a_faj", "a_ich", "STARTUP", "SUMMER", "month1", "day1", "month2", "day2", "val1", "val2", "PRECISION"};
+const char* const kSaveOrder[] = {"Sound",  "Radio_inc", "INC_DEC", "COUNTRY", "ASER",  "D1",      "M1",
+                                  "S1",     "CARD1",     "D2",      "M2",      "S2",    "CARD2",   "P",
+                                  "T",      "H",         "T_ZONE",  "LANG",    "p_faj", "p_shu",   "p_dho",
+                                  "p_ase",  "p_mag",     "p_ich",   "a_faj",   "a_ich", "STARTUP", "SUMMER",
+                                  "month1", "day1",      "month2",  "day2",    "val1",  "val2",    "PRECISION"};
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -129,14 +134,16 @@ TEST_F(SettingsFile, ValueTextsReadAndWrittenBack)
           "[SETUP]\n"
           "t1=Tunis, Tunisia*Sfax, Tunisia*\n"
           "ASER=hanfai\nLANG=English\nS1=12.34567\nINC_DEC=1234\nRadio_inc=1\nSound=1\n"
-          "COUNTRY=" + longName + "\n"
+          "COUNTRY=" +
+          longName +
+          "\n"
           "CARD1=West\nCARD2=N\nT_ZONE=5.5\nD1=-10\nunknown=kept\np_dho=7\na_faj=108\nPRECISION=1\n"
           "STARTUP=5\nSUMMER=2\nval1=401\n"
           "[TAIL]\nz=1\n");
     FakeControls controls;
     AppSettings s;
     LoadAllSettings(profile, controls, s);
-    EXPECT_EQ(s.ASER, 1);           // the comparison is case-sensitive
+    EXPECT_EQ(s.ASER, 1); // the comparison is case-sensitive
     EXPECT_FALSE(controls.english); // so is this one
     EXPECT_FLOAT_EQ(s.S1, 12.34567f);
     EXPECT_EQ(controls.offset, "1234");
@@ -154,12 +161,15 @@ TEST_F(SettingsFile, ValueTextsReadAndWrittenBack)
     s.STARTUP = 5; // written back as a flag
     ASSERT_TRUE(SaveAllSettings(profile, controls, s));
     IniDocument doc = IniDocument::Parse(Read());
-    struct Row { const char* key; const char* value; };
-    const Row rows[] = {{"ASER", "STANDARD"}, {"LANG", "ARABIC"}, {"S1", "12.346"},   {"INC_DEC", "123"},
-                        {"Radio_inc", "1"},   {"Sound", "1"},      {"CARD1", "W"},     {"T_ZONE", "5.500"},
-                        {"D1", "-10"},        {"STARTUP", "1"},    {"SUMMER", "1"},    {"p_dho", "7"},
-                        {"P", "0.000"},       {"unknown", "kept"},
-                        {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
+    struct Row {
+        const char* key;
+        const char* value;
+    };
+    const Row rows[] = {{"ASER", "STANDARD"}, {"LANG", "ARABIC"},  {"S1", "12.346"},
+                        {"INC_DEC", "123"},   {"Radio_inc", "1"},  {"Sound", "1"},
+                        {"CARD1", "W"},       {"T_ZONE", "5.500"}, {"D1", "-10"},
+                        {"STARTUP", "1"},     {"SUMMER", "1"},     {"p_dho", "7"},
+                        {"P", "0.000"},       {"unknown", "kept"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
     for (const Row& r : rows)
         EXPECT_EQ(doc.Get("SETUP", r.key).value_or("<missing>"), r.value) << r.key;
     EXPECT_EQ(doc.Get("OTHER", "keep").value_or(""), "me");
@@ -266,38 +276,58 @@ TEST_F(SettingsFile, ExtraKeysAreReadAndWrittenOnlyWhenUsed)
 {
     const std::string longPath = "/home/u/" + std::string(200, 'a') + ".ogg";
     struct Row {
-        const char* lines;                         // extra lines of [SETUP]
-        std::function<void(AppSettings&)> change;  // what the user does before the save
-        std::vector<std::string> writtenExtras;    // keys beyond the 35, in file order
+        const char* lines; // extra lines of [SETUP]
+        std::function<void(AppSettings&)> change; // what the user does before the save
+        std::vector<std::string> writtenExtras; // keys beyond the 35, in file order
         std::function<void(const AppSettings&)> check;
     };
     const std::vector<Row> rows = {
-        {"", [](AppSettings&) {}, {}, [](const AppSettings& s) {
+        {"",
+         [](AppSettings&) {},
+         {},
+         [](const AppSettings& s) {
              EXPECT_EQ(s.extra.AUTO_TZ, 0);
              EXPECT_EQ(s.extra.ZONE, "");
              EXPECT_EQ(s.extra.present, 0u);
          }},
-        {"AUTO_TZ=1\nZONE=Europe/London\n", [](AppSettings&) {}, {"AUTO_TZ", "ZONE"},
+        {"AUTO_TZ=1\nZONE=Europe/London\n",
+         [](AppSettings&) {},
+         {"AUTO_TZ", "ZONE"},
          [](const AppSettings& s) {
              EXPECT_EQ(s.extra.AUTO_TZ, 1);
              EXPECT_EQ(s.extra.ZONE, "Europe/London");
          }},
         {"ZONE=\nHIGH_LAT=0\n", [](AppSettings&) {}, {"ZONE", "HIGH_LAT"}, [](const AppSettings&) {}},
-        {"", [](AppSettings& s) { s.extra.HIGH_LAT = 2; s.extra.REMIND = 10; }, {"HIGH_LAT", "REMIND"},
+        {"",
+         [](AppSettings& s) {
+             s.extra.HIGH_LAT = 2;
+             s.extra.REMIND = 10;
+         },
+         {"HIGH_LAT", "REMIND"},
          [](const AppSettings&) {}},
-        {"SOUND_ASE=", [&](AppSettings& s) { s.extra.SOUND[0] = longPath; },
-         {"SOUND_ASE", "SOUND_FAJ"}, [](const AppSettings& s) { EXPECT_EQ(s.extra.SOUND[2], ""); }},
-        {"HIJRI_ADJ=-1\n", [](AppSettings&) {}, {"HIJRI_ADJ"},
+        {"SOUND_ASE=",
+         [&](AppSettings& s) { s.extra.SOUND[0] = longPath; },
+         {"SOUND_ASE", "SOUND_FAJ"},
+         [](const AppSettings& s) { EXPECT_EQ(s.extra.SOUND[2], ""); }},
+        {"HIJRI_ADJ=-1\n",
+         [](AppSettings&) {},
+         {"HIJRI_ADJ"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.HIJRI_ADJ, -1); }},
         // Without ALERT_NOTIFY the session decides; a file that has it keeps it, off too.
-        {"", [](AppSettings& s) { s.extra.TRAY_LABEL = 2; }, {"TRAY_LABEL"},
+        {"",
+         [](AppSettings& s) { s.extra.TRAY_LABEL = 2; },
+         {"TRAY_LABEL"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.ALERT_NOTIFY, -1); }},
-        {"ALERT_NOTIFY=0\nTRAY_LABEL=0\n", [](AppSettings&) {}, {"ALERT_NOTIFY", "TRAY_LABEL"},
+        {"ALERT_NOTIFY=0\nTRAY_LABEL=0\n",
+         [](AppSettings&) {},
+         {"ALERT_NOTIFY", "TRAY_LABEL"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.ALERT_NOTIFY, 0); }},
         {"", [](AppSettings& s) { s.extra.ALERT_NOTIFY = 0; }, {"ALERT_NOTIFY"}, [](const AppSettings&) {}},
         // A first start's unchosen place is told until the user chooses; then the key says so.
         {"", [](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 1; }, {"PLACE_NOT_CHOSEN"}, [](const AppSettings&) {}},
-        {"PLACE_NOT_CHOSEN=1\n", [](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 0; }, {"PLACE_NOT_CHOSEN"},
+        {"PLACE_NOT_CHOSEN=1\n",
+         [](AppSettings& s) { s.extra.PLACE_NOT_CHOSEN = 0; },
+         {"PLACE_NOT_CHOSEN"},
          [](const AppSettings& s) { EXPECT_EQ(s.extra.PLACE_NOT_CHOSEN, 1); }},
     };
     for (const Row& row : rows) {

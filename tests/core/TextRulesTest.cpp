@@ -17,13 +17,17 @@ using namespace nuro;
 
 TEST(ShiftTimeText, MovesByMinutesWithWrapAtMidnight)
 {
-    struct Row { const char* time; int offset; const char* expected; };
+    struct Row {
+        const char* time;
+        int offset;
+        const char* expected;
+    };
     const Row rows[] = {
-        {"05:03:00", -20, "04:43:00"},  {"23:50:00", 15, "00:05:00"},  {"00:10:00", -15, "23:55:00"},
-        {"12:00:00", -60, "11:00:00"},  {"01:00:00", -120, "23:00:00"}, {"13:45:00", -125, "11:40:00"},
-        {"00:30:00", -30, "00:00:00"},  {"00:30:00", -31, "23:59:00"},  {"12:30:45", 0, "12:30:45"},
-        {"12:30:45", 30, "13:00:45"},   {"23:00:00", 60, "00:00:00"},   {"00:00:00", -999, "07:21:00"},
-        {"23:59:59", 999, "16:38:59"},  {"23:59:59", 1, "00:00:59"},    {"12.30.45", 0, "12:30:45"},
+        {"05:03:00", -20, "04:43:00"},   {"23:50:00", 15, "00:05:00"},   {"00:10:00", -15, "23:55:00"},
+        {"12:00:00", -60, "11:00:00"},   {"01:00:00", -120, "23:00:00"}, {"13:45:00", -125, "11:40:00"},
+        {"00:30:00", -30, "00:00:00"},   {"00:30:00", -31, "23:59:00"},  {"12:30:45", 0, "12:30:45"},
+        {"12:30:45", 30, "13:00:45"},    {"23:00:00", 60, "00:00:00"},   {"00:00:00", -999, "07:21:00"},
+        {"23:59:59", 999, "16:38:59"},   {"23:59:59", 1, "00:00:59"},    {"12.30.45", 0, "12:30:45"},
         {"00:00:00", -1440, "00:00:00"}, {"10:15:30", 1440, "10:15:30"}, {"05:12:00extra", 5, "05:17:00"},
     };
     for (const Row& r : rows)
@@ -60,17 +64,31 @@ TEST(ShiftTimeText, NeverProducesMinuteSixty)
 // Every clock text NURO reads goes through this one parser and back through its formatter.
 TEST(TimeOfDay, ReadsOnlyWholeClockTextsAndWritesThemBack)
 {
-    struct Row { const char* text; std::int32_t seconds; const char* written; const char* hoursMinutes; };
+    struct Row {
+        const char* text;
+        std::int32_t seconds;
+        const char* written;
+        const char* hoursMinutes;
+    };
     const Row rows[] = {
-        {"00:00:00", 0, "00:00:00", "00:00"},       {"23:59:59", 86399, "23:59:59", "23:59"},
-        {"12:30:45", 45045, "12:30:45", "12:30"},   {"05:12:00*06:40:00*", 18720, "05:12:00", "05:12"},
-        {"12:40:00\r", 45600, "12:40:00", "12:40"}, {"12.30.45", 45045, "12:30:45", "12:30"},
-        {"24:00:00", -1, "--:--:--", "--:--"},      {"23:60:00", -1, "--:--:--", "--:--"},
-        {"23:59:60", -1, "--:--:--", "--:--"},      {"99:99:99", -1, "--:--:--", "--:--"},
-        {"--:--", -1, "--:--:--", "--:--"},         {"--:--:--", -1, "--:--:--", "--:--"},
-        {"12:30", -1, "--:--:--", "--:--"},         {"12:30:5", -1, "--:--:--", "--:--"},
-        {"7:05:00", -1, "--:--:--", "--:--"},       {" 7:05:00", -1, "--:--:--", "--:--"},
-        {"123456789", -1, "--:--:--", "--:--"},     {"-1:00:00", -1, "--:--:--", "--:--"},
+        {"00:00:00", 0, "00:00:00", "00:00"},
+        {"23:59:59", 86399, "23:59:59", "23:59"},
+        {"12:30:45", 45045, "12:30:45", "12:30"},
+        {"05:12:00*06:40:00*", 18720, "05:12:00", "05:12"},
+        {"12:40:00\r", 45600, "12:40:00", "12:40"},
+        {"12.30.45", 45045, "12:30:45", "12:30"},
+        {"24:00:00", -1, "--:--:--", "--:--"},
+        {"23:60:00", -1, "--:--:--", "--:--"},
+        {"23:59:60", -1, "--:--:--", "--:--"},
+        {"99:99:99", -1, "--:--:--", "--:--"},
+        {"--:--", -1, "--:--:--", "--:--"},
+        {"--:--:--", -1, "--:--:--", "--:--"},
+        {"12:30", -1, "--:--:--", "--:--"},
+        {"12:30:5", -1, "--:--:--", "--:--"},
+        {"7:05:00", -1, "--:--:--", "--:--"},
+        {" 7:05:00", -1, "--:--:--", "--:--"},
+        {"123456789", -1, "--:--:--", "--:--"},
+        {"-1:00:00", -1, "--:--:--", "--:--"},
         {"", -1, "--:--:--", "--:--"},
     };
     for (const Row& r : rows) {
@@ -89,10 +107,19 @@ TEST(TimeOfDay, ReadsOnlyWholeClockTextsAndWritesThemBack)
 TEST(TimeOfDay, ArithmeticWrapsAcrossMidnightAndKeepsMissingMissing)
 {
     constexpr std::int64_t kHuge = std::int64_t{1} << 62;
-    struct Row { std::int64_t start; std::int64_t plus; std::int32_t expected; };
+    struct Row {
+        std::int64_t start;
+        std::int64_t plus;
+        std::int32_t expected;
+    };
     const Row rows[] = {
-        {0, -1, 86399},           {86399, 1, 0},         {3600, -7200, 82800},   {0, 86400, 0},
-        {0, -86400, 0},           {43200, 10 * 86400 + 5, 43205},                {100, -10 * 86400 - 101, 86399},
+        {0, -1, 86399},
+        {86399, 1, 0},
+        {3600, -7200, 82800},
+        {0, 86400, 0},
+        {0, -86400, 0},
+        {43200, 10 * 86400 + 5, 43205},
+        {100, -10 * 86400 - 101, 86399},
         {1, kHuge, static_cast<std::int32_t>((1 + kHuge % 86400) % 86400)},
         {1, -kHuge, static_cast<std::int32_t>(((1 - kHuge % 86400) % 86400 + 86400) % 86400)},
     };
@@ -116,16 +143,28 @@ TEST(TimeOfDay, ArithmeticWrapsAcrossMidnightAndKeepsMissingMissing)
 
 TEST(GetField, AnswersEveryIndex)
 {
-    struct Row { const char* list; int index; const char* expected; };
+    struct Row {
+        const char* list;
+        int index;
+        const char* expected;
+    };
     const Row rows[] = {
-        {"05:12:00*06:40:10*12:30:00*", 0, "05:12:00"}, {"05:12:00*06:40:10*12:30:00*", 2, "12:30:00"},
-        {"05:12:00*06:40:10*12:30:00*", 3, ""},         {"05:12:00*06:40:10*12:30:00*", 9, ""},
-        {"05:12:00*06:40:10*12:30:00*", -1, ""},        {"ab*cd*ef", 2, "ef"},
-        {"ab*cd*ef", 7, "ef"},                          {"ab*cd*ef", 1, "cd"},
-        {"\nx*y*", 0, "x"},                             {"a\nb*c*", 0, "ab"},
-        {"a\rb*c*", 0, "a\rb"},                         {"**", 0, ""},
-        {"**", 1, ""},                                  {"", 0, ""},
-        {"", 5, ""},                                    {"", -3, "" },
+        {"05:12:00*06:40:10*12:30:00*", 0, "05:12:00"},
+        {"05:12:00*06:40:10*12:30:00*", 2, "12:30:00"},
+        {"05:12:00*06:40:10*12:30:00*", 3, ""},
+        {"05:12:00*06:40:10*12:30:00*", 9, ""},
+        {"05:12:00*06:40:10*12:30:00*", -1, ""},
+        {"ab*cd*ef", 2, "ef"},
+        {"ab*cd*ef", 7, "ef"},
+        {"ab*cd*ef", 1, "cd"},
+        {"\nx*y*", 0, "x"},
+        {"a\nb*c*", 0, "ab"},
+        {"a\rb*c*", 0, "a\rb"},
+        {"**", 0, ""},
+        {"**", 1, ""},
+        {"", 0, ""},
+        {"", 5, ""},
+        {"", -3, ""},
     };
     for (const Row& r : rows)
         EXPECT_EQ(GetField(r.list, '*', r.index), r.expected) << r.list << " #" << r.index;
@@ -143,20 +182,30 @@ TEST(GetField, ResultsAreIndependentCopies)
 
 TEST(NumberText, IntegersFollowTheAtolRule)
 {
-    struct Row { const char* text; int expected; };
-    const Row rows[] = {{"", 0},      {" -12x", -12}, {"+7", 7},    {"007", 7},  {"abc", 0},
-                        {"\t 42", 42}, {"-", 0},      {"+-3", 0},   {"12.9", 12}, {"1234", 1234},
-                        {"  -0", 0},   {"2147483647", 2147483647}, {"4294967297", 1}};
+    struct Row {
+        const char* text;
+        int expected;
+    };
+    const Row rows[] = {{"", 0},          {" -12x", -12}, {"+7", 7},   {"007", 7},
+                        {"abc", 0},       {"\t 42", 42},  {"-", 0},    {"+-3", 0},
+                        {"12.9", 12},     {"1234", 1234}, {"  -0", 0}, {"2147483647", 2147483647},
+                        {"4294967297", 1}};
     for (const Row& r : rows)
         EXPECT_EQ(ParseInt(r.text), r.expected) << '"' << r.text << '"';
 }
 
 TEST(NumberText, RealsFollowTheStrtodRule)
 {
-    struct Row { const char* text; double expected; };
-    const Row rows[] = {{"12.5", 12.5},   {"1013.25mBar", 1013.25}, {"letters", 0.0}, {"", 0.0},
-                        {"  -3.25", -3.25}, {"+1e3", 1000.0},     {".5", 0.5},       {"5.", 5.0},
-                        {"1e", 1.0},      {"--1", 0.0},           {"36.8065", 36.8065}};
+    struct Row {
+        const char* text;
+        double expected;
+    };
+    const Row rows[] = {{"12.5", 12.5},      {"1013.25mBar", 1013.25},
+                        {"letters", 0.0},    {"", 0.0},
+                        {"  -3.25", -3.25},  {"+1e3", 1000.0},
+                        {".5", 0.5},         {"5.", 5.0},
+                        {"1e", 1.0},         {"--1", 0.0},
+                        {"36.8065", 36.8065}};
     for (const Row& r : rows)
         EXPECT_DOUBLE_EQ(ParseReal(r.text), r.expected) << '"' << r.text << '"';
     EXPECT_TRUE(std::isinf(ParseReal("1e999")));
@@ -189,8 +238,8 @@ public:
         std::ofstream(dir_ / "comma.def") << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\n"
                                              "grouping 3;3\nEND LC_NUMERIC\n";
         // -c: the other categories are missing on purpose, which localedef reports with status 1.
-        const std::string cmd = "localedef -c -i " + (dir_ / "comma.def").string() + " " +
-                                (dir_ / "comma").string() + " >/dev/null 2>&1";
+        const std::string cmd =
+            "localedef -c -i " + (dir_ / "comma.def").string() + " " + (dir_ / "comma").string() + " >/dev/null 2>&1";
         if (std::system(cmd.c_str()) < 0 || !std::filesystem::exists(dir_ / "comma" / "LC_NUMERIC"))
             return;
         ::setenv("LOCPATH", dir_.c_str(), 1);
@@ -234,9 +283,9 @@ TEST(PlaceName, CutTo53BytesWithoutSplittingACharacter)
         {"Tunis, Tunisia", "Tunis, Tunisia"},
         {a53, a53},
         {a53 + "xyz", a53},
-        {a52 + "\xC3\xA9", a52},           // a two-byte letter whose second byte would be the 54th
+        {a52 + "\xC3\xA9", a52}, // a two-byte letter whose second byte would be the 54th
         {a52.substr(1) + "\xC3\xA9z", a52.substr(1) + "\xC3\xA9"},
-        {a52 + "\xE2\x80\x99s", a52},     // a three-byte apostrophe straddling the cut
+        {a52 + "\xE2\x80\x99s", a52}, // a three-byte apostrophe straddling the cut
         {"", ""},
     };
     for (const auto& row : rows) {

@@ -26,8 +26,9 @@ void ExpectPlaced(QWidget* dlg, const QRect& frame)
 {
     const QRect got = GetWindowRect(dlg);
     const QSize size = dlg->size();
-    const ScreenPoint want = CentredOver(size.width(), size.height(), {frame.x(), frame.y(), frame.width(), frame.height()},
-                                         GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
+    const ScreenPoint want =
+        CentredOver(size.width(), size.height(), {frame.x(), frame.y(), frame.width(), frame.height()},
+                    GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES));
     EXPECT_EQ(got.x(), want.x) << frame.x() << "," << frame.y();
     EXPECT_EQ(got.y(), want.y) << frame.x() << "," << frame.y();
 }
@@ -36,14 +37,21 @@ TEST_F(PlacementTest, EverySettingsDialogOpensCentredOverTheFrameAndOnTheScreen)
 {
     const int W = GetDeviceCaps(HORZRES), H = GetDeviceCaps(VERTRES);
     ASSERT_GT(W, 0);
-    struct Opener { const char* name; std::function<void()> open; std::function<QWidget*()> window; };
+    struct Opener {
+        const char* name;
+        std::function<void()> open;
+        std::function<QWidget*()> window;
+    };
     const Opener openers[] = {
         {"Config", OpenConfigDialog, ConfigDialogWindow},
         {"Expert", OpenExpertDialog, ExpertDialogWindow},
         {"Summer", OpenSummerTimeDialog, SummerTimeDialogWindow},
     };
     const QRect frames[] = {
-        {100, 50, 300, 400}, {-500, 10, 300, 200}, {W - 100, H - 100, 300, 200}, {0, -400, 50, 50},
+        {100, 50, 300, 400},
+        {-500, 10, 300, 200},
+        {W - 100, H - 100, 300, 200},
+        {0, -400, 50, 50},
     };
     for (const QRect& frame : frames) {
         for (const Opener& o : openers) {
@@ -78,7 +86,10 @@ TEST_F(AboutTest, RunsModallyPlacedOverTheFrameAndEndsOnOkEscapeOrANoticePicture
 {
     mainFrame.setGeometry(100, 50, 300, 400);
     mainFrame.show();
-    struct Row { std::vector<int> commands; int closedAfter; };
+    struct Row {
+        std::vector<int> commands;
+        int closedAfter;
+    };
     // 104 (the picture) does nothing; 1, Cancel (Escape, a close request) and 700 to 704 end the box.
     const Row rows[] = {{{104, IDCANCEL}, 2}, {{700}, 1}, {{104, 704}, 2}, {{1}, 1}};
     for (const Row& r : rows) {

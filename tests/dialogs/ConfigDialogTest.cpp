@@ -69,7 +69,10 @@ protected:
 
 TEST_F(ConfigDialogTest, FirstOpeningShowsTheDatabaseRowAndOkMakesItTheSettings)
 {
-    struct Row { const char* place; int aser; };
+    struct Row {
+        const char* place;
+        int aser;
+    };
     // A place without a row keeps its values: ConfigNoRowTest.
     const Row rows[] = {{"Tunis", 2}, {"Lima, Peru", 1}, {"N'Djamena, Chad", 0}};
     for (const Row& r : rows) {
@@ -77,15 +80,21 @@ TEST_F(ConfigDialogTest, FirstOpeningShowsTheDatabaseRowAndOkMakesItTheSettings)
         EditSettings([&](AppSettings& s) {
             SetPlaceName(s, r.place);
             s.ASER = r.aser;
-            s.D1 = 99; s.M1 = 98; s.S1 = 97.f; s.CARD1 = 'W'; s.T_ZONE = 9; s.P = 1;
+            s.D1 = 99;
+            s.M1 = 98;
+            s.S1 = 97.f;
+            s.CARD1 = 'W';
+            s.T_ZONE = 9;
+            s.P = 1;
         });
         const std::string row = QueryRow(r.place);
         QWidget* dlg = Open();
         SCOPED_TRACE(r.place);
         EXPECT_EQ(Text(dlg, kName), r.place);
-        const struct { int id, field; } columns[] = {
-            {kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3}, {kLatDeg, 5}, {kLatMin, 6}, {kLatSec, 7},
-            {kZone, 9}, {kPressure, 10}, {kTemperature, 11}, {kElevation, 12}};
+        const struct {
+            int id, field;
+        } columns[] = {{kLonDeg, 1}, {kLonMin, 2}, {kLonSec, 3},    {kLatDeg, 5},       {kLatMin, 6},
+                       {kLatSec, 7}, {kZone, 9},   {kPressure, 10}, {kTemperature, 11}, {kElevation, 12}};
         for (const auto& c : columns)
             EXPECT_EQ(Text(dlg, c.id), GetField(row, '*', c.field)) << c.id;
         const bool known = !row.empty();
@@ -117,7 +126,11 @@ TEST_F(ConfigDialogTest, FirstOpeningShowsTheDatabaseRowAndOkMakesItTheSettings)
 
 TEST_F(ConfigDialogTest, OkNormalisesTheFieldsBeforeReadingThem)
 {
-    struct Row { int id; const char* typed; const char* shown; };
+    struct Row {
+        int id;
+        const char* typed;
+        const char* shown;
+    };
     const Row rows[] = {
         {kLonSec, "12.5", "12.50"}, {kLonDeg, "007", "7"},      {kLatMin, "", "0"},
         {kPressure, "abc", "0.00"}, {kZone, "-3.456", "-3.46"}, {kTemperature, "20", "20.00"},
@@ -144,7 +157,12 @@ TEST_F(ConfigDialogTest, PlaceListFromT1SortedTailDroppedAndPrefixSelected)
 {
     using Names = std::vector<std::string>;
     const std::string longName(60, 'L');
-    struct Row { std::string t1; const char* place; Names listed; std::string selected; };
+    struct Row {
+        std::string t1;
+        const char* place;
+        Names listed;
+        std::string selected;
+    };
     const Row rows[] = {
         {"Tunis*Sfax*Gabes", "Tunis", {"Sfax", "Tunis"}, "Tunis"},
         {"Tunis*Sfax*Gabes*", "gab", {"Gabes", "Sfax", "Tunis"}, "Gabes"},
@@ -185,7 +203,8 @@ TEST_F(ConfigDialogTest, DoubleClickTakesAPlaceOrAppliesTheEditsOfTheSameOne)
 {
     EditSettings([](AppSettings& s) {
         SetPlaceName(s, "Tunis");
-        s.p_faj() = 5; s.p_mag() = -3;
+        s.p_faj() = 5;
+        s.p_mag() = -3;
     });
     OpenExpertDialog();
     QWidget* expert = ExpertDialogWindow();
@@ -193,7 +212,12 @@ TEST_F(ConfigDialogTest, DoubleClickTakesAPlaceOrAppliesTheEditsOfTheSameOne)
     // Opening touches no addition.
     EXPECT_EQ(SnapshotSettings().corrections[kFaj], 5);
 
-    struct Step { const char* entry; const char* editLonSec; std::array<int, 6> additions; const char* lonSec; };
+    struct Step {
+        const char* entry;
+        const char* editLonSec;
+        std::array<int, 6> additions;
+        const char* lonSec;
+    };
     const Step steps[] = {
         {"Tunis, Tunisia", nullptr, {0, 0, 7, 0, 2, 0}, "53.0"},
         // The same entry again keeps (and applies) the user's edit.
@@ -242,16 +266,23 @@ TEST_F(ConfigDialogTest, DoubleClickedNamesLongerThan53AreCut)
 
 TEST_F(ConfigDialogTest, ModifHandsTheExactStatementToTheUpdater)
 {
-    struct Row { const char* place; std::vector<std::pair<int, const char*>> edits; std::string statement; };
+    struct Row {
+        const char* place;
+        std::vector<std::pair<int, const char*>> edits;
+        std::string statement;
+    };
     const Row rows[] = {
-        {"Tunis", {{kTemperature, "20"}, {kPressure, "1013"}, {kElevation, "0"}},
+        {"Tunis",
+         {{kTemperature, "20"}, {kPressure, "1013"}, {kElevation, "0"}},
          "update NURO set d1=10 ,m1=11,s1='12.500',card1='E',d2=36 ,m2=48,s2='30.250',card2='N',"
          "t_zone='1.00',p='1013.00',t='20.00',h='0.00' where nom='Tunis';"},
-        {"N'Djamena, Chad", {{kLonDeg, "016"}, {kTemperature, "-2.5"}},
+        {"N'Djamena, Chad",
+         {{kLonDeg, "016"}, {kTemperature, "-2.5"}},
          "update NURO set d1=16 ,m1=2,s1='40.000',card1='E',d2=12 ,m2=6,s2='47.000',card2='N',"
          "t_zone='1.00',p='1005.00',t='-2.50',h='298.00' where nom='N''Djamena, Chad';"},
         // Pressure 12345.5 normalises to 12345.50, of which 7 characters reach the statement.
-        {"Lima, Peru", {{kPressure, "12345.5"}},
+        {"Lima, Peru",
+         {{kPressure, "12345.5"}},
          "update NURO set d1=77 ,m1=2,s1='0.000',card1='W',d2=12 ,m2=2,s2='0.000',card2='S',"
          "t_zone='-5.00',p='12345.5',t='19.00',h='154.00' where nom='Lima, Peru';"},
     };
@@ -279,11 +310,20 @@ TEST_F(ConfigDialogTest, ModifHandsTheExactStatementToTheUpdater)
 
 TEST_F(ConfigDialogTest, ModifThatCannotBeWrittenFaithfullyRunsNothingAndSaysSoOnce)
 {
-    struct Row { const char* why; std::vector<std::pair<int, std::string>> edits; const char* said; };
+    struct Row {
+        const char* why;
+        std::vector<std::pair<int, std::string>> edits;
+        const char* said;
+    };
     const Row rows[] = {
         // Huge seconds and degrees: the coordinate texts alone nearly fill the statement.
-        {"over 255", {{kLonSec, "1e38"}, {kLatSec, "-1e38"}, {kLonDeg, "999999999"}, {kLatDeg, "999999999"},
-                      {kName, std::string(49, '\'')}}, "255"},
+        {"over 255",
+         {{kLonSec, "1e38"},
+          {kLatSec, "-1e38"},
+          {kLonDeg, "999999999"},
+          {kLatDeg, "999999999"},
+          {kName, std::string(49, '\'')}},
+         "255"},
         // "123456.70" would reach the database as "123456.", another number.
         {"pressure cut", {{kPressure, "123456.7"}}, "p '123456.70'"},
         // Clamped by normalisation to -999999.99, still too wide for the statement.
@@ -314,7 +354,13 @@ TEST_F(ConfigDialogTest, ModifThatCannotBeWrittenFaithfullyRunsNothingAndSaysSoO
 
 TEST_F(ConfigDialogTest, ModifReallyUpdatesTheDatabaseThroughMod)
 {
-    struct Row { const char* place; int id; const char* typed; int field; const char* stored; };
+    struct Row {
+        const char* place;
+        int id;
+        const char* typed;
+        int field;
+        const char* stored;
+    };
     const Row rows[] = {
         {"Tunis", kLonDeg, "11", 1, "11"},
         {"N'Djamena, Chad", kTemperature, "31.5", 11, "31.5"},
@@ -405,7 +451,11 @@ TEST_F(ConfigDialogTest, ChosenPlaceSetsTheZoneAndHandEditsKeepIt)
     ChangeTestDatabase("alter table nuro add column zone text;"
                        "update nuro set zone='Africa/Tunis' where nom='Tunis, Tunisia';"
                        "update nuro set zone='America/Lima' where nom='Lima, Peru'");
-    struct Step { const char* entry; const char* editLonSec; const char* zone; };
+    struct Step {
+        const char* entry;
+        const char* editLonSec;
+        const char* zone;
+    };
     const Step steps[] = {
         {"Tunis, Tunisia", nullptr, "Africa/Tunis"},
         {"Lima, Peru", nullptr, "America/Lima"},
@@ -437,7 +487,11 @@ TEST_F(ConfigDialogTest, APlaceTakenFromTheListIsOneWholeChange)
         int id;
         ~Listening() { SettingsRecord().Forget(id); }
     } listening{SettingsRecord().Listen([&](const AppSettings& s, const void*) { heard.push_back(s); })};
-    struct Step { const char* entry; const char* zone; std::array<int, 6> additions; };
+    struct Step {
+        const char* entry;
+        const char* zone;
+        std::array<int, 6> additions;
+    };
     const Step steps[] = {
         {"Lima, Peru", "America/Lima", {0, 0, 0, 0, 0, 0}},
         {"Tunis, Tunisia", "Africa/Tunis", {0, 0, 7, 0, 2, 0}},

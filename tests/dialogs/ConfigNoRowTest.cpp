@@ -41,9 +41,18 @@ protected:
     {
         EditSettings([place](AppSettings& s) {
             SetPlaceName(s, place);
-            s.D1 = 99; s.M1 = 58; s.S1 = 59.5f; s.CARD1 = 'W';
-            s.D2 = 45; s.M2 = 30; s.S2 = 12.25f; s.CARD2 = 'S';
-            s.T_ZONE = -5; s.P = 1010; s.T = -12.5f; s.H = 2240;
+            s.D1 = 99;
+            s.M1 = 58;
+            s.S1 = 59.5f;
+            s.CARD1 = 'W';
+            s.D2 = 45;
+            s.M2 = 30;
+            s.S2 = 12.25f;
+            s.CARD2 = 'S';
+            s.T_ZONE = -5;
+            s.P = 1010;
+            s.T = -12.5f;
+            s.H = 2240;
         });
     }
     static std::string Text(QWidget* dlg, int id) { return GetDlgItemText(dlg, id, 100); }
@@ -94,8 +103,8 @@ TEST_F(ConfigNoRowTest, FirstOpeningWithoutARowShowsTheSettingsInEffectSaysWhyAn
     };
     const Row rows[] = {
         {"a name the database does not hold", "Atlantis, Nowhere", [] {}, kNotInDatabase},
-        {"a name removed by a database update", "Sfax",
-         [] { ChangeTestDatabase("delete from nuro where nom='Sfax'"); }, kNotInDatabase},
+        {"a name removed by a database update", "Sfax", [] { ChangeTestDatabase("delete from nuro where nom='Sfax'"); },
+         kNotInDatabase},
         {"no database", "Tunis", [] { QFile::remove(QString::fromStdString(InstalledDatabase())); }, kNoDatabase},
         {"a damaged database", "Tunis",
          [] {
@@ -104,8 +113,7 @@ TEST_F(ConfigNoRowTest, FirstOpeningWithoutARowShowsTheSettingsInEffectSaysWhyAn
              f.write(QByteArray(4096, 'x'));
          },
          kNoDatabase},
-        {"no library", "Tunis", [] { SetPlaceLookup([](const std::string&) { return std::nullopt; }); },
-         kNoLibrary},
+        {"no library", "Tunis", [] { SetPlaceLookup([](const std::string&) { return std::nullopt; }); }, kNoLibrary},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
@@ -117,9 +125,16 @@ TEST_F(ConfigNoRowTest, FirstOpeningWithoutARowShowsTheSettingsInEffectSaysWhyAn
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(Text(dlg, kName), r.place);
         EXPECT_EQ(Text(dlg, kNotFound), r.shown);
-        ExpectFields(dlg, {{kLonDeg, "99"}, {kLonMin, "58"}, {kLonSec, "59.500"}, {kLatDeg, "45"},
-                           {kLatMin, "30"}, {kLatSec, "12.250"}, {kZoneBox, "-5.00"}, {kPressure, "1010.00"},
-                           {kTemperature, "-12.50"}, {kElevation, "2240.00"}});
+        ExpectFields(dlg, {{kLonDeg, "99"},
+                           {kLonMin, "58"},
+                           {kLonSec, "59.500"},
+                           {kLatDeg, "45"},
+                           {kLatMin, "30"},
+                           {kLatSec, "12.250"},
+                           {kZoneBox, "-5.00"},
+                           {kPressure, "1010.00"},
+                           {kTemperature, "-12.50"},
+                           {kElevation, "2240.00"}});
         EXPECT_FALSE(On(dlg, kEast));
         EXPECT_FALSE(On(dlg, kNorth));
         Command(dlg, kOk);
@@ -148,8 +163,7 @@ TEST_F(ConfigNoRowTest, ChoosingAPlaceWithoutARowKeepsWhatTheDialogHoldsAndAFoun
     SetDlgItemText(dlg, kLonSec, "44.25");
     DoubleClick(dlg, "Atlantis, Nowhere");
     EXPECT_EQ(Text(dlg, kNotFound), kNotInDatabase);
-    ExpectFields(dlg, {{kLonDeg, "10"}, {kLonMin, "45"}, {kLonSec, "44.25"}, {kLatDeg, "34"},
-                       {kElevation, "13.0"}});
+    ExpectFields(dlg, {{kLonDeg, "10"}, {kLonMin, "45"}, {kLonSec, "44.25"}, {kLatDeg, "34"}, {kElevation, "13.0"}});
     EXPECT_TRUE(On(dlg, kEast));
     EXPECT_TRUE(On(dlg, kNorth));
     const AppSettings s = SnapshotSettings();

@@ -62,7 +62,8 @@ TEST_F(ConfigSearchTest, TypingArrowsAndEnterTakeAPlace)
 
     QTest::keyClicks(search, "london");
     ASSERT_GT(matches->count(), 1);
-    EXPECT_TRUE(matches->item(0)->text().startsWith("London, United Kingdom")) << matches->item(0)->text().toStdString();
+    EXPECT_TRUE(matches->item(0)->text().startsWith("London, United Kingdom"))
+        << matches->item(0)->text().toStdString();
     EXPECT_EQ(matches->currentRow(), 0);
     QTest::keyClick(search, Qt::Key_Down);
     QTest::keyClick(search, Qt::Key_Down);
@@ -79,11 +80,11 @@ TEST_F(ConfigSearchTest, TypingArrowsAndEnterTakeAPlace)
     EXPECT_EQ(s.CARD1, 'W');
     EXPECT_EQ(s.CARD2, 'N');
     EXPECT_EQ(s.extra.ZONE, "Europe/London");
-    EXPECT_EQ(s.ASER, 2);                       // the user's own school, not the country's
-    EXPECT_EQ(s.extra.METHOD, "AUTO");          // the method of the place's country
+    EXPECT_EQ(s.ASER, 2); // the user's own school, not the country's
+    EXPECT_EQ(s.extra.METHOD, "AUTO"); // the method of the place's country
     EXPECT_EQ(s.extra.country, "GB");
     EXPECT_FALSE(s.extra.methodInForce.empty());
-    EXPECT_EQ(s.corrections[kDho], 0);          // no additions of the user's under a method
+    EXPECT_EQ(s.corrections[kDho], 0); // no additions of the user's under a method
     EXPECT_FALSE(places::PlaceNotChosen());
     EXPECT_EQ(GetDlgItemText(dlg, kName, 100), "London, United Kingdom");
     EXPECT_EQ(GetDlgItemText(dlg, kLatDeg, 100), "51");
@@ -102,9 +103,9 @@ TEST_F(ConfigSearchTest, LocateMeOffersTheNearestPlacesOrGoesWhenTheDesktopGives
     if (QStandardPaths::findExecutable("dbus-run-session").isEmpty())
         GTEST_SKIP() << "no dbus-run-session (package dbus)";
     const struct {
-        QStringList service;  // the stand-in's mode and position
-        const char* first;    // the nearest place offered; "" when the button goes instead
-        const char* note;     // the line under the place after the asking
+        QStringList service; // the stand-in's mode and position
+        const char* first; // the nearest place offered; "" when the button goes instead
+        const char* note; // the line under the place after the asking
     } rows[] = {
         {{"located", "34.74", "10.76"}, "Sfax, Tunisia", ""},
         {{"refused"}, "", "The desktop refused to give the position"},

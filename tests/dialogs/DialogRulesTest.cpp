@@ -17,7 +17,10 @@ using namespace nuro::places;
 TEST(PlaceListNames, EachStarEndsANameAndTheTailIsDropped)
 {
     using Names = std::vector<std::string>;
-    struct Row { const char* t1; Names expected; };
+    struct Row {
+        const char* t1;
+        Names expected;
+    };
     const Row rows[] = {
         {"Tunis*Sfax*Gabes", {"Tunis", "Sfax"}},
         {"Tunis*Sfax*Gabes*", {"Tunis", "Sfax", "Gabes"}},
@@ -34,10 +37,13 @@ TEST(PlaceListNames, EachStarEndsANameAndTheTailIsDropped)
 
 TEST(QuoteSqlText, EverySingleQuoteIsDoubled)
 {
-    struct Row { const char* text; const char* expected; };
+    struct Row {
+        const char* text;
+        const char* expected;
+    };
     const Row rows[] = {
-        {"Tunis", "Tunis"}, {"", ""}, {"N'Djamena, Chad", "N''Djamena, Chad"},
-        {"x' or '1'='1", "x'' or ''1''=''1"}, {"''", "''''"}, {"'", "''"},
+        {"Tunis", "Tunis"}, {"", ""},    {"N'Djamena, Chad", "N''Djamena, Chad"}, {"x' or '1'='1", "x'' or ''1''=''1"},
+        {"''", "''''"},     {"'", "''"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(QuoteSqlText(r.text), r.expected) << r.text;
@@ -48,8 +54,14 @@ namespace {
 AppSettings Coordinates(int d1, int m1, float s1, char c1, int d2, int m2, float s2, char c2)
 {
     AppSettings s;
-    s.D1 = d1; s.M1 = m1; s.S1 = s1; s.CARD1 = c1;
-    s.D2 = d2; s.M2 = m2; s.S2 = s2; s.CARD2 = c2;
+    s.D1 = d1;
+    s.M1 = m1;
+    s.S1 = s1;
+    s.CARD1 = c1;
+    s.D2 = d2;
+    s.M2 = m2;
+    s.S2 = s2;
+    s.CARD2 = c2;
     return s;
 }
 
@@ -57,12 +69,18 @@ AppSettings Coordinates(int d1, int m1, float s1, char c1, int d2, int m2, float
 
 TEST(UpdateStatement, FirstHalfFromSettingsSecondFromFieldTexts)
 {
-    struct Row { AppSettings settings; StatementFields fields; const char* expected; };
+    struct Row {
+        AppSettings settings;
+        StatementFields fields;
+        const char* expected;
+    };
     const Row rows[] = {
-        {Coordinates(10, 11, 12.5f, 'E', 36, 48, 30.25f, 'N'), {"1.00", "1013.00", "20.00", "0.00", "Tunis"},
+        {Coordinates(10, 11, 12.5f, 'E', 36, 48, 30.25f, 'N'),
+         {"1.00", "1013.00", "20.00", "0.00", "Tunis"},
          "update NURO set d1=10 ,m1=11,s1='12.500',card1='E',d2=36 ,m2=48,s2='30.250',card2='N',"
          "t_zone='1.00',p='1013.00',t='20.00',h='0.00' where nom='Tunis';"},
-        {Coordinates(-15, 2, 0.f, 'W', 12, 7, 59.9996f, 'S'), {"-1.00", "0.00", "-5.50", "12.00", "N'Djamena, Chad"},
+        {Coordinates(-15, 2, 0.f, 'W', 12, 7, 59.9996f, 'S'),
+         {"-1.00", "0.00", "-5.50", "12.00", "N'Djamena, Chad"},
          "update NURO set d1=-15 ,m1=2,s1='0.000',card1='W',d2=12 ,m2=7,s2='60.000',card2='S',"
          "t_zone='-1.00',p='0.00',t='-5.50',h='12.00' where nom='N''Djamena, Chad';"},
         // Field texts are cut to 7 characters where that keeps the number, the name kept whole at 49.
@@ -94,7 +112,11 @@ TEST(UpdateStatement, RefusedWhenACutWouldChangeWhatIsWritten)
         edit(f);
         return f;
     };
-    struct Row { AppSettings settings; StatementFields fields; const char* said; };
+    struct Row {
+        AppSettings settings;
+        StatementFields fields;
+        const char* said;
+    };
     const Row rows[] = {
         {plain, with([](auto& f) { f.placeName = std::string(49, 'a'); }), nullptr},
         {plain, with([](auto& f) { f.placeName = std::string(49, '\''); }), nullptr}, // 98 once doubled, fits
@@ -122,12 +144,16 @@ TEST(UpdateStatement, RefusedWhenACutWouldChangeWhatIsWritten)
 
 TEST(NormalizeFields, TextsFitTheTenCharactersReadBack)
 {
-    struct Row { const char* typed; const char* real; const char* integer; };
+    struct Row {
+        const char* typed;
+        const char* real;
+        const char* integer;
+    };
     const Row rows[] = {
-        {"12.5", "12.50", "12"},         {"007", "7.00", "7"},          {"", "0.00", "0"},
-        {"abc", "0.00", "0"},            {" -3.456", "-3.46", "-3"},    {"1e2", "100.00", "1"},
-        {"1e38", "9999999.99", "1"},     {"-1e38", "-999999.99", "-1"}, {"nan", "0.00", "0"},
-        {"inf", "9999999.99", "0"},      {"-inf", "-999999.99", "0"},   {"9999999.996", "9999999.99", "9999999"},
+        {"12.5", "12.50", "12"},     {"007", "7.00", "7"},          {"", "0.00", "0"},
+        {"abc", "0.00", "0"},        {" -3.456", "-3.46", "-3"},    {"1e2", "100.00", "1"},
+        {"1e38", "9999999.99", "1"}, {"-1e38", "-999999.99", "-1"}, {"nan", "0.00", "0"},
+        {"inf", "9999999.99", "0"},  {"-inf", "-999999.99", "0"},   {"9999999.996", "9999999.99", "9999999"},
         {"+5", "5.00", "5"},
     };
     for (const Row& r : rows) {
@@ -142,11 +168,17 @@ TEST(NormalizeFields, TextsFitTheTenCharactersReadBack)
 TEST(PlaceAdditions, DhohurSevenAndMagherebTwoOnlyForTunisia)
 {
     using Six = std::array<std::int32_t, 6>;
-    struct Row { const char* name; Six expected; };
+    struct Row {
+        const char* name;
+        Six expected;
+    };
     const Row rows[] = {
-        {"Tunis, Tunisia", {0, 0, 7, 0, 2, 0}}, {"Tunisia", {0, 0, 7, 0, 2, 0}},
-        {"xTunisiax", {0, 0, 7, 0, 2, 0}},      {"tunis, tunisia", {0, 0, 0, 0, 0, 0}},
-        {"TUNISIA", {0, 0, 0, 0, 0, 0}},        {"Tunis", {0, 0, 0, 0, 0, 0}},
+        {"Tunis, Tunisia", {0, 0, 7, 0, 2, 0}},
+        {"Tunisia", {0, 0, 7, 0, 2, 0}},
+        {"xTunisiax", {0, 0, 7, 0, 2, 0}},
+        {"tunis, tunisia", {0, 0, 0, 0, 0, 0}},
+        {"TUNISIA", {0, 0, 0, 0, 0, 0}},
+        {"Tunis", {0, 0, 0, 0, 0, 0}},
         {"", {0, 0, 0, 0, 0, 0}},
     };
     for (const Row& r : rows)
@@ -155,12 +187,23 @@ TEST(PlaceAdditions, DhohurSevenAndMagherebTwoOnlyForTunisia)
 
 TEST(ExpertAdditions, ReadBackNegatesWhenMinusIsChecked)
 {
-    struct Row { const char* field; bool minus; std::int32_t expected; };
+    struct Row {
+        const char* field;
+        bool minus;
+        std::int32_t expected;
+    };
     const Row rows[] = {
-        {"5", true, -5},    {"5", false, 5},   {"0", true, 0},     {"", false, 0},
-        {"12x", false, 12}, {"007", true, -7}, {"99999999", false, 9999999},
-        {"4294967295", true, -9999999}, {"4294967297", false, 9999999},  // saturates, never wraps
-        {" -3", true, 3},  {"-12345678", false, -9999999},
+        {"5", true, -5},
+        {"5", false, 5},
+        {"0", true, 0},
+        {"", false, 0},
+        {"12x", false, 12},
+        {"007", true, -7},
+        {"99999999", false, 9999999},
+        {"4294967295", true, -9999999},
+        {"4294967297", false, 9999999}, // saturates, never wraps
+        {" -3", true, 3},
+        {"-12345678", false, -9999999},
     };
     for (const Row& r : rows)
         EXPECT_EQ(ReadAddition(r.field, r.minus), r.expected) << r.field;
@@ -173,10 +216,15 @@ TEST(ExpertAdditions, ReadBackNegatesWhenMinusIsChecked)
 
 TEST(ExpertAngles, ShownWithSignAndClampedToSevenCharacters)
 {
-    struct Row { std::int32_t value; const char* text; };
+    struct Row {
+        std::int32_t value;
+        const char* text;
+    };
     const Row rows[] = {
-        {108, "108"},  {0, "0"},  {-18, "-18"},  {9999999, "9999999"},  {10000000, "9999999"},
-        {-999999, "-999999"}, {-1000000, "-999999"}, {INT_MIN, "-999999"},
+        {108, "108"},          {0, "0"},
+        {-18, "-18"},          {9999999, "9999999"},
+        {10000000, "9999999"}, {-999999, "-999999"},
+        {-1000000, "-999999"}, {INT_MIN, "-999999"},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(ShowAngle(r.value), r.text) << r.value;
@@ -191,19 +239,22 @@ TEST(ExpertAngles, ShownWithSignAndClampedToSevenCharacters)
 
 TEST(ValidateSummerWindow, MonthLengthsLeapRuleAndOrder)
 {
-    struct Row { int year, m1, d1, m2, d2; bool accepted; int val1, val2; };
+    struct Row {
+        int year, m1, d1, m2, d2;
+        bool accepted;
+        int val1, val2;
+    };
     const Row rows[] = {
-        {2024, 2, 29, 10, 1, true, 229, 1001},   {2100, 2, 29, 10, 1, true, 229, 1001},
-        {2023, 2, 29, 10, 1, false, 0, 0},       {2024, 2, 30, 10, 1, false, 0, 0},
-        {2023, 1, 1, 2, 29, false, 0, 0},        {2024, 1, 1, 2, 29, true, 101, 229},
-        {2023, 2, 28, 3, 1, true, 228, 301},
-        {2024, 4, 31, 10, 1, false, 0, 0},       {2024, 6, 31, 10, 1, false, 0, 0},
-        {2024, 9, 31, 10, 1, false, 0, 0},       {2024, 1, 1, 11, 31, false, 0, 0},
-        {2024, 3, 1, 4, 31, false, 0, 0},        {2024, 3, 31, 4, 1, true, 331, 401},
-        {2024, 4, 30, 6, 30, true, 430, 630},    {2024, 10, 1, 3, 31, false, 0, 0},
-        {2024, 3, 3, 3, 3, true, 303, 303},      {2024, 3, 4, 3, 3, false, 0, 0},
-        {2024, 0, 0, 0, 0, true, 0, 0},          {2024, 4, 1, 10, 1, true, 401, 1001},
-        {2024, 12, 31, 12, 31, true, 1231, 1231},
+        {2024, 2, 29, 10, 1, true, 229, 1001}, {2100, 2, 29, 10, 1, true, 229, 1001},
+        {2023, 2, 29, 10, 1, false, 0, 0},     {2024, 2, 30, 10, 1, false, 0, 0},
+        {2023, 1, 1, 2, 29, false, 0, 0},      {2024, 1, 1, 2, 29, true, 101, 229},
+        {2023, 2, 28, 3, 1, true, 228, 301},   {2024, 4, 31, 10, 1, false, 0, 0},
+        {2024, 6, 31, 10, 1, false, 0, 0},     {2024, 9, 31, 10, 1, false, 0, 0},
+        {2024, 1, 1, 11, 31, false, 0, 0},     {2024, 3, 1, 4, 31, false, 0, 0},
+        {2024, 3, 31, 4, 1, true, 331, 401},   {2024, 4, 30, 6, 30, true, 430, 630},
+        {2024, 10, 1, 3, 31, false, 0, 0},     {2024, 3, 3, 3, 3, true, 303, 303},
+        {2024, 3, 4, 3, 3, false, 0, 0},       {2024, 0, 0, 0, 0, true, 0, 0},
+        {2024, 4, 1, 10, 1, true, 401, 1001},  {2024, 12, 31, 12, 31, true, 1231, 1231},
     };
     for (const Row& r : rows) {
         auto window = ValidateSummerWindow(r.year, r.m1, r.d1, r.m2, r.d2);
@@ -217,7 +268,12 @@ TEST(ValidateSummerWindow, MonthLengthsLeapRuleAndOrder)
 
 TEST(CentredOver, CentresOnTheFrameAndKeepsOnTheScreen)
 {
-    struct Row { int dw, dh; ScreenRect frame; int W, H; ScreenPoint expected; };
+    struct Row {
+        int dw, dh;
+        ScreenRect frame;
+        int W, H;
+        ScreenPoint expected;
+    };
     const Row rows[] = {
         {200, 150, {100, 50, 300, 400}, 1024, 768, {150, 175}},
         {200, 150, {-500, 10, 300, 200}, 1024, 768, {0, 35}},

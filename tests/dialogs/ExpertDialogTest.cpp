@@ -18,9 +18,11 @@ using namespace nuro::test;
 
 namespace {
 
-struct Controls { int field, minus, plus; };
-constexpr std::array<Controls, 6> kPrayers = {{
-    {103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
+struct Controls {
+    int field, minus, plus;
+};
+constexpr std::array<Controls, 6> kPrayers = {
+    {{103, 101, 102}, {106, 104, 105}, {109, 107, 108}, {112, 110, 111}, {120, 113, 114}, {118, 116, 117}}};
 constexpr int kAngleFajer = 115, kAngleIsha = 119, kPrecision = 135, kStartup = 136, kReset = 132, kOk = 155;
 
 class ExpertDialogTest : public DialogTest {
@@ -35,7 +37,10 @@ protected:
 
 TEST_F(ExpertDialogTest, AdditionsShowAsMagnitudeWithTheSignOnTheRadiosAndReadBackUnchanged)
 {
-    struct Row { std::array<int, 8> values; std::array<const char*, 8> shown; };
+    struct Row {
+        std::array<int, 8> values;
+        std::array<const char*, 8> shown;
+    };
     const Row rows[] = {
         {{-5, 5, 0, 1, -1, 120, 18, 17}, {"5", "5", "0", "1", "1", "120", "18", "17"}},
         {{0, 0, 0, 0, 0, 0, -18, 0}, {"0", "0", "0", "0", "0", "0", "-18", "0"}},
@@ -72,10 +77,15 @@ TEST_F(ExpertDialogTest, AdditionsShowAsMagnitudeWithTheSignOnTheRadiosAndReadBa
 TEST_F(ExpertDialogTest, TheHijriAdjustmentShowsFromTheSettingsAndIsKeptWithinTwoDays)
 {
     constexpr int kHijri = 141;
-    struct Row { int stored; const char* shown; const char* typed; int kept; };
+    struct Row {
+        int stored;
+        const char* shown;
+        const char* typed;
+        int kept;
+    };
     const Row rows[] = {
-        {0, "0", "1", 1}, {1, "1", "-2", -2}, {-2, "-2", "2", 2},
-        {0, "0", "5", 2}, {0, "0", "-9", -2}, {2, "2", "x", 0}, {7, "2", "", 0},
+        {0, "0", "1", 1},   {1, "1", "-2", -2}, {-2, "-2", "2", 2}, {0, "0", "5", 2},
+        {0, "0", "-9", -2}, {2, "2", "x", 0},   {7, "2", "", 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
@@ -104,11 +114,17 @@ TEST_F(ExpertDialogTest, SwitchesShowFromTheSettings)
 {
     const std::string entry = AutostartEntryPath();
     ASSERT_EQ(entry, std::string(std::getenv("XDG_CONFIG_HOME")) + "/autostart/nuro.desktop");
-    struct Row { int startup, precision; bool startupBox, precisionBox; };
+    struct Row {
+        int startup, precision;
+        bool startupBox, precisionBox;
+    };
     const Row rows[] = {{0, 0, true, false}, {1, 1, false, true}, {0, 1, true, true}, {7, -1, false, true}};
     for (const Row& r : rows) {
         ResetSettingsDialogs();
-        EditSettings([&](AppSettings& s) { s.STARTUP = r.startup; s.PRECISION = r.precision; });
+        EditSettings([&](AppSettings& s) {
+            s.STARTUP = r.startup;
+            s.PRECISION = r.precision;
+        });
         QWidget* dlg = Open();
         EXPECT_EQ(On(dlg, kStartup), r.startupBox) << r.startup;
         EXPECT_EQ(On(dlg, kPrecision), r.precisionBox) << r.precision;
@@ -164,7 +180,9 @@ TEST_F(ExpertDialogTest, PrecisionTakesEffectAtOnceOtherEditsWaitForOk)
     EditSettings([](AppSettings& s) { s.p_dho() = 3; });
     QWidget* dlg = Open();
     SetDlgItemText(dlg, kPrayers[2].field, "9");
-    struct Step { bool expected; };
+    struct Step {
+        bool expected;
+    };
     for (Step st : {Step{true}, Step{false}, Step{true}}) {
         const int refreshes = display.Refreshes();
         Click(dlg, kPrecision);
@@ -201,10 +219,14 @@ TEST_F(ExpertDialogTest, ShownAgainAsLeft)
 // night again; a value that is no rule shows, and is stored back, as the middle of the night.
 TEST_F(ExpertDialogTest, HighLatitudeRuleIsChosenFromItsDropDownAndAppliedWithOk)
 {
-    struct Row { int stored, shown, chosen; bool reset; int applied; };
+    struct Row {
+        int stored, shown, chosen;
+        bool reset;
+        int applied;
+    };
     const Row rows[] = {
-        {0, 0, 1, false, 1}, {1, 1, 2, false, 2}, {2, 2, 0, false, 0}, {2, 2, -1, true, 0}, {7, 0, -1, false, 0},
-        {-3, 0, 2, false, 2},
+        {0, 0, 1, false, 1}, {1, 1, 2, false, 2},  {2, 2, 0, false, 0},
+        {2, 2, -1, true, 0}, {7, 0, -1, false, 0}, {-3, 0, 2, false, 2},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(::testing::Message() << "HIGH_LAT " << r.stored << " choose " << r.chosen);
@@ -261,14 +283,15 @@ TEST_F(ExpertDialogTest, AMethodShowsItsParametersReadOnlyAndCustomMakesThemEdit
         const char* isha;
         bool byInterval;
         const char* interval;
-        const char* line;    // the beginning of the method's line
+        const char* line; // the beginning of the method's line
         const char* minutes; // the method's own minutes
     } rows[] = {
         {"Umm al-Qura, Makkah", false, "18.5", "", true, "90",
          "Umm al-Qura, Makkah: Fajr 18.5\u00b0, Isha 90 min after Maghreb, 120 in Ramadan", "Method's minutes: none"},
         {"Custom", true, "18.5", "18", true, "90", "Custom: ", ""},
         {"Tunisia, Ministry of Religious Affairs", false, "18", "18", false, "",
-         "Tunisia, Ministry of Religious Affairs: Fajr 18\u00b0, Isha 18\u00b0", "Method's minutes: Dhohur +7, Maghereb +2"},
+         "Tunisia, Ministry of Religious Affairs: Fajr 18\u00b0, Isha 18\u00b0",
+         "Method's minutes: Dhohur +7, Maghereb +2"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.entry);

@@ -53,7 +53,8 @@ public:
             if (mode_ == QLatin1String("located"))
                 bus.send(QDBusMessage::createSignal(kClientPath, QStringLiteral("org.freedesktop.GeoClue2.Client"),
                                                     QStringLiteral("LocationUpdated"))
-                         << QVariant::fromValue(QDBusObjectPath(QStringLiteral("/"))) << QVariant::fromValue(QDBusObjectPath(kLocationPath)));
+                         << QVariant::fromValue(QDBusObjectPath(QStringLiteral("/")))
+                         << QVariant::fromValue(QDBusObjectPath(kLocationPath)));
             return true;
         }
         if (m.path() == kClientPath && member == QLatin1String("Stop")) {
@@ -85,8 +86,7 @@ int main(int argc, char** argv)
         return 2;
     GeoClue service(args[1], args.value(2).toDouble(), args.value(3).toDouble());
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerVirtualObject(QStringLiteral("/org/freedesktop/GeoClue2"), &service,
-                                   QDBusConnection::SubPath) ||
+    if (!bus.registerVirtualObject(QStringLiteral("/org/freedesktop/GeoClue2"), &service, QDBusConnection::SubPath) ||
         !bus.registerService(QStringLiteral("org.freedesktop.GeoClue2"))) {
         std::fprintf(stderr, "geoclue-standin: cannot serve on the bus\n");
         return 2;

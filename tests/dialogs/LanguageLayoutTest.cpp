@@ -82,7 +82,9 @@ private:
 int WidthNeeded(QWidget* w, const QString& shown)
 {
     QString text = shown;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(1), QLatin1Char('&'));
     const QFontMetrics metrics(w->font());
     const int advance = metrics.horizontalAdvance(text);
     QStyle* style = w->style();
@@ -205,8 +207,8 @@ TEST_P(DialogLanguageTest, EveryTextFitsItsControlAndRightToLeftMirrors)
     // The Config dialog's line under the place says why a place was not found.
     std::vector<std::pair<int, QString>> configTexts;
     for (PlaceLookup why : {PlaceLookup::NoLibrary, PlaceLookup::NoDatabase, PlaceLookup::NoSuchPlace})
-        configTexts.emplace_back(138, QCoreApplication::translate(TemplateContext(kConfigTemplateId).c_str(),
-                                                                  PlaceLookupText(why)));
+        configTexts.emplace_back(
+            138, QCoreApplication::translate(TemplateContext(kConfigTemplateId).c_str(), PlaceLookupText(why)));
     const struct {
         std::function<void()> open;
         std::function<QWidget*()> window;

@@ -28,7 +28,7 @@ namespace {
 struct Case {
     const char* name;
     const DialogTemplate& tmpl;
-    std::function<void()> open;   // empty for the About box, which runs modally
+    std::function<void()> open; // empty for the About box, which runs modally
     std::function<QWidget*()> window;
 };
 
@@ -142,9 +142,9 @@ TEST_F(SettingsTemplatesTest, ConfigFieldsShowTheirWidestValuesWhole)
         const char* widest;
     };
     const Row rows[] = {
-        {106, "180"},    {111, "59"},     {110, "59.999"}, {109, "90"},      {108, "59"},       {107, "59.999"},
-        {110, "60.00"},  {107, "60.00"},  {127, "1010.00"}, {122, "-40.00"}, {120, "-12.00"},   {120, "13.75"},
-        {121, "2240.00"}, {121, "2240"},
+        {106, "180"},    {111, "59"},    {110, "59.999"},  {109, "90"},      {108, "59"},
+        {107, "59.999"}, {110, "60.00"}, {107, "60.00"},   {127, "1010.00"}, {122, "-40.00"},
+        {120, "-12.00"}, {120, "13.75"}, {121, "2240.00"}, {121, "2240"},
     };
     for (const Row& r : rows) {
         auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(dlg, r.id));
@@ -166,8 +166,7 @@ TEST_F(SettingsTemplatesTest, ConfigFieldsShowTheirWidestValuesWhole)
     ASSERT_NE(reason, nullptr);
     for (PlaceLookup lookup : {PlaceLookup::NoLibrary, PlaceLookup::NoDatabase, PlaceLookup::NoSuchPlace}) {
         const QString text = QString::fromUtf8(PlaceLookupText(lookup));
-        EXPECT_LE(reason->fontMetrics().horizontalAdvance(text), reason->contentsRect().width())
-            << text.toStdString();
+        EXPECT_LE(reason->fontMetrics().horizontalAdvance(text), reason->contentsRect().width()) << text.toStdString();
     }
     SetDlgItemText(dlg, 138, PlaceLookupText(PlaceLookup::NoDatabase));
     if (const char* pictures = std::getenv("NURO_TEST_PICTURES"))

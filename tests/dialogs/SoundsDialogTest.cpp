@@ -93,7 +93,7 @@ TEST_F(SoundsDialogTest, FilesAndReminderShowFromTheSettingsAndOkKeepsWhatWasCho
     EXPECT_EQ(openedAt, "/adhan/fajer.mp3");
     EXPECT_EQ(Text(dlg, kFirstFile), "/adhan/fajer.mp3");
     SetDlgItemText(dlg, kFirstFile + 4, ""); // back to um.wav
-    SetDlgItemText(dlg, kRemind, "1500");    // beyond the range: held to 999
+    SetDlgItemText(dlg, kRemind, "1500"); // beyond the range: held to 999
 
     Command(dlg, kOk);
     EXPECT_FALSE(IsWindowVisible(dlg));
@@ -114,7 +114,9 @@ TEST_F(SoundsDialogTest, ChosenFilesAreCheckedOnOkAndOnlyThoseThatPlayAreKept)
     const fs::path dir = fs::path(::testing::TempDir()) / ("nuro-sounds-check-" + std::to_string(getpid()));
     fs::create_directories(dir / "folder.wav");
     WriteWav(dir / "good.wav", 0.1);
-    { std::ofstream(dir / "bad.mp3") << "26"; }
+    {
+        std::ofstream(dir / "bad.mp3") << "26";
+    }
     WriteWav(dir / "bad-inside.wav", 0.1); // a sound header the decoder still refuses
     WriteWav(dir / "locked.wav", 0.1);
     fs::permissions(dir / "locked.wav", fs::perms::none);
@@ -127,9 +129,10 @@ TEST_F(SoundsDialogTest, ChosenFilesAreCheckedOnOkAndOnlyThoseThatPlayAreKept)
         {(dir / "good.wav").string(), ""},
         {"26", "Dhohur sound, 26: no such file"},
         {(dir / "folder.wav").string(), "Aser sound, " + (dir / "folder.wav").string() + ": not a file"},
-        {(dir / "bad-inside.wav").string(), "Maghereb sound, " + (dir / "bad-inside.wav").string() +
-                                               ": it cannot be decoded (Unrecognized audio format)"},
-        {(dir / "locked.wav").string(), canLock ? "Isha sound, " + (dir / "locked.wav").string() + ": it cannot be read" : std::string()},
+        {(dir / "bad-inside.wav").string(),
+         "Maghereb sound, " + (dir / "bad-inside.wav").string() + ": it cannot be decoded (Unrecognized audio format)"},
+        {(dir / "locked.wav").string(),
+         canLock ? "Isha sound, " + (dir / "locked.wav").string() + ": it cannot be read" : std::string()},
     };
     EditSettings([](AppSettings& s) { s.extra.SOUND = {"", "", "", "old.ogg", ""}; });
     OpenSoundsDialog();
@@ -174,13 +177,32 @@ TEST_F(SoundsDialogTest, EscapeAndCloseRequestsActAsOkOnEveryDialog)
         std::function<bool()> applied;
     };
     const Row rows[] = {
-        {"Sounds", [] { OpenSoundsDialog(); return SoundsDialogWindow(); },
-         [](QWidget* dlg) { SetDlgItemText(dlg, kRemind, "15"); }, [] { return SnapshotSettings().extra.REMIND == 15; }},
-        {"Expert", [] { OpenExpertDialog(); return ExpertDialogWindow(); },
-         [](QWidget* dlg) { SetDlgItemText(dlg, 115, "17"); }, [] { return SnapshotSettings().corrections[kAngleFaj] == 17; }},
-        {"Summer Time", [] { OpenSummerTimeDialog(); return SummerTimeDialogWindow(); },
+        {"Sounds",
+         [] {
+             OpenSoundsDialog();
+             return SoundsDialogWindow();
+         },
+         [](QWidget* dlg) { SetDlgItemText(dlg, kRemind, "15"); },
+         [] { return SnapshotSettings().extra.REMIND == 15; }},
+        {"Expert",
+         [] {
+             OpenExpertDialog();
+             return ExpertDialogWindow();
+         },
+         [](QWidget* dlg) { SetDlgItemText(dlg, 115, "17"); },
+         [] { return SnapshotSettings().corrections[kAngleFaj] == 17; }},
+        {"Summer Time",
+         [] {
+             OpenSummerTimeDialog();
+             return SummerTimeDialogWindow();
+         },
          [](QWidget* dlg) { Click(dlg, 111); }, [] { return SnapshotSettings().SUMMER == 1; }},
-        {"Config", [] { OpenConfigDialog(); return ConfigDialogWindow(); }, [](QWidget*) {}, [] { return true; }},
+        {"Config",
+         [] {
+             OpenConfigDialog();
+             return ConfigDialogWindow();
+         },
+         [](QWidget*) {}, [] { return true; }},
     };
     for (const bool escape : {true, false}) {
         for (const Row& row : rows) {
@@ -212,7 +234,9 @@ TEST_F(SoundsDialogTest, PlayTriesTheFieldsFileWithoutHoldingTheDialog)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string file = (dir.path() + "/chime.wav").toStdString();
-    { std::ofstream(file) << "RIFF"; }
+    {
+        std::ofstream(file) << "RIFF";
+    }
     OpenSoundsDialog();
     QWidget* dlg = SoundsDialogWindow();
     SetDlgItemText(dlg, kFirstFile + 1, file);

@@ -101,7 +101,10 @@ TEST(FirstExecutable, TakesTheFirstExecutableFileInOrder)
     make(d + "/runnable", 0755);
     make(d + "/other", 0755);
     ::mkdir((d + "/folder").c_str(), 0755);
-    struct Row { std::vector<std::string> candidates; std::string expected; };
+    struct Row {
+        std::vector<std::string> candidates;
+        std::string expected;
+    };
     const Row rows[] = {
         {{d + "/missing", d + "/runnable", d + "/other"}, d + "/runnable"},
         {{d + "/plain", d + "/folder", d + "/other"}, d + "/other"},

@@ -50,7 +50,11 @@ protected:
 
 TEST_F(SummerTimeDialogTest, EntriesAndSelectionsFollowTheSettings)
 {
-    struct Row { int summer, m1, d1, m2, d2; const char* shown[4]; bool enabled; };
+    struct Row {
+        int summer, m1, d1, m2, d2;
+        const char* shown[4];
+        bool enabled;
+    };
     const Row rows[] = {
         {1, 10, 1, 12, 31, {"10 ", "1 ", "12 ", "31 "}, true},
         {0, 1, 10, 11, 3, {"1 ", "10 ", "11 ", "3 "}, false},
@@ -61,7 +65,11 @@ TEST_F(SummerTimeDialogTest, EntriesAndSelectionsFollowTheSettings)
     for (const Row& r : rows) {
         ResetSettingsDialogs();
         EditSettings([&](AppSettings& s) {
-            s.SUMMER = r.summer; s.month1 = r.m1; s.day1 = r.d1; s.month2 = r.m2; s.day2 = r.d2;
+            s.SUMMER = r.summer;
+            s.month1 = r.m1;
+            s.day1 = r.d1;
+            s.month2 = r.m2;
+            s.day2 = r.d2;
         });
         QWidget* dlg = Open();
         EXPECT_EQ(ListGetCount(GetDlgItem(dlg, kFromMonth)), 12);
@@ -79,14 +87,23 @@ TEST_F(SummerTimeDialogTest, EntriesAndSelectionsFollowTheSettings)
 
 TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
 {
-    struct Row { int year, m1, d1, m2, d2; bool accepted; int val1, val2; int summer = 1; };
+    struct Row {
+        int year, m1, d1, m2, d2;
+        bool accepted;
+        int val1, val2;
+        int summer = 1;
+    };
     const Row rows[] = {
         // The full table of the rule is in DialogRulesTest; here each outcome once through the dialog.
-        {2100, 2, 29, 10, 1, true, 229, 1001},  {2023, 2, 29, 10, 1, false, 0, 0},
-        {2024, 1, 1, 11, 31, false, 0, 0},      {2024, 10, 1, 3, 31, false, 0, 0},
-        {2024, 3, 3, 3, 3, true, 303, 303},     {2024, 3, 31, 4, 30, true, 331, 430},
+        {2100, 2, 29, 10, 1, true, 229, 1001},
+        {2023, 2, 29, 10, 1, false, 0, 0},
+        {2024, 1, 1, 11, 31, false, 0, 0},
+        {2024, 10, 1, 3, 31, false, 0, 0},
+        {2024, 3, 3, 3, 3, true, 303, 303},
+        {2024, 3, 31, 4, 30, true, 331, 430},
         // Switched off, the window is checked all the same.
-        {2024, 4, 31, 10, 1, false, 0, 0, 0},   {2024, 3, 3, 3, 3, true, 303, 303, 0},
+        {2024, 4, 31, 10, 1, false, 0, 0, 0},
+        {2024, 3, 3, 3, 3, true, 303, 303, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.year << " " << r.m1 << "/" << r.d1 << "-" << r.m2 << "/" << r.d2);
@@ -94,7 +111,13 @@ TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
         ClearAskedMessages();
         const AppSettings before = [&] {
             AppSettings s;
-            s.SUMMER = r.summer; s.month1 = 5; s.day1 = 5; s.month2 = 6; s.day2 = 6; s.val1 = 505; s.val2 = 606;
+            s.SUMMER = r.summer;
+            s.month1 = 5;
+            s.day1 = 5;
+            s.month2 = 6;
+            s.day2 = 6;
+            s.val1 = 505;
+            s.val2 = 606;
             return s;
         }();
         EditSettings([&](AppSettings& s) { s = before; });
@@ -138,7 +161,13 @@ TEST_F(SummerTimeDialogTest, OkAcceptsOrRejectsTheWindow)
 
 TEST_F(SummerTimeDialogTest, ResetThenOkStoresTheDefaultWindowSwitchedOff)
 {
-    EditSettings([](AppSettings& s) { s.SUMMER = 1; s.month1 = 3; s.day1 = 20; s.month2 = 9; s.day2 = 22; });
+    EditSettings([](AppSettings& s) {
+        s.SUMMER = 1;
+        s.month1 = 3;
+        s.day1 = 20;
+        s.month2 = 9;
+        s.day2 = 22;
+    });
     QWidget* dlg = Open();
     Command(dlg, kReset);
     ExpectDefaults(dlg);
@@ -156,7 +185,13 @@ TEST_F(SummerTimeDialogTest, ResetThenOkStoresTheDefaultWindowSwitchedOff)
 
 TEST_F(SummerTimeDialogTest, TheCheckBoxEnablesTheBoxesAndUncheckedStillStoresTheWindow)
 {
-    EditSettings([](AppSettings& s) { s.SUMMER = 1; s.month1 = 3; s.day1 = 27; s.month2 = 10; s.day2 = 30; });
+    EditSettings([](AppSettings& s) {
+        s.SUMMER = 1;
+        s.month1 = 3;
+        s.day1 = 27;
+        s.month2 = 10;
+        s.day2 = 30;
+    });
     QWidget* dlg = Open();
     for (bool on : {false, true, false}) {
         Click(dlg, kEnable);
@@ -172,7 +207,10 @@ TEST_F(SummerTimeDialogTest, TheCheckBoxEnablesTheBoxesAndUncheckedStillStoresTh
 
 TEST_F(SummerTimeDialogTest, AllZeroWindowPassesAndIsStored)
 {
-    EditSettings([](AppSettings& s) { s.val1 = 401; s.val2 = 1001; });
+    EditSettings([](AppSettings& s) {
+        s.val1 = 401;
+        s.val2 = 1001;
+    });
     QWidget* dlg = Open();
     Command(dlg, kOk);
     EXPECT_FALSE(LastAskedMessage().has_value());
@@ -202,7 +240,14 @@ TEST_F(SummerTimeDialogTest, ShownAgainAsLeftAndNotFilledTwice)
 // unchecked, the window dialog as it always was. OK stores AUTO_TZ beside the window.
 TEST_F(SummerTimeDialogTest, AutomaticModeDisablesTheWindowAndNamesTheZone)
 {
-    struct Row { int autoTz; const char* zone; int summer; bool clickAutomatic; const char* shown; int stored; };
+    struct Row {
+        int autoTz;
+        const char* zone;
+        int summer;
+        bool clickAutomatic;
+        const char* shown;
+        int stored;
+    };
     const Row rows[] = {
         {1, "Asia/Kathmandu", 1, false, "Asia/Kathmandu, UTC+05:45", 1},
         {1, "Asia/Tehran", 0, false, "Asia/Tehran, UTC+03:30", 1},
@@ -215,8 +260,13 @@ TEST_F(SummerTimeDialogTest, AutomaticModeDisablesTheWindowAndNamesTheZone)
         SCOPED_TRACE(r.zone);
         ResetSettingsDialogs();
         EditSettings([&](AppSettings& s) {
-            s.extra.AUTO_TZ = r.autoTz; s.extra.ZONE = r.zone;
-            s.SUMMER = r.summer; s.month1 = 3; s.day1 = 27; s.month2 = 10; s.day2 = 30;
+            s.extra.AUTO_TZ = r.autoTz;
+            s.extra.ZONE = r.zone;
+            s.SUMMER = r.summer;
+            s.month1 = 3;
+            s.day1 = 27;
+            s.month2 = 10;
+            s.day2 = 30;
         });
         QWidget* dlg = Open();
         if (r.clickAutomatic)

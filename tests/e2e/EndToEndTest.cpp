@@ -50,7 +50,7 @@ using nuro::test::SettingsKeys;
 namespace {
 
 constexpr int kWaitMs = 20000;
-constexpr int kLeadSeconds = 6;  // the faked clock starts this long before Dhohur
+constexpr int kLeadSeconds = 6; // the faked clock starts this long before Dhohur
 const char* const kDate = "2024-03-15";
 
 // Every key of the settings, Tunis on the default values; Sound off so that no chime delays the notice.
@@ -59,7 +59,9 @@ std::string Settings(const std::string& startup)
     return "[SETUP]\nSound=0\nRadio_inc=0\nINC_DEC=0\nCOUNTRY=Tunis, Tunisia\nASER=STANDARD\nD1=10\nM1=10\n"
            "S1=53.000\nCARD1=E\nD2=36\nM2=48\nS2=23.000\nCARD2=N\nP=1010.000\nT=10.000\nH=4.000\n"
            "T_ZONE=1.000\nLANG=ARABIC\np_faj=0\np_shu=0\np_dho=7\np_ase=0\np_mag=2\np_ich=0\na_faj=108\n"
-           "a_ich=108\nSTARTUP=" + startup + "\nSUMMER=0\nmonth1=4\nday1=1\nmonth2=10\nday2=1\nval1=401\n"
+           "a_ich=108\nSTARTUP=" +
+           startup +
+           "\nSUMMER=0\nmonth1=4\nday1=1\nmonth2=10\nday2=1\nval1=401\n"
            "val2=1001\nPRECISION=0\nt1=Tunis, Tunisia*Sfax, Tunisia*\n";
 }
 
@@ -72,8 +74,8 @@ std::string DhohurTime(const fs::path& library)
     auto trtFn = reinterpret_cast<nuro_trt_fn>(dlsym(lib, "trt"));
     if (!trtFn)
         return {};
-    std::string times = trtFn(2024, 3, 15, 10, 10, 53.f, 'E', 36, 48, 23.f, 'N', 1, 1010.f, 10.f, 4.f, 1,
-                              0, 0, 7, 0, 2, 0, 108, 108, 0);
+    std::string times = trtFn(2024, 3, 15, 10, 10, 53.f, 'E', 36, 48, 23.f, 'N', 1, 1010.f, 10.f, 4.f, 1, 0, 0, 7, 0, 2,
+                              0, 108, 108, 0);
     std::istringstream fields(times);
     std::string field;
     for (int i = 0; i < 3; ++i)
@@ -126,7 +128,8 @@ protected:
     void Install()
     {
         QProcess install;
-        install.start("cmake", {"--install", NURO_BUILD_DIR, "--prefix", QString::fromStdString((top / "usr").string())});
+        install.start("cmake",
+                      {"--install", NURO_BUILD_DIR, "--prefix", QString::fromStdString((top / "usr").string())});
         ASSERT_TRUE(install.waitForFinished(120000));
         ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
         program = top / "usr" / "bin" / "nuro";
@@ -184,7 +187,9 @@ protected:
             env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
             p->setProcessEnvironment(env);
             args.prepend(exe);
-            args = QStringList{"-m", "-f", QString::fromStdString(std::string("@").append(kDate).append(" ").append(fakedStart))} + args;
+            args = QStringList{"-m", "-f",
+                               QString::fromStdString(std::string("@").append(kDate).append(" ").append(fakedStart))} +
+                   args;
             p->start("faketime", args);
         }
         EXPECT_TRUE(p->waitForStarted(kWaitMs));
@@ -209,8 +214,7 @@ protected:
         return 0;
     }
     // Asks `done` every 50 ms until it holds, for at most `ms`.
-    template <typename Done>
-    static bool WaitUntil(Done done, int ms = kWaitMs)
+    template <typename Done> static bool WaitUntil(Done done, int ms = kWaitMs)
     {
         QElapsedTimer t;
         t.start();
@@ -232,7 +236,10 @@ protected:
         return WaitUntil([&] { return FindWindow(name) == 0; });
     }
     // Whether a window by that name shows up within `ms`: for what must not happen.
-    bool AppearsWithin(const std::string& name, int ms) { return WaitUntil([&] { return FindWindow(name) != 0; }, ms); }
+    bool AppearsWithin(const std::string& name, int ms)
+    {
+        return WaitUntil([&] { return FindWindow(name) != 0; }, ms);
+    }
     // A menu is a mapped override-redirect window at the top of the tree.
     bool MenuShown()
     {
@@ -337,7 +344,8 @@ protected:
         const int top = a.height - 250 - kHijriStrip;
         const int boxes[][2] = {{13, 16}, {57, 16}, {57, 31}, {57, 46}, {57, 61}, {57, 76}};
         for (const auto& box : boxes) {
-            XImage* image = XGetImage(display, frame, 2 * box[0] + 4, top + 2 * box[1] + 4, 62 - 8, 24 - 8, AllPlanes, ZPixmap);
+            XImage* image =
+                XGetImage(display, frame, 2 * box[0] + 4, top + 2 * box[1] + 4, 62 - 8, 24 - 8, AllPlanes, ZPixmap);
             if (!image)
                 return false;
             std::set<unsigned long> colours;
@@ -390,8 +398,7 @@ protected:
         watcher.start("dbus-run-session", {"--", NURO_SNI_WATCHER});
         ASSERT_TRUE(watcher.waitForStarted(kWaitMs));
         const QByteArray line = ReadWatcherLine("BUS ");
-        ASSERT_FALSE(line.isEmpty()) << "the watcher did not come up: "
-                                     << watcher.readAllStandardError().toStdString();
+        ASSERT_FALSE(line.isEmpty()) << "the watcher did not come up: " << watcher.readAllStandardError().toStdString();
         busAddress = QString::fromUtf8(line.mid(4));
         bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(busAddress, "e2e"));
         ASSERT_TRUE(bus->isConnected());
@@ -447,7 +454,12 @@ protected:
         const QStringList parts = text.section(QLatin1Char(' '), 5).split(QLatin1Char('|'));
         if (head.size() != 4 || parts.size() != 3)
             return std::nullopt;
-        Notification n{head[0].toUInt(), head[1].toUInt(), head[2].toInt(), head[3].toInt(), parts[0], parts[1],
+        Notification n{head[0].toUInt(),
+                       head[1].toUInt(),
+                       head[2].toInt(),
+                       head[3].toInt(),
+                       parts[0],
+                       parts[1],
                        parts[2].isEmpty() ? QStringList() : parts[2].split(QLatin1Char(','))};
         return n;
     }
@@ -485,9 +497,8 @@ protected:
     }
     bool CallItem(const char* method)
     {
-        QDBusMessage reply = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
-                                                                      "org.kde.StatusNotifierItem", method)
-                                           << 0 << 0);
+        QDBusMessage reply = bus->call(
+            QDBusMessage::createMethodCall(itemService, itemPath, "org.kde.StatusNotifierItem", method) << 0 << 0);
         return reply.type() == QDBusMessage::ReplyMessage;
     }
     struct MenuEntry {
@@ -498,8 +509,8 @@ protected:
     // The exported menu's top level, through com.canonical.dbusmenu's GetLayout.
     std::vector<MenuEntry> MenuLayout(const QString& menuPath)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
-                                                           "GetLayout");
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu", "GetLayout");
         call << 0 << -1 << QStringList();
         QDBusMessage reply = bus->call(call);
         std::vector<MenuEntry> entries;
@@ -538,8 +549,8 @@ protected:
     // What a host calls just before it shows the menu.
     bool MenuAboutToShow(const QString& menuPath)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu",
-                                                           "AboutToShow");
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(itemService, menuPath, "com.canonical.dbusmenu", "AboutToShow");
         call << 0;
         return bus->call(call).type() == QDBusMessage::ReplyMessage;
     }
@@ -691,10 +702,20 @@ TEST_F(EndToEnd, PlaceChosenInConfigChangesTheTimesAndIsSavedAtExit)
     EXPECT_EQ(Finish(p), 1);
     auto keys = SettingsKeys(ReadWholeFile(SettingsPath()));
     // Sfax's row of the installed database, with the Tunisian additions.
-    const std::map<std::string, std::string> expected = {
-        {"COUNTRY", "Sfax, Tunisia"}, {"D1", "10"}, {"M1", "45"}, {"S1", "37.000"}, {"CARD1", "E"},
-        {"D2", "34"}, {"M2", "44"}, {"S2", "26.000"}, {"CARD2", "N"}, {"H", "13.000"}, {"T_ZONE", "1.000"},
-        {"p_dho", "7"}, {"p_mag", "2"}, {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
+    const std::map<std::string, std::string> expected = {{"COUNTRY", "Sfax, Tunisia"},
+                                                         {"D1", "10"},
+                                                         {"M1", "45"},
+                                                         {"S1", "37.000"},
+                                                         {"CARD1", "E"},
+                                                         {"D2", "34"},
+                                                         {"M2", "44"},
+                                                         {"S2", "26.000"},
+                                                         {"CARD2", "N"},
+                                                         {"H", "13.000"},
+                                                         {"T_ZONE", "1.000"},
+                                                         {"p_dho", "7"},
+                                                         {"p_mag", "2"},
+                                                         {"t1", "Tunis, Tunisia*Sfax, Tunisia*"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(keys[key], value) << key;
 }
@@ -707,8 +728,9 @@ std::vector<std::string> AtomList(Display* display, Window w, const char* proper
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::vector<std::string> names;
-    if (XGetWindowProperty(display, w, XInternAtom(display, property, False), 0, 64, False, XA_ATOM, &type,
-                           &format, &count, &after, &data) != Success || !data)
+    if (XGetWindowProperty(display, w, XInternAtom(display, property, False), 0, 64, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) != Success ||
+        !data)
         return names;
     const Atom* atoms = reinterpret_cast<const Atom*>(data);
     for (unsigned long i = 0; i < count; ++i) {
@@ -752,7 +774,8 @@ TEST_F(EndToEnd, WithoutAUsableDisplayOneLineOnStderrAndCodeTwoAndNothingWritten
         EXPECT_EQ(p->exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
         EXPECT_EQ(p->exitCode(), 2);
         const QString err = QString::fromLocal8Bit(p->readAllStandardError());
-        EXPECT_TRUE(err.contains(QRegularExpression("^nuro: [^\\n]*display[^\\n]*\\n", QRegularExpression::MultilineOption)))
+        EXPECT_TRUE(
+            err.contains(QRegularExpression("^nuro: [^\\n]*display[^\\n]*\\n", QRegularExpression::MultilineOption)))
             << err.toStdString();
         EXPECT_EQ(ReadWholeFile(SettingsPath()), text) << "the settings file is untouched";
         EXPECT_FALSE(fs::exists(top / "runtime" / "nuro.socket"));
@@ -763,8 +786,8 @@ TEST_F(EndToEnd, StaleLockNeverBlocksAStart)
 {
     WriteSettings(Settings("0"));
     // Empty, garbage, a process that is gone, and this very test's own process (alive, not NURO).
-    for (const std::string& lock : {std::string(), std::string("\x01garbage\n\n"), std::string("999999\n"),
-                                   std::to_string(getpid()) + "\n"}) {
+    for (const std::string& lock :
+         {std::string(), std::string("\x01garbage\n\n"), std::string("999999\n"), std::to_string(getpid()) + "\n"}) {
         SCOPED_TRACE("lock holds '" + lock + "'");
         std::ofstream(top / "runtime" / "nuro.lock", std::ios::binary | std::ios::trunc) << lock;
         QProcess* p = Run({});
@@ -880,8 +903,9 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
         int format = 0;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                                              &type, &format, &count, &after, &data) == Success && count == 1;
+        const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                                              &format, &count, &after, &data) == Success &&
+                           count == 1;
         if (data)
             XFree(data);
         return found;
@@ -896,7 +920,8 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
     Window notice = WaitForWindow("INFO", (kLeadSeconds + 10) * 1000);
     ASSERT_NE(notice, 0u) << "the Dhohur notice";
     // Managed: the window manager has set its states.
-    EXPECT_TRUE(WaitUntil([&] { return Contains(AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS"), "_NET_WM_ACTION_CLOSE"); }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Contains(AtomList(display, notice, "_NET_WM_ALLOWED_ACTIONS"), "_NET_WM_ACTION_CLOSE"); }));
 
     EXPECT_TRUE(Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"))
         << "above the main frame and the screen's normal windows";
@@ -908,11 +933,14 @@ TEST_F(EndToEnd, UnderOpenboxTheNoticeStaysOnTopComesBackWhenMinimizedAndAltF4Cl
     // Minimized by the window manager (what its title bar's button does): back at once.
     Xdotool({"windowminimize", QString::number(notice)});
     QThread::msleep(300); // the window manager has acted; the program may already have restored it
-    EXPECT_TRUE(WaitUntil([&] {
-        XWindowAttributes a = {};
-        return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
-               !Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
-    }, 3000)) << "a minimized notice is restored";
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            XWindowAttributes a = {};
+            return XGetWindowAttributes(display, notice, &a) && a.map_state == IsViewable &&
+                   !Contains(AtomList(display, notice, "_NET_WM_STATE"), "_NET_WM_STATE_HIDDEN");
+        },
+        3000))
+        << "a minimized notice is restored";
     EXPECT_EQ(FindWindow("INFO"), notice);
 
     // Alt+F4, the window manager's close: the notice's own close; the program goes on.
@@ -952,7 +980,8 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     EXPECT_EQ(bodyLines[1], "");
     const char* names[] = {"Fajer", "Shuroq", "Dhohur", "Aser", "Maghereb", "Isha"};
     for (int i = 0; i < 6; ++i)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1 \\d\\d:\\d\\d$").arg(names[i])).match(bodyLines[2 + i]).hasMatch())
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral("^%1 \\d\\d:\\d\\d$").arg(names[i])).match(bodyLines[2 + i]).hasMatch())
             << bodyLines[2 + i].toStdString();
     // Then the night's middle and the beginning of its last third.
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Midnight \\d\\d:\\d\\d$")).match(bodyLines[8]).hasMatch())
@@ -961,9 +990,9 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
         << bodyLines[9].toStdString();
     // Everything else is still Qt's item: its pictures, in the tooltip too, and all its properties.
     EXPECT_GT(tipImages, 0) << "the tooltip carries the icon's pictures";
-    QDBusMessage all = bus->call(QDBusMessage::createMethodCall(itemService, itemPath, "org.freedesktop.DBus.Properties",
-                                                                "GetAll")
-                                 << QStringLiteral("org.kde.StatusNotifierItem"));
+    QDBusMessage all =
+        bus->call(QDBusMessage::createMethodCall(itemService, itemPath, "org.freedesktop.DBus.Properties", "GetAll")
+                  << QStringLiteral("org.kde.StatusNotifierItem"));
     ASSERT_EQ(all.type(), QDBusMessage::ReplyMessage) << all.errorMessage().toStdString();
     const QVariantMap props = qdbus_cast<QVariantMap>(all.arguments().value(0));
     EXPECT_EQ(props.value("Status").toString(), "Active");
@@ -1004,7 +1033,6 @@ TEST_F(StatusNotifierDesktop, ActivateShowsTheHiddenStartAndTheExportedMenuExits
     EXPECT_EQ(keys["COUNTRY"], "Tunis, Tunisia");
 }
 
-
 // The next prayer beside the icon, and at the alert a notification that stays: its "Stop sound" ends
 // the adhan (the notice then opens and the notification keeps "Show" alone), "Show" brings the
 // hidden window back, and closing the notice withdraws it.
@@ -1025,9 +1053,10 @@ TEST_F(StatusNotifierDesktop, LabelBesideTheIconAndALastingNotificationAtTheAler
     EXPECT_TRUE(WaitUntil([&] { return ItemProperty("XAyatanaLabel").toString() == label; }))
         << ItemProperty("XAyatanaLabel").toString().toStdString();
     EXPECT_EQ(ItemProperty("XAyatanaLabelGuide").toString(), "Maghereb 00:00");
-    QDBusMessage intro = bus->call(QDBusMessage::createMethodCall(itemService, itemPath,
-                                                                  "org.freedesktop.DBus.Introspectable", "Introspect"));
-    EXPECT_TRUE(intro.arguments().value(0).toString().contains("XAyatanaLabelGuide")) << "a host reading the interface finds it";
+    QDBusMessage intro = bus->call(
+        QDBusMessage::createMethodCall(itemService, itemPath, "org.freedesktop.DBus.Introspectable", "Introspect"));
+    EXPECT_TRUE(intro.arguments().value(0).toString().contains("XAyatanaLabelGuide"))
+        << "a host reading the interface finds it";
 
     const auto raised = ReadNotification((kLeadSeconds + 10) * 1000);
     ASSERT_TRUE(raised) << "no notification at the alert";
@@ -1129,7 +1158,6 @@ TEST_F(StatusNotifierDesktop, AReminderRaisedBeforeARestartIsNotRaisedAgain)
     }
     EXPECT_EQ(ReadWholeFile(SettingsPath()), before) << "nothing of it in the settings";
 }
-
 
 // The first start, with no settings file: Config opens on the computer's zone's largest places with
 // the search focused, and the tip says the shipped place is not chosen yet, across a restart too, until
@@ -1236,11 +1264,13 @@ TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNoti
     QString protocol;
     const QRegularExpression noticeTitle(R"(xdg_toplevel@\d+\.set_title\("INFO"\))");
     p->setReadChannel(QProcess::StandardError);
-    WaitUntil([&] {
-        p->waitForReadyRead(100);
-        protocol += QString::fromLocal8Bit(p->readAllStandardError());
-        return protocol.contains(noticeTitle);
-    }, 10000);
+    WaitUntil(
+        [&] {
+            p->waitForReadyRead(100);
+            protocol += QString::fromLocal8Bit(p->readAllStandardError());
+            return protocol.contains(noticeTitle);
+        },
+        10000);
     ASSERT_TRUE(ExitThroughMenu());
     EXPECT_EQ(Finish(p), 1);
     protocol += QString::fromLocal8Bit(p->readAllStandardError());
@@ -1252,12 +1282,14 @@ TEST_F(StatusNotifierDesktop, UnderWaylandTheWindowShowsAndTheAlertRaisesTheNoti
         << "with pictures drawn into its surfaces";
 }
 
-
 // Workaround: Qt's D-Bus and event-dispatcher objects of this harness (not of the program it drives,
 // whose own leak check stays on) are sometimes still held by a thread at exit, and the uninstrumented
 // Qt leaves LeakSanitizer no stack to suppress them by.
 extern "C" const char* __asan_default_options();
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
 
 int main(int argc, char** argv)
 {

@@ -90,12 +90,14 @@ private:
     uint last_ = 0;
 };
 
-
 // Workaround: Qt's D-Bus and event-dispatcher objects of this harness (not of the program it drives,
 // whose own leak check stays on) are sometimes still held by a thread at exit, and the uninstrumented
 // Qt leaves LeakSanitizer no stack to suppress them by.
 extern "C" const char* __asan_default_options();
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
 
 int main(int argc, char** argv)
 {

@@ -28,9 +28,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // In memory where the machine has it: every save flushes its file, which on a disk costs more than
     // the rest of a run.
-    struct stat shm{};
+    struct stat shm {};
     std::string tmpl = stat("/dev/shm", &shm) == 0 && S_ISDIR(shm.st_mode) ? "/dev/shm/nuro-fuzz-settings-XXXXXX"
-                                                                          : "/tmp/nuro-fuzz-settings-XXXXXX";
+                                                                           : "/tmp/nuro-fuzz-settings-XXXXXX";
     const char* dir = mkdtemp(tmpl.data());
     if (!dir)
         std::abort();

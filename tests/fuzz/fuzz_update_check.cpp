@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         " d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL, h REAL, zone TEXT);"
         "CREATE TABLE other (x);"
         "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53.0,'E',36,48,23.0,'N',1.0,1010.0,10.0,4.0,'Africa/Tunis');"
-        "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0,'Africa/Ndjamena');"
+        "INSERT INTO nuro VALUES ('N''Djamena, "
+        "Chad',15,2,40.0,'E',12,6,47.0,'N',1.0,1010.0,10.0,298.0,'Africa/Ndjamena');"
         "INSERT INTO nuro VALUES ('x',0,0,0,'E',0,0,0,'N',0,0,0,0,'');";
     if (sqlite3_exec(g_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
         std::abort();

@@ -18,8 +18,7 @@ using test::RunProgram;
 using test::TempDir;
 
 // nuro-times on the build's place database, with a settings folder of its own.
-test::RunResult Times(const TempDir& dir, const std::vector<std::string>& args,
-                      std::vector<std::string> env = {})
+test::RunResult Times(const TempDir& dir, const std::vector<std::string>& args, std::vector<std::string> env = {})
 {
     env.push_back("XDG_CONFIG_HOME=" + dir.Path() + "/config");
     env.push_back("NURO_DEFAULTS_DIR=" + std::string(NURO_BUILD_SHARE));
@@ -58,7 +57,9 @@ TEST(PlaceData, NuroTimesOnHostileDatesZonesSettingsAndDatabases)
              test::WriteFile(d / "config/nuro/nuro.ini",
                              "[SETUP]\nCOUNTRY=Tunis, Tunisia\nAUTO_TZ=1\nZONE=../../../etc/passwd\n");
          },
-         1, "", "unknown time zone"},
+         1,
+         "",
+         "unknown time zone"},
         {"a settings file that is a folder",
          {"--date", "2026-12-08"},
          [](const TempDir& d) {
@@ -66,7 +67,9 @@ TEST(PlaceData, NuroTimesOnHostileDatesZonesSettingsAndDatabases)
              mkdir((d / "config/nuro").c_str(), 0700);
              mkdir((d / "config/nuro/nuro.ini").c_str(), 0700);
          },
-         0, "", "settings file cannot be used"},
+         0,
+         "",
+         "settings file cannot be used"},
         {"a damaged per-user database",
          {"--date", "2026-12-08", "--place", "Tunis"},
          [](const TempDir& d) {
@@ -74,7 +77,9 @@ TEST(PlaceData, NuroTimesOnHostileDatesZonesSettingsAndDatabases)
              mkdir((d / "data/nuro").c_str(), 0700);
              test::WriteFile(d / "data/nuro/data.ar", std::string(4096, 'x'));
          },
-         0, "Tunis, Tunisia", "the installed one is used"},
+         0,
+         "Tunis, Tunisia",
+         "the installed one is used"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -36,7 +36,7 @@ protected:
     }
     bool IsKind(const std::string& p, mode_t kind, bool link = false) const
     {
-        struct stat st{};
+        struct stat st {};
         return lstat(p.c_str(), &st) == 0 && (link ? S_ISLNK(st.st_mode) : (st.st_mode & S_IFMT) == kind);
     }
 
@@ -97,7 +97,7 @@ TEST_F(SettingsFile, OnlyARegularFileIsReadAndReplacedAndOneThatCannotBeUsedIsLe
          },
          "larger than 1024 KiB",
          [](const std::string& f, const TempDir&) {
-             struct stat st{};
+             struct stat st {};
              return stat(f.c_str(), &st) == 0 && st.st_size == kSettingsFileLimit + 1;
          }},
         {"unreadable (skipped as root, who reads anything)",
@@ -153,31 +153,63 @@ TEST_F(SettingsFile, NumbersBeyond32BitsAreClampedWithANoteAndOurLongValuesAreKe
     const std::string longName(80, 'n'), longZone(5000, 'z'), longSound = "/" + std::string(6000, 's') + ".ogg";
     const struct {
         const char* name;
-        std::string text;                                        // [SETUP] lines
+        std::string text; // [SETUP] lines
         std::function<bool(const AppSettings&)> loaded;
-        const char* note;                                        // a part of one note; "" for none
+        const char* note; // a part of one note; "" for none
         std::function<void(AppSettings&)> edit = [](AppSettings&) {};
-        const char* savedLine;                                   // a line the saved file must hold
+        const char* savedLine; // a line the saved file must hold
     } rows[] = {
-        {"below -2^31", "D1=-2147483649\n", [](const AppSettings& s) { return s.D1 == INT_MIN; }, "D1=-2147483649",
-         {}, "D1=-2147483648\n"},
-        {"far above 2^31", "M2=99999999999999999999\n", [](const AppSettings& s) { return s.M2 == INT_MAX; },
-         "M2=99999999999999999999", {}, "M2=2147483647\n"},
-        {"2^32 + 1, which used to wrap to 1", "p_faj=4294967297\n",
-         [](const AppSettings& s) { return s.corrections[0] == INT_MAX; }, "p_faj", {}, "p_faj=2147483647\n"},
-        {"an extra key beyond 2^31", "REMIND=-9999999999\n",
-         [](const AppSettings& s) { return s.extra.REMIND == INT_MIN; }, "REMIND", {}, "REMIND=-2147483648\n"},
-        {"the largest 32-bit value", "a_ich=2147483647\n",
-         [](const AppSettings& s) { return s.corrections[7] == INT_MAX; }, "", {}, "a_ich=2147483647\n"},
-        {"a place name longer than the record", "COUNTRY=" + longName + "\n",
+        {"below -2^31",
+         "D1=-2147483649\n",
+         [](const AppSettings& s) { return s.D1 == INT_MIN; },
+         "D1=-2147483649",
+         {},
+         "D1=-2147483648\n"},
+        {"far above 2^31",
+         "M2=99999999999999999999\n",
+         [](const AppSettings& s) { return s.M2 == INT_MAX; },
+         "M2=99999999999999999999",
+         {},
+         "M2=2147483647\n"},
+        {"2^32 + 1, which used to wrap to 1",
+         "p_faj=4294967297\n",
+         [](const AppSettings& s) { return s.corrections[0] == INT_MAX; },
+         "p_faj",
+         {},
+         "p_faj=2147483647\n"},
+        {"an extra key beyond 2^31",
+         "REMIND=-9999999999\n",
+         [](const AppSettings& s) { return s.extra.REMIND == INT_MIN; },
+         "REMIND",
+         {},
+         "REMIND=-2147483648\n"},
+        {"the largest 32-bit value",
+         "a_ich=2147483647\n",
+         [](const AppSettings& s) { return s.corrections[7] == INT_MAX; },
+         "",
+         {},
+         "a_ich=2147483647\n"},
+        {"a place name longer than the record",
+         "COUNTRY=" + longName + "\n",
          [&](const AppSettings& s) { return std::string(s.PlaceName.data()) == longName.substr(0, 50); },
-         "COUNTRY is longer", {}, nullptr},
-        {"a long place name changed after the load", "COUNTRY=" + longName + "\n", [](const AppSettings&) { return true; },
-         "COUNTRY is longer", [](AppSettings& s) { SetPlaceName(s, "Sfax, Tunisia"); }, "COUNTRY=Sfax, Tunisia\n"},
-        {"a zone of 5000 characters", "ZONE=" + longZone + "\n",
-         [&](const AppSettings& s) { return s.extra.ZONE == longZone; }, "", {}, nullptr},
-        {"a sound path of 6000 characters", "SOUND_FAJ=" + longSound + "\n",
-         [&](const AppSettings& s) { return s.extra.SOUND[0] == longSound; }, "", {}, nullptr},
+         "COUNTRY is longer",
+         {},
+         nullptr},
+        {"a long place name changed after the load", "COUNTRY=" + longName + "\n",
+         [](const AppSettings&) { return true; }, "COUNTRY is longer",
+         [](AppSettings& s) { SetPlaceName(s, "Sfax, Tunisia"); }, "COUNTRY=Sfax, Tunisia\n"},
+        {"a zone of 5000 characters",
+         "ZONE=" + longZone + "\n",
+         [&](const AppSettings& s) { return s.extra.ZONE == longZone; },
+         "",
+         {},
+         nullptr},
+        {"a sound path of 6000 characters",
+         "SOUND_FAJ=" + longSound + "\n",
+         [&](const AppSettings& s) { return s.extra.SOUND[0] == longSound; },
+         "",
+         {},
+         nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -25,8 +25,14 @@ struct WaveHeader {
     bool data = true;
 };
 
-void Put16(std::string& s, std::uint32_t v) { s += char(v & 0xFF), s += char((v >> 8) & 0xFF); }
-void Put32(std::string& s, std::uint32_t v) { Put16(s, v & 0xFFFF), Put16(s, v >> 16); }
+void Put16(std::string& s, std::uint32_t v)
+{
+    s += char(v & 0xFF), s += char((v >> 8) & 0xFF);
+}
+void Put32(std::string& s, std::uint32_t v)
+{
+    Put16(s, v & 0xFFFF), Put16(s, v >> 16);
+}
 
 std::string Wave(const WaveHeader& h)
 {
@@ -107,7 +113,7 @@ TEST(SoundFileCheck, RefusesWhatNoDecoderCanTakeAndSaysWhy)
     TempDir dir;
     const struct {
         const char* name;
-        std::string bytes;  // written to the file, unless `make` makes it
+        std::string bytes; // written to the file, unless `make` makes it
         const char* reason; // a part of the reason; "" for a file that is taken
         std::function<void(const std::string&)> make = {};
     } rows[] = {

@@ -18,7 +18,8 @@ TEST(UpdateCheck, OnlyOnePlainUpdateOfOnePlaceIsAllowed)
         const char* refusal; // a part of the reason; nullptr when allowed
     } rows[] = {
         {"update NURO set d1=10 ,m1=11,s1='12.500',card1='E',d2=36 ,m2=48,s2='30.250',card2='N',t_zone='1.00',"
-         "p='1013.00',t='20.00',h='0.00' where nom='Tunis';", nullptr},
+         "p='1013.00',t='20.00',h='0.00' where nom='Tunis';",
+         nullptr},
         {"UPDATE nuro SET h = -12.5e1, zone = 'Africa/Tunis' WHERE nom = 'Sfax, Tunisia'", nullptr},
         {"update \"nuro\" set [h]=1 where `nom`='x';  \n", nullptr},
         {"update nuro set zone='' where nom='x'", nullptr},
@@ -100,14 +101,15 @@ TEST(UpdateCheck, ModChangesOnePlaceOrNothing)
         const std::string db = dir / "data.ar";
         sqlite3* h = nullptr;
         ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(h,
-                               "CREATE TABLE nuro (nom TEXT PRIMARY KEY NOT NULL, d1 INTEGER, m1 INTEGER, s1 REAL,"
-                               " card1 TEXT, d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL,"
-                               " h REAL, zone TEXT);"
-                               "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53,'E',36,48,23,'N',1,1010,10,4,'Africa/Tunis');"
-                               "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40,'E',12,6,47,'N',1,1010,10,298,'');"
-                               "INSERT INTO nuro VALUES ('x',0,0,0,'E',0,0,0,'N',0,0,0,0,'');",
-                               nullptr, nullptr, nullptr),
+        ASSERT_EQ(sqlite3_exec(
+                      h,
+                      "CREATE TABLE nuro (nom TEXT PRIMARY KEY NOT NULL, d1 INTEGER, m1 INTEGER, s1 REAL,"
+                      " card1 TEXT, d2 INTEGER, m2 INTEGER, s2 REAL, card2 TEXT, t_zone REAL, p REAL, t REAL,"
+                      " h REAL, zone TEXT);"
+                      "INSERT INTO nuro VALUES ('Tunis, Tunisia',10,10,53,'E',36,48,23,'N',1,1010,10,4,'Africa/Tunis');"
+                      "INSERT INTO nuro VALUES ('N''Djamena, Chad',15,2,40,'E',12,6,47,'N',1,1010,10,298,'');"
+                      "INSERT INTO nuro VALUES ('x',0,0,0,'E',0,0,0,'N',0,0,0,0,'');",
+                      nullptr, nullptr, nullptr),
                   SQLITE_OK);
         sqlite3_close(h);
         const auto r = test::RunProgram(NURO_MOD_PATH, {row.sql},

@@ -26,7 +26,7 @@ TEST(ZoneNames, OnlyNamesTheTzDatabaseListsAreZones)
         {"Asia/Calcutta", true}, // a link of the database
         {"Etc/GMT+5", true},
         {"UTC", true},
-        {"Tunis", false},         // a POSIX rule to QTimeZone: UTC, an hour off
+        {"Tunis", false}, // a POSIX rule to QTimeZone: UTC, an hour off
         {"Europe/Nowhere", false},
         {"../../../tmp/x.tzif", false},
         {"../../../etc/passwd", false},

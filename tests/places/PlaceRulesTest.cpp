@@ -19,12 +19,9 @@ TEST(Qibla, BearingAndDistanceMatchPublishedValues)
         double bearing;
         double km;
     } rows[] = {
-        {"Tunis", 36.8065, 10.1815, 112.7, 3328},
-        {"London", 51.5074, -0.1278, 119.0, 4794},
-        {"Jakarta", -6.2088, 106.8456, 295.1, 7920},
-        {"New York", 40.7128, -74.0060, 58.5, 10306},
-        {"Kuala Lumpur", 3.1390, 101.6869, 292.5, 6974},
-        {"Mecca itself, just north", 21.5, 39.8262, 180.0, 9},
+        {"Tunis", 36.8065, 10.1815, 112.7, 3328},        {"London", 51.5074, -0.1278, 119.0, 4794},
+        {"Jakarta", -6.2088, 106.8456, 295.1, 7920},     {"New York", 40.7128, -74.0060, 58.5, 10306},
+        {"Kuala Lumpur", 3.1390, 101.6869, 292.5, 6974}, {"Mecca itself, just north", 21.5, 39.8262, 180.0, 9},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.city);
@@ -97,7 +94,8 @@ TEST(Rank, ExactThenPrefixThenPopulationAndTheClearChoice)
     const std::vector<Place> springfield = {P("Springfield, Missouri, United States", 167882),
                                             P("Springfield, Illinois, United States", 116250),
                                             P("Springfield, Massachusetts, United States", 155929)};
-    const std::vector<Place> zurich = {P("Lake Zurich, United States", 20000), P("Zürich, Switzerland", 341730, "Zurich")};
+    const std::vector<Place> zurich = {P("Lake Zurich, United States", 20000),
+                                       P("Zürich, Switzerland", 341730, "Zurich")};
     const std::vector<Place> sfa = {P("Isfahan, Iran", 1547164), P("Sfax, Tunisia", 277278)};
     const struct {
         const char* typed;
@@ -105,20 +103,24 @@ TEST(Rank, ExactThenPrefixThenPopulationAndTheClearChoice)
         std::vector<std::string> ranked;
         int choice; // -1: none is clearly meant
     } rows[] = {
-        {"london", london,
+        {"london",
+         london,
          {"London, United Kingdom", "London, Canada", "London, Kentucky, United States", "Londonderry, United Kingdom",
           "East London, South Africa"},
          0},
-        {"London, Canada", london,
+        {"London, Canada",
+         london,
          {"London, Canada", "London, United Kingdom", "East London, South Africa", "Londonderry, United Kingdom",
           "London, Kentucky, United States"},
          0},
-        {"lond", london,
+        {"lond",
+         london,
          {"London, United Kingdom", "London, Canada", "Londonderry, United Kingdom", "London, Kentucky, United States",
           "East London, South Africa"},
          -1},
         {"toronto", toronto, {"Toronto, Canada", "Toronto, Ohio, United States"}, 0},
-        {"springfield", springfield,
+        {"springfield",
+         springfield,
          {"Springfield, Missouri, United States", "Springfield, Massachusetts, United States",
           "Springfield, Illinois, United States"},
          -1},

@@ -31,14 +31,14 @@ TEST_F(PlaceSearchTest, WordsAccentsScriptsAndRanking)
 {
     const struct {
         const char* typed;
-        const char* first;   // the best match
-        const char* chosen;  // what nuro-times --place runs; "" when it lists instead
+        const char* first; // the best match
+        const char* chosen; // what nuro-times --place runs; "" when it lists instead
         std::size_t atLeast; // matches found
     } rows[] = {
         {"london", "London, United Kingdom", "London, United Kingdom", 3},
         {"LONDON", "London, United Kingdom", "London, United Kingdom", 3},
         {"London, Canada", "London, Canada", "London, Canada", 1},
-        {"lond", "London, United Kingdom", "", 3},           // a prefix: the largest, nothing chosen
+        {"lond", "London, United Kingdom", "", 3}, // a prefix: the largest, nothing chosen
         {"toronto", "Toronto, Canada", "Toronto, Canada", 1},
         {"springfield", "Springfield, Missouri, United States", "", 5}, // ambiguous
         {"sfa", "Sfax, Tunisia", "", 2},
@@ -48,16 +48,16 @@ TEST_F(PlaceSearchTest, WordsAccentsScriptsAndRanking)
         {"تونس", "Tunis, Tunisia", "Tunis, Tunisia", 1},
         {"makkah", "Makkah, Saudi Arabia", "Makkah, Saudi Arabia", 1},
         // Arabic script as people type it: the letters written several ways meet in both directions.
-        {"تُونِس", "Tunis, Tunisia", "Tunis, Tunisia", 1},                 // harakat
-        {"تـونـس", "Tunis, Tunisia", "Tunis, Tunisia", 1},                 // tatweel
-        {"ٱلرياض", "Riyadh, Saudi Arabia", "Riyadh, Saudi Arabia", 1},    // alef wasla
-        {"إسلام أباد", "Islamabad, Pakistan", "Islamabad, Pakistan", 1},  // alef with hamza for bare alef
-        {"القاهره", "Cairo, Egypt", "Cairo, Egypt", 1},                   // heh for teh marbuta
+        {"تُونِس", "Tunis, Tunisia", "Tunis, Tunisia", 1}, // harakat
+        {"تـونـس", "Tunis, Tunisia", "Tunis, Tunisia", 1}, // tatweel
+        {"ٱلرياض", "Riyadh, Saudi Arabia", "Riyadh, Saudi Arabia", 1}, // alef wasla
+        {"إسلام أباد", "Islamabad, Pakistan", "Islamabad, Pakistan", 1}, // alef with hamza for bare alef
+        {"القاهره", "Cairo, Egypt", "Cairo, Egypt", 1}, // heh for teh marbuta
         {"دبى", "Dubai, United Arab Emirates", "Dubai, United Arab Emirates", 1}, // alef maqsura for yeh
-        {"الجزاير", "Algiers, Algeria", "Algiers, Algeria", 1},           // yeh for yeh with hamza
-        {"کراچی", "Karachi, Pakistan", "Karachi, Pakistan", 1},           // Persian keheh and yeh
-        {"ڈھاكه", "Dhaka, Bangladesh", "Dhaka, Bangladesh", 1},           // Arabic kaf and heh, Urdu ڈھاکہ
-        {"جكارتة", "Jakarta, Indonesia", "Jakarta, Indonesia", 1},        // teh marbuta for Urdu heh goal
+        {"الجزاير", "Algiers, Algeria", "Algiers, Algeria", 1}, // yeh for yeh with hamza
+        {"کراچی", "Karachi, Pakistan", "Karachi, Pakistan", 1}, // Persian keheh and yeh
+        {"ڈھاكه", "Dhaka, Bangladesh", "Dhaka, Bangladesh", 1}, // Arabic kaf and heh, Urdu ڈھاکہ
+        {"جكارتة", "Jakarta, Indonesia", "Jakarta, Indonesia", 1}, // teh marbuta for Urdu heh goal
         {"kuala l", "Kuala Lumpur, Malaysia", "", 1},
         {"xqzvw", "", "", 0},
         {"%", "", "", 0},

@@ -35,7 +35,7 @@ TEST(DialogUnitsTest, ScaleFollowsTheTemplateFont)
         double across, down;
     } rows[] = {
         {"System", 8, 2.0, 2.0},
-        {"System", 10, 2.0, 2.0},  // the system font's cell does not grow with the point size
+        {"System", 10, 2.0, 2.0}, // the system font's cell does not grow with the point size
         {"MS Sans Serif", 8, 1.5, 1.625},
     };
     for (const auto& row : rows) {
@@ -55,13 +55,13 @@ TEST(DialogUnitsTest, EachValueRoundsToTheNearestPixel)
         int units;
         int across, down;
     } rows[] = {
-        {&system, 125, 250, 250},  // template 13's client: its 250 x 250 background picture
+        {&system, 125, 250, 250}, // template 13's client: its 250 x 250 background picture
         {&system, -3, -6, -6},
-        {&sans, 255, 383, 414},    // 382.5 rounds up: the notice picture's width
+        {&sans, 255, 383, 414}, // 382.5 rounds up: the notice picture's width
         {&sans, 8, 12, 13},
-        {&sans, 4, 6, 7},          // 6.5 down rounds away from zero
+        {&sans, 4, 6, 7}, // 6.5 down rounds away from zero
         {&sans, 1, 2, 2},
-        {&sans, -1, -2, -2},       // negative positions (pictures hang over the edge) round symmetrically
+        {&sans, -1, -2, -2}, // negative positions (pictures hang over the edge) round symmetrically
         {&sans, 0, 0, 0},
     };
     for (const auto& row : rows) {
@@ -85,8 +85,8 @@ constexpr ControlTemplate kControls[] = {
     {109, ControlKind::Custom, "", 0, 0, 10, 10, CS_None, "ClockCtl"},
     {10, ControlKind::Static, "Second of the same id", 4, 110, 60, 8, CS_None, ""},
 };
-constexpr DialogTemplate kTemplate = {900, "Built", "MS Sans Serif", 8, 10, 10, 120, 120,
-                                      WS_Caption | WS_Popup, "BorDlg_Gray", 0, kControls};
+constexpr DialogTemplate kTemplate = {
+    900, "Built", "MS Sans Serif", 8, 10, 10, 120, 120, WS_Caption | WS_Popup, "BorDlg_Gray", 0, kControls};
 
 struct Built {
     explicit Built(const DialogTemplate& t) : dlg(BuildDialog(t, nullptr, false)) {}
@@ -97,7 +97,7 @@ TEST(TemplateBuilderTest, ControlsAreTaggedAndPlacedByTheirUnits)
 {
     Built b(kTemplate);
     const DialogUnitScale s = ScaleForFont(kTemplate.fontName, kTemplate.fontPoints);
-    EXPECT_EQ(b.dlg->size(), QSize(180, 195));  // 120 x 120 units at 1.5 x 1.625
+    EXPECT_EQ(b.dlg->size(), QSize(180, 195)); // 120 x 120 units at 1.5 x 1.625
     EXPECT_EQ(b.dlg->windowTitle(), "Built");
     ASSERT_EQ(b.dlg->Controls().size(), std::size(kControls));
     for (std::size_t i = 0; i < std::size(kControls); ++i) {
@@ -224,10 +224,10 @@ TEST(PictureControlTest, ShowsIdPlus1000AndThePushKindsHeldFaceWhileDown)
         int id;
         int shown, held;
     } rows[] = {
-        {101, 1101, 3101},  // the push kind shows its held-down face
-        {104, 1104, 1104},  // no held picture: the normal one stays
-        {102, 1102, 1102},  // the static kind never changes face, though 3102 exists
-        {55, 0, 0},         // no picture at all: a plain drawn face
+        {101, 1101, 3101}, // the push kind shows its held-down face
+        {104, 1104, 1104}, // no held picture: the normal one stays
+        {102, 1102, 1102}, // the static kind never changes face, though 3102 exists
+        {55, 0, 0}, // no picture at all: a plain drawn face
     };
     const DialogTemplate t = {902, "Pictures", "System", 8, 0, 0, 130, 30, WS_Popup, "", 0, controls};
     Built b(t);
@@ -311,7 +311,8 @@ TEST(PictureControlTest, PressedThenDraggedOffSendsNothing)
 
 TEST(TemplateBuilderTest, RenderTemplateShowsTheBuiltDialog)
 {
-    static constexpr ControlTemplate controls[] = {{400, ControlKind::PictureStatic, "", 0, 0, 125, 125, CS_Bitmap, ""}};
+    static constexpr ControlTemplate controls[] = {
+        {400, ControlKind::PictureStatic, "", 0, 0, 125, 125, CS_Bitmap, ""}};
     const DialogTemplate t = {13, "S1", "System", 8, 1, 0, 125, 125, WS_Child, "", 0, controls};
     const QImage image = RenderTemplate(t).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(250, 250));

@@ -27,7 +27,10 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // An Ogg Vorbis file made here with libvorbisenc, so no encoder program is needed.
 void WriteOgg(const fs::path& path, double seconds, int rate = 22050)
@@ -170,7 +173,9 @@ TEST_F(ChosenSoundTest, AMissingOrUndecodableChoiceFallsBackToUmWavAndSaysWhy)
         {adhan, SoundResult::Played, {"adhan.wav"}, ""},
         {"adhan.wav", SoundResult::Played, {"adhan.wav"}, ""}, // a bare name is searched like um.wav
         {gone, SoundResult::Played, {"um.wav"}, "sound file '" + gone + "' not found; playing um.wav instead"},
-        {adhan, SoundResult::Failed, {"adhan.wav", "um.wav"},
+        {adhan,
+         SoundResult::Failed,
+         {"adhan.wav", "um.wav"},
          "sound file '" + adhan + "' cannot be played (bad header); playing um.wav instead"},
         {adhan, SoundResult::NoDevice, {"adhan.wav"}, ""}, // no device: um.wav would not play either
     };
@@ -200,7 +205,8 @@ TEST_F(ChosenSoundTest, WavOggAndMp3PlayThroughTheMixerAndBrokenFilesFallBack)
     const struct {
         const char* file;
         bool fallsBack;
-    } rows[] = {{"chime.wav", false}, {"adhan.ogg", false}, {"adhan.mp3", false}, {"broken.ogg", true}, {"broken.mp3", true}};
+    } rows[] = {
+        {"chime.wav", false}, {"adhan.ogg", false}, {"adhan.mp3", false}, {"broken.ogg", true}, {"broken.mp3", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
         std::ostringstream log;

@@ -65,7 +65,8 @@ TEST_F(CommandRoutingTest, EachControlSendsItsIdAndCode)
         {"radio button", [](auto& t) { t.Click(23); }, {{23, BN_CLICKED}}},
         {"picture button", [](auto& t) { t.Click(24); }, {{24, BN_CLICKED}}},
         {"picture static", [](auto& t) { t.Click(25); }, {{25, BN_CLICKED}}},
-        {"typing in an edit", [](auto& t) { QTest::keyClicks(t.dlg->Control(26), "ab"); },
+        {"typing in an edit",
+         [](auto& t) { QTest::keyClicks(t.dlg->Control(26), "ab"); },
          {{26, EN_CHANGE}, {26, EN_CHANGE}}},
         {"edit text set by code", [](auto& t) { SetDlgItemText(t.dlg.get(), 26, "x"); }, {{26, EN_CHANGE}}},
         {"list double click",
@@ -77,15 +78,19 @@ TEST_F(CommandRoutingTest, EachControlSendsItsIdAndCode)
          },
          {{27, LBN_DBLCLK}}},
         {"a static label", [](auto& t) { t.Click(28); }, {}},
-        {"a disabled button", [](auto& t) {
+        {"a disabled button",
+         [](auto& t) {
              EnableDlgItem(t.dlg.get(), 21, false);
              t.Click(21);
              EnableDlgItem(t.dlg.get(), 21, true);
-         }, {}},
+         },
+         {}},
         {"Escape", [](auto& t) { QTest::keyClick(t.dlg.get(), Qt::Key_Escape); }, {{IDCANCEL, BN_CLICKED}}},
-        {"Enter presses the default button", [](auto& t) {
+        {"Enter presses the default button",
+         [](auto& t) {
              t.dlg->Control(26)->setFocus();
-             QTest::keyClick(t.dlg.get(), Qt::Key_Return); },
+             QTest::keyClick(t.dlg.get(), Qt::Key_Return);
+         },
          {{29, BN_CLICKED}}},
     };
     for (const auto& row : rows) {
@@ -115,12 +120,12 @@ TEST_F(CommandRoutingTest, EnterPressesTheFocusedPushButtonFirst)
         bool defaultEnabled;
         int sent;
     } rows[] = {
-        {21, true, 21},     // a focused push button
-        {24, true, 24},     // a focused picture button
-        {26, true, 29},     // the edit: the default button
-        {22, true, 29},     // a check box is no push button
-        {27, true, 29},     // nor a list
-        {26, false, IDOK},  // no usable default button
+        {21, true, 21}, // a focused push button
+        {24, true, 24}, // a focused picture button
+        {26, true, 29}, // the edit: the default button
+        {22, true, 29}, // a check box is no push button
+        {27, true, 29}, // nor a list
+        {26, false, IDOK}, // no usable default button
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.focus);
@@ -197,14 +202,14 @@ TEST(ResponseTableTest, OwnTableFirstThenTheBase)
         bool answered;
         const char* trail;
     } rows[] = {
-        {21, BN_CLICKED, true, "derived21 "},       // both tables: the derived one only
-        {22, BN_CLICKED, true, "base22 "},          // only the base has this code for 22
-        {22, EN_CHANGE, true, "derived22change "},  // the code is part of the key
+        {21, BN_CLICKED, true, "derived21 "}, // both tables: the derived one only
+        {22, BN_CLICKED, true, "base22 "}, // only the base has this code for 22
+        {22, EN_CHANGE, true, "derived22change "}, // the code is part of the key
         {26, EN_CHANGE, true, "baseOk "},
         {27, LBN_DBLCLK, true, "derivedDbl "},
         {27, BN_CLICKED, false, ""},
         {99, BN_CLICKED, false, ""},
-        {IDCANCEL, BN_CLICKED, true, ""},            // TDialog's own table answers last
+        {IDCANCEL, BN_CLICKED, true, ""}, // TDialog's own table answers last
     };
     std::string trail;
     TDerivedDlg dlg(nullptr, &trail);

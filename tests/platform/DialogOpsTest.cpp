@@ -46,7 +46,7 @@ protected:
 
 TEST_F(DialogOpsTest, TextRoundTripsWithinTheBufferLength)
 {
-    const std::string arabic = "\xd8\xa7\xd9\x84\xd9\x81\xd8\xac\xd8\xb1";  // five Arabic letters
+    const std::string arabic = "\xd8\xa7\xd9\x84\xd9\x81\xd8\xac\xd8\xb1"; // five Arabic letters
     const struct {
         int id;
         std::string text;
@@ -54,11 +54,11 @@ TEST_F(DialogOpsTest, TextRoundTripsWithinTheBufferLength)
         std::string expected;
     } rows[] = {
         {41, "12:34", 64, "12:34"},
-        {41, "1234567890123", 11, "1234567890"},  // a buffer of 11 holds ten characters
+        {41, "1234567890123", 11, "1234567890"}, // a buffer of 11 holds ten characters
         {41, "abc", 1, ""},
         {41, "abc", 0, ""},
-        {41, arabic, 3, "\xd8\xa7\xd9\x84"},        // characters, not bytes
-        {41, "a\xf0\x9f\x98\x80z", 3, "a"},         // a cut never splits a surrogate pair
+        {41, arabic, 3, "\xd8\xa7\xd9\x84"}, // characters, not bytes
+        {41, "a\xf0\x9f\x98\x80z", 3, "a"}, // a cut never splits a surrogate pair
         {42, "Static", 64, "Static"},
         {43, "&Press", 4, "&Pr"},
         {44, "Frame", 64, "Frame"},
@@ -94,12 +94,10 @@ TEST_F(DialogOpsTest, CheckStateIsSetWithoutACommand)
     const struct {
         int id, state, expected45, expected46, expected47;
     } rows[] = {
-        {45, BST_CHECKED, 1, 0, 0},
-        {46, BST_CHECKED, 1, 1, 0},
-        {47, BST_CHECKED, 1, 1, 1},  // by code a radio changes alone, as BM_SETCHECK
-        {46, BST_UNCHECKED, 1, 0, 1},
-        {45, BST_UNCHECKED, 0, 0, 1},
-        {43, BST_CHECKED, 0, 0, 1},  // a push button has no check state
+        {45, BST_CHECKED, 1, 0, 0},   {46, BST_CHECKED, 1, 1, 0},
+        {47, BST_CHECKED, 1, 1, 1}, // by code a radio changes alone, as BM_SETCHECK
+        {46, BST_UNCHECKED, 1, 0, 1}, {45, BST_UNCHECKED, 0, 0, 1},
+        {43, BST_CHECKED, 0, 0, 1}, // a push button has no check state
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.id) + "=" + std::to_string(row.state));
@@ -121,11 +119,8 @@ TEST_F(DialogOpsTest, ClickedRadiosClearTheirGroup)
         int click;
         bool c46, c47, c50, c51;
     } rows[] = {
-        {46, true, false, false, false},
-        {50, true, false, true, false},
-        {47, false, true, true, false},
-        {51, false, true, false, true},
-        {51, false, true, false, true},
+        {46, true, false, false, false}, {50, true, false, true, false}, {47, false, true, true, false},
+        {51, false, true, false, true},  {51, false, true, false, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.click);
@@ -192,7 +187,7 @@ TEST_F(DialogOpsTest, ShowHideAndEnableById)
         EXPECT_EQ(IsDlgItemVisible(dlg.get(), row.id), row.show);
         EXPECT_EQ(IsDlgItemEnabled(dlg.get(), row.id), row.enable);
     }
-    ShowDlgItem(dlg.get(), 999, true);  // no such control: nothing happens
+    ShowDlgItem(dlg.get(), 999, true); // no such control: nothing happens
     EXPECT_FALSE(IsDlgItemVisible(dlg.get(), 999));
     EXPECT_FALSE(IsDlgItemEnabled(dlg.get(), 999));
 }

@@ -33,8 +33,8 @@ constexpr ControlTemplate kControls[] = {
     {51, ControlKind::PushButton, "Other", 4, 20, 40, 14, CS_TabStop, ""},
 };
 constexpr DialogTemplate kModal = {940, "Modal", "System", 8, 0, 0, 100, 40, WS_Popup | WS_Caption, "", 0, kControls};
-constexpr DialogTemplate kModeless = {941, "Modeless", "System", 8, 0, 0, 100, 40, WS_Popup | WS_Visible, "", 0,
-                                      kControls};
+constexpr DialogTemplate kModeless = {941, "Modeless", "System", 8, 0, 0, 100, 40, WS_Popup | WS_Visible,
+                                      "",  0,          kControls};
 constexpr DialogTemplate kHidden = {942, "Hidden", "System", 8, 0, 0, 100, 40, WS_Popup, "", 0, kControls};
 
 DialogWindow* ShownDialog(int templateId)
@@ -98,8 +98,8 @@ TEST(DialogBoxTest, ModalRunReturnsWhenTheProcedureEndsIt)
     });
     EXPECT_EQ(DialogBoxParam(kModal, nullptr, proc.Fn(), 77), 151);
     EXPECT_TRUE(proc.wasVisibleInRun);
-    EXPECT_EQ(proc.seen, (std::vector<std::string>{"init param 77 hidden", "command 2", "close", "command 2",
-                                                   "command 51"}));
+    EXPECT_EQ(proc.seen,
+              (std::vector<std::string>{"init param 77 hidden", "command 2", "close", "command 2", "command 51"}));
     EXPECT_EQ(ShownDialog(940), nullptr);
 }
 
@@ -199,7 +199,7 @@ TEST(TDialogTest, CreateOnceThenShowAndHide)
     EXPECT_FALSE(d.IsModal());
     d.Show();
     EXPECT_TRUE(first->isVisible());
-    d.CloseWindow(IDOK);  // modeless: hidden, not destroyed
+    d.CloseWindow(IDOK); // modeless: hidden, not destroyed
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(d.Window(), first.data());
     d.Show();
@@ -227,7 +227,7 @@ TEST(TDialogTest, ExecuteAsksCanCloseBeforeOk)
 
     QTimer::singleShot(0, [] {
         if (DialogWindow* w = ShownDialog(940))
-            w->close();  // the window manager's close request cancels
+            w->close(); // the window manager's close request cancels
     });
     EXPECT_EQ(d.Execute(), IDCANCEL);
     EXPECT_EQ(d.setups, 2);

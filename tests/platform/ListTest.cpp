@@ -48,12 +48,9 @@ TEST_P(ListBoxTest, AddKeepsOrderOrSortsCaseInsensitively)
         const char* text;
         int unsortedAt, sortedAt;
     } rows[] = {
-        {"Mecca", 0, 0},
-        {"berlin", 1, 0},
-        {"Cairo", 2, 1},
-        {"cairo", 3, 2},  // equal ignoring case: after the one already there
-        {"Aden", 4, 0},
-        {"zz", 5, 5},
+        {"Mecca", 0, 0}, {"berlin", 1, 0},
+        {"Cairo", 2, 1}, {"cairo", 3, 2}, // equal ignoring case: after the one already there
+        {"Aden", 4, 0},  {"zz", 5, 5},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -79,19 +76,14 @@ TEST_P(ListBoxTest, SelectStringIsACaseInsensitivePrefixSearchAfterStartWrapping
         const char* prefix;
         int found;
     } rows[] = {
-        {-1, "1 ", 0},
-        {0, "1 ", 0},    // from after 0 round to 0 itself
-        {-1, "10 ", 1},
-        {-1, "2 m", 2},
-        {2, "2 M", 3},   // after 2, so the next one; case does not matter
-        {3, "2 m", 2},   // after the last match, wrapping round
-        {4, "1", 0},     // from the end round to the top
-        {0, "1", 1},     // "1" begins both "1 Aden" and "10 Cairo": the one after start
-        {-1, "", 0},     // an empty prefix matches the first searched
-        {1, "", 2},
-        {-1, "Cairo", -1},  // a prefix, not a substring
-        {-1, "4 ", -1},
-        {99, "3", 4},       // a start beyond the end searches from the top
+        {-1, "1 ", 0},  {0, "1 ", 0}, // from after 0 round to 0 itself
+        {-1, "10 ", 1}, {-1, "2 m", 2},    {2, "2 M", 3}, // after 2, so the next one; case does not matter
+        {3, "2 m", 2}, // after the last match, wrapping round
+        {4, "1", 0}, // from the end round to the top
+        {0, "1", 1}, // "1" begins both "1 Aden" and "10 Cairo": the one after start
+        {-1, "", 0}, // an empty prefix matches the first searched
+        {1, "", 2},     {-1, "Cairo", -1}, // a prefix, not a substring
+        {-1, "4 ", -1}, {99, "3", 4}, // a start beyond the end searches from the top
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.start) + " '" + row.prefix + "'");

@@ -14,18 +14,12 @@ namespace nuro {
 namespace {
 
 constexpr MenuItemTemplate kItems[] = {
-    {MenuItemKind::Popup, "&File", 0, false},
-    {MenuItemKind::Command, "&Open", 101, false},
-    {MenuItemKind::Separator, "", 0, false},
-    {MenuItemKind::Popup, "&Recent", 0, false},
-    {MenuItemKind::Command, "One", 111, false},
-    {MenuItemKind::EndPopup, "", 0, false},
-    {MenuItemKind::Command, "E&xit", 102, true},
-    {MenuItemKind::EndPopup, "", 0, false},
-    {MenuItemKind::Command, "&Help", 103, false},
-    {MenuItemKind::Popup, "&Lang", 0, false},
-    {MenuItemKind::Command, "Arabic", 201, false},
-    {MenuItemKind::EndPopup, "", 0, false},
+    {MenuItemKind::Popup, "&File", 0, false},      {MenuItemKind::Command, "&Open", 101, false},
+    {MenuItemKind::Separator, "", 0, false},       {MenuItemKind::Popup, "&Recent", 0, false},
+    {MenuItemKind::Command, "One", 111, false},    {MenuItemKind::EndPopup, "", 0, false},
+    {MenuItemKind::Command, "E&xit", 102, true},   {MenuItemKind::EndPopup, "", 0, false},
+    {MenuItemKind::Command, "&Help", 103, false},  {MenuItemKind::Popup, "&Lang", 0, false},
+    {MenuItemKind::Command, "Arabic", 201, false}, {MenuItemKind::EndPopup, "", 0, false},
 };
 constexpr MenuTemplate kMenu = {50, kItems};
 
@@ -75,10 +69,10 @@ TEST(MenuTest, PopupByIndexSkipsNestedOnes)
 {
     const struct {
         int index;
-        std::vector<std::string> shape;  // empty: none
+        std::vector<std::string> shape; // empty: none
     } rows[] = {
         {0, {"&Open", "-", "&Recent>", "E&xit*"}},
-        {1, {"Arabic"}},  // the nested "Recent" is not counted
+        {1, {"Arabic"}}, // the nested "Recent" is not counted
         {2, {}},
         {-1, {}},
     };

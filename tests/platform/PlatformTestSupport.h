@@ -13,8 +13,7 @@
 namespace nuro::test {
 
 // Serves the user-interface thread until ready() holds; the deadline only keeps a broken run from hanging.
-template <typename Ready>
-bool ServeUntil(Ready ready, int timeoutMs = 10000)
+template <typename Ready> bool ServeUntil(Ready ready, int timeoutMs = 10000)
 {
     QDeadlineTimer deadline(timeoutMs);
     while (!ready()) {
@@ -42,7 +41,7 @@ public:
     }
 
 private:
-    std::mutex mutex_;  // guards commands_
+    std::mutex mutex_; // guards commands_
     std::vector<std::pair<int, unsigned>> commands_;
 };
 

@@ -98,13 +98,13 @@ TEST_F(SoundLookupTest, SearchDirsAreCwdThenXdgDataThenTheInstallation)
     ScopedEnv home("HOME", (root / "home").c_str());
     const std::string xdgDir = (root / "xdg").string();
     const struct {
-        const char* xdg;  // nullptr: unset
+        const char* xdg; // nullptr: unset
         std::string second;
     } rows[] = {
         {xdgDir.c_str(), (root / "xdg" / "nuro").string()},
         {nullptr, (root / "home" / ".local" / "share" / "nuro").string()},
         {"", (root / "home" / ".local" / "share" / "nuro").string()},
-        {"relative/dir", (root / "home" / ".local" / "share" / "nuro").string()},  // ignored, as XDG says
+        {"relative/dir", (root / "home" / ".local" / "share" / "nuro").string()}, // ignored, as XDG says
     };
     // The installation's data sits beside the executable's folder: build/bin -> build/share/nuro.
     char exe[4096] = {};
@@ -125,9 +125,9 @@ TEST_F(SoundLookupTest, TheFirstPlaceHoldingTheFileWins)
     const fs::path places[] = {fs::canonical(root / "cwd"), root / "xdg" / "nuro", fs::path(shareDir)};
     const struct {
         bool inCwd, inXdg, inShare;
-        int found;  // index into places, -1 for none
+        int found; // index into places, -1 for none
     } rows[] = {
-        {true, true, true, 0}, {false, true, true, 1}, {false, false, true, 2},
+        {true, true, true, 0},  {false, true, true, 1},  {false, false, true, 2},
         {true, false, true, 0}, {false, true, false, 1}, {false, false, false, -1},
     };
     for (const auto& row : rows) {
@@ -257,7 +257,7 @@ TEST_F(RealSoundTest, TheDefaultSoundAlsoPlaysToTheEnd)
     ScopedCwd cwd(dir);
     const auto start = Clock::now();
     EXPECT_TRUE(PlaySoundSync("no-such-sound.wav"));
-    EXPECT_GE(Seconds(start), 0.3);  // the default tone is well over that
+    EXPECT_GE(Seconds(start), 0.3); // the default tone is well over that
 }
 
 TEST_F(RealSoundTest, AFileThatIsNoWaveFallsBackToTheDefault)

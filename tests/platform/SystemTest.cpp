@@ -168,13 +168,12 @@ TEST(LibraryTest, ABareNameFollowsTheLinkersSearchOrder)
 }
 
 // Runs body in a child process and returns its exit status.
-template <class F>
-int InChild(F body)
+template <class F> int InChild(F body)
 {
     const pid_t pid = fork();
     if (pid == 0) {
         body();
-        _exit(99);  // not reached when body exits as it should
+        _exit(99); // not reached when body exits as it should
     }
     int status = 0;
     waitpid(pid, &status, 0);
@@ -197,7 +196,7 @@ TEST(ProcessTest, ExitsAtOnceWithTheCodeAfterFlushingStreams)
             // Exit routines must not run: they would touch state other threads still use.
             std::atexit([] { std::ofstream(markerPath) << "ran"; });
             std::FILE* f = std::fopen(written.c_str(), "w");
-            std::fputs("buffered", f);  // still in the stdio buffer
+            std::fputs("buffered", f); // still in the stdio buffer
             ExitProcessNow(code);
         });
         ASSERT_TRUE(WIFEXITED(status));

@@ -25,8 +25,7 @@ QThread* UiThread()
 }
 
 // Runs fn on a new thread while this one serves the event loop; returns whether it finished.
-template <class F>
-bool OnWorker(F fn)
+template <class F> bool OnWorker(F fn)
 {
     std::atomic<bool> done{false};
     std::thread worker([&] {
@@ -34,7 +33,7 @@ bool OnWorker(F fn)
         done = true;
     });
     const bool finished = test::ServeUntil([&] { return done.load(); });
-    worker.join();  // a bridge that never ran the work would hang here rather than pass
+    worker.join(); // a bridge that never ran the work would hang here rather than pass
     return finished;
 }
 
@@ -65,9 +64,8 @@ TEST(UiThreadTest, RunFromAnotherThreadRunsOnTheUiThreadAndWaits)
 TEST(UiThreadTest, CallReturnsTheValueFromTheUiThread)
 {
     int value = 0;
-    ASSERT_TRUE(OnWorker([&] {
-        value = CallOnUiThread([] { return QThread::currentThread() == UiThread() ? 42 : -1; });
-    }));
+    ASSERT_TRUE(
+        OnWorker([&] { value = CallOnUiThread([] { return QThread::currentThread() == UiThread() ? 42 : -1; }); }));
     EXPECT_EQ(value, 42);
 }
 
@@ -81,7 +79,7 @@ TEST(UiThreadTest, OnTheUiThreadItselfTheWorkRunsInline)
 
 TEST(UiThreadTest, PostedWorkRunsLaterInOrderOnTheUiThread)
 {
-    std::mutex mutex;  // guards order
+    std::mutex mutex; // guards order
     std::vector<int> order;
     bool allOnUi = true;
     ASSERT_TRUE(OnWorker([&] {

@@ -7,9 +7,9 @@
 #include <cstring>
 
 namespace nuro::test {
-int ReportLibrary(const char* name);  // SystemTest.cpp
-int ReportScreen(int argc, char** argv);  // SystemTest.cpp
-}
+int ReportLibrary(const char* name); // SystemTest.cpp
+int ReportScreen(int argc, char** argv); // SystemTest.cpp
+} // namespace nuro::test
 
 int main(int argc, char** argv)
 {

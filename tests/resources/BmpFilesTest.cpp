@@ -9,7 +9,8 @@
 namespace nuro::test {
 namespace {
 
-TEST(BmpFiles, HeadersMatchTheCatalogue) {
+TEST(BmpFiles, HeadersMatchTheCatalogue)
+{
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
         const auto b = PictureFile(row.id);
@@ -32,14 +33,15 @@ TEST(BmpFiles, HeadersMatchTheCatalogue) {
     }
 }
 
-TEST(BmpFiles, PixelsUseOnlyAddressablePaletteEntriesAndShowSomething) {
+TEST(BmpFiles, PixelsUseOnlyAddressablePaletteEntriesAndShowSomething)
+{
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
         const auto b = PictureFile(row.id);
         ASSERT_EQ(LeSigned32(b, 18), row.width);
         ASSERT_EQ(LeSigned32(b, 22), row.height);
-        const std::uint32_t limit = row.paletteColours == 0 ? 0x1000000u
-                                                            : std::min(row.paletteColours, 1 << row.bitsPerPixel);
+        const std::uint32_t limit =
+            row.paletteColours == 0 ? 0x1000000u : std::min(row.paletteColours, 1 << row.bitsPerPixel);
         std::set<std::uint32_t> colours;
         std::uint32_t highest = 0;
         for (int y = 0; y < row.height; ++y)
@@ -53,7 +55,8 @@ TEST(BmpFiles, PixelsUseOnlyAddressablePaletteEntriesAndShowSomething) {
     }
 }
 
-TEST(BmpFiles, RowPaddingIsZero) {
+TEST(BmpFiles, RowPaddingIsZero)
+{
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
         const auto b = PictureFile(row.id);

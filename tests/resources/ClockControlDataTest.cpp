@@ -11,17 +11,20 @@
 namespace nuro::test {
 namespace {
 
-std::vector<std::uint8_t> Block() {
+std::vector<std::uint8_t> Block()
+{
     const auto data = ClockControlData();
     return {data.begin(), data.end()};
 }
 
-std::size_t Find(const std::vector<std::uint8_t>& b, std::string_view text, std::size_t from = 0) {
+std::size_t Find(const std::vector<std::uint8_t>& b, std::string_view text, std::size_t from = 0)
+{
     const auto at = std::search(b.begin() + static_cast<long>(from), b.end(), text.begin(), text.end());
     return at == b.end() ? std::string_view::npos : static_cast<std::size_t>(at - b.begin());
 }
 
-TEST(ClockControlData, Layout) {
+TEST(ClockControlData, Layout)
+{
     const auto b = Block();
     ASSERT_EQ(b.size(), 223u);
     EXPECT_EQ(Le(b, 0, 2), 109u) << "clock control id";
@@ -37,7 +40,8 @@ TEST(ClockControlData, Layout) {
     EXPECT_LT(face + 6, 221u) << "inside the data";
 }
 
-TEST(ClockControlData, WalkHandsTheDataToControl109Once) {
+TEST(ClockControlData, WalkHandsTheDataToControl109Once)
+{
     const auto data = ClockControlData();
     int calls = 0;
     const int delivered = SendControlData(data, [&](int id, int msg, const std::uint8_t* bytes, std::size_t len) {
@@ -53,9 +57,10 @@ TEST(ClockControlData, WalkHandsTheDataToControl109Once) {
 }
 
 // An entry: id, message word, then its data with a 32-bit length in front.
-void Entry(std::vector<std::uint8_t>& b, int id, int msg, std::vector<std::uint8_t> data, int claimedLength = -1) {
-    const std::uint32_t length = claimedLength < 0 ? static_cast<std::uint32_t>(data.size())
-                                                   : static_cast<std::uint32_t>(claimedLength);
+void Entry(std::vector<std::uint8_t>& b, int id, int msg, std::vector<std::uint8_t> data, int claimedLength = -1)
+{
+    const std::uint32_t length =
+        claimedLength < 0 ? static_cast<std::uint32_t>(data.size()) : static_cast<std::uint32_t>(claimedLength);
     for (std::uint32_t v : {static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(msg)}) {
         b.push_back(v & 0xff);
         b.push_back(v >> 8 & 0xff);
@@ -65,12 +70,14 @@ void Entry(std::vector<std::uint8_t>& b, int id, int msg, std::vector<std::uint8
     b.insert(b.end(), data.begin(), data.end());
 }
 
-void End(std::vector<std::uint8_t>& b) {
+void End(std::vector<std::uint8_t>& b)
+{
     b.push_back(0);
     b.push_back(0);
 }
 
-TEST(SendControlData, StopsAtTheEndMarkAnAnswerOfMinusOneOrACutEntry) {
+TEST(SendControlData, StopsAtTheEndMarkAnAnswerOfMinusOneOrACutEntry)
+{
     struct Row {
         const char* what;
         std::vector<std::uint8_t> block;

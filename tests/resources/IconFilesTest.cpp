@@ -13,13 +13,15 @@ constexpr int kSide = 32;
 constexpr std::size_t kImageAt = 22; // after the directory and its one entry
 
 // Mask bit of (x, y), y from the top: set means transparent.
-bool MaskBit(const std::vector<std::uint8_t>& b, int x, int y) {
+bool MaskBit(const std::vector<std::uint8_t>& b, int x, int y)
+{
     const std::size_t mask = kImageAt + 40 + 16 * 4 + static_cast<std::size_t>(BmpRowBytes(kSide, 4)) * kSide;
     const std::size_t row = mask + static_cast<std::size_t>(kSide - 1 - y) * BmpRowBytes(kSide, 1);
     return Le(b, row + x / 8, 1) & (0x80u >> (x % 8));
 }
 
-TEST(IconFile, IsOneSixteenColourImageWithMask) {
+TEST(IconFile, IsOneSixteenColourImageWithMask)
+{
     const auto b = ReadFileBytes(ResourcePath("pictures/110.ico"));
     const std::size_t xorBytes = static_cast<std::size_t>(BmpRowBytes(kSide, 4)) * kSide;
     const std::size_t andBytes = static_cast<std::size_t>(BmpRowBytes(kSide, 1)) * kSide;
@@ -52,7 +54,8 @@ TEST(IconFile, IsOneSixteenColourImageWithMask) {
         EXPECT_EQ(Le(b, f.at, f.bytes), f.want) << f.what;
 }
 
-TEST(IconFile, MaskCutsOutTheCornersAndKeepsTheEye) {
+TEST(IconFile, MaskCutsOutTheCornersAndKeepsTheEye)
+{
     const auto b = ReadFileBytes(ResourcePath("pictures/110.ico"));
     ASSERT_GT(b.size(), 700u);
     const struct {
@@ -63,7 +66,8 @@ TEST(IconFile, MaskCutsOutTheCornersAndKeepsTheEye) {
         EXPECT_EQ(MaskBit(b, p.x, p.y), p.transparent) << p.x << "," << p.y;
 }
 
-TEST(IconFile, QtReadsItWithTransparency) {
+TEST(IconFile, QtReadsItWithTransparency)
+{
     QImageReader reader(QString::fromStdString(ResourcePath("pictures/110.ico")));
     if (!reader.canRead())
         GTEST_SKIP() << "no icon image format plugin";
@@ -73,7 +77,8 @@ TEST(IconFile, QtReadsItWithTransparency) {
     EXPECT_EQ(qAlpha(image.pixel(16, 17)), 255);
 }
 
-TEST(IconTheme, EverySizeIsDrawnAtItsSize) {
+TEST(IconTheme, EverySizeIsDrawnAtItsSize)
+{
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
         const QImage image(QString::fromStdString(

@@ -19,11 +19,14 @@ struct Item {
     bool operator==(const Item&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Item& item) {
-    return out << static_cast<int>(item.kind) << " \"" << item.text << "\" " << item.id << (item.isDefault ? " default" : "");
+std::ostream& operator<<(std::ostream& out, const Item& item)
+{
+    return out << static_cast<int>(item.kind) << " \"" << item.text << "\" " << item.id
+               << (item.isDefault ? " default" : "");
 }
 
-std::vector<Item> Items(int menuId) {
+std::vector<Item> Items(int menuId)
+{
     std::vector<Item> items;
     if (const MenuTemplate* menu = FindMenu(menuId))
         for (const MenuItemTemplate& item : menu->items)
@@ -31,7 +34,8 @@ std::vector<Item> Items(int menuId) {
     return items;
 }
 
-TEST(Menus, ItemsTextsAndIdsInOrder) {
+TEST(Menus, ItemsTextsAndIdsInOrder)
+{
     const struct {
         int menu;
         std::vector<Item> items;
@@ -67,13 +71,15 @@ TEST(Menus, ItemsTextsAndIdsInOrder) {
     }
 }
 
-TEST(Menus, UnknownNumbersHaveNoMenu) {
+TEST(Menus, UnknownNumbersHaveNoMenu)
+{
     for (int id : {0, 1, 4, 12, 14, 102, 104, 110, 801})
         EXPECT_EQ(FindMenu(id), nullptr) << id;
 }
 
 // The builder trusts the nesting: every pop-up is closed, nothing closes twice.
-TEST(Menus, PopupsAreBalanced) {
+TEST(Menus, PopupsAreBalanced)
+{
     for (int id : {13, 103}) {
         int depth = 0, lowest = 0;
         for (const MenuItemTemplate& item : FindMenu(id)->items) {

@@ -9,7 +9,8 @@
 namespace nuro::test {
 namespace {
 
-TEST(LoadPicture, EveryPictureLoadsAtItsOwnSize) {
+TEST(LoadPicture, EveryPictureLoadsAtItsOwnSize)
+{
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
         EXPECT_TRUE(HasPicture(row.id));
@@ -22,7 +23,8 @@ TEST(LoadPicture, EveryPictureLoadsAtItsOwnSize) {
 }
 
 // Catches rows stored upside down, swapped nibbles or a wrong palette between writer and loader.
-TEST(LoadPicture, LoadedPixelsAreTheFilesPixels) {
+TEST(LoadPicture, LoadedPixelsAreTheFilesPixels)
+{
     for (const PictureRow& row : kPictures) {
         SCOPED_TRACE("picture " + std::to_string(row.id));
         const auto file = PictureFile(row.id);
@@ -36,17 +38,17 @@ TEST(LoadPicture, LoadedPixelsAreTheFilesPixels) {
     }
 }
 
-TEST(HasPicture, OnlyCataloguedNumbersExist) {
+TEST(HasPicture, OnlyCataloguedNumbersExist)
+{
     const struct {
         int id;
         bool exists;
     } rows[] = {
-        {3101, true}, {3102, true},                // held-down faces of 101 and 102
+        {3101, true},  {3102, true}, // held-down faces of 101 and 102
         {3011, false}, {3017, false}, {3400, false}, // other controls have none
-        {1001, false},                             // the notices' close button 1 has no picture
-        {1700, true}, {1704, true}, {1705, true},  {1706, true},
-        {110, false},                              // the icon is not a picture
-        {0, false}, {-1, false},
+        {1001, false}, // the notices' close button 1 has no picture
+        {1700, true},  {1704, true},  {1705, true},  {1706, true}, {110, false}, // the icon is not a picture
+        {0, false},    {-1, false},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(HasPicture(r.id), r.exists) << r.id;
@@ -54,7 +56,8 @@ TEST(HasPicture, OnlyCataloguedNumbersExist) {
     }
 }
 
-TEST(LoadAppIcon, IconGroup110HasTheDesktopSizes) {
+TEST(LoadAppIcon, IconGroup110HasTheDesktopSizes)
+{
     const QIcon icon = LoadAppIcon(110);
     ASSERT_FALSE(icon.isNull());
     for (int size : {16, 32, 48, 256}) {

@@ -6,7 +6,8 @@
 namespace nuro::test {
 namespace {
 
-TEST(SoundFile, SoftChimeOfTwoToFourSecondsIn16BitPcm) {
+TEST(SoundFile, SoftChimeOfTwoToFourSecondsIn16BitPcm)
+{
     for (const std::string& path : {ResourcePath("um.wav"), std::string(NURO_BUILD_SHARE) + "/um.wav"}) {
         SCOPED_TRACE(path);
         const auto b = ReadFileBytes(path);

@@ -32,7 +32,10 @@ std::vector<std::string> Languages()
     return out;
 }
 
-bool RightToLeft(const std::string& lang) { return lang == "ar" || lang == "ur" || lang == "fa"; }
+bool RightToLeft(const std::string& lang)
+{
+    return lang == "ar" || lang == "ur" || lang == "fa";
+}
 
 QChar::Script ScriptOf(const std::string& lang)
 {
@@ -108,9 +111,14 @@ std::map<std::string, std::vector<Row>> MnemonicGroups()
                 groups[open.back()].push_back({MenuContext(id), item.text});
                 open.push_back(MenuContext(id) + " " + item.text);
                 break;
-            case MenuItemKind::EndPopup: open.pop_back(); break;
-            case MenuItemKind::Separator: break;
-            default: groups[open.back()].push_back({MenuContext(id), item.text}); break;
+            case MenuItemKind::EndPopup:
+                open.pop_back();
+                break;
+            case MenuItemKind::Separator:
+                break;
+            default:
+                groups[open.back()].push_back({MenuContext(id), item.text});
+                break;
             }
         }
     }

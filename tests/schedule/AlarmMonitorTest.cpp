@@ -46,7 +46,8 @@ public:
 
     void RemindPrayer(TimeSlotIndex slot, const std::string& time, std::int32_t minutesLeft) override
     {
-        reminders.push_back(clock_.Now().Text() + " " + kPrayerNames[slot] + " " + time + " in " + std::to_string(minutesLeft));
+        reminders.push_back(clock_.Now().Text() + " " + kPrayerNames[slot] + " " + time + " in " +
+                            std::to_string(minutesLeft));
     }
 
     std::int64_t openFor = 0;
@@ -67,22 +68,27 @@ public:
 // One monitor over a fake library answering `times`, from `start` to `end` of simulated time.
 struct Rig {
     Rig(const std::string& times, std::int64_t start, std::int64_t end)
-        : calc(test::MakeFakeCalc()), schedule(*calc, [this] { return Today(); }, [] { return AppSettings{}; }),
-          clock(start, end, stop), host(clock)
+        : calc(test::MakeFakeCalc()),
+          schedule(
+              *calc, [this] { return Today(); }, [] { return AppSettings{}; }),
+          clock(start, end, stop),
+          host(clock)
     {
         FakeLibrary::Instance().Reset();
         FakeLibrary::Instance().With([&](FakeLibraryState& s) { s.trtText = times; });
     }
     void Run()
     {
-        AlarmMonitor monitor({host, clock, schedule, [this] {
+        AlarmMonitor monitor({host, clock, schedule,
+                              [this] {
                                   refreshes.push_back(clock.Millis());
                                   schedule.Refresh(&display);
                               },
                               offset, stop, [this] { return remind; },
                               [this](const LocalDate& day) -> std::optional<TimeTable> {
                                   tablesAsked.push_back(day);
-                                  Scheduler other(*calc, [day] { return day; }, [] { return AppSettings{}; });
+                                  Scheduler other(
+                                      *calc, [day] { return day; }, [] { return AppSettings{}; });
                                   if (!other.Refresh(nullptr))
                                       return std::nullopt;
                                   return other.Table();
@@ -133,7 +139,8 @@ TEST(AlarmMonitorTest, EachPrayerRaisesOneNoticeInItsShiftedSecondThroughADay)
         std::vector<Notice> expected;
     } rows[] = {
         {0, 0, {{800, "04:31:00"}, {801, "12:40:00"}, {803, "16:05:00"}, {804, "19:15:00"}, {805, "20:45:00"}}},
-        {0, 90 * kSecond,
+        {0,
+         90 * kSecond,
          {{800, "04:31:00"}, {801, "12:40:00"}, {803, "16:05:00"}, {804, "19:15:00"}, {805, "20:45:00"}}},
         {-10, 0, {{800, "04:21:00"}, {801, "12:30:00"}, {803, "15:55:00"}, {804, "19:05:00"}, {805, "20:35:00"}}},
         {10, 700, {{800, "04:41:00"}, {801, "12:50:00"}, {803, "16:15:00"}, {804, "19:25:00"}, {805, "20:55:00"}}},
@@ -185,9 +192,11 @@ TEST(AlarmMonitorTest, EqualShiftedTimesRaiseOnlyTheFirstInPrayerOrder)
         std::int32_t offset;
         std::vector<Notice> expected;
     } rows[] = {
-        {"04:31:00*06:05:00*12:40:00*12:40:00*19:15:00*19:15:00*", 0,
+        {"04:31:00*06:05:00*12:40:00*12:40:00*19:15:00*19:15:00*",
+         0,
          {{800, "04:31:00"}, {801, "12:40:00"}, {804, "19:15:00"}}},
-        {"20:45:00*20:45:00*12:40:00*16:05:00*19:15:00*20:45:00*", -5,
+        {"20:45:00*20:45:00*12:40:00*16:05:00*19:15:00*20:45:00*",
+         -5,
          {{801, "12:35:00"}, {803, "16:00:00"}, {804, "19:10:00"}, {800, "20:40:00"}}},
         {"06:05:00*06:05:00*06:05:00*06:05:00*06:05:00*06:05:00*", 0, {{800, "06:05:00"}}},
     };
@@ -288,28 +297,44 @@ TEST(AlarmMonitorTest, ClockJumpsRaiseNothingForSecondsPassedAsleepAndNothingTwi
     using Change = std::function<void(SimulatedClock&)>;
     const struct {
         const char* name;
-        std::int64_t at;   // local time of the change (once, at the first wake past it)
+        std::int64_t at; // local time of the change (once, at the first wake past it)
         Change change;
         std::vector<Notice> expected;
         std::int64_t end = At(16, 10, 0);
     } rows[] = {
         {"nothing", 0, [](SimulatedClock&) {}, {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"suspended 30 min over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.Jump(30 * kMinute); },
+        {"suspended 30 min over Dhohur",
+         At(12, 39, 50),
+         [](SimulatedClock& c) { c.Jump(30 * kMinute); },
          {{803, "16:05:00"}}},
-        {"suspended 23.5 h, resumed before Dhohur", At(12, 39, 50),
-         [](SimulatedClock& c) { c.Jump(23 * kHour + 30 * kMinute); }, {{801, "12:40:00"}, {803, "16:05:00"}},
+        {"suspended 23.5 h, resumed before Dhohur",
+         At(12, 39, 50),
+         [](SimulatedClock& c) { c.Jump(23 * kHour + 30 * kMinute); },
+         {{801, "12:40:00"}, {803, "16:05:00"}},
          kDay + At(16, 10, 0)},
-        {"set forward an hour over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.Jump(kHour); },
+        {"set forward an hour over Dhohur",
+         At(12, 39, 50),
+         [](SimulatedClock& c) { c.Jump(kHour); },
          {{803, "16:05:00"}}},
-        {"set back 10 min after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-10 * kMinute); },
+        {"set back 10 min after Dhohur",
+         At(12, 40, 30),
+         [](SimulatedClock& c) { c.Jump(-10 * kMinute); },
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"set back 3 h after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.Jump(-3 * kHour); },
+        {"set back 3 h after Dhohur",
+         At(12, 40, 30),
+         [](SimulatedClock& c) { c.Jump(-3 * kHour); },
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"summer hour starts over Dhohur", At(12, 39, 50), [](SimulatedClock& c) { c.ShiftZone(kHour); },
+        {"summer hour starts over Dhohur",
+         At(12, 39, 50),
+         [](SimulatedClock& c) { c.ShiftZone(kHour); },
          {{803, "16:05:00"}}},
-        {"summer hour ends after Dhohur", At(12, 40, 30), [](SimulatedClock& c) { c.ShiftZone(-kHour); },
+        {"summer hour ends after Dhohur",
+         At(12, 40, 30),
+         [](SimulatedClock& c) { c.ShiftZone(-kHour); },
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"a wake 3 s late over Dhohur", At(12, 39, 59), [](SimulatedClock& c) { c.Advance(3 * kSecond); },
+        {"a wake 3 s late over Dhohur",
+         At(12, 39, 59),
+         [](SimulatedClock& c) { c.Advance(3 * kSecond); },
          {{801, "12:40:02"}, {803, "16:05:00"}}},
     };
     for (const auto& row : rows) {
@@ -342,20 +367,32 @@ TEST(AlarmMonitorTest, APrayerIsAnnouncedAtMostOnceADayWhateverTheClockDoes)
         std::int64_t end = At(16, 10, 0);
         bool datesFollowClock = false;
     } rows[] = {
-        {"back 30 min after Dhohur, then forward 20 min", {{At(12, 40, 30), -30 * kMinute}, {At(12, 11, 0), 20 * kMinute}},
+        {"back 30 min after Dhohur, then forward 20 min",
+         {{At(12, 40, 30), -30 * kMinute}, {At(12, 11, 0), 20 * kMinute}},
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"back 2 h, then forward 1 h", {{At(12, 40, 30), -2 * kHour}, {At(10, 41, 0), kHour}},
+        {"back 2 h, then forward 1 h",
+         {{At(12, 40, 30), -2 * kHour}, {At(10, 41, 0), kHour}},
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"back 3 h after Dhohur, then back 3 h again", {{At(12, 40, 30), -3 * kHour}, {At(12, 41, 0), -3 * kHour}},
+        {"back 3 h after Dhohur, then back 3 h again",
+         {{At(12, 40, 30), -3 * kHour}, {At(12, 41, 0), -3 * kHour}},
          {{801, "12:40:00"}, {803, "16:05:00"}}},
-        {"back 2 h after Aser, then forward 5 min", {{At(16, 5, 30), -2 * kHour}, {At(14, 6, 0), 5 * kMinute}},
-         {{801, "12:40:00"}, {803, "16:05:00"}}, At(16, 20, 0)},
-        {"back 12 h after Dhohur, to the night before", {{At(12, 40, 30), -12 * kHour}},
+        {"back 2 h after Aser, then forward 5 min",
+         {{At(16, 5, 30), -2 * kHour}, {At(14, 6, 0), 5 * kMinute}},
+         {{801, "12:40:00"}, {803, "16:05:00"}},
+         At(16, 20, 0)},
+        {"back 12 h after Dhohur, to the night before",
+         {{At(12, 40, 30), -12 * kHour}},
          {{801, "12:40:00"}, {800, "04:31:00"}, {803, "16:05:00"}}},
-        {"the next day the prayers come again", {},
-         {{801, "12:40:00"}, {803, "16:05:00"}, {804, "19:15:00"}, {805, "20:45:00"}, {800, "04:31:00"},
+        {"the next day the prayers come again",
+         {},
+         {{801, "12:40:00"},
+          {803, "16:05:00"},
+          {804, "19:15:00"},
+          {805, "20:45:00"},
+          {800, "04:31:00"},
           {801, "12:40:00"}},
-         kDay + At(12, 41, 0), true},
+         kDay + At(12, 41, 0),
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -408,19 +445,19 @@ TEST(AlarmMonitorTest, PrayerDueWithinLooksOnlyAheadAtAlarmedPrayersWithTheOffse
         const char* clock;
         bool due;
     } rows[] = {
-        {&day, 0, "12:17:58", true},    // Dhohur in two seconds
-        {&day, 0, "12:17:56", true},    // in four
-        {&day, 0, "12:17:55", false},   // in five: not yet
-        {&day, 0, "12:18:00", false},   // the notice's own second is not ahead
-        {&day, 0, "07:18:58", false},   // Shuroq has no notice
-        {&day, 5, "12:22:58", true},    // Dhohur moved by five minutes
-        {&day, -5, "12:17:58", false},  // ... the other way
-        {&nearMidnight, 0, "23:59:59", true},  // across midnight
-        {&nearMidnight, 0, "23:59:48", true},
-        {&day, 0, "garbage", false},
+        {&day, 0, "12:17:58", true}, // Dhohur in two seconds
+        {&day, 0, "12:17:56", true}, // in four
+        {&day, 0, "12:17:55", false}, // in five: not yet
+        {&day, 0, "12:18:00", false}, // the notice's own second is not ahead
+        {&day, 0, "07:18:58", false}, // Shuroq has no notice
+        {&day, 5, "12:22:58", true}, // Dhohur moved by five minutes
+        {&day, -5, "12:17:58", false}, // ... the other way
+        {&nearMidnight, 0, "23:59:59", true}, // across midnight
+        {&nearMidnight, 0, "23:59:48", true}, {&day, 0, "garbage", false},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, TimeOfDay::Parse(r.clock), 1, 4), r.due) << r.clock << " offset " << r.offset;
+        EXPECT_EQ(PrayerDueWithin(*r.table, r.offset, TimeOfDay::Parse(r.clock), 1, 4), r.due)
+            << r.clock << " offset " << r.offset;
 }
 
 TEST(AlarmMonitorTest, TheReminderComesOncePerPrayerBeforeItAndNeverDelaysTheNotices)
@@ -434,19 +471,35 @@ TEST(AlarmMonitorTest, TheReminderComesOncePerPrayerBeforeItAndNeverDelaysTheNot
         std::vector<int> tomorrowsAsked = {}; // days of June whose table the monitor computed
     } rows[] = {
         {0, 0, 0, {}},
-        {10, 0, 0,
+        {10,
+         0,
+         0,
          {"04:21:00 Fajer 04:31 in 10", "12:30:00 Dhohur 12:40 in 10", "15:55:00 Aser 16:05 in 10",
           "19:05:00 Maghereb 19:15 in 10", "20:35:00 Isha 20:45 in 10"},
-         0, kDay, 5, {15}},
+         0,
+         kDay,
+         5,
+         {15}},
         // Notices 15 minutes early, open 8 minutes: each reminder comes late but once, when it can.
-        {10, -15, 8 * 60 * kSecond,
+        {10,
+         -15,
+         8 * 60 * kSecond,
          {"04:24:01 Fajer 04:31 in 7", "12:33:01 Dhohur 12:40 in 7", "15:58:01 Aser 16:05 in 7",
           "19:08:01 Maghereb 19:15 in 7", "20:38:01 Isha 20:45 in 7"},
-         0, kDay, 5, {15}},
+         0,
+         kDay,
+         5,
+         {15}},
         // Five hours before: Fajer at 04:31 is reminded at 23:31 the evening before, from the next
         // day's table, and not again once the date has turned; tomorrow's table is computed once a day.
-        {300, 0, 0, {"20:00:00 Isha 20:45 in 45", "23:31:00 Fajer 04:31 in 300"}, At(20, 0, 0),
-         kDay + At(6, 0, 0), 2, {15, 16}},
+        {300,
+         0,
+         0,
+         {"20:00:00 Isha 20:45 in 45", "23:31:00 Fajer 04:31 in 300"},
+         At(20, 0, 0),
+         kDay + At(6, 0, 0),
+         2,
+         {15, 16}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "remind " << row.remind << ", offset " << row.offset);

@@ -20,14 +20,31 @@ thread_local std::string answer; // valid until the same thread's next call, as 
 struct FakeExports {
     static const char* Trt(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t lonDeg,
                            std::int32_t lonMin, float lonSec, std::int32_t lonDir, std::int32_t latDeg,
-                           std::int32_t latMin, float latSec, std::int32_t latDir, std::int32_t zone, float p,
-                           float t, float h, std::int32_t aser, std::int32_t a0, std::int32_t a1, std::int32_t a2,
+                           std::int32_t latMin, float latSec, std::int32_t latDir, std::int32_t zone, float p, float t,
+                           float h, std::int32_t aser, std::int32_t a0, std::int32_t a1, std::int32_t a2,
                            std::int32_t a3, std::int32_t a4, std::int32_t a5, std::int32_t angleFajer,
                            std::int32_t angleIsha, std::int32_t precision)
     {
-        TrtArguments a{year,   month,  day, lonDeg, lonMin, lonSec, lonDir, latDeg,
-                       latMin, latSec, latDir, zone, p,      t,      h,      aser,
-                       {a0, a1, a2, a3, a4, a5}, angleFajer, angleIsha, precision};
+        TrtArguments a{year,
+                       month,
+                       day,
+                       lonDeg,
+                       lonMin,
+                       lonSec,
+                       lonDir,
+                       latDeg,
+                       latMin,
+                       latSec,
+                       latDir,
+                       zone,
+                       p,
+                       t,
+                       h,
+                       aser,
+                       {a0, a1, a2, a3, a4, a5},
+                       angleFajer,
+                       angleIsha,
+                       precision};
         return Answer(a, "trt");
     }
 
@@ -38,9 +55,26 @@ struct FakeExports {
                              std::int32_t a3, std::int32_t a4, std::int32_t a5, std::int32_t angleFajer,
                              std::int32_t angleIsha, std::int32_t precision, std::int32_t rule)
     {
-        TrtArguments a{year,   month,  day, lonDeg, lonMin, lonSec, lonDir, latDeg,
-                       latMin, latSec, latDir, zone, p,      t,      h,      aser,
-                       {a0, a1, a2, a3, a4, a5}, angleFajer, angleIsha, precision,
+        TrtArguments a{year,
+                       month,
+                       day,
+                       lonDeg,
+                       lonMin,
+                       lonSec,
+                       lonDir,
+                       latDeg,
+                       latMin,
+                       latSec,
+                       latDir,
+                       zone,
+                       p,
+                       t,
+                       h,
+                       aser,
+                       {a0, a1, a2, a3, a4, a5},
+                       angleFajer,
+                       angleIsha,
+                       precision,
                        static_cast<HighLatitudeRule>(rule)};
         return Answer(a, "trt_hl");
     }
@@ -70,8 +104,8 @@ struct FakeExports {
             for (int i = 0; i < 6; ++i) {
                 const std::string field = GetField(answer, '*', i);
                 int h = 0, m = 0, sec = 0;
-                r->seconds[i] = std::sscanf(field.c_str(), "%2d:%2d:%2d", &h, &m, &sec) == 3
-                                    ? h * 3600 + m * 60 + sec : NURO_MISSING;
+                r->seconds[i] = std::sscanf(field.c_str(), "%2d:%2d:%2d", &h, &m, &sec) == 3 ? h * 3600 + m * 60 + sec
+                                                                                             : NURO_MISSING;
             }
             r->midnight = fake.state_.midnight;
             r->last_third = fake.state_.lastThird;
@@ -146,10 +180,10 @@ struct FakeExports {
             table.emplace_back(columns[i]);
         fake.state_.columnTables.push_back(table);
         fake.state_.workAreas.push_back(columns[count]);
-        answer = std::strncmp(sql, "select zone ", 12) == 0    ? fake.state_.zoneText
+        answer = std::strncmp(sql, "select zone ", 12) == 0   ? fake.state_.zoneText
                  : std::strncmp(sql, "select cc ", 10) == 0   ? fake.state_.ccText
                  : std::strncmp(sql, "select name_", 12) == 0 ? fake.state_.localNameText
-                                                               : fake.state_.connect5Text;
+                                                              : fake.state_.connect5Text;
         return answer.c_str();
     }
 };
@@ -200,7 +234,10 @@ void* FakeLoader::Resolve(void* library, const char* symbol)
         return reinterpret_cast<void*>(&FakeExports::Connect5);
     if (!fake.state_.timesPresent)
         return nullptr;
-    const struct { const char* name; void* function; } methodExports[] = {
+    const struct {
+        const char* name;
+        void* function;
+    } methodExports[] = {
         {"nuro_times", reinterpret_cast<void*>(&FakeExports::Times)},
         {"nuro_method_id", reinterpret_cast<void*>(&FakeExports::MethodId)},
         {"nuro_method_get", reinterpret_cast<void*>(&FakeExports::MethodGet)},

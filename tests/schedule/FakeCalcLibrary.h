@@ -22,17 +22,17 @@ struct FakeLibraryState {
     std::vector<std::string> resolved; // every symbol asked for, in order
     std::string trtText;
     bool echoLongitude = false; // answer six times "D1:M1:00" instead of trtText
-    std::vector<TrtArguments> trtCalls;    // of "trt" and "trt_hl" alike, the rule in highLatRule
-    std::vector<std::string> trtExports;  // which of the two each call went to
+    std::vector<TrtArguments> trtCalls; // of "trt" and "trt_hl" alike, the rule in highLatRule
+    std::vector<std::string> trtExports; // which of the two each call went to
     std::string connect5Text;
     std::string zoneText; // the answer to the place zone query
     std::string localNameText; // the answer to a query of a name_xx column
-    std::string ccText;   // the answer to the place country query
+    std::string ccText; // the answer to the place country query
     // "nuro_times" answers trtText (its times also as seconds) and these two sunnah times.
     bool timesPresent = true;
     std::vector<nuro_query> timesCalls;
     std::int32_t midnight = 86400 + 5 * 60, lastThird = 86400 + 3 * 3600;
-    std::map<std::string, nuro_method> methods;                          // by id, in id order
+    std::map<std::string, nuro_method> methods; // by id, in id order
     std::map<std::string, std::pair<std::string, std::int32_t>> countries; // code -> method, Aser school
     std::vector<std::string> queries;
     std::vector<std::vector<std::string>> columnTables; // the texts of each query's column table (14 for a place row)
@@ -45,8 +45,7 @@ class FakeLibrary {
 public:
     static FakeLibrary& Instance();
     void Reset();
-    template <typename F>
-    auto With(F&& f)
+    template <typename F> auto With(F&& f)
     {
         std::lock_guard<std::mutex> guard(lock_);
         return f(state_);

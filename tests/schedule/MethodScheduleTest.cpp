@@ -68,11 +68,26 @@ protected:
             s.countries = {{"SA", {"UMM_AL_QURA", 1}}, {"TN", {"TUNISIA", 1}}, {"PK", {"KARACHI", 2}}};
         });
         // Today's shipped Tunis, without METHOD: exactly the file of every earlier version.
-        profile.keys = {{"COUNTRY", "Tunis, Tunisia"}, {"D1", "10"}, {"M1", "10"}, {"S1", "53.000"},
-                        {"CARD1", "E"}, {"D2", "36"}, {"M2", "48"}, {"S2", "23.000"}, {"CARD2", "N"},
-                        {"T_ZONE", "1.000"}, {"P", "1010.000"}, {"T", "10.000"}, {"H", "4.000"},
-                        {"ASER", "STANDARD"}, {"p_dho", "7"}, {"p_mag", "2"}, {"a_faj", "108"},
-                        {"a_ich", "108"}, {"SUMMER", "0"}, {"ZONE", "Africa/Tunis"}};
+        profile.keys = {{"COUNTRY", "Tunis, Tunisia"},
+                        {"D1", "10"},
+                        {"M1", "10"},
+                        {"S1", "53.000"},
+                        {"CARD1", "E"},
+                        {"D2", "36"},
+                        {"M2", "48"},
+                        {"S2", "23.000"},
+                        {"CARD2", "N"},
+                        {"T_ZONE", "1.000"},
+                        {"P", "1010.000"},
+                        {"T", "10.000"},
+                        {"H", "4.000"},
+                        {"ASER", "STANDARD"},
+                        {"p_dho", "7"},
+                        {"p_mag", "2"},
+                        {"a_faj", "108"},
+                        {"a_ich", "108"},
+                        {"SUMMER", "0"},
+                        {"ZONE", "Africa/Tunis"}};
     }
     AppSettings Load()
     {
@@ -99,26 +114,49 @@ TEST_F(MethodTest, TheSettingsDecideTheExportAndItsArguments)
     const struct Row {
         const char* name;
         std::map<std::string, std::string> keys; // on top of the Tunis file
-        const char* cc;                           // the database's country of the place
+        const char* cc; // the database's country of the place
         bool timesExport;
-        const char* exportCalled;                 // "trt" or "nuro_times"
+        const char* exportCalled; // "trt" or "nuro_times"
         const char* methodInForce;
         nuro_method method;
         std::int32_t hijriMonth;
     } rows[] = {
         {"an old file", {}, "TN", true, "trt", "", {}, 0},
         {"an old file, HIGH_LAT 1", {{"HIGH_LAT", "1"}}, "TN", true, "trt_hl", "", {}, 0},
-        {"AUTO in Tunis", {{"METHOD", "AUTO"}, {"p_dho", "0"}, {"p_mag", "1"}}, "TN", true, "nuro_times", "TUNISIA",
-         Method(18, 18), 0},
-        {"AUTO, no cc column: the zone's country", {{"METHOD", "AUTO"}}, "", true, "nuro_times", "TUNISIA",
-         Method(18, 18), 0},
+        {"AUTO in Tunis",
+         {{"METHOD", "AUTO"}, {"p_dho", "0"}, {"p_mag", "1"}},
+         "TN",
+         true,
+         "nuro_times",
+         "TUNISIA",
+         Method(18, 18),
+         0},
+        {"AUTO, no cc column: the zone's country",
+         {{"METHOD", "AUTO"}},
+         "",
+         true,
+         "nuro_times",
+         "TUNISIA",
+         Method(18, 18),
+         0},
         {"AUTO, a country not in the table", {{"METHOD", "AUTO"}}, "ZZ", true, "nuro_times", "MWL", Method(18, 17), 0},
-        {"a named method in Ramadan", {{"METHOD", "UMM_AL_QURA"}}, "TN", true, "nuro_times", "UMM_AL_QURA",
-         Method(18.5, 0, 90, 120), 9},
-        {"an id this library lacks: the country's", {{"METHOD", "NEWER_ONE"}}, "SA", true, "nuro_times",
-         "UMM_AL_QURA", Method(18.5, 0, 90, 120), 9},
-        {"a library without methods: the custom values", {{"METHOD", "UMM_AL_QURA"}}, "SA", false, "trt", "MWL",
-         {}, 0},
+        {"a named method in Ramadan",
+         {{"METHOD", "UMM_AL_QURA"}},
+         "TN",
+         true,
+         "nuro_times",
+         "UMM_AL_QURA",
+         Method(18.5, 0, 90, 120),
+         9},
+        {"an id this library lacks: the country's",
+         {{"METHOD", "NEWER_ONE"}},
+         "SA",
+         true,
+         "nuro_times",
+         "UMM_AL_QURA",
+         Method(18.5, 0, 90, 120),
+         9},
+        {"a library without methods: the custom values", {{"METHOD", "UMM_AL_QURA"}}, "SA", false, "trt", "MWL", {}, 0},
         {"custom, a fractional angle", {{"ANGLE_FAJ", "17.5"}}, "TN", true, "nuro_times", "", {}, 0},
         {"custom, Isha by interval", {{"ISHA_INTERVAL", "90"}, {"a_faj", "19"}}, "TN", true, "nuro_times", "", {}, 0},
         {"custom, a whole angle in ANGLE_FAJ", {{"ANGLE_FAJ", "19"}}, "TN", true, "trt", "", {}, 0},
@@ -138,7 +176,8 @@ TEST_F(MethodTest, TheSettingsDecideTheExportAndItsArguments)
             s.resolved.clear();
             s.queries.clear();
         });
-        Scheduler scheduler(*calc, [&] { return ramadan; }, [&] { return settings; });
+        Scheduler scheduler(
+            *calc, [&] { return ramadan; }, [&] { return settings; });
         ASSERT_TRUE(scheduler.Refresh(nullptr));
         EXPECT_EQ(scheduler.ResultText(), kTimes);
         const FakeLibraryState s = State();
@@ -229,17 +268,48 @@ TEST_F(MethodTest, TimesOptionsReachTheQueryAndTheOutput)
     } rows[] = {
         {{"--at", "21.4225,39.8262", "--zone", "Asia/Riyadh", "--method", "UMM_AL_QURA", "--date", "2026-02-20",
           "--format", "csv", "--sunnah"},
-         0, "Place,Date,Fajer,Shuroq,Dhohur,Aser,Maghereb,Isha,Midnight,Last third,Method\r", 10800, 1,
-         NURO_HIGHLAT_MIDDLE, 21.4225, 39.8262, 0, "UMM_AL_QURA"},
+         0,
+         "Place,Date,Fajer,Shuroq,Dhohur,Aser,Maghereb,Isha,Midnight,Last third,Method\r",
+         10800,
+         1,
+         NURO_HIGHLAT_MIDDLE,
+         21.4225,
+         39.8262,
+         0,
+         "UMM_AL_QURA"},
         // AUTO at coordinates: the zone's country.
         {{"--at", "31.5497,74.3436,217", "--zone", "Asia/Karachi", "--method", "AUTO", "--date", "2026-02-20",
           "--high-lat", "seventh-from-55"},
-         0, "31.5497, 74.3436  2026-02-20", 18000, 2, NURO_HIGHLAT_SEVENTH_FROM_55, 31.5497, 74.3436, 217, "KARACHI"},
-        {{"--at", "-33.8688,151.2093", "--zone", "Australia/Sydney", "--method", "MWL", "--aser", "hanafi",
-          "--date", "2026-02-20"},
-         0, "-33.8688, 151.2093  2026-02-20", 39600, 2, NURO_HIGHLAT_MIDDLE, -33.8688, 151.2093, 0, "MWL"},
-        {{"--method", "NOPE"}, 2, "nuro-times: unknown method 'NOPE' (nuro-times --methods lists them)", 0, 0, 0, 0,
-         0, 0, nullptr},
+         0,
+         "31.5497, 74.3436  2026-02-20",
+         18000,
+         2,
+         NURO_HIGHLAT_SEVENTH_FROM_55,
+         31.5497,
+         74.3436,
+         217,
+         "KARACHI"},
+        {{"--at", "-33.8688,151.2093", "--zone", "Australia/Sydney", "--method", "MWL", "--aser", "hanafi", "--date",
+          "2026-02-20"},
+         0,
+         "-33.8688, 151.2093  2026-02-20",
+         39600,
+         2,
+         NURO_HIGHLAT_MIDDLE,
+         -33.8688,
+         151.2093,
+         0,
+         "MWL"},
+        {{"--method", "NOPE"},
+         2,
+         "nuro-times: unknown method 'NOPE' (nuro-times --methods lists them)",
+         0,
+         0,
+         0,
+         0,
+         0,
+         0,
+         nullptr},
         {{"--at", "91,10"}, 2, "nuro-times: --at wants LAT,LON[,H]", 0, 0, 0, 0, 0, 0, nullptr},
         {{"--at", "21.4,abc"}, 2, "nuro-times: --at wants LAT,LON[,H]", 0, 0, 0, 0, 0, 0, nullptr},
         {{"--at", "21.4,39.8,1,2"}, 2, "nuro-times: --at wants LAT,LON[,H]", 0, 0, 0, 0, 0, 0, nullptr},
@@ -280,8 +350,9 @@ TEST_F(MethodTest, TimesOptionsReachTheQueryAndTheOutput)
     std::string out, err;
     ASSERT_EQ(run(rows[0].args, out, err), 0);
     const std::string record = out.substr(out.find('\n') + 1);
-    EXPECT_EQ(record.substr(0, record.find("Name of")),
-              "\"21.4225, 39.8262\",2026-02-20,05:10:00,06:35:00,12:30:00,15:40:00,18:20:00,19:50:00,00:05:00,03:00:00,");
+    EXPECT_EQ(
+        record.substr(0, record.find("Name of")),
+        "\"21.4225, 39.8262\",2026-02-20,05:10:00,06:35:00,12:30:00,15:40:00,18:20:00,19:50:00,00:05:00,03:00:00,");
 }
 
 } // namespace

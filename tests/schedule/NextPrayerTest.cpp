@@ -18,7 +18,10 @@ TimeTable Table(const char* fajer, const char* shuroq, const char* dhohur, const
     return t;
 }
 
-std::int32_t At(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+std::int32_t At(int h, int m, int s = 0)
+{
+    return h * 3600 + m * 60 + s;
+}
 
 const TimeTable kTunis = Table("05:47:00", "07:19:00", "12:18:00", "14:45:00", "17:05:00", "18:35:00");
 
@@ -62,9 +65,8 @@ TEST(NextPrayerTest, AnEmptyOrBrokenTableLeavesTheFixedTipAlone)
     EXPECT_EQ(empty.PlainText(), "NURO :)!");
     EXPECT_EQ(empty.body, "");
     // One unreadable slot is skipped; the times list needs all six.
-    const TrayTip broken =
-        MakeTrayTip("NURO :)!", Table("05:47:00", "07:19:00", "--:--:--", "14:45:00", "17:05:00", "18:35:00"), "",
-                    At(12, 0));
+    const TrayTip broken = MakeTrayTip(
+        "NURO :)!", Table("05:47:00", "07:19:00", "--:--:--", "14:45:00", "17:05:00", "18:35:00"), "", At(12, 0));
     EXPECT_EQ(broken.nextLine, "Aser 14:45 \u00b7 in 2 h 45 min");
     EXPECT_EQ(broken.body, broken.nextLine);
 }
@@ -78,8 +80,8 @@ TEST(NextPrayerTest, PatternsTakeTheirValuesByPlaceInAnyOrder)
         {"%1 %2 \u00b7 in %3", "Aser 14:45 \u00b7 in 1 h"},
         {"%3 :%1 %2", "1 h :Aser 14:45"}, // a language that puts the time left first
         {"%2%2", "14:4514:45"},
-        {"100% %1", "100% Aser"},        // a % before no place stays
-        {"%4 %0 %", "%4 %0 %"},         // places with no value stay as written
+        {"100% %1", "100% Aser"}, // a % before no place stays
+        {"%4 %0 %", "%4 %0 %"}, // places with no value stay as written
         {"", ""},
     };
     for (const auto& row : rows)
@@ -128,8 +130,9 @@ TEST(NextPrayerTest, TheWordsGivenMakeTheTipAndTheReminder)
 TEST(NextPrayerTest, TrayLabelShowsTheNextPrayerOrTheTimeLeftWithAGuideAsWideAsAnyLabel)
 {
     GlanceWords arabic;
-    arabic.names = {"\u0627\u0644\u0641\u062c\u0631", "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0638\u0647\u0631",
-                    "\u0627\u0644\u0639\u0635\u0631", "\u0627\u0644\u0645\u063a\u0631\u0628", "\u0627\u0644\u0639\u0634\u0627\u0621"};
+    arabic.names = {"\u0627\u0644\u0641\u062c\u0631",       "\u0627\u0644\u0634\u0631\u0648\u0642",
+                    "\u0627\u0644\u0638\u0647\u0631",       "\u0627\u0644\u0639\u0635\u0631",
+                    "\u0627\u0644\u0645\u063a\u0631\u0628", "\u0627\u0644\u0639\u0634\u0627\u0621"};
     const struct {
         std::int32_t setting;
         const GlanceWords* words;
@@ -142,7 +145,8 @@ TEST(NextPrayerTest, TrayLabelShowsTheNextPrayerOrTheTimeLeftWithAGuideAsWideAsA
         {2, nullptr, At(13, 33, 20), "Aser \u22121:12", "Maghereb \u221223:59"},
         {2, nullptr, At(14, 44, 59), "Aser \u22120:01", "Maghereb \u221223:59"},
         {2, nullptr, At(18, 40), "Fajer \u221211:08", "Maghereb \u221223:59"}, // tomorrow's Fajer
-        {1, &arabic, At(13, 33, 20), "\u0627\u0644\u0639\u0635\u0631 14:45", "\u0627\u0644\u0645\u063a\u0631\u0628 00:00"},
+        {1, &arabic, At(13, 33, 20), "\u0627\u0644\u0639\u0635\u0631 14:45",
+         "\u0627\u0644\u0645\u063a\u0631\u0628 00:00"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
@@ -155,8 +159,7 @@ TEST(NextPrayerTest, TrayLabelShowsTheNextPrayerOrTheTimeLeftWithAGuideAsWideAsA
 
 TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
 {
-    const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12}, june20{2026, 20, 6}, june21{2026, 21, 6},
-        dec31{2026, 31, 12};
+    const LocalDate day1{2026, 8, 12}, day2{2026, 9, 12}, june20{2026, 20, 6}, june21{2026, 21, 6}, dec31{2026, 31, 12};
     // Far north in summer: Fajer just after midnight, and a table whose Isha falls after it.
     const TimeTable fajerAfterMidnight = Table("00:30:00", "03:00:00", "13:20:00", "17:40:00", "22:10:00", "23:45:00");
     const TimeTable ishaAfterMidnight = Table("02:10:00", "03:30:00", "13:20:00", "17:50:00", "22:40:00", "00:20:00");
@@ -169,16 +172,16 @@ TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
         const TimeTable* today = &kTunis;
         const TimeTable* tomorrow = nullptr;
     } steps[] = {
-        {day1, 0, At(14, 40), "", 0},         // 0: no reminders at all
-        {day1, 10, At(14, 34, 59), "", 0},    // before the window
-        {day1, 10, At(14, 35), "Aser", 10},   // its first second
-        {day1, 10, At(14, 35, 1), "", 0},     // once only
+        {day1, 0, At(14, 40), "", 0}, // 0: no reminders at all
+        {day1, 10, At(14, 34, 59), "", 0}, // before the window
+        {day1, 10, At(14, 35), "Aser", 10}, // its first second
+        {day1, 10, At(14, 35, 1), "", 0}, // once only
         {day1, 10, At(14, 44, 59), "", 0},
         {day1, 10, At(16, 59), "Maghereb", 6}, // the exact second was missed (a notice was open): still once
         {day1, 10, At(17, 1), "", 0},
-        {day1, 10, At(17, 5), "", 0},         // the prayer itself ends the window
+        {day1, 10, At(17, 5), "", 0}, // the prayer itself ends the window
         {day1, 10, At(18, 25), "Isha", 10},
-        {day2, 10, At(14, 36), "Aser", 9},    // the next day's Aser at the same time: a new reminder
+        {day2, 10, At(14, 36), "Aser", 9}, // the next day's Aser at the same time: a new reminder
 
         // Over midnight: tomorrow's Fajer at 00:30 is reminded at 23:30 today, from tomorrow's table.
         {june20, 60, At(22, 45), "Isha", 60, &fajerAfterMidnight, &fajerAfterMidnight},
@@ -191,7 +194,8 @@ TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
         {june21, 60, At(0, 29), "", 0, &fajerAfterMidnight, &fajerAfterMidnight},
         {june21, 60, At(21, 10), "Maghereb", 60, &fajerAfterMidnight, &fajerAfterMidnight},
         {june21, 60, At(23, 31), "Isha", 14, &fajerAfterMidnight, &fajerAfterMidnight},
-        {june21, 60, At(23, 31, 1), "Fajer", 59, &fajerAfterMidnight, &fajerAfterMidnight}, // the next day's: each day once
+        {june21, 60, At(23, 31, 1), "Fajer", 59, &fajerAfterMidnight,
+         &fajerAfterMidnight}, // the next day's: each day once
         // A late Isha the table shows at 00:20, over the year's end; a window within the day stays today's.
         {dec31, 60, At(23, 19, 59), "", 0, &kTunis, &ishaAfterMidnight},
         {dec31, 60, At(23, 20), "Isha", 60, &kTunis, &ishaAfterMidnight},
@@ -202,8 +206,8 @@ TEST(NextPrayerTest, TheReminderComesOncePerPrayerInItsWindow)
     };
     ReminderClock clock;
     for (const Step& s : steps) {
-        SCOPED_TRACE(::testing::Message() << s.date.year << '-' << int(s.date.month) << '-' << int(s.date.day) << ' '
-                                          << s.now);
+        SCOPED_TRACE(::testing::Message()
+                     << s.date.year << '-' << int(s.date.month) << '-' << int(s.date.day) << ' ' << s.now);
         const auto due = clock.Check(*s.today, s.date, s.minutes, s.now, s.tomorrow);
         if (!*s.due) {
             EXPECT_FALSE(due.has_value()) << kPrayerNames[due->slot];
@@ -238,7 +242,8 @@ TEST(NightTimesTextTest, ShowsTheKnownSunnahTimesOneALine)
         {"", "03:10:00", nullptr, "Last third 03:10"},
         {"", "", nullptr, ""},
         {"--:--", "bad", nullptr, ""},
-        {"00:34:00", "02:39:00", &arabic, "\u0645\u0646\u062a\u0635\u0641 \u0627\u0644\u0644\u064a\u0644 00:34\nLast third 02:39"},
+        {"00:34:00", "02:39:00", &arabic,
+         "\u0645\u0646\u062a\u0635\u0641 \u0627\u0644\u0644\u064a\u0644 00:34\nLast third 02:39"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(NightTimesText(row.midnight, row.lastThird, row.words ? *row.words : GlanceWords{}), row.expected)

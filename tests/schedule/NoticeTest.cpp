@@ -26,8 +26,7 @@ namespace nuro {
 namespace {
 
 // Serves the user-interface thread until `ready` holds; the deadline only keeps a broken run from hanging.
-template <typename Ready>
-bool ServeUntil(Ready ready)
+template <typename Ready> bool ServeUntil(Ready ready)
 {
     QDeadlineTimer deadline(20000);
     while (!ready()) {
@@ -80,7 +79,8 @@ class NoticeRun {
 public:
     NoticeRun(int templateId, bool soundOn, std::function<bool()> endNow = {})
         : thread_([this, templateId, soundOn, endNow] {
-              OpenNotice(templateId, [soundOn] { return soundOn; }, endNow);
+              OpenNotice(
+                  templateId, [soundOn] { return soundOn; }, endNow);
               done_ = true;
           })
     {
@@ -164,8 +164,8 @@ TEST(NoticeTemplatesTest, ScreenPlacementTruncatesTowardZeroAndNeverClamps)
         int w, h;
         ScreenPoint at;
     } rows[] = {
-        {640, 480, {162, 59}}, {800, 600, {242, 119}}, {1024, 768, {354, 203}}, {1280, 1024, {482, 331}},
-        {157, 133, {-79, -114}}, {156, 132, {-80, -115}}, {0, 0, {-158, -181}}, {158, 134, {-79, -114}},
+        {640, 480, {162, 59}},   {800, 600, {242, 119}},  {1024, 768, {354, 203}}, {1280, 1024, {482, 331}},
+        {157, 133, {-79, -114}}, {156, 132, {-80, -115}}, {0, 0, {-158, -181}},    {158, 134, {-79, -114}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(ScreenPlacement(row.w, row.h), row.at) << row.w << "x" << row.h;
@@ -339,16 +339,31 @@ private:
 TEST_F(NoticeTest, RealLibraryDhohurOpensTemplate801AndAClickOnThePictureClosesIt)
 {
     AppSettings tunis;
-    tunis.D1 = 10; tunis.M1 = 10; tunis.S1 = 53; tunis.CARD1 = 'E';
-    tunis.D2 = 36; tunis.M2 = 48; tunis.S2 = 23; tunis.CARD2 = 'N';
-    tunis.T_ZONE = 1; tunis.P = 1013; tunis.T = 20; tunis.H = 4; tunis.ASER = 1;
+    tunis.D1 = 10;
+    tunis.M1 = 10;
+    tunis.S1 = 53;
+    tunis.CARD1 = 'E';
+    tunis.D2 = 36;
+    tunis.M2 = 48;
+    tunis.S2 = 23;
+    tunis.CARD2 = 'N';
+    tunis.T_ZONE = 1;
+    tunis.P = 1013;
+    tunis.T = 20;
+    tunis.H = 4;
+    tunis.ASER = 1;
     tunis.corrections = {0, 0, 7, 0, 2, 0, 18, 17};
-    Scheduler schedule(Calc(), [] { return LocalDate{2025, 21, 6}; }, [tunis] { return tunis; });
+    Scheduler schedule(
+        Calc(),
+        [] {
+            return LocalDate{2025, 21, 6};
+        },
+        [tunis] { return tunis; });
     ASSERT_TRUE(schedule.Refresh(nullptr)) << "libnuro.so was not found";
     const std::string dhohur = SlotText(schedule.Table()[kDhohur]);
     ASSERT_EQ(dhohur.size(), 8u) << dhohur;
-    const std::int64_t dhohurAt = test::At(std::stoi(dhohur.substr(0, 2)), std::stoi(dhohur.substr(3, 2)),
-                                           std::stoi(dhohur.substr(6, 2)));
+    const std::int64_t dhohurAt =
+        test::At(std::stoi(dhohur.substr(0, 2)), std::stoi(dhohur.substr(3, 2)), std::stoi(dhohur.substr(6, 2)));
 
     for (bool soundOn : {true, false}) {
         SCOPED_TRACE(soundOn);
@@ -372,8 +387,8 @@ TEST_F(NoticeTest, RealLibraryDhohurOpensTemplate801AndAClickOnThePictureClosesI
         EXPECT_TRUE(ServeUntil([&] { return ended.load(); }));
         thread.join();
         EXPECT_EQ(host.shown, std::vector<int>{801});
-        const std::vector<std::string> expected =
-            soundOn ? std::vector<std::string>{"sound: um.wav", "notice shown"} : std::vector<std::string>{"notice shown"};
+        const std::vector<std::string> expected = soundOn ? std::vector<std::string>{"sound: um.wav", "notice shown"}
+                                                          : std::vector<std::string>{"notice shown"};
         EXPECT_EQ(recorder.Events(), expected);
         SetSoundBackend(&sound);
     }

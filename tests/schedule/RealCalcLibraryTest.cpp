@@ -21,12 +21,25 @@ TEST(RealCalcLibraryTest, BareNameLoadsAndTrtAnswersSixTimeTexts)
 {
     CalcLibrary calc(MakeSystemLibraryLoader());
     TrtArguments a;
-    a.year = 2025; a.month = 6; a.day = 21;
-    a.lonDeg = 10; a.lonMin = 10; a.lonSec = 53; a.lonDir = 'E';
-    a.latDeg = 36; a.latMin = 48; a.latSec = 23; a.latDir = 'N';
-    a.zoneHours = 1; a.pressure = 1013; a.temperature = 20; a.elevation = 4; a.aserMethod = 1;
+    a.year = 2025;
+    a.month = 6;
+    a.day = 21;
+    a.lonDeg = 10;
+    a.lonMin = 10;
+    a.lonSec = 53;
+    a.lonDir = 'E';
+    a.latDeg = 36;
+    a.latMin = 48;
+    a.latSec = 23;
+    a.latDir = 'N';
+    a.zoneHours = 1;
+    a.pressure = 1013;
+    a.temperature = 20;
+    a.elevation = 4;
+    a.aserMethod = 1;
     a.additions = {0, 0, 7, 0, 2, 0};
-    a.angleFajer = 18; a.angleIsha = 17;
+    a.angleFajer = 18;
+    a.angleIsha = 17;
     const std::optional<std::string> text = calc.Trt(a);
     ASSERT_TRUE(text) << kCalcLibraryName << " was not found";
     EXPECT_TRUE(calc.Loaded());
@@ -40,7 +53,6 @@ TEST(RealCalcLibraryTest, BareNameLoadsAndTrtAnswersSixTimeTexts)
     }
     EXPECT_EQ(GetField(*text, '*', 6), "") << *text;
 }
-
 
 // nuro-times' --place over the real database: exact, then regardless of case, then by a beginning
 // only one name has; a shared beginning lists the best matches, largest first, and LIKE's wildcards
@@ -57,10 +69,11 @@ TEST(RealCalcLibraryTest, PlaceNamesMatchRegardlessOfCaseAndByUniqueBeginning)
         {"tunis", "Tunis, Tunisia", {}},
         {"TUNIS, TUNISIA", "Tunis, Tunisia", {}},
         {"sfax, tun", "Sfax, Tunisia", {}},
-        {"new", "", {"New York, United States", "New Taipei, Taiwan", "New South Memphis, United States",
-                     "New Kingston, Jamaica", "Newcastle, South Africa", "New Orleans, United States",
-                     "Newcastle, Australia", "New Delhi, India", "New Cairo, Egypt",
-                     "Newport, Wales, United Kingdom"}},
+        {"new",
+         "",
+         {"New York, United States", "New Taipei, Taiwan", "New South Memphis, United States", "New Kingston, Jamaica",
+          "Newcastle, South Africa", "New Orleans, United States", "Newcastle, Australia", "New Delhi, India",
+          "New Cairo, Egypt", "Newport, Wales, United Kingdom"}},
         {"Atlantis, Atlantic Ocean", "", {}},
         {"%", "", {}},
         {"_unis, Tunisia", "", {}},
@@ -154,8 +167,8 @@ TEST(RealCalcLibraryTest, UmmAlQuraAtMakkahKeepsRamadansIsha)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.date);
         std::string out, err;
-        ASSERT_EQ(times::Run({"--at", "21.4225,39.8262", "--zone", "Asia/Riyadh", "--method", "UMM_AL_QURA",
-                              "--date", row.date},
+        ASSERT_EQ(times::Run({"--at", "21.4225,39.8262", "--zone", "Asia/Riyadh", "--method", "UMM_AL_QURA", "--date",
+                              row.date},
                              none, calc, out, err),
                   0)
             << err;
@@ -177,15 +190,17 @@ TEST(RealCalcLibraryTest, QiblaAndMethodLinesReadInTheTablesLanguage)
         const char* method;
     } rows[] = {
         {"en", "Qibla: 292.5\u00b0 from true north, 6,974 km",
-         "Method: JAKIM, Malaysia (JAKIM): Fajr 18\u00b0, Isha 18\u00b0; minutes: Shuroq \u22121, Dhuhr +1; rounded up"},
+         "Method: JAKIM, Malaysia (JAKIM): Fajr 18\u00b0, Isha 18\u00b0; minutes: Shuroq \u22121, Dhuhr +1; rounded "
+         "up"},
         {"de", "Qibla: 292,5\u00b0 von geografisch Nord, 6.974 km",
          "Methode: JAKIM, Malaysia (JAKIM): Fadschr 18\u00b0, Ischa 18\u00b0, Minuten aufgerundet; "
          "Minuten der Methode: Aufgang \u22121, Dhuhr +1"},
         {"fr", "Qibla\u00a0: 292,5\u00b0 depuis le nord vrai, 6\u202f974 km",
          "M\u00e9thode\u00a0: JAKIM, Malaisie (JAKIM)\u00a0: Fajr 18\u00b0, Icha 18\u00b0, minutes arrondies "
          "\u00e0 la minute sup\u00e9rieure\u202f; Minutes de la m\u00e9thode\u00a0: Chourouq \u22121, Dhouhr +1"},
-        {"ur", "\u0642\u0628\u0644\u06c1: 292.5\u00b0 \u062d\u0642\u06cc\u0642\u06cc \u0634\u0645\u0627\u0644 "
-               "\u0633\u06d2\u060c 6,974 \u06a9\u0644\u0648\u0645\u06cc\u0679\u0631",
+        {"ur",
+         "\u0642\u0628\u0644\u06c1: 292.5\u00b0 \u062d\u0642\u06cc\u0642\u06cc \u0634\u0645\u0627\u0644 "
+         "\u0633\u06d2\u060c 6,974 \u06a9\u0644\u0648\u0645\u06cc\u0679\u0631",
          nullptr},
     };
     for (const auto& row : rows) {

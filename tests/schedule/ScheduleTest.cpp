@@ -23,9 +23,18 @@ LocalDate Day(int year, int month, int day)
 AppSettings Tunis()
 {
     AppSettings s;
-    s.D1 = 10; s.M1 = 11; s.S1 = 12.5f; s.CARD1 = 'E';
-    s.D2 = 36; s.M2 = 48; s.S2 = 30.25f; s.CARD2 = 'N';
-    s.T_ZONE = 1; s.P = 1013; s.T = 20; s.H = 4;
+    s.D1 = 10;
+    s.M1 = 11;
+    s.S1 = 12.5f;
+    s.CARD1 = 'E';
+    s.D2 = 36;
+    s.M2 = 48;
+    s.S2 = 30.25f;
+    s.CARD2 = 'N';
+    s.T_ZONE = 1;
+    s.P = 1013;
+    s.T = 20;
+    s.H = 4;
     s.ASER = 2;
     s.corrections = {1, 2, 7, 3, 2, 4, 18, 17};
     s.PRECISION = 1;
@@ -63,7 +72,8 @@ protected:
     TrtArguments RefreshOnce(const AppSettings& settings, LocalDate date)
     {
         std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-        Scheduler schedule(*calc, [date] { return date; }, [settings] { return settings; });
+        Scheduler schedule(
+            *calc, [date] { return date; }, [settings] { return settings; });
         EXPECT_TRUE(schedule.Refresh(nullptr));
         EXPECT_EQ(schedule.Date().month, date.month);
         std::vector<TrtArguments> calls = Calls();
@@ -75,8 +85,9 @@ protected:
 TEST_F(ScheduleTest, PassesTheSettingsInTheTwentyFiveSlots)
 {
     const TrtArguments a = RefreshOnce(Tunis(), Day(2025, 6, 14));
-    const TrtArguments expected{2025, 6,  14,  10,  11,  12.5f, 'E', 36,  48, 30.25f, 'N', 1, 1013.0f,
-                                20.0f, 4.0f, 2, {1, 2, 7, 3, 2, 4}, 18, 17, 1};
+    const TrtArguments expected{
+        2025, 6,  14, 10, 11, 12.5f, 'E', 36, 48, 30.25f, 'N', 1, 1013.0f, 20.0f, 4.0f, 2, {1, 2, 7, 3, 2, 4},
+        18,   17, 1};
     EXPECT_EQ(a, expected);
 }
 
@@ -109,19 +120,39 @@ TEST_F(ScheduleTest, HighLatitudeRuleGoesToTheRuleExportWhereTheLibraryHasIt)
         ::testing::internal::CaptureStdout();
         const TrtArguments a = RefreshOnce(settings, Day(2025, 6, 21));
         EXPECT_EQ(::testing::internal::GetCapturedStdout(), ""); // a missing "trt_hl" is no error
-        TrtArguments expected{2025, 6,  21,  10,  11,  12.5f, 'E', 36,  48, 30.25f, 'N', 1, 1013.0f,
-                              20.0f, 4.0f, 2, {1, 2, 7, 3, 2, 4}, 18, 17, 1, row.passed};
+        TrtArguments expected{2025,
+                              6,
+                              21,
+                              10,
+                              11,
+                              12.5f,
+                              'E',
+                              36,
+                              48,
+                              30.25f,
+                              'N',
+                              1,
+                              1013.0f,
+                              20.0f,
+                              4.0f,
+                              2,
+                              {1, 2, 7, 3, 2, 4},
+                              18,
+                              17,
+                              1,
+                              row.passed};
         EXPECT_EQ(a, expected);
-        FakeLibrary::Instance().With([&](FakeLibraryState& s) {
-            EXPECT_EQ(s.trtExports, std::vector<std::string>{row.expectedExport});
-        });
+        FakeLibrary::Instance().With(
+            [&](FakeLibraryState& s) { EXPECT_EQ(s.trtExports, std::vector<std::string>{row.expectedExport}); });
         EXPECT_EQ(test::MakeFakeCalc()->RuleInForce(ReadHighLatitudeRule(row.highLat)), row.inForce);
     }
 }
 
 TEST_F(ScheduleTest, DirectionLettersTravelAsCharacters)
 {
-    const struct { char card1, card2; } rows[] = {{'E', 'N'}, {'W', 'S'}, {'\0', '\0'}, {'\xE9', 'n'}};
+    const struct {
+        char card1, card2;
+    } rows[] = {{'E', 'N'}, {'W', 'S'}, {'\0', '\0'}, {'\xE9', 'n'}};
     for (const auto& row : rows) {
         AppSettings s = Tunis();
         s.CARD1 = row.card1;
@@ -148,8 +179,8 @@ TEST_F(ScheduleTest, SummerTimeAddsSixtyToEachAdditionInsideTheWindow)
         {1, 415, 415, Day(2025, 4, 15), true},    {7, 101, 1231, Day(2025, 1, 1), true},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.val1 << ".." << row.val2 << " on " << SummerKey(row.date)
-                                          << " SUMMER " << row.summer);
+        SCOPED_TRACE(::testing::Message()
+                     << row.val1 << ".." << row.val2 << " on " << SummerKey(row.date) << " SUMMER " << row.summer);
         AppSettings s = Tunis();
         s.SUMMER = row.summer;
         s.val1 = row.val1;
@@ -172,7 +203,7 @@ TEST_F(ScheduleTest, WindowTestComparesMonthTimesHundredPlusDay)
         LocalDate date;
         int inside;
     } rows[] = {
-        {401, 1031, Day(2005, 4, 15), 1}, {401, 1031, Day(2005, 11, 3), 0}, {1101, 301, Day(2005, 1, 1), 0},
+        {401, 1031, Day(2005, 4, 15), 1}, {401, 1031, Day(2005, 11, 3), 0},  {1101, 301, Day(2005, 1, 1), 0},
         {-5, 0, Day(2005, 1, 1), 0},      {101, 1231, Day(2005, 12, 31), 1}, {1231, 1231, Day(2005, 12, 31), 1},
     };
     for (const auto& row : rows)
@@ -186,8 +217,8 @@ TEST_F(ScheduleTest, FractionalZoneIsTruncatedAndItsRemainderAdded)
         std::int32_t summer;
         std::int32_t hours, extra;
     } rows[] = {
-        {5.5f, 0, 5, 30},   {-3.5f, 0, -3, -30}, {0.75f, 0, 0, 45},  {5.75f, 0, 5, 45}, {-9.5f, 0, -9, -30},
-        {1.0f, 0, 1, 0},    {0.0f, 0, 0, 0},     {3.5f, 1, 3, 90},   {-0.25f, 0, 0, -15}, {12.75f, 1, 12, 105},
+        {5.5f, 0, 5, 30}, {-3.5f, 0, -3, -30}, {0.75f, 0, 0, 45}, {5.75f, 0, 5, 45},   {-9.5f, 0, -9, -30},
+        {1.0f, 0, 1, 0},  {0.0f, 0, 0, 0},     {3.5f, 1, 3, 90},  {-0.25f, 0, 0, -15}, {12.75f, 1, 12, 105},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "T_ZONE " << row.zone << " SUMMER " << row.summer);
@@ -218,8 +249,7 @@ TEST_F(ScheduleTest, ResultFillsSlotsAndBoxesInSlotOrder)
         {"04:31:00*06:05:00", {"04:31:00", "06:05:00", "06:05:00", "06:05:00", "06:05:00", "06:05:00"}},
         {"\n04:31:00*06:\n05:00*\n12:40:00*16:05:00*\n19:15:00*20:45:00*\n",
          {"04:31:00", "06:05:00", "12:40:00", "16:05:00", "19:15:00", "20:45:00"}},
-        {"04:31:00:99*--:--*123456789*12:40:00\r*x\ry*y*",
-         {"04:31:00", "--:--", "12345678", "12:40:00", "x\ry", "y"}},
+        {"04:31:00:99*--:--*123456789*12:40:00\r*x\ry*y*", {"04:31:00", "--:--", "12345678", "12:40:00", "x\ry", "y"}},
         {"", {"", "", "", "", "", ""}},
         {overlong, {"77777777", "77777777", "77777777", "77777777", "77777777", "77777777"}},
     };
@@ -227,7 +257,8 @@ TEST_F(ScheduleTest, ResultFillsSlotsAndBoxesInSlotOrder)
         SCOPED_TRACE(row.result);
         Answer(row.result);
         std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-        Scheduler schedule(*calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
+        Scheduler schedule(
+            *calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
         RecordingDisplay display;
         ASSERT_TRUE(schedule.Refresh(&display));
 
@@ -250,7 +281,8 @@ TEST_F(ScheduleTest, OverlongResultIsCutAtTheBuffer)
         result += FormatTimeText(i, 0, 0) + "*";
     Answer(result);
     std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-    Scheduler schedule(*calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
+    Scheduler schedule(
+        *calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
     ASSERT_TRUE(schedule.Refresh(nullptr));
     EXPECT_EQ(schedule.ResultText().size(), 127u);
     EXPECT_EQ(schedule.ResultText(), result.substr(0, 127));
@@ -268,7 +300,8 @@ TEST_F(ScheduleTest, MissingLibraryOrExportReportsAtEachRefreshAndKeepsTheTable)
         Answer("04:31:00*06:05:00*12:40:00*16:05:00*19:15:00*20:45:00*");
         FakeLibrary::Instance().With([&](FakeLibraryState& s) { s.libraryPresent = row.library; });
         std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-        Scheduler schedule(*calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
+        Scheduler schedule(
+            *calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
         RecordingDisplay display;
 
         // With the library present, a first refresh succeeds and the export goes missing afterwards.
@@ -295,7 +328,8 @@ TEST_F(ScheduleTest, MissingLibraryOrExportReportsAtEachRefreshAndKeepsTheTable)
 TEST_F(ScheduleTest, LibraryIsOpenedOnceByBareNameAndTheExportResolvedAtEachCall)
 {
     std::unique_ptr<CalcLibrary> calc = test::MakeFakeCalc();
-    Scheduler schedule(*calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
+    Scheduler schedule(
+        *calc, [] { return Day(2025, 6, 14); }, [] { return Tunis(); });
     calc->Load();
     for (int i = 0; i < 3; ++i)
         schedule.Refresh(nullptr);
@@ -333,9 +367,8 @@ TEST_F(ScheduleTest, FirstCallsOnTwoThreadsOpenTheLibraryOnce)
         for (int i = 0; !present && i < 6; ++i)
             expected += "ERREUR\n";
         EXPECT_EQ(out, expected);
-        FakeLibrary::Instance().With([](FakeLibraryState& s) {
-            EXPECT_EQ(s.openedNames, std::vector<std::string>{"libnuro.so"});
-        });
+        FakeLibrary::Instance().With(
+            [](FakeLibraryState& s) { EXPECT_EQ(s.openedNames, std::vector<std::string>{"libnuro.so"}); });
     }
 }
 
@@ -359,8 +392,8 @@ TEST_F(ScheduleTest, PlaceQueryPassesCredentialsColumnsAndOneWorkArea)
     FakeLibrary::Instance().With([&](FakeLibraryState& s) {
         ASSERT_EQ(s.queries.size(), 4u);
         EXPECT_EQ(s.queries[1], std::string("data.ar|user|qvx|") + rows[1].sql);
-        const std::vector<std::string> columns = {"14", "nom", "d1", "m1", "s1", "card1", "d2",
-                                                  "m2", "s2",  "card2", "t_zone", "p", "t", "h"};
+        const std::vector<std::string> columns = {"14", "nom", "d1",    "m1",     "s1", "card1", "d2",
+                                                  "m2", "s2",  "card2", "t_zone", "p",  "t",     "h"};
         for (const auto& table : s.columnTables)
             EXPECT_EQ(table, columns);
         EXPECT_NE(s.workAreas[0], nullptr);

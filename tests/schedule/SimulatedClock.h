@@ -19,7 +19,10 @@ using std::chrono::milliseconds;
 
 constexpr std::int64_t kSecond = 1000, kMinute = 60 * kSecond, kHour = 60 * kMinute, kDay = 24 * kHour;
 
-inline std::int64_t At(int h, int m, int s) { return h * kHour + m * kMinute + s * kSecond; }
+inline std::int64_t At(int h, int m, int s)
+{
+    return h * kHour + m * kMinute + s * kSecond;
+}
 
 // Three clocks in milliseconds: the local time the texts show, the computer's clock since 1970 and the
 // steady time that stands still in a suspend. Past `end` (local) the stop flag is raised, so the

@@ -107,12 +107,51 @@ TEST(TimesReportTest, PlaceRowIsTakenAsTheConfigDialogTakesIt)
         float zone, p, t, h;
         std::array<std::int32_t, 6> additions;
     } rows[] = {
-        {"Tunis, Tunisia", "Tunis, Tunisia*10*11*12.5*E*36*48*30.257*N*1*1013*20*4*", 10, 11, 12.5f, 'E', 36, 48,
-         30.26f, 'N', 1, 1013, 20, 4, {0, 0, 7, 0, 2, 0}},
-        {"Delhi, India", "Delhi, India*077*13*0*E*28*36*50*N*5.5*1010*25*216*", 77, 13, 0, 'E', 28, 36, 50, 'N', 5.5f,
-         1010, 25, 216, {0, 0, 0, 0, 0, 0}},
-        {"St. John's, tunisia", "x*52*42*0*west*47*33*0*south*-3.5*1000*5*10*", 52, 42, 0, 'W', 47, 33, 0, 'S',
-         -3.5f, 1000, 5, 10, {0, 0, 0, 0, 0, 0}},
+        {"Tunis, Tunisia",
+         "Tunis, Tunisia*10*11*12.5*E*36*48*30.257*N*1*1013*20*4*",
+         10,
+         11,
+         12.5f,
+         'E',
+         36,
+         48,
+         30.26f,
+         'N',
+         1,
+         1013,
+         20,
+         4,
+         {0, 0, 7, 0, 2, 0}},
+        {"Delhi, India",
+         "Delhi, India*077*13*0*E*28*36*50*N*5.5*1010*25*216*",
+         77,
+         13,
+         0,
+         'E',
+         28,
+         36,
+         50,
+         'N',
+         5.5f,
+         1010,
+         25,
+         216,
+         {0, 0, 0, 0, 0, 0}},
+        {"St. John's, tunisia",
+         "x*52*42*0*west*47*33*0*south*-3.5*1000*5*10*",
+         52,
+         42,
+         0,
+         'W',
+         47,
+         33,
+         0,
+         'S',
+         -3.5f,
+         1000,
+         5,
+         10,
+         {0, 0, 0, 0, 0, 0}},
         {"Short", "Short*1*2", 1, 2, 2, 'W', 2, 2, 2, 'S', 2, 2, 2, 2, {0, 0, 0, 0, 0, 0}},
     };
     for (const auto& row : rows) {
@@ -151,9 +190,16 @@ protected:
             s.trtText = "04:31:00*06:05:00*12:40:00*16:05:00*19:15:00*20:45:00*";
             s.connect5Text = "Delhi, India*77*13*0*E*28*36*50*N*5.5*1010*25*216*";
         });
-        profile.keys = {{"COUNTRY", "Tunis, Tunisia"}, {"D1", "10"}, {"M1", "11"}, {"CARD1", "E"},
-                        {"T_ZONE", "1.000"},           {"p_dho", "7"}, {"SUMMER", "1"}, {"val1", "401"},
-                        {"val2", "1031"},              {"ASER", "HANFAI"}};
+        profile.keys = {{"COUNTRY", "Tunis, Tunisia"},
+                        {"D1", "10"},
+                        {"M1", "11"},
+                        {"CARD1", "E"},
+                        {"T_ZONE", "1.000"},
+                        {"p_dho", "7"},
+                        {"SUMMER", "1"},
+                        {"val1", "401"},
+                        {"val2", "1031"},
+                        {"ASER", "HANFAI"}};
     }
     int Run(const std::vector<std::string>& args, std::string_view environmentLocale = {})
     {
@@ -221,14 +267,16 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
         const char* out;
         const char* localName = "Tunus*"; // what the database's column for the language holds
     } rows[] = {
-        {{"--date", "2025-10-30", "--days", "2", "--lang", "tr"}, "",
+        {{"--date", "2025-10-30", "--days", "2", "--lang", "tr"},
+         "",
          "Tunus\n"
          "Kıble: gerçek kuzeyden 51,6°, 4.002 km\n"
          "Tarih       İmsak     Güneş     Öğle      İkindi    Akşam     Yatsı     Hicri\n"
          "2025-10-30  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  8 Cemaziyelevvel 1447\n"
          "2025-10-31  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  9 Cemaziyelevvel 1447\n"
          "Yüksek enlem: gecenin yarısı\n"},
-        {{"--date", "2025-10-30"}, "de_DE.UTF-8",
+        {{"--date", "2025-10-30"},
+         "de_DE.UTF-8",
          "Tunis, Tunisia  2025-10-30\n"
          "Fadschr        04:31:00\n"
          "Sonnenaufgang  06:05:00\n"
@@ -238,7 +286,8 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
          "Ischa          20:45:00\n"
          "Hidschri       8. Dschumada I 1447\n"
          "Hohe Breiten: Mitte der Nacht\n"},
-        {{"--date", "2025-10-30", "--lang", "en"}, "tr_TR.UTF-8",
+        {{"--date", "2025-10-30", "--lang", "en"},
+         "tr_TR.UTF-8",
          "Tunis, Tunisia  2025-10-30\n"
          "Fajer     04:31:00\n"
          "Shuroq    06:05:00\n"
@@ -248,15 +297,20 @@ TEST_F(TimesRunTest, DayTextAndTableInTheLanguageLangOrTheEnvironmentNames)
          "Isha      20:45:00\n"
          "Hijri     8 Jumada I 1447\n"
          "High latitudes: middle of the night\n"},
-        {{"--date", "2025-10-30", "--format", "csv"}, "tr_TR.UTF-8",
+        {{"--date", "2025-10-30", "--format", "csv"},
+         "tr_TR.UTF-8",
          "Place,Date,Fajer,Shuroq,Dhohur,Aser,Maghereb,Isha\r\n"
          "Tunus,2025-10-30,04:31:00,06:05:00,12:40:00,16:05:00,19:15:00,20:45:00\r\n"},
-        {{"--date", "2025-10-30", "--days", "1", "--lang", "fa"}, "",
+        {{"--date", "2025-10-30", "--days", "1", "--lang", "fa"},
+         "",
          "Tunis, Tunisia\n"
          "قبله: 51.6° از شمال حقیقی، 4,002 کیلومتر\n"
          "تاریخ       صبح         طلوع آفتاب  ظهر         عصر         مغرب        عشا         قمری\n"
-         "2025-10-30  04:31:00    06:05:00    12:40:00    16:05:00    19:15:00    20:45:00    8 جمادی‌الاول 1447\n"
-         "عرض‌های بالا: نیمهٔ شب\n", ""},
+         "2025-10-30  04:31:00    06:05:00    12:40:00    16:05:00    19:15:00    20:45:00    8 "
+         "جمادی‌الاول "
+         "1447\n"
+         "عرض‌های بالا: نیمهٔ شب\n",
+         ""},
         {{"--date", "2025-10-30"}, "C.UTF-8", nullptr},
     };
     for (const auto& row : rows) {
@@ -298,9 +352,8 @@ TEST_F(TimesRunTest, ShowsTheHighLatitudeRuleInForce)
             profile.keys["HIGH_LAT"] = row.highLat;
         ASSERT_EQ(Run({"--date", "2025-06-21"}), 0) << err;
         EXPECT_EQ(out.substr(out.rfind('\n', out.size() - 2) + 1), std::string(row.line) + "\n");
-        FakeLibrary::Instance().With([&](FakeLibraryState& s) {
-            EXPECT_EQ(s.trtExports, std::vector<std::string>{row.exportCalled});
-        });
+        FakeLibrary::Instance().With(
+            [&](FakeLibraryState& s) { EXPECT_EQ(s.trtExports, std::vector<std::string>{row.exportCalled}); });
     }
 }
 
@@ -333,19 +386,32 @@ TEST_F(TimesRunTest, AutomaticModeShowsTheZoneOfEachDate)
         const char* firstLines;
         std::int32_t zoneHours, dhohurAddition;
     } rows[] = {
-        {{{"AUTO_TZ", "1"}, {"ZONE", "Asia/Kathmandu"}}, {"--date", "2026-06-15"},
-         "Tunis, Tunisia  2026-06-15\nAsia/Kathmandu, UTC+05:45\nFajer     04:31:00\n", 5, 7 + 45},
-        {{}, {"--date", "2026-07-01", "--zone", "Europe/London"},
-         "Tunis, Tunisia  2026-07-01\nEurope/London, UTC+01:00\nFajer     04:31:00\n", 1, 7},
-        {{}, {"--date", "2026-03-07", "--days", "2", "--zone", "America/New_York"},
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Asia/Kathmandu"}},
+         {"--date", "2026-06-15"},
+         "Tunis, Tunisia  2026-06-15\nAsia/Kathmandu, UTC+05:45\nFajer     04:31:00\n",
+         5,
+         7 + 45},
+        {{},
+         {"--date", "2026-07-01", "--zone", "Europe/London"},
+         "Tunis, Tunisia  2026-07-01\nEurope/London, UTC+01:00\nFajer     04:31:00\n",
+         1,
+         7},
+        {{},
+         {"--date", "2026-03-07", "--days", "2", "--zone", "America/New_York"},
          "Tunis, Tunisia\n"
          "Qibla: 51.6\u00b0 from true north, 4,002 km\n"
          "Date        Fajer     Shuroq    Dhohur    Aser      Maghereb  Isha      Zone                         Hijri\n"
-         "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00  18 Ramadan 1447\n"
-         "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00  19 Ramadan 1447\n",
-         -4, 7},
-        {{{"AUTO_TZ", "1"}}, {"--place", "Delhi, India", "--date", "2026-01-10"},
-         "Delhi, India  2026-01-10\nAsia/Kolkata, UTC+05:30\n", 5, 30},
+         "2026-03-07  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-05:00  18 "
+         "Ramadan 1447\n"
+         "2026-03-08  04:31:00  06:05:00  12:40:00  16:05:00  19:15:00  20:45:00  America/New_York, UTC-04:00  19 "
+         "Ramadan 1447\n",
+         -4,
+         7},
+        {{{"AUTO_TZ", "1"}},
+         {"--place", "Delhi, India", "--date", "2026-01-10"},
+         "Delhi, India  2026-01-10\nAsia/Kolkata, UTC+05:30\n",
+         5,
+         30},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.firstLines);
@@ -393,7 +459,6 @@ TEST_F(TimesRunTest, FailuresAreReportedWithAnExitStatus)
         EXPECT_EQ(out, "");
     }
 }
-
 
 // --- Readers for the machine formats, written from their standards rather than from the writer.
 
@@ -727,7 +792,8 @@ TEST_F(TimesRunTest, EachFormatParsesAsItsStandard)
              for (const char* date : {"20251030", "20251031", "20251101"})
                  for (int i : {0, 2, 3, 4, 5}) {
                      const std::string time = std::string(kFakeTimes[i]).erase(5, 1).erase(2, 1);
-                     EXPECT_EQ(starts.count(std::string(kPrayerNames[i]) + " TZID=Africa/Tunis:" + date + "T" + time), 1u)
+                     EXPECT_EQ(starts.count(std::string(kPrayerNames[i]) + " TZID=Africa/Tunis:" + date + "T" + time),
+                               1u)
                          << kPrayerNames[i] << " " << date;
                  }
          }},
@@ -750,16 +816,22 @@ TEST_F(TimesRunTest, CalendarZoneAndDatesFollowThePlace)
     const struct {
         std::map<std::string, std::string> keys;
         std::vector<std::string> args;
-        std::string zone;        // TZID, "" for floating times
-        std::string shiftStart;  // DTSTART of the zone's change inside the days, "" for none
-        std::string ishaStart;   // the first Isha
+        std::string zone; // TZID, "" for floating times
+        std::string shiftStart; // DTSTART of the zone's change inside the days, "" for none
+        std::string ishaStart; // the first Isha
     } rows[] = {
-        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}}, {}, "Europe/Paris", "20251026T030000",
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}},
+         {},
+         "Europe/Paris",
+         "20251026T030000",
          "TZID=Europe/Paris:20251026T004500"},
         {{{"AUTO_TZ", "0"}, {"ZONE", "Europe/Paris"}}, {}, "Africa/Tunis", "", "TZID=Africa/Tunis:20251026T004500"},
         // Automatic mode computes another place in that place's zone; a database without zones leaves
         // the computer's, and the calendar names the zone the times were computed in.
-        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}}, {"--place", "Delhi, India"}, "Africa/Tunis", "",
+        {{{"AUTO_TZ", "1"}, {"ZONE", "Europe/Paris"}},
+         {"--place", "Delhi, India"},
+         "Africa/Tunis",
+         "",
          "TZID=Africa/Tunis:20251026T004500"},
         {{{"AUTO_TZ", "0"}, {"ZONE", "Europe/Paris"}}, {"--place", "Delhi, India"}, "", "", "20251026T004500"},
     };

@@ -65,11 +65,17 @@ std::vector<std::map<std::string, std::string>> ReadReference()
 AppSettings PlaceSettings(const std::map<std::string, std::string>& r, int autoTz)
 {
     AppSettings s;
-    s.D1 = ParseInt(r.at("d1")); s.M1 = ParseInt(r.at("m1")); s.S1 = static_cast<float>(ParseReal(r.at("s1")));
+    s.D1 = ParseInt(r.at("d1"));
+    s.M1 = ParseInt(r.at("m1"));
+    s.S1 = static_cast<float>(ParseReal(r.at("s1")));
     s.CARD1 = r.at("card1")[0];
-    s.D2 = ParseInt(r.at("d2")); s.M2 = ParseInt(r.at("m2")); s.S2 = static_cast<float>(ParseReal(r.at("s2")));
+    s.D2 = ParseInt(r.at("d2"));
+    s.M2 = ParseInt(r.at("m2"));
+    s.S2 = static_cast<float>(ParseReal(r.at("s2")));
     s.CARD2 = r.at("card2")[0];
-    s.P = 1010; s.T = 10; s.H = static_cast<float>(ParseReal(r.at("h")));
+    s.P = 1010;
+    s.T = 10;
+    s.H = static_cast<float>(ParseReal(r.at("h")));
     s.ASER = 1;
     s.corrections = {0, 0, 0, 0, 0, 0, 108, 108};
     s.PRECISION = 1;
@@ -98,9 +104,10 @@ TEST(ZonedSchedule, TimesMatchTheReferenceInThePlacesOwnClock)
         SCOPED_TRACE(r.at("nom") + " " + r.at("date"));
         const AppSettings settings = PlaceSettings(r, 1);
         const std::string& date = r.at("date");
-        Scheduler schedule(calc, [&] { return Day(ParseInt(date.substr(0, 4)), ParseInt(date.substr(5, 2)),
-                                                  ParseInt(date.substr(8, 2))); },
-                           [&] { return settings; });
+        Scheduler schedule(
+            calc,
+            [&] { return Day(ParseInt(date.substr(0, 4)), ParseInt(date.substr(5, 2)), ParseInt(date.substr(8, 2))); },
+            [&] { return settings; });
         ASSERT_TRUE(schedule.Refresh(nullptr));
         const TimeTable table = schedule.Table();
         for (int e = 0; e < 6; ++e) {
@@ -122,9 +129,15 @@ TEST(ZonedSchedule, TimesMatchTheReferenceInThePlacesOwnClock)
 TEST(ZonedSchedule, ManualModeIsTodaysRefresh)
 {
     FakeLibrary::Instance().Reset();
-    FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtText = "05:00:00*06:30:00*13:00:00*16:30:00*19:30:00*21:00:00*"; });
+    FakeLibrary::Instance().With(
+        [](FakeLibraryState& s) { s.trtText = "05:00:00*06:30:00*13:00:00*16:30:00*19:30:00*21:00:00*"; });
     auto calc = test::MakeFakeCalc();
-    struct Row { const char* zone; float tZone; int summer; LocalDate date; };
+    struct Row {
+        const char* zone;
+        float tZone;
+        int summer;
+        LocalDate date;
+    };
     const Row rows[] = {
         {"Asia/Kathmandu", 1.0f, 1, Day(2026, 7, 15)},
         {"", 5.75f, 0, Day(2026, 1, 15)},
@@ -133,14 +146,19 @@ TEST(ZonedSchedule, ManualModeIsTodaysRefresh)
     for (const Row& r : rows) {
         SCOPED_TRACE(r.zone);
         AppSettings s;
-        s.T_ZONE = r.tZone; s.SUMMER = r.summer; s.val1 = 401; s.val2 = 1031;
+        s.T_ZONE = r.tZone;
+        s.SUMMER = r.summer;
+        s.val1 = 401;
+        s.val2 = 1031;
         s.corrections = {1, 2, 3, 4, 5, 6, 18, 17};
         s.extra.ZONE = r.zone;
         FakeLibrary::Instance().With([](FakeLibraryState& st) { st.trtCalls.clear(); });
-        Scheduler schedule(*calc, nullptr, [&] { return s; }, SystemZoneRules(), [] { return std::int64_t{0}; });
+        Scheduler schedule(
+            *calc, nullptr, [&] { return s; }, SystemZoneRules(), [] { return std::int64_t{0}; });
         ASSERT_TRUE(schedule.Refresh(nullptr));
         EXPECT_EQ(schedule.Date().year, ReadLocalDate().year);
-        Scheduler dated(*calc, [&] { return r.date; }, [&] { return s; });
+        Scheduler dated(
+            *calc, [&] { return r.date; }, [&] { return s; });
         ASSERT_TRUE(dated.Refresh(nullptr));
         const auto calls = FakeLibrary::Instance().With([](FakeLibraryState& st) { return st.trtCalls; });
         ASSERT_EQ(calls.size(), 2u);
@@ -175,26 +193,42 @@ TEST(ZonedSchedule, EachEventTakesTheOffsetInForceAtItsInstant)
 {
     FakeLibrary::Instance().Reset();
     // Asked with +2 (the noon offset): Fajer 04:00 is 02:00 UTC, Shuroq 06:00 is 04:00 UTC, and so on.
-    FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtText = "04:00:00*06:00:00*12:00:00*15:00:00*18:00:00*20:00:00*"; });
+    FakeLibrary::Instance().With(
+        [](FakeLibraryState& s) { s.trtText = "04:00:00*06:00:00*12:00:00*15:00:00*18:00:00*20:00:00*"; });
     auto calc = test::MakeFakeCalc();
     const LocalDate day = Day(2026, 3, 29);
     const std::int64_t midnightUtc = UtcOfLocal(day, 0, 0);
     struct Row {
         const char* name;
         const char* zone;
-        std::int64_t switchUtc;       // seconds after midnight UTC
+        std::int64_t switchUtc; // seconds after midnight UTC
         std::size_t calls;
         std::array<std::int32_t, 6> additions; // of the last call, over corrections of 0
         std::int32_t zoneHours;
         const char* zoneText;
     };
     const Row rows[] = {
-        {"switch at 03:00 UTC: Fajer before it", "Test/Switch", 3 * 3600, 2, {-60, 0, 0, 0, 0, 0}, 2,
+        {"switch at 03:00 UTC: Fajer before it",
+         "Test/Switch",
+         3 * 3600,
+         2,
+         {-60, 0, 0, 0, 0, 0},
+         2,
          "Test/Switch, UTC+01:00 then UTC+02:00"},
         // Local noon is then before the switch: the day's offset is +1 and the later events move.
-        {"switch at 11:30 UTC: Fajer to Dhohur before it", "Test/Switch", 11 * 3600 + 1800, 2, {0, 0, 0, 60, 60, 60}, 1,
+        {"switch at 11:30 UTC: Fajer to Dhohur before it",
+         "Test/Switch",
+         11 * 3600 + 1800,
+         2,
+         {0, 0, 0, 60, 60, 60},
+         1,
          "Test/Switch, UTC+01:00 then UTC+02:00"},
-        {"switch at 01:00 UTC: every event after it", "Test/Switch", 1 * 3600, 1, {0, 0, 0, 0, 0, 0}, 2,
+        {"switch at 01:00 UTC: every event after it",
+         "Test/Switch",
+         1 * 3600,
+         1,
+         {0, 0, 0, 0, 0, 0},
+         2,
          "Test/Switch, UTC+02:00"},
         {"empty ZONE: the computer's zone", "", 0, 1, {0, 0, 0, 0, 0, 0}, -5, "Test/Home, UTC-05:00"},
     };
@@ -203,10 +237,14 @@ TEST(ZonedSchedule, EachEventTakesTheOffsetInForceAtItsInstant)
         FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtCalls.clear(); });
         const SwitchingZone zones(midnightUtc + r.switchUtc);
         AppSettings s;
-        s.T_ZONE = 4; s.SUMMER = 1; s.val1 = 101; s.val2 = 1231; // never used in automatic mode
+        s.T_ZONE = 4;
+        s.SUMMER = 1;
+        s.val1 = 101;
+        s.val2 = 1231; // never used in automatic mode
         s.extra.AUTO_TZ = 1;
         s.extra.ZONE = r.zone;
-        Scheduler schedule(*calc, [&] { return day; }, [&] { return s; }, zones);
+        Scheduler schedule(
+            *calc, [&] { return day; }, [&] { return s; }, zones);
         ASSERT_TRUE(schedule.Refresh(nullptr));
         const auto calls = FakeLibrary::Instance().With([](FakeLibraryState& st) { return st.trtCalls; });
         ASSERT_EQ(calls.size(), r.calls);
@@ -216,7 +254,13 @@ TEST(ZonedSchedule, EachEventTakesTheOffsetInForceAtItsInstant)
     }
 
     // The refresh's own date and the monitor's clock are the place's: 22:30 UTC is 00:30 the next day.
-    struct ClockRow { const char* zone; std::int64_t utc; const char* clock; int day; const char* error; };
+    struct ClockRow {
+        const char* zone;
+        std::int64_t utc;
+        const char* clock;
+        int day;
+        const char* error;
+    };
     const ClockRow clocks[] = {
         {"Test/Switch", midnightUtc + 22 * 3600 + 30 * 60, "00:30:00", 30, ""},
         {"Test/Switch", midnightUtc + 1800, "01:30:00", 29, ""},
@@ -229,7 +273,8 @@ TEST(ZonedSchedule, EachEventTakesTheOffsetInForceAtItsInstant)
         AppSettings s;
         s.extra.AUTO_TZ = 1;
         s.extra.ZONE = c.zone;
-        Scheduler schedule(*calc, nullptr, [&] { return s; }, zones, [&] { return c.utc; });
+        Scheduler schedule(
+            *calc, nullptr, [&] { return s; }, zones, [&] { return c.utc; });
         ASSERT_TRUE(schedule.Refresh(nullptr));
         EXPECT_EQ(schedule.ClockText(), c.clock);
         EXPECT_EQ(schedule.Date().day, c.day);
@@ -248,7 +293,12 @@ TEST(ZonedSchedule, SystemZonesAndTheirTexts)
         GTEST_SKIP() << "a build without Qt reads no tz database";
     const std::int64_t july = UtcOfLocal(Day(2026, 7, 1), 12 * 3600, 0);
     const std::int64_t january = UtcOfLocal(Day(2026, 1, 1), 12 * 3600, 0);
-    struct Row { const char* zone; bool known; std::int64_t at; const char* text; };
+    struct Row {
+        const char* zone;
+        bool known;
+        std::int64_t at;
+        const char* text;
+    };
     const Row rows[] = {
         {"Europe/London", true, july, "Europe/London, UTC+01:00"},
         {"Europe/London", true, january, "Europe/London, UTC+00:00"},
@@ -277,16 +327,20 @@ namespace {
 TEST(ZonedSchedule, TheClockIsReadWhileRefreshesChangeTheZone)
 {
     FakeLibrary::Instance().Reset();
-    FakeLibrary::Instance().With([](FakeLibraryState& s) { s.trtText = "04:00:00*06:00:00*12:00:00*15:00:00*18:00:00*20:00:00*"; });
+    FakeLibrary::Instance().With(
+        [](FakeLibraryState& s) { s.trtText = "04:00:00*06:00:00*12:00:00*15:00:00*18:00:00*20:00:00*"; });
     auto calc = test::MakeFakeCalc();
     const SwitchingZone zones(0);
     std::atomic<int> refreshes{0};
-    Scheduler schedule(*calc, nullptr, [&] {
-        AppSettings s;
-        s.extra.AUTO_TZ = 1;
-        s.extra.ZONE = refreshes.load() % 2 ? "Test/Switch" : "";
-        return s;
-    }, zones, [] { return std::int64_t{12 * 3600}; });
+    Scheduler schedule(
+        *calc, nullptr,
+        [&] {
+            AppSettings s;
+            s.extra.AUTO_TZ = 1;
+            s.extra.ZONE = refreshes.load() % 2 ? "Test/Switch" : "";
+            return s;
+        },
+        zones, [] { return std::int64_t{12 * 3600}; });
     ASSERT_TRUE(schedule.Refresh(nullptr));
     std::atomic<bool> done{false};
     std::thread monitor([&] {

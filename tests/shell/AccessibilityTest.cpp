@@ -32,7 +32,10 @@ using namespace nuro::test;
 
 namespace {
 
-int IdOf(const QWidget* w) { return w ? w->property(kControlIdProperty).toInt() : 0; }
+int IdOf(const QWidget* w)
+{
+    return w ? w->property(kControlIdProperty).toInt() : 0;
+}
 
 QString Spoken(QWidget* w, QAccessible::Text what)
 {
@@ -86,8 +89,8 @@ std::vector<const DialogTemplate*> AllTemplates()
 
 bool ShowsText(const ControlTemplate& c)
 {
-    if (c.kind == ControlKind::PictureStatic || c.kind == ControlKind::PictureButton ||
-        c.kind == ControlKind::Custom || (c.style & CS_Etched))
+    if (c.kind == ControlKind::PictureStatic || c.kind == ControlKind::PictureButton || c.kind == ControlKind::Custom ||
+        (c.style & CS_Etched))
         return false;
     const QString text = QString::fromUtf8(c.text);
     return std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetter(); });
@@ -221,7 +224,8 @@ TEST(ArabicInterface, CatalogueTurnsDialogsAndMenusArabicAndRightToLeft)
     const DialogTemplate& config = ConfigTemplate();
     std::unique_ptr<DialogWindow> english(BuildDialog(config, nullptr, false));
     const QRect longitudeEn = english->Control(130)->geometry();
-    const QRect hideEn = std::unique_ptr<DialogWindow>(BuildDialog(kMainTemplate, nullptr, true))->Control(kIdOk)->geometry();
+    const QRect hideEn =
+        std::unique_ptr<DialogWindow>(BuildDialog(kMainTemplate, nullptr, true))->Control(kIdOk)->geometry();
 
     QTranslator arabic;
     ASSERT_TRUE(arabic.load(QStringLiteral(":/i18n/nuro_ar.qm")));
@@ -271,8 +275,10 @@ TEST(ArabicInterface, TooltipAndReminderSpeakTheInterfaceLanguage)
         std::int32_t now;
         const char *line, *firstTime, *reminderTitle, *reminderBody;
     } rows[] = {
-        {false, 13 * 3600 + 33 * 60 + 20, "Aser 14:45 \u00b7 in 1 h 12 min", "Fajer 05:47", "Aser in 10 min", "Aser 14:45"},
-        {true, 13 * 3600 + 33 * 60 + 20, "العصر 14:45 · بعد 1\u00a0س\u00a012\u00a0د", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
+        {false, 13 * 3600 + 33 * 60 + 20, "Aser 14:45 \u00b7 in 1 h 12 min", "Fajer 05:47", "Aser in 10 min",
+         "Aser 14:45"},
+        {true, 13 * 3600 + 33 * 60 + 20, "العصر 14:45 · بعد 1\u00a0س\u00a012\u00a0د", "الفجر 05:47",
+         "العصر بعد 10\u00a0د", "العصر 14:45"},
         {true, 12 * 3600 + 45 * 60, "العصر 14:45 · بعد 2\u00a0س", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
         {true, 14 * 3600 + 40 * 60, "العصر 14:45 · بعد 5\u00a0د", "الفجر 05:47", "العصر بعد 10\u00a0د", "العصر 14:45"},
     };

@@ -46,7 +46,7 @@ TEST_F(MainDialogTest, OffsetFollowsTheBoxAndTheSignRadios)
         std::int32_t expected;
     };
     const Step steps[] = {
-        {"type:15", -15}, {"after", 15},   {"before", -15}, {"type:", 0}, {"after", 0},
+        {"type:15", -15}, {"after", 15},     {"before", -15},  {"type:", 0},        {"after", 0},
         {"type:7", 7},    {"type:999", 999}, {"before", -999}, {"type:1234", -123},
     };
     for (const Step& s : steps) {
@@ -131,7 +131,7 @@ TEST_F(MainDialogTest, LayoutsShowOneLabelSetAndAlwaysTheAlarmClock)
     const std::vector<int> arabic(kArabicLabels.begin(), kArabicLabels.end());
     const std::vector<int> english(kEnglishLabels.begin(), kEnglishLabels.end());
     struct Row {
-        const char* lang;         // loaded
+        const char* lang; // loaded
         std::vector<int> commands; // then chosen from the Lang menu
         bool english;
         const char* saved;
@@ -189,8 +189,8 @@ TEST_F(MainDialogTest, MenuAndFaceCommandsReachTheirHandlers)
         std::string recorded;
     };
     const Row rows[] = {
-        {kCmdConfig, "config"},        {kCmdExpert, "expert"}, {kCmdSummerTime, "summer time"},
-        {kIdAbout, "about"},           {kIdOk, "hide to tray"}, {kCmdExit, "end 1"},
+        {kCmdConfig, "config"}, {kCmdExpert, "expert"},  {kCmdSummerTime, "summer time"},
+        {kIdAbout, "about"},    {kIdOk, "hide to tray"}, {kCmdExit, "end 1"},
     };
     for (const Row& r : rows) {
         Open(Ini(""));

@@ -80,19 +80,16 @@ TEST_F(ProgramTest, StartAtLogonFollowsTheStartupSwitch)
         bool runs;
     };
     const Row rows[] = {
-        {"1", {"S"}, false},
-        {"1", {"s"}, true},       // exact, case-sensitive
-        {"1", {"x", "S"}, true},  // only the first argument
-        {"1", {}, true},
-        {"0", {"S"}, true},
-        {nullptr, {"S"}, true},
+        {"1", {"S"}, false},     {"1", {"s"}, true}, // exact, case-sensitive
+        {"1", {"x", "S"}, true}, // only the first argument
+        {"1", {}, true},         {"0", {"S"}, true}, {nullptr, {"S"}, true},
     };
     for (const Row& r : rows) {
         const std::string text = kPrepared + (r.startup ? std::string("STARTUP=") + r.startup + "\n" : "");
         files.Write(text);
         QProcess* p = Start(r.args);
-        const std::string label = (r.startup ? r.startup : "absent") + std::string(" ") +
-                                  r.args.join(' ').toStdString();
+        const std::string label =
+            (r.startup ? r.startup : "absent") + std::string(" ") + r.args.join(' ').toStdString();
         if (!r.runs) {
             EXPECT_EQ(Finish(p), 0) << label;
             EXPECT_EQ(files.Read(), text) << label << ": the file is untouched";

@@ -105,8 +105,7 @@ protected:
 };
 
 // Serves events until `done` holds, for at most about five seconds.
-template <class F>
-bool WaitFor(F done)
+template <class F> bool WaitFor(F done)
 {
     for (int i = 0; i < 500 && !done(); ++i) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -115,6 +114,9 @@ bool WaitFor(F done)
     return done();
 }
 
-inline std::string Ini(const std::string& body) { return "[SETUP]\n" + body; }
+inline std::string Ini(const std::string& body)
+{
+    return "[SETUP]\n" + body;
+}
 
 } // namespace nuro::test

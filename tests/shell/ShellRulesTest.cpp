@@ -25,11 +25,11 @@ TEST(StartRule, OnlyAnExactFirstArgumentSMarksALogonStart)
     };
     const Row rows[] = {
         {{"nuro"}, 0, StartMode::Normal},
-        {{"nuro"}, 1, StartMode::Normal},          // no argument: whatever STARTUP holds
+        {{"nuro"}, 1, StartMode::Normal}, // no argument: whatever STARTUP holds
         {{"nuro", "S"}, 0, StartMode::AtLogon},
         {{"nuro", "S"}, 1, StartMode::Refused},
-        {{"nuro", "S"}, -7, StartMode::Refused},   // any non-zero value refuses
-        {{"nuro", "s"}, 1, StartMode::Normal},     // case-sensitive
+        {{"nuro", "S"}, -7, StartMode::Refused}, // any non-zero value refuses
+        {{"nuro", "s"}, 1, StartMode::Normal}, // case-sensitive
         {{"nuro", "S "}, 1, StartMode::Normal},
         {{"nuro", "SS"}, 1, StartMode::Normal},
         {{"nuro", ""}, 1, StartMode::Normal},
@@ -59,7 +59,7 @@ TEST(NoticeOffsetRule, BoxTextAndRadiosGiveTheOffset)
         std::optional<std::int32_t> expected;
     };
     const Row rows[] = {
-        {"", true, false, 0},   // cleared box: 0 whatever the sign
+        {"", true, false, 0}, // cleared box: 0 whatever the sign
         {"", false, true, 0},
         {"", false, false, 0},
         {"15", false, true, -15},
@@ -193,8 +193,7 @@ TEST(TrayMouseRule, OnlyDoubleClickAndRightReleaseActAndNothingWhileBusy)
         {TrayMouse::LeftClick, true, TrayReaction::Ignore},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(ReactToTrayMouse(r.event, r.busy), r.expected)
-            << static_cast<int>(r.event) << " busy " << r.busy;
+        EXPECT_EQ(ReactToTrayMouse(r.event, r.busy), r.expected) << static_cast<int>(r.event) << " busy " << r.busy;
 }
 
 TEST(TrayMouseRule, StatusNotifierActivateShowsOrOpensTheMenuWhereTheHostHasNone)
@@ -220,8 +219,8 @@ TEST(TrayMouseRule, StatusNotifierActivateShowsOrOpensTheMenuWhereTheHostHasNone
     };
     for (const Row& r : rows)
         EXPECT_EQ(ReactToTrayMouse(r.event, r.state), r.expected)
-            << static_cast<int>(r.event) << " busy " << r.state.menuBusy << " kind "
-            << static_cast<int>(r.state.kind) << " no host menu " << r.state.hostLacksMenu;
+            << static_cast<int>(r.event) << " busy " << r.state.menuBusy << " kind " << static_cast<int>(r.state.kind)
+            << " no host menu " << r.state.hostLacksMenu;
 }
 
 namespace {
@@ -247,13 +246,10 @@ TEST(TrayCommandRule, EachCommandDoesItsStepsInOrder)
         std::vector<std::string> steps;
     };
     const Row rows[] = {
-        {40006, true, {"show"}},
-        {40003, true, {"hide", "hide host"}},
-        {40005, true, {"about"}},
-        {11842, true, {"remove icon", "exit"}}, // the icon goes before the process does
-        {11843, false, {}},                     // the main menu's Exit is not a tray command
-        {11845, false, {}},
-        {101, false, {}},
+        {40006, true, {"show"}},  {40003, true, {"hide", "hide host"}},
+        {40005, true, {"about"}}, {11842, true, {"remove icon", "exit"}}, // the icon goes before the process does
+        {11843, false, {}}, // the main menu's Exit is not a tray command
+        {11845, false, {}},       {101, false, {}},
         {0, false, {}},
     };
     for (const Row& r : rows) {
@@ -271,24 +267,24 @@ TEST(MainTemplate, EveryControlAtItsPlaceWithItsKind)
         int x, y, cx, cy;
     };
     const Row rows[] = {
-        {109, ControlKind::Custom, 88, 88, 35, 12},     {400, ControlKind::PictureStatic, 0, 0, 125, 125},
+        {109, ControlKind::Custom, 88, 88, 35, 12},         {400, ControlKind::PictureStatic, 0, 0, 125, 125},
         {101, ControlKind::PictureButton, 52, 105, 22, 16}, {102, ControlKind::PictureButton, 109, 2, 14, 14},
-        {104, ControlKind::Edit, 13, 16, 31, 12},       {103, ControlKind::Edit, 57, 16, 31, 12},
-        {105, ControlKind::Edit, 57, 31, 31, 12},       {107, ControlKind::Edit, 57, 46, 31, 12},
-        {106, ControlKind::Edit, 57, 61, 31, 12},       {108, ControlKind::Edit, 57, 76, 31, 12},
-        {110, ControlKind::Edit, 11, 74, 16, 12},       {112, ControlKind::RadioButton, 26, 73, 6, 7},
-        {111, ControlKind::RadioButton, 26, 80, 6, 7},  {32, ControlKind::CheckBox, 25, 43, 7, 8},
-        {705, ControlKind::PictureStatic, 22, 30, 13, 12}, {706, ControlKind::PictureStatic, 22, 30, 13, 12},
-        {113, ControlKind::Static, 1, 101, 124, 1},     {11, ControlKind::PictureButton, 89, 17, 17, 10},
-        {12, ControlKind::PictureButton, 89, 31, 17, 10}, {13, ControlKind::PictureButton, 89, 47, 17, 10},
-        {14, ControlKind::PictureButton, 89, 62, 17, 10}, {15, ControlKind::PictureButton, 89, 77, 17, 10},
-        {16, ControlKind::PictureButton, 46, 17, 9, 10}, {17, ControlKind::PictureButton, 15, 66, 8, 9},
-        {18, ControlKind::PictureButton, 4, 77, 8, 7},  {19, ControlKind::PictureButton, 32, 73, 8, 7},
-        {20, ControlKind::PictureButton, 32, 80, 8, 7}, {8000, ControlKind::PictureButton, 89, 17, 17, 10},
+        {104, ControlKind::Edit, 13, 16, 31, 12},           {103, ControlKind::Edit, 57, 16, 31, 12},
+        {105, ControlKind::Edit, 57, 31, 31, 12},           {107, ControlKind::Edit, 57, 46, 31, 12},
+        {106, ControlKind::Edit, 57, 61, 31, 12},           {108, ControlKind::Edit, 57, 76, 31, 12},
+        {110, ControlKind::Edit, 11, 74, 16, 12},           {112, ControlKind::RadioButton, 26, 73, 6, 7},
+        {111, ControlKind::RadioButton, 26, 80, 6, 7},      {32, ControlKind::CheckBox, 25, 43, 7, 8},
+        {705, ControlKind::PictureStatic, 22, 30, 13, 12},  {706, ControlKind::PictureStatic, 22, 30, 13, 12},
+        {113, ControlKind::Static, 1, 101, 124, 1},         {11, ControlKind::PictureButton, 89, 17, 17, 10},
+        {12, ControlKind::PictureButton, 89, 31, 17, 10},   {13, ControlKind::PictureButton, 89, 47, 17, 10},
+        {14, ControlKind::PictureButton, 89, 62, 17, 10},   {15, ControlKind::PictureButton, 89, 77, 17, 10},
+        {16, ControlKind::PictureButton, 46, 17, 9, 10},    {17, ControlKind::PictureButton, 15, 66, 8, 9},
+        {18, ControlKind::PictureButton, 4, 77, 8, 7},      {19, ControlKind::PictureButton, 32, 73, 8, 7},
+        {20, ControlKind::PictureButton, 32, 80, 8, 7},     {8000, ControlKind::PictureButton, 89, 17, 17, 10},
         {8001, ControlKind::PictureButton, 89, 31, 17, 10}, {8002, ControlKind::PictureButton, 89, 47, 17, 10},
         {8003, ControlKind::PictureButton, 89, 62, 17, 10}, {8004, ControlKind::PictureButton, 89, 77, 17, 10},
-        {8005, ControlKind::PictureButton, 32, 80, 14, 7}, {8006, ControlKind::PictureButton, 32, 73, 14, 7},
-        {8007, ControlKind::PictureButton, 4, 77, 8, 7}, {8008, ControlKind::PictureButton, 46, 17, 9, 10},
+        {8005, ControlKind::PictureButton, 32, 80, 14, 7},  {8006, ControlKind::PictureButton, 32, 73, 14, 7},
+        {8007, ControlKind::PictureButton, 4, 77, 8, 7},    {8008, ControlKind::PictureButton, 46, 17, 9, 10},
         {114, ControlKind::Static, 0, 125, 125, 10}, // the Hijri date, below the pictures
     };
     ASSERT_EQ(kMainTemplate.controls.size(), std::size(rows));

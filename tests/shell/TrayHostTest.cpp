@@ -25,9 +25,7 @@ protected:
         frame->show();
         TrayHost::Wiring w;
         w.mainFrame = [this] { return frame.get(); };
-        w.exitProgram = [this] {
-            rec.log.push_back(host->IconAdded() ? "exit with icon" : "exit without icon");
-        };
+        w.exitProgram = [this] { rec.log.push_back(host->IconAdded() ? "exit with icon" : "exit without icon"); };
         w.showAbout = [this](QWidget* owner) {
             rec.log.push_back("about");
             aboutOwner = owner;

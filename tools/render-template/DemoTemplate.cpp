@@ -33,8 +33,7 @@ constexpr ControlTemplate kDemoControls[] = {
 } // namespace
 
 const DialogTemplate kDemoTemplate = {
-    990, "Demo", "System", 8, 0, 0, 200, 118, WS_Visible | WS_Caption | WS_SysMenu, "BorDlg_Gray", 0,
-    kDemoControls,
+    990, "Demo", "System", 8, 0, 0, 200, 118, WS_Visible | WS_Caption | WS_SysMenu, "BorDlg_Gray", 0, kDemoControls,
 };
 
 } // namespace nuro
