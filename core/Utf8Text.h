@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace nuro {
@@ -14,5 +15,8 @@ std::string_view Utf8Head(std::string_view text, std::size_t maxChars);
 
 // The longest start of text that holds at most maxBytes bytes and ends on a character boundary.
 std::string_view Utf8HeadBytes(std::string_view text, std::size_t maxBytes);
+
+// Appends the code point c, encoded.
+void Utf8Append(std::string& out, char32_t c);
 
 } // namespace nuro

@@ -33,25 +33,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i)
     return c;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // The base letters of U+00C0..U+017F, as lower case ('\0' for the two signs × and ÷, kept as blanks).
 constexpr std::string_view kLatin1 = "aaaaaa\x01"
                                      "ceeeeiiii"
@@ -155,7 +136,7 @@ std::string Fold(std::string_view text)
             blankOnce(); // no-break space, Arabic comma, dashes, middle dot
             continue;
         }
-        AppendUtf8(out, paths::FoldArabicLetter(c));
+        Utf8Append(out, paths::FoldArabicLetter(c));
         blank = false;
     }
     if (!out.empty() && out.back() == ' ')

@@ -5,6 +5,8 @@
 //   nuro-times-catalogue OUT.cpp CONTEXT[,CONTEXT...] nuro_xx.ts...
 //
 // The .ts files are lupdate's: one element a line. Only finished, singular messages are taken.
+#include "core/Utf8Text.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -31,25 +33,6 @@ bool Element(const std::string& line, const std::string& tag, std::string& text,
     return true;
 }
 
-void AppendUtf8(std::string& out, unsigned long c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // XML's five entities and character references.
 std::string Unescape(const std::string& text)
 {
@@ -72,8 +55,8 @@ std::string Unescape(const std::string& text)
         else if (name == "apos")
             out += '\'';
         else if (name.size() > 1 && name[0] == '#')
-            AppendUtf8(out,
-                       std::stoul(name[1] == 'x' ? name.substr(2) : name.substr(1), nullptr, name[1] == 'x' ? 16 : 10));
+            nuro::Utf8Append(
+                out, std::stoul(name[1] == 'x' ? name.substr(2) : name.substr(1), nullptr, name[1] == 'x' ? 16 : 10));
         else
             out += text.substr(i, semi - i + 1);
         i = semi;
